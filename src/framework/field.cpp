@@ -1,0 +1,27 @@
+#include "framework/field.h"
+
+#include "framework/number_text.h"
+
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace tmcalc {
+
+bool ShowValue(QLineEdit* field, int digits, int decimals, double value)
+{
+    const std::optional<std::string> text = FormatShowValue(digits, decimals, value);
+    if (!text) return false;
+    field->setText(QString::fromStdString(*text));
+    return !std::isnan(value);
+}
+
+void ShowValueG7(QLineEdit* field, double value) { field->setText(QString::fromStdString(FormatValueG7(value))); }
+
+std::u16string FieldText(const QLineEdit* field)
+{
+    const QString text = field->text();
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+}  // namespace tmcalc

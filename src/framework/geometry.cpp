@@ -1,0 +1,173 @@
+#include "framework/geometry.h"
+
+#include <cmath>
+
+namespace tmcalc {
+namespace {
+
+// Conversion to int toward zero, as every layout figure is taken.
+int Trunc(double v) { return static_cast<int>(v); }
+
+FontSize ThirdFont(double w, double divisor)
+{
+    const float s = -static_cast<float>(w / divisor);
+    return {Trunc(s / 3.0), Trunc(s / 6.0)};
+}
+
+FieldRects Field(int labelX, int labelW, int editX, int editW, int unitX, int unitW, int y, int h)
+{
+    return {{labelX, y, labelW, h}, {editX, y, editW, h}, {unitX, y, unitW, h}};
+}
+
+// The row height of the column and grid builders, from the main window height.
+int RowHeight(const ScreenGeometry& g) { return Trunc(g.H * 45.0 / 813.0); }
+
+}  // namespace
+
+ScreenGeometry ComputeScreenGeometry(int screenWidth, int screenHeight)
+{
+    ScreenGeometry g;
+    g.screenWidth = screenWidth;
+    g.screenHeight = screenHeight;
+    g.W = static_cast<double>(static_cast<float>(screenWidth / 1920.0)) * 1300.0;
+    g.H = static_cast<double>(static_cast<float>(screenHeight / 1080.0)) * 831.0;
+    g.X = (screenWidth - g.W) * 0.5;
+    g.Y = (screenHeight - g.H) * 0.5;
+    g.navigationFont = ThirdFont(g.W, 30.0);
+    g.secondFont = ThirdFont(g.W, 28.0);
+    g.labelFont = ThirdFont(g.W, 26.0);
+    const float s = -static_cast<float>(g.W / 24.0);
+    g.editFont = {Trunc(s * 0.5), Trunc(s / 5.0)};
+    return g;
+}
+
+Rect PageRect(const ScreenGeometry& g)
+{
+    const double n = g.W * 0.15615384615384614;  // navigation column width, W x 203 / 1300
+    const int clientWidth = Trunc(g.W);
+    const int x = Trunc(n + n / 10.0);
+    const int y = Trunc(clientWidth * 100.0 / 1300.0 + n / 10.0);
+    const int width = Trunc(g.W * 1302.0 / 1920.0 + g.W / 7.5);
+    const int height = Trunc(g.H - y - g.H / 4.8);
+    return {x, y, width, height};
+}
+
+std::vector<FieldRects> FieldColumnLayout(const ScreenGeometry& g, int pw)
+{
+    const int rowH = RowHeight(g);
+    const int eW = Trunc(pw * 0.25);
+    const int ex = Trunc((pw - eW) * 0.5);
+    const int sideW = 2 * eW / 3;
+    const int y0 = Trunc(pw * 115.0 / 1300.0 + rowH);
+    const int pitch = 2 * (rowH * 5 / 6);
+    std::vector<FieldRects> out;
+    for (int i = 0; i < 5; ++i) out.push_back(Field(ex - sideW, sideW, ex, eW, ex + eW, sideW, y0 + i * pitch, rowH));
+    return out;
+}
+
+std::vector<FieldRects> FieldGridLayout(const ScreenGeometry& g, int pw, int rows, int cols)
+{
+    const int rowH = RowHeight(g);
+    const int eW = cols == 1 ? Trunc(pw * 0.25) : (pw / cols) * 10 / 23;
+    const int gap = Trunc(static_cast<double>(pw - eW * cols) / (cols + 1) - rowH);
+    const int unitW = Trunc(eW * 0.55);
+    const int y0 = Trunc(pw * 115.0 / 1300.0 + rowH);
+    const int pitch = 2 * (rowH * 4 / 6);
+    std::vector<FieldRects> out;
+    for (int c = 0; c < cols; ++c) {
+        const int ex = gap + c * (eW + 3 * rowH + gap);
+        for (int r = 0; r < rows; ++r) out.push_back(Field(ex - eW, eW, ex, eW, ex + eW, unitW, y0 + r * pitch, rowH));
+    }
+    return out;
+}
+
+std::vector<FieldRects> WideFieldGridLayout(const ScreenGeometry& g, int pw, int ph, int rows, int cols)
+{
+    const int rowS = Trunc(static_cast<double>(g.scaleY()) * 45.0);
+    const int eW = cols == 1 ? Trunc(pw * 0.25) : (pw / cols) * 10 / 20;
+    const int gap = Trunc(static_cast<double>(pw - eW * cols) / (cols + 1) - rowS);
+    const int y0 = Trunc(pw * 115.0 / 1300.0 + rowS / 2);
+    const int p = (ph - y0) / (rows + 2);
+    const int step = 2 * Trunc(p * 4.0 / 7.0);
+    const int unitW = Trunc(eW * 0.417);
+    std::vector<FieldRects> out;
+    for (int c = 0; c < cols; ++c) {
+        const int ex = gap + c * (eW + 2 * p + gap);
+        for (int r = 0; r < rows; ++r) out.push_back(Field(ex - eW, eW, ex, eW, ex + eW, unitW, y0 + r * step, p));
+    }
+    return out;
+}
+
+std::vector<FieldRects> FieldGridInRectLayout(const ScreenGeometry& g, Rect area, int cols, int rows)
+{
+    const float cw = static_cast<float>(area.width) / static_cast<float>(cols);
+    const float rowStep = static_cast<float>(area.height) / static_cast<float>(rows) + 1.0f;
+    const int labelW = Trunc(cw * 0.4);
+    const int editW = Trunc(cw * 0.5);
+    const int unitW = Trunc(cw * 0.1);
+    const int h = Trunc(static_cast<double>(g.scaleY()) * 45.0);
+    const float used = static_cast<float>(labelW + editW + unitW + 4);
+    std::vector<FieldRects> out;
+    for (int c = 0; c < cols; ++c) {
+        const float colLeft = static_cast<float>(area.x) + static_cast<float>(c) * (cw + 2.0f);
+        const int lx = Trunc(colLeft + (cw - used) / 2.0f);
+        for (int r = 0; r < rows; ++r) {
+            const int y = Trunc(static_cast<float>(area.y) + static_cast<float>(r) * rowStep);
+            out.push_back(Field(lx, labelW, lx + labelW + 2, editW, lx + labelW + 2 + editW + 2, unitW, y, h));
+        }
+    }
+    return out;
+}
+
+std::vector<FieldRects> FixedPointGridLayout(const ScreenGeometry& g, Rect area)
+{
+    const double cw = area.width / 2.0;
+    const int editW = Trunc(cw * 0.4);
+    const int unitW = Trunc(cw * 0.1);
+    const int h = Trunc(static_cast<double>(g.scaleY()) * 35.0);
+    std::vector<FieldRects> out;
+    for (int c = 0; c < 2; ++c) {
+        const int labelW = Trunc(cw * (c == 0 ? 0.2 : 0.4));
+        const double colLeft = area.x + c * (cw + 2.0);
+        const int lx = Trunc(colLeft + (cw - (labelW + editW + unitW + 4)) / 2.0);
+        for (int r = 0; r < 9; ++r) {
+            const int y = area.y + r * (h - 1);
+            out.push_back(Field(lx, labelW, lx + labelW + 2, editW, lx + labelW + 2 + editW + 2, unitW, y, h));
+        }
+    }
+    return out;
+}
+
+std::vector<FieldRects> InputOutputRowsLayout(const ScreenGeometry& g, Rect client)
+{
+    const Rect area{client.x + 10, client.y + 50, client.width - 10, client.height - 50};
+    const int half = area.width / 2;
+    const int sideW = Trunc(half * 0.4);
+    const int unitW = Trunc(half * 0.1);
+    const int h = Trunc(static_cast<double>(g.scaleY()) * 45.0);
+    const int step = (area.height / 5 + 1) / 2;
+    std::vector<FieldRects> out;
+    const auto row = [&](int x, int y) { return Field(x, sideW, x + sideW, sideW, x + 2 * sideW, unitW, y, h); };
+    for (int i = 0; i < 5; ++i) out.push_back(row(area.x + 10, area.y + i * step));
+    for (int j = 0; j < 3; ++j) out.push_back(row(area.x + 10 + half - 20, area.y + 5 + h + j * step));
+    return out;
+}
+
+int EditTextTopOffset(int editHeight) { return editHeight / 6; }
+
+double TitleBandHeight(int clientWidth) { return clientWidth * 115.0 / 1300.0; }
+
+std::vector<Rect> SubPageTabRects(int w, int count)
+{
+    const int top = Trunc(w * 115.0 / 1300.0);
+    const int bottom = Trunc(w * 115.0 / 1300.0 * 1.5);
+    std::vector<Rect> out;
+    for (int i = 0; i < count; ++i) {
+        const int left = Trunc(static_cast<double>(i) * w / count);
+        const int right = Trunc(static_cast<double>(i + 1) * w / count);
+        out.push_back({left, top, right - left, bottom - top});
+    }
+    return out;
+}
+
+}  // namespace tmcalc

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+namespace tmcalc {
+
+// Integer rectangle in the coordinates of its parent's client area (x, y = top-left corner).
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    [[nodiscard]] int right() const { return x + width; }
+    [[nodiscard]] int bottom() const { return y + height; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// Size of a font in the Windows convention: a negative height is the character (em) height in pixels,
+// width the average character width (negative likewise).
+struct FontSize {
+    int height = 0;
+    int width = 0;
+    friend bool operator==(const FontSize&, const FontSize&) = default;
+};
+
+// Everything that is scaled from the 1300 x 831 design on a 1920 x 1080 screen, computed once at start.
+struct ScreenGeometry {
+    int screenWidth = 1920;
+    int screenHeight = 1080;
+    double W = 1300.0;  // main window width
+    double H = 831.0;   // main window height
+    double X = 310.0;   // window origin (the window is centred)
+    double Y = 124.5;
+    FontSize navigationFont;
+    FontSize secondFont;
+    FontSize labelFont;
+    FontSize editFont;
+
+    [[nodiscard]] float scaleX() const { return static_cast<float>(screenWidth / 1920.0); }
+    [[nodiscard]] float scaleY() const { return static_cast<float>(screenHeight / 1080.0); }
+};
+
+[[nodiscard]] ScreenGeometry ComputeScreenGeometry(int screenWidth, int screenHeight);
+
+// The rectangle shared by all 23 pages inside the main window's client area.
+[[nodiscard]] Rect PageRect(const ScreenGeometry& g);
+
+// One field: label, edit box and unit, each a rectangle in the page's client area.
+struct FieldRects {
+    Rect label;
+    Rect edit;
+    Rect unit;
+};
+
+// The field builders' layouts. `clientWidth` / `clientHeight` are those of the page's client area.
+// Fields are listed in creation order; the edit ids follow from the builder (see field_builders.h).
+[[nodiscard]] std::vector<FieldRects> FieldColumnLayout(const ScreenGeometry& g, int clientWidth);
+[[nodiscard]] std::vector<FieldRects> FieldGridLayout(const ScreenGeometry& g, int clientWidth, int rows, int cols);
+[[nodiscard]] std::vector<FieldRects> WideFieldGridLayout(const ScreenGeometry& g, int clientWidth, int clientHeight,
+                                                          int rows, int cols);
+[[nodiscard]] std::vector<FieldRects> FieldGridInRectLayout(const ScreenGeometry& g, Rect area, int cols, int rows);
+[[nodiscard]] std::vector<FieldRects> FixedPointGridLayout(const ScreenGeometry& g, Rect area);
+[[nodiscard]] std::vector<FieldRects> InputOutputRowsLayout(const ScreenGeometry& g, Rect client);
+
+// Where the builders that centre their single line move the text rectangle down to.
+[[nodiscard]] int EditTextTopOffset(int editHeight);
+
+// Title band height of a page (double, as the painters use it) and its integer bottom.
+[[nodiscard]] double TitleBandHeight(int clientWidth);
+
+// The tab band under the title band of a container page: from trunc(w x 115 / 1300) to 1.5 times that,
+// `count` tabs of equal width side by side.
+[[nodiscard]] std::vector<Rect> SubPageTabRects(int clientWidth, int count);
+
+}  // namespace tmcalc

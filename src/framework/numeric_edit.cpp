@@ -1,0 +1,51 @@
+#include "framework/numeric_edit.h"
+
+#include <QKeyEvent>
+
+namespace tmcalc {
+
+bool IsNumericFieldChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || u == u'e' || u == u'E' || u == u'.' || u == u'-' || u == u'~';
+}
+
+NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void NumericEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Paste)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool control = (mods & (Qt::ControlModifier | Qt::MetaModifier)) != 0 && (mods & Qt::AltModifier) == 0;
+    const int key = event->key();
+    if (key == Qt::Key_Backspace && !control) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (control) {
+        // Control letters type a control character: only copy and paste (handled above) pass.
+        if ((key >= Qt::Key_A && key <= Qt::Key_Z) || key == Qt::Key_Backspace) {
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);  // word-wise cursor movement and the like
+        return;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || key == Qt::Key_Delete) {
+        QLineEdit::keyPressEvent(event);  // cursor keys, Delete, modifiers alone
+        return;
+    }
+    for (QChar c : text) {
+        if (!IsNumericFieldChar(c)) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace tmcalc

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "framework/geometry.h"
+
+#include <vector>
+
+class QPainter;
+
+namespace tmcalc {
+
+// The title band of a page across the top of its client area: dark blue band, white bold title, a
+// faint line and a two-pixel shadow under it.
+void DrawPageHeader(QPainter& painter, const Rect& client, int titleId);
+
+// A strip of tabs: the selected one in the selection colour, the others framed; texts from
+// firstStringId + i in the navigation font.
+void DrawSubPageTabs(QPainter& painter, const std::vector<Rect>& rects, int firstStringId, int selected);
+
+}  // namespace tmcalc

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "framework/geometry.h"
+
+#include <QFont>
+#include <QLoggingCategory>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace tmcalc {
+
+// Developer diagnostics (iteration traces, manager events). Off unless enabled with QT_LOGGING_RULES,
+// e.g. QT_LOGGING_RULES="tmcalc.diagnostics=true".
+Q_DECLARE_LOGGING_CATEGORY(lcDiagnostics)
+
+// The state shared by every page: the screen-scaled geometry and the four fonts made from it.
+struct UiContext {
+    ScreenGeometry geometry;
+    QString fontFamily;  // the preferred face, or an installed CJK sans face
+    QFont navigationFont;
+    QFont secondFont;
+    QFont labelFont;
+    QFont editFont;
+};
+
+// Computes the geometry for a screen and creates the fonts; call once at start-up (tests may call it
+// again to simulate another screen). Also routes the core's diagnostic lines to lcDiagnostics.
+void InitUiContext(int screenWidth, int screenHeight);
+[[nodiscard]] const UiContext& Ui();
+
+// A font of the shared family with a Windows-style size: `height` < 0 is the character height in
+// pixels; `width` (< 0, 0 = natural) the average character width, realised as a horizontal stretch.
+[[nodiscard]] QFont MakeFont(FontSize size, int weight = 300, bool bold = false);
+
+// The text of a string id in the current language.
+[[nodiscard]] QString Str(int id);
+
+[[nodiscard]] inline QRect ToQRect(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
+
+}  // namespace tmcalc

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string_view>
+
+namespace tmcalc {
+
+// Languages are identified by their Windows language ids, which also name the two string tables.
+enum class Language : int {
+    English = 1033,
+    Chinese = 2052,
+};
+
+// Ids the code refers to by name; pages otherwise address their labels as base id + index.
+inline constexpr int kStrMainClassName = 101;
+inline constexpr int kStrBannerTitle = 103;
+inline constexpr int kStrMainWindowTitle = 104;
+inline constexpr int kStrFirstNavigationItem = 105;  // 105-116, then the More tiles 117-127
+inline constexpr int kStrFirstMoreTile = 117;
+inline constexpr int kStrFirstThermocoupleTab = 171;
+inline constexpr int kStrTemperatureLabels = 201;
+inline constexpr int kStrTemperatureUnits = 211;
+inline constexpr int kStrOutOfRange = 901;
+inline constexpr int kStrColdJunctionHint = 904;
+
+// Chinese for a Simplified Chinese system locale ("zh_CN", "zh-CN", "zh-Hans...", a bare "zh"), English for
+// every other one. Accepts POSIX ("zh_CN.UTF-8") and BCP 47 names.
+[[nodiscard]] Language LanguageForLocaleName(std::string_view localeName);
+
+// The language of every later lookup; English until set.
+void SetLanguage(Language language);
+[[nodiscard]] Language CurrentLanguage();
+
+// The UTF-8 text of `id` in the current (or the given) language; empty when the table has no such id.
+// The texts live as long as the program.
+[[nodiscard]] std::string_view LoadString(int id);
+[[nodiscard]] std::string_view LoadString(int id, Language language);
+
+// Every id of a table, ascending (for checks that both tables agree).
+[[nodiscard]] std::size_t StringCount(Language language);
+[[nodiscard]] int StringIdAt(Language language, std::size_t index);
+
+}  // namespace tmcalc

@@ -1,0 +1,22 @@
+#include "units/temperature.h"
+
+namespace tmcalc {
+
+std::array<double, kTemperatureScaleCount> ConvertTemperature(TemperatureScale from, double x)
+{
+    switch (from) {
+    case TemperatureScale::Celsius:
+        return {x, x * 1.8 + 32, x + 273.15, (x + 273.15) * 1.8, x * 0.8};
+    case TemperatureScale::Fahrenheit:
+        return {(x - 32) / 1.8, x, (x + 459.67) / 1.8, x + 459.67, (x - 32) / 2.25};
+    case TemperatureScale::Kelvin:
+        return {x - 273.15, x * 1.8 - 459.67, x, x * 1.8, (x - 273.15) * 0.8};
+    case TemperatureScale::Rankine:
+        return {(x - 32 - 459.67) / 1.8, x - 459.67, x / 1.8, x, (x - 459.67 - 32) / 2.25};
+    case TemperatureScale::Reaumur:
+        return {x * 1.25, x * 2.25 + 32, x * 1.25 + 273.15, (x * 2.25 + 32) + 459.67, x};
+    }
+    return {x, x, x, x, x};
+}
+
+}  // namespace tmcalc

@@ -1,0 +1,123 @@
+#include "framework/geometry.h"
+
+#include <gtest/gtest.h>
+
+namespace tmcalc {
+namespace {
+
+TEST(ScreenGeometry, DesignScreenGivesTheDesignWindowAndFonts)
+{
+    const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
+    EXPECT_EQ(g.W, 1300.0);
+    EXPECT_EQ(g.H, 831.0);
+    EXPECT_EQ(static_cast<int>(g.X), 310);
+    EXPECT_EQ(static_cast<int>(g.Y), 124);
+    EXPECT_EQ(g.navigationFont, (FontSize{-14, -7}));
+    EXPECT_EQ(g.secondFont, (FontSize{-15, -7}));
+    EXPECT_EQ(g.labelFont, (FontSize{-16, -8}));
+    EXPECT_EQ(g.editFont, (FontSize{-27, -10}));
+    EXPECT_EQ(PageRect(g), (Rect{223, 120, 1054, 537}));
+}
+
+TEST(ScreenGeometry, ScaleIsNarrowedToSinglePrecisionBeforeTheProduct)
+{
+    // 1366 / 1920 in single precision times 1300 differs from the double product in the last bits.
+    const ScreenGeometry g = ComputeScreenGeometry(1366, 768);
+    EXPECT_EQ(g.W, static_cast<double>(static_cast<float>(1366 / 1920.0)) * 1300.0);
+    EXPECT_NE(g.W, 1366 / 1920.0 * 1300.0);
+    EXPECT_EQ(g.H, static_cast<double>(static_cast<float>(768 / 1080.0)) * 831.0);
+    EXPECT_DOUBLE_EQ(g.X, (1366 - g.W) * 0.5);
+
+    const ScreenGeometry uhd = ComputeScreenGeometry(3840, 2160);
+    EXPECT_EQ(uhd.W, 2600.0);
+    EXPECT_EQ(uhd.H, 1662.0);
+    EXPECT_EQ(uhd.labelFont, (FontSize{-33, -16}));
+    EXPECT_EQ(uhd.editFont, (FontSize{-54, -21}));
+}
+
+TEST(FieldLayouts, TemperatureColumnOnTheDesignScreen)
+{
+    const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
+    const auto fields = FieldColumnLayout(g, 1052);  // the page's client area inside its one-pixel border
+    ASSERT_EQ(fields.size(), 5u);
+    // rowH = trunc(831 x 45 / 813) = 45, eW = 263, pitch 2 x trunc(45 x 5 / 6) = 74
+    EXPECT_EQ(fields[0].edit, (Rect{394, 138, 263, 45}));
+    EXPECT_EQ(fields[0].label, (Rect{219, 138, 175, 45}));
+    EXPECT_EQ(fields[0].unit, (Rect{657, 138, 175, 45}));
+    EXPECT_EQ(fields[4].edit.y, 138 + 4 * 74);
+}
+
+TEST(FieldLayouts, GridsFillColumnByColumn)
+{
+    const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
+    const auto grid = FieldGridLayout(g, 1052, 6, 2);
+    ASSERT_EQ(grid.size(), 12u);
+    // eW = trunc(526 x 10 / 23) = 228; gap = trunc((1052 - 456) / 3 - 45) = 153
+    EXPECT_EQ(grid[0].edit, (Rect{153, 138, 228, 45}));
+    EXPECT_EQ(grid[0].label, (Rect{-75, 138, 228, 45}));
+    EXPECT_EQ(grid[0].unit.width, 125);
+    EXPECT_EQ(grid[1].edit.y, 138 + 60);
+    EXPECT_EQ(grid[6].edit.x, 153 + 228 + 135 + 153);
+    EXPECT_EQ(grid[6].edit.y, 138);
+
+    const auto single = FieldGridLayout(g, 1052, 5, 1);
+    EXPECT_EQ(single[0].edit.width, 263);
+
+    const auto wide = WideFieldGridLayout(g, 1052, 535, 9, 3);
+    ASSERT_EQ(wide.size(), 27u);
+    // rowS = 45, eW = trunc(350 x 10 / 20) = 175, gap = trunc((1052 - 525) / 4 - 45) = 86,
+    // y0 = trunc(93.06 + 22) = 115, p = (535 - 115) / 11 = 38, step 2 x trunc(38 x 4 / 7) = 42
+    EXPECT_EQ(wide[0].edit, (Rect{86, 115, 175, 38}));
+    EXPECT_EQ(wide[1].edit.y, 157);
+    EXPECT_EQ(wide[9].edit.x, 86 + 175 + 76 + 86);
+    EXPECT_EQ(wide[0].unit.width, 72);
+}
+
+TEST(FieldLayouts, GridInRectCentresEachFieldInItsColumn)
+{
+    const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
+    const auto cells = FieldGridInRectLayout(g, Rect{10, 20, 500, 300}, 2, 6);
+    ASSERT_EQ(cells.size(), 12u);
+    // cw = 250: label 100, edit 125, unit 25, 4 pixels of gaps, (250 - 254) / 2 = -2 from the column left
+    EXPECT_EQ(cells[0].label, (Rect{8, 20, 100, 45}));
+    EXPECT_EQ(cells[0].edit, (Rect{110, 20, 125, 45}));
+    EXPECT_EQ(cells[0].unit, (Rect{237, 20, 25, 45}));
+    EXPECT_EQ(cells[1].label.y, 20 + 51);  // step 300 / 6 + 1
+    EXPECT_EQ(cells[6].label.x, 8 + 252);
+}
+
+TEST(FieldLayouts, InputOutputRows)
+{
+    const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
+    const auto rows = InputOutputRowsLayout(g, Rect{0, 0, 1054, 400});
+    ASSERT_EQ(rows.size(), 8u);
+    // area (10, 50, 1044 x 350), half 522, side 208, unit 52, step (70 + 1) / 2 = 35
+    EXPECT_EQ(rows[0].label, (Rect{20, 50, 208, 45}));
+    EXPECT_EQ(rows[0].edit, (Rect{228, 50, 208, 45}));
+    EXPECT_EQ(rows[0].unit, (Rect{436, 50, 52, 45}));
+    EXPECT_EQ(rows[1].label.y, 85);
+    EXPECT_EQ(rows[5].label, (Rect{20 + 522 - 20, 50 + 5 + 45, 208, 45}));
+}
+
+TEST(FieldLayouts, FixedPointGrid)
+{
+    const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
+    const auto cells = FixedPointGridLayout(g, Rect{100, 60, 800, 300});
+    ASSERT_EQ(cells.size(), 18u);
+    EXPECT_EQ(cells[0].label.width, 80);
+    EXPECT_EQ(cells[9].label.width, 160);
+    EXPECT_EQ(cells[0].edit.width, 160);
+    EXPECT_EQ(cells[1].label.y, 60 + 34);  // one field height (35) - 1 below
+}
+
+TEST(TabBand, SitsUnderTheTitleBand)
+{
+    const auto tabs = SubPageTabRects(1052, 8);
+    ASSERT_EQ(tabs.size(), 8u);
+    EXPECT_EQ(tabs[0], (Rect{0, 93, 131, 46}));
+    EXPECT_EQ(tabs[7].right(), 1052);
+    EXPECT_EQ(EditTextTopOffset(45), 7);
+}
+
+}  // namespace
+}  // namespace tmcalc

@@ -1,0 +1,188 @@
+#include "framework/number_text.h"
+#include "resources/string_table.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace tmcalc {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+struct ShowRow {
+    const char* name;
+    int digits;
+    int decimals;
+    double value;
+    const char* text;
+};
+
+class ShowValueFormat : public ::testing::TestWithParam<ShowRow> {};
+
+TEST_P(ShowValueFormat, WritesTheExpectedText)
+{
+    SetLanguage(Language::English);
+    const ShowRow& row = GetParam();
+    const auto text = FormatShowValue(row.digits, row.decimals, row.value);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(*text, row.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ShowValueFormat,
+    ::testing::Values(
+        // fixed notation inside [10^-decimals, 10^(digits - decimals)), trailing zeros kept
+        ShowRow{"half", 7, 7, 0.5, "0.5000000"}, ShowRow{"lower_bound", 7, 7, 0.0000001, "0.0000001"},
+        ShowRow{"rounds_up_to_one", 7, 7, 0.99999999, "1.0000000"},
+        ShowRow{"wide_fixed", 11, 7, 1234.5, "1234.5000000"}, ShowRow{"slope", 8, 7, 0.37928, "0.3792800"},
+        ShowRow{"fifteen", 15, 15, 0.5, "0.500000000000000"}, ShowRow{"negative_fixed", 7, 7, -0.25, "-0.2500000"},
+        // general conversion: fixed with the point kept, or three-digit exponents
+        ShowRow{"zero", 7, 7, 0.0, "0."}, ShowRow{"negative_zero", 7, 7, -0.0, "-0."},
+        ShowRow{"hundred", 7, 7, 100.0, "100."}, ShowRow{"one", 7, 7, 1.0, "1."},
+        ShowRow{"rounded_integer", 7, 7, 1234567.8, "1234568"},
+        ShowRow{"tie_to_even_up", 7, 7, 1234567.5, "1234568"},
+        ShowRow{"tie_to_even_down", 7, 7, 1234568.5, "1234568"},
+        ShowRow{"small_exponent", 7, 7, 1.5e-8, "1.5e-008"}, ShowRow{"small_digits", 7, 7, 0.00000001234, "1.234e-008"},
+        ShowRow{"carry_into_tens", 7, 7, 9.9999999, "10."},
+        ShowRow{"just_below_range", 7, 7, 0.00000009999999, "9.999999e-008"},
+        ShowRow{"carry_to_range_edge", 7, 7, 0.000000099999999, "1.e-007"},
+        ShowRow{"eight_digits", 7, 7, 12345678.0, "1.234568e+007"},
+        ShowRow{"carry_into_exponent", 7, 7, 9999999.5, "1.e+007"},
+        ShowRow{"huge", 7, 7, 1e300, "1.e+300"}, ShowRow{"tiny", 7, 7, 4.9e-324, "4.940656e-324"},
+        ShowRow{"negative_exponent_form", 7, 7, -2.5e-8, "-2.5e-008"},
+        ShowRow{"infinity", 7, 7, kInf, "inf"}, ShowRow{"negative_infinity", 7, 7, -kInf, "-inf"},
+        ShowRow{"four_digits_fraction", 4, 7, 0.5, "0.5"}, ShowRow{"four_digits_hundredth", 4, 7, 0.05, "5.e-002"},
+        ShowRow{"thousandth_exponent", 4, 7, 0.005, "5.e-003"}, ShowRow{"below_hundredth", 4, 2, 0.001234, "1.234e-003"},
+        ShowRow{"fifteen_digits_large", 15, 15, 123456.789, "123456.789"}),
+    [](const ::testing::TestParamInfo<ShowRow>& row) { return std::string(row.param.name); });
+
+TEST(ShowValueFormat, NaNShowsTheOutOfRangeTextOfTheLanguage)
+{
+    SetLanguage(Language::English);
+    EXPECT_EQ(FormatShowValue(7, 7, kNaN), "Out of Rage.");
+    SetLanguage(Language::Chinese);
+    EXPECT_EQ(FormatShowValue(7, 7, kNaN), "超出范围");
+    EXPECT_EQ(FormatValueG7(kNaN), "超出范围");
+    SetLanguage(Language::English);
+}
+
+TEST(ShowValueFormat, ConversionThatDoesNotFitWritesNothing)
+{
+    EXPECT_FALSE(FormatShowValue(32, 7, 12345.0).has_value());
+    EXPECT_FALSE(FormatGeneral(1.0, 40).has_value());
+    // 31 digits with a sign, point and exponent do not fit the 32-byte buffer either.
+    EXPECT_FALSE(FormatGeneral(-1.2345678901234567e100, 31).has_value());
+    EXPECT_TRUE(FormatGeneral(1.5, 31).has_value());
+}
+
+struct G7Row {
+    const char* name;
+    double value;
+    const char* text;
+};
+
+class FormatG7 : public ::testing::TestWithParam<G7Row> {};
+
+TEST_P(FormatG7, MatchesPrintfG7)
+{
+    EXPECT_EQ(FormatValueG7(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, FormatG7,
+    ::testing::Values(G7Row{"third", 1.0 / 3.0, "0.3333333"}, G7Row{"hundred", 100.0, "100"},
+                      G7Row{"exponent", 12345678.0, "1.234568e+07"}, G7Row{"rankine", (1 + 273.15) * 1.8, "493.47"},
+                      G7Row{"small_fixed", 0.0001, "0.0001"}, G7Row{"small_exponent", 0.00001, "1e-05"},
+                      G7Row{"seven_digits", 1234567.0, "1234567"}, G7Row{"zero", 0.0, "0"},
+                      G7Row{"negative_zero", -0.0, "-0"}, G7Row{"infinity", kInf, "inf"},
+                      G7Row{"negative_infinity", -kInf, "-inf"}, G7Row{"tie_even", 1234568.5, "1234568"},
+                      G7Row{"carry", 9999999.5, "1e+07"}, G7Row{"three_digit_exponent", 1e-300, "1e-300"},
+                      G7Row{"kelvin_zero_in_celsius", 0.0 - 273.15, "-273.15"}),
+    [](const ::testing::TestParamInfo<G7Row>& row) { return std::string(row.param.name); });
+
+struct ReadRow {
+    const char* name;
+    std::u16string text;
+    double value;
+    bool consumed;
+};
+
+class ReadValue : public ::testing::TestWithParam<ReadRow> {};
+
+TEST_P(ReadValue, ParsesLikeTheCLibraryInTheCLocale)
+{
+    const ReadRow& row = GetParam();
+    const double value = ReadFieldValue(row.text);
+    const CheckedValue checked = ReadFieldValueChecked(row.text);
+    EXPECT_EQ(checked.consumed, row.consumed);
+    if (std::isnan(row.value)) {
+        EXPECT_TRUE(std::isnan(value));
+        EXPECT_TRUE(std::isnan(checked.value));
+    } else {
+        EXPECT_EQ(value, row.value);
+        EXPECT_EQ(checked.value, row.value);
+        EXPECT_EQ(std::signbit(value), std::signbit(row.value));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grammar, ReadValue,
+    ::testing::Values(
+        ReadRow{"plain", u"100", 100.0, true}, ReadRow{"trailing_junk", u"12abc", 12.0, true},
+        ReadRow{"lone_minus", u"-", 0.0, false}, ReadRow{"empty", u"", 0.0, false},
+        ReadRow{"letters", u"abc", 0.0, false}, ReadRow{"leading_space", u" \t 3.5", 3.5, true},
+        ReadRow{"plus_sign", u"+5", 5.0, true}, ReadRow{"point_first", u".5", 0.5, true},
+        ReadRow{"point_alone", u".", 0.0, false}, ReadRow{"comma_is_no_point", u"1,5", 1.0, true},
+        ReadRow{"exponent", u"1.5e3", 1500.0, true}, ReadRow{"dangling_exponent", u"1e", 1.0, true},
+        ReadRow{"dangling_exponent_sign", u"2E-", 2.0, true}, ReadRow{"overflow", u"1e400", kInf, true},
+        ReadRow{"negative_overflow", u"-1e400", -kInf, true}, ReadRow{"underflow", u"1e-400", 0.0, true},
+        ReadRow{"negative_underflow", u"-1e-400", -0.0, true},
+        ReadRow{"overflow_by_digits", std::u16string(400, u'9'), kInf, true},
+        ReadRow{"infinity", u"inf", kInf, true}, ReadRow{"infinity_word", u"-Infinity", -kInf, true},
+        ReadRow{"nan", u"nan", kNaN, true}, ReadRow{"nan_payload", u"NaN(123)", kNaN, true},
+        ReadRow{"hex", u"0x1p3", 8.0, true}, ReadRow{"hex_fraction", u"0x1.8", 1.5, true},
+        ReadRow{"hex_without_digits", u"0x", 0.0, true}, ReadRow{"hex_overflow", u"0x1p99999", kInf, true},
+        ReadRow{"tilde", u"~5", 0.0, false}, ReadRow{"unit_after_number", u"25 ℃", 25.0, true},
+        ReadRow{"unit_before_number", u"℃25", 0.0, false}, ReadRow{"latin1_letter", u"7\u00e9", 7.0, true},
+        ReadRow{"nul_ends_number", std::u16string(u"4\0" u"2", 3), 4.0, true},
+        ReadRow{"fullwidth_digit", u"\uff11", 0.0, false}),
+    [](const ::testing::TestParamInfo<ReadRow>& row) { return std::string(row.param.name); });
+
+TEST(ReadValue, ReadsTheWholeTextNotJustItsBeginning)
+{
+    // A 33-digit value was once cut after 31 characters and read 100 times too small.
+    const std::u16string longValue = u"123456789012345678901234567890123";
+    EXPECT_DOUBLE_EQ(ReadFieldValue(longValue), 1.23456789012345678901234567890123e32);
+    std::u16string tiny = u"1." + std::u16string(40, u'0') + u"e-9";
+    EXPECT_DOUBLE_EQ(ReadFieldValue(tiny), 1e-9);
+    // Pasted text far beyond any buffer reads fine.
+    std::u16string huge = u"2.5" + std::u16string(100000, u'0') + u"xyz";
+    EXPECT_DOUBLE_EQ(ReadFieldValue(huge), 2.5);
+}
+
+TEST(ReadValue, IgnoresTheProcessLocale)
+{
+    const char* const candidates[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"};
+    const char* applied = nullptr;
+    for (const char* name : candidates) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            applied = name;
+            break;
+        }
+    }
+    if (applied == nullptr) GTEST_SKIP() << "no locale with a decimal comma is installed";
+    EXPECT_EQ(ReadFieldValue(u"1.5"), 1.5);
+    EXPECT_EQ(ReadFieldValue(u"1,5"), 1.0);
+    EXPECT_EQ(FormatShowValue(7, 7, 1.5), "1.5");
+    EXPECT_EQ(FormatShowValue(7, 7, 0.5), "0.5000000");
+    EXPECT_EQ(FormatValueG7(34.7), "34.7");
+    std::setlocale(LC_ALL, "C");
+}
+
+}  // namespace
+}  // namespace tmcalc

@@ -1,0 +1,117 @@
+#include "framework/page.h"
+
+#include "framework/numeric_edit.h"
+#include "framework/sub_page_tabs.h"
+#include "framework/ui_context.h"
+#include "ui_test_util.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace tmcalc {
+namespace {
+
+// A page that records which fields drove a recompute and echoes the driving text into field 10.
+class RecordingPage : public Page {
+public:
+    RecordingPage() : Page(nullptr, QRect(0, 0, 1054, 537), 105, true)
+    {
+        BuildInputOutputRows(201, 211);
+        ShareFocusFlag({0, 1});
+    }
+    std::vector<int> driven;
+
+protected:
+    void Recompute(int id) override
+    {
+        driven.push_back(id);
+        edit(10)->setText(edit(id)->text());
+        edit(11)->setText(QStringLiteral("x"));  // writing other fields never drives
+    }
+};
+
+TEST(PageFramework, OnlyTheFocusedFieldDrivesAndWrittenFieldsDoNot)
+{
+    RecordingPage page;
+    ASSERT_TRUE(test::ShowActive(&page));
+    page.edit(3)->setText(QStringLiteral("5"));  // no focus: no recompute
+    EXPECT_TRUE(page.driven.empty());
+    test::Type(page.edit(3), QStringLiteral("12"));
+    EXPECT_EQ(page.driven, (std::vector<int>{3, 3}));
+    EXPECT_EQ(page.edit(10)->text(), "512");
+    EXPECT_EQ(page.edit(11)->text(), "x");
+}
+
+TEST(PageFramework, SharedFocusFlagLetsEitherFieldDrive)
+{
+    RecordingPage page;
+    ASSERT_TRUE(test::ShowActive(&page));
+    test::Focus(page.edit(0));
+    page.edit(1)->setText(QStringLiteral("7"));  // shares the flag of field 0, which has the focus
+    EXPECT_EQ(page.driven, (std::vector<int>{1}));
+    test::Focus(page.edit(2));  // leaving 0 clears the shared flag
+    page.edit(1)->setText(QStringLiteral("8"));
+    EXPECT_EQ(page.driven, (std::vector<int>{1}));
+}
+
+TEST(PageFramework, BuilderIdsLabelsAndFonts)
+{
+    RecordingPage page;
+    ASSERT_EQ(page.fields().size(), 8u);
+    const std::vector<int> ids{0, 1, 2, 3, 4, 10, 11, 12};
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        Field* f = page.fields()[i];
+        EXPECT_EQ(f->id, ids[i]);
+        EXPECT_EQ(f->edit->font().pixelSize(), 27);
+        EXPECT_EQ(f->label->font().pixelSize(), 16);
+        EXPECT_EQ(f->label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+        EXPECT_EQ(f->unit->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+        EXPECT_TRUE(f->edit->text().isEmpty());
+    }
+    EXPECT_EQ(page.fields()[5]->unit->text(), QString());  // 216 has no text yet in this table
+}
+
+TEST(PageFramework, TitleBandIsPaintedInItsColours)
+{
+    RecordingPage page;
+    const QImage image = page.grab().toImage();
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(11, 75, 136));
+    EXPECT_EQ(image.pixelColor(5, 200), QColor(Qt::white));
+}
+
+TEST(SubPageTabStrip, ClickChoosesTheTabUnderThePointer)
+{
+    QWidget container;
+    container.resize(1052, 535);
+    SubPageTabs tabs(&container, SubPageTabRects(1052, 4), 20010);
+    QSignalSpy chosen(&tabs, &SubPageTabs::subPageChosen);
+    EXPECT_EQ(tabs.selected(), 0);
+    EXPECT_EQ(tabs.geometry(), QRect(0, 93, 1052, 46));
+    QTest::mouseClick(&tabs, Qt::LeftButton, {}, QPoint(263, 10));  // first pixel of tab 1
+    EXPECT_EQ(tabs.selected(), 1);
+    QTest::mouseClick(&tabs, Qt::LeftButton, {}, QPoint(1051, 45));
+    EXPECT_EQ(tabs.selected(), 3);
+    QTest::mouseClick(&tabs, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_EQ(tabs.selected(), 3);
+    ASSERT_EQ(chosen.count(), 2);
+    EXPECT_EQ(chosen.at(1).at(0).toInt(), 3);
+    const QImage image = tabs.grab().toImage();
+    EXPECT_EQ(image.pixelColor(900, 20), QColor(238, 138, 138));
+    EXPECT_EQ(image.pixelColor(100, 20), QColor(89, 115, 152));
+}
+
+TEST(NumericFilter, CharacterSet)
+{
+    for (QChar c : QStringLiteral("0123456789eE.-~")) EXPECT_TRUE(IsNumericFieldChar(c)) << static_cast<int>(c.unicode());
+    for (QChar c : QStringLiteral("+ ,aEfx\t℃")) {
+        if (c == QLatin1Char('E')) continue;
+        EXPECT_FALSE(IsNumericFieldChar(c)) << static_cast<int>(c.unicode());
+    }
+}
+
+}  // namespace
+}  // namespace tmcalc
