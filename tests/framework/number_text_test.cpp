@@ -73,7 +73,8 @@ TEST(ShowValueFormat, NaNShowsTheOutOfRangeTextOfTheLanguage)
 
 TEST(ShowValueFormat, ConversionThatDoesNotFitWritesNothing)
 {
-    EXPECT_FALSE(FormatShowValue(32, 7, 12345.0).has_value());
+    EXPECT_FALSE(FormatShowValue(32, 7, 1e30).has_value());  // general conversion with 32 digits
+    EXPECT_EQ(FormatShowValue(32, 7, 12345.0), "12345.0000000");  // fixed notation needs no general conversion
     EXPECT_FALSE(FormatGeneral(1.0, 40).has_value());
     // 31 digits with a sign, point and exponent do not fit the 32-byte buffer either.
     EXPECT_FALSE(FormatGeneral(-1.2345678901234567e100, 31).has_value());
