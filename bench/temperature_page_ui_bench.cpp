@@ -1,0 +1,31 @@
+// Keystroke to updated fields on the temperature page.
+#include "bench_ui_util.h"
+#include "framework/numeric_edit.h"
+#include "framework/ui_context.h"
+#include "units/temperature_page.h"
+
+#include <QApplication>
+
+namespace {
+
+void BM_TemperatureKeystroke(benchmark::State& state)
+{
+    tmcalc::TemperaturePage page(nullptr, QRect(0, 0, 1054, 537));
+    page.show();
+    page.activateWindow();
+    QApplication::processEvents();
+    tmcalc::bench::KeystrokeTimes(state, page.edit(static_cast<int>(state.range(0))), QStringLiteral("-1234.5678e-1"));
+}
+BENCHMARK(BM_TemperatureKeystroke)->DenseRange(0, 4)->Iterations(200);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    tmcalc::InitUiContext(1920, 1080);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
