@@ -21,8 +21,9 @@ class StandardsFile {
 public:
     explicit StandardsFile(int standards)
     {
-        m_folder = fs::temp_directory_path()
-            / ("tmcalc_standards_bench_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        m_folder = fs::temp_directory_path() /
+                   ("tmcalc_standards_bench_" +
+                    std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
         fs::create_directories(m_folder);
         std::string text = tmcalc::Utf16ToUtf8(tmcalc::StandardsTemplateText());
         for (int i = 0; i < standards; ++i) {
@@ -36,8 +37,8 @@ public:
             bytes.push_back(static_cast<char>(unit & 0xFF));
             bytes.push_back(static_cast<char>(unit >> 8));
         }
-        std::ofstream(m_folder / tmcalc::kStandardsFileName, std::ios::binary).write(bytes.data(),
-                                                                                   static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(m_folder / tmcalc::kStandardsFileName, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         m_bytes = bytes.size();
     }
     ~StandardsFile()
@@ -103,7 +104,8 @@ void BM_SetStandardValue(benchmark::State& state)
     tmcalc::StandardsStore store = file.Store();
     int edit = 0;
     for (auto _ : state) {
-        if (store.SetStandardValue(StandardKind::Resistor, 0, "Rtp", std::to_string(++edit)) != tmcalc::StoreStatus::Ok) {
+        if (store.SetStandardValue(StandardKind::Resistor, 0, "Rtp", std::to_string(++edit)) !=
+            tmcalc::StoreStatus::Ok) {
             state.SkipWithError("write failed");
             break;
         }

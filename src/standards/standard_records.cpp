@@ -1,0 +1,138 @@
+#include "standards/standard_records.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tmcalc {
+namespace {
+
+constexpr std::array<std::string_view, 19> kCoupleKeys = {
+    "ProductNo", "TypeNo", "CertNo", "Graduation", "ClassNo", "CalMethod", "Zn", "Al", "Cu", "TempRange",
+    "c0",        "c1",     "c2",     "c3",         "c4",      "c5",        "c6", "c7", "c8"};
+constexpr std::array<std::string_view, 19> kResistorKeys = {
+    "ProductNo", "TypeNo", "CertNo", "ClassNo", "TempRange", "Rtp", "a4", "b4",  "a5", "b5",
+    "a7",        "b7",     "c7",     "a8",      "b8",        "a9",  "b9", "a10", "a11"};
+constexpr std::array<std::string_view, 19> kResistorFields = {
+    "ProductNo", "TypeNo", "CertNo", "ClassNo", "TempRange", "Rtp", "a4", "b4",  "a5", "b5",
+    "a7",        "b7",     "c7",     "a8",      "b8",        "a9",  "b9", "a11", "a10"};
+constexpr std::array<std::string_view, 10> kThermistorKeys = {"ProductNo", "TypeNo", "CertNo", "Method", "R25",
+                                                              "Beta",      "A",      "B",      "C",      "D"};
+
+constexpr std::array<std::string_view, 9> kCoupleColumns = {"ProductNo", "TypeNo",  "Graduation", "Zn",       "Al",
+                                                            "Cu",        "ClassNo", "CertNo",     "CalMethod"};
+constexpr std::array<std::string_view, 17> kResistorColumns = {
+    "ProductNo", "TypeNo", "TempRange", "Rtp", "a4", "b4", "a5",  "b5", "a7",
+    "b7",        "c7",     "a8",        "b8",  "a9", "b9", "a10", "a11"};
+
+struct KindTable {
+    std::span<const std::string_view> keys;
+    std::span<const std::string_view> fields;
+    std::span<const std::string_view> columns;
+    std::string_view prefix;
+    std::string_view templateSection;
+};
+
+const KindTable& TableOf(StandardKind kind)
+{
+    static const std::array<KindTable, 3> kTables = {{
+        {kCoupleKeys, kCoupleKeys, kCoupleColumns, "couplestd", "CoupleTemplate"},
+        {kResistorKeys, kResistorFields, kResistorColumns, "resistorstd", "ResistorTemplate"},
+        {kThermistorKeys, kThermistorKeys, kThermistorKeys, "NTCThermistors", "NTCTemplate"},
+    }};
+    return kTables[static_cast<std::size_t>(kind) - 1];
+}
+
+char FoldAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+bool SameKey(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
+std::optional<std::size_t> FieldIndex(StandardKind kind, std::string_view key)
+{
+    const auto fields = TableOf(kind).fields;
+    const auto it =
+        std::find_if(fields.begin(), fields.end(), [key](std::string_view f) { return SameKey(f, key); });
+    if (it == fields.end()) return std::nullopt;
+    return static_cast<std::size_t>(it - fields.begin());
+}
+
+}  // namespace
+
+std::optional<StandardKind> StandardKindFromNumber(int number)
+{
+    if (number < 1 || number > 3) return std::nullopt;
+    return static_cast<StandardKind>(number);
+}
+
+std::span<const std::string_view> StandardKeys(StandardKind kind)
+{
+    return TableOf(kind).keys;
+}
+std::span<const std::string_view> StandardRecordFields(StandardKind kind)
+{
+    return TableOf(kind).fields;
+}
+std::span<const std::string_view> StandardColumnKeys(StandardKind kind)
+{
+    return TableOf(kind).columns;
+}
+std::string_view StandardSectionPrefix(StandardKind kind)
+{
+    return TableOf(kind).prefix;
+}
+std::string_view StandardTemplateSection(StandardKind kind)
+{
+    return TableOf(kind).templateSection;
+}
+
+std::string_view CanonicalStandardKey(StandardKind kind, std::string_view key)
+{
+    const auto index = FieldIndex(kind, key);
+    return index ? TableOf(kind).fields[*index] : std::string_view();
+}
+
+StandardRecord::StandardRecord(StandardKind kind) : m_kind(kind), m_fields(TableOf(kind).fields.size()) {}
+
+const std::string& StandardRecord::Value(std::string_view key) const
+{
+    static const std::string kEmpty;
+    const auto index = FieldIndex(m_kind, key);
+    return index ? m_fields[*index] : kEmpty;
+}
+
+bool StandardRecord::SetValue(std::string_view key, std::string value)
+{
+    const auto index = FieldIndex(m_kind, key);
+    if (!index) return false;
+    m_fields[*index] = std::move(value);
+    return true;
+}
+
+std::vector<std::string> StandardRecord::ColumnValues() const
+{
+    std::vector<std::string> row;
+    for (const std::string_view key : StandardColumnKeys(m_kind)) row.push_back(Value(key));
+    return row;
+}
+
+std::vector<std::string> StandardSaveBody(const StandardRecord& record)
+{
+    std::vector<std::string> body;
+    for (const std::string_view key : StandardKeys(record.Kind())) {
+        std::string line(key);
+        // The file format writes the thermistor's D entry with no space after the equals sign; readers
+        // trim, so the value reads the same either way, and the bytes stay as the format has them.
+        line += (record.Kind() == StandardKind::Thermistor && key == "D") ? " =" : " = ";
+        line += record.Value(key);
+        body.push_back(std::move(line));
+    }
+    return body;
+}
+
+}  // namespace tmcalc

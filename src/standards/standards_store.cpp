@@ -1,0 +1,368 @@
+#include "standards/standards_store.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <unordered_set>
+
+#include "framework/diagnostics.h"
+#include "standards/standards_template.h"
+#include "standards/utf_text.h"
+
+namespace tmcalc {
+namespace fs = std::filesystem;
+namespace {
+
+std::u16string Widen(std::string_view ascii)
+{
+    return {ascii.begin(), ascii.end()};
+}
+
+bool StartsWith(std::u16string_view text, std::string_view asciiPrefix)
+{
+    return text.size() >= asciiPrefix.size() &&
+           std::equal(asciiPrefix.begin(), asciiPrefix.end(), text.begin(),
+                      [](char a, char16_t b) { return static_cast<char16_t>(a) == b; });
+}
+
+bool IsValueSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+std::string_view TrimValue(std::string_view value)
+{
+    while (!value.empty() && IsValueSpace(value.front())) value.remove_prefix(1);
+    while (!value.empty() && IsValueSpace(value.back())) value.remove_suffix(1);
+    return value;
+}
+
+bool HoldsLineBreakOrNul(std::string_view text)
+{
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != text.npos;
+}
+
+bool IsValidSectionName(std::u16string_view name)
+{
+    return !name.empty() && name == TrimProfileSpace(name) && name.find_first_of(u"]\r\n") == name.npos &&
+           name.find(u'\0') == name.npos;
+}
+
+// The tick count as the names use it: its low 32 bits in decimal, at most the first 8 digits.
+std::string TickDigits(std::uint64_t ticks)
+{
+    std::string digits = std::to_string(static_cast<std::uint32_t>(ticks & 0xFFFFFFFFu));
+    if (digits.size() > 8) digits.resize(8);
+    return digits;
+}
+
+void FillRecord(const ProfileFile& file, std::u16string_view section, StandardRecord& record)
+{
+    for (const std::string_view key : StandardKeys(record.Kind())) {
+        record.SetValue(key, Utf16ToUtf8(file.Value(section, Widen(key))));
+    }
+}
+
+std::vector<std::u16string> BodyLines(const StandardRecord& record)
+{
+    std::vector<std::u16string> lines;
+    for (const std::string& line : StandardSaveBody(record)) lines.push_back(Utf8ToUtf16(line));
+    return lines;
+}
+
+// A reader trims values, so a value is stored trimmed: what is written is exactly what reads back.
+std::optional<StandardRecord> NormalisedForSaving(const StandardRecord& record)
+{
+    StandardRecord clean(record.Kind());
+    for (const std::string_view key : StandardRecordFields(record.Kind())) {
+        const std::string& value = record.Value(key);
+        if (HoldsLineBreakOrNul(value)) return std::nullopt;
+        clean.SetValue(key, std::string(TrimValue(value)));
+    }
+    return clean;
+}
+
+// For diagnostics only; u8string never fails on a name the system could not convert to its code page.
+std::string PathText(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+LocalDateTime SystemLocalTime()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &now);
+#else
+    localtime_r(&now, &parts);
+#endif
+    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
+}
+
+std::uint64_t SystemTickCount()
+{
+    const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
+}
+
+}  // namespace
+
+std::string_view StoreStatusText(StoreStatus status)
+{
+    switch (status) {
+        case StoreStatus::Ok:
+            return "ok";
+        case StoreStatus::BadName:
+            return "bad section name";
+        case StoreStatus::BadIndex:
+            return "no standard at that index";
+        case StoreStatus::KindMismatch:
+            return "record of another kind";
+        case StoreStatus::UnknownKey:
+            return "key not stored for this kind";
+        case StoreStatus::BadValue:
+            return "value holds a line break or NUL";
+        case StoreStatus::NoCoupleTemplate:
+            return "no CoupleTemplate section";
+        case StoreStatus::NoResistorTemplate:
+            return "no ResistorTemplate or NTCTemplate section";
+        case StoreStatus::ReadOnly:
+            return "file is read-only";
+        case StoreStatus::Unreadable:
+            return "file cannot be read whole";
+        case StoreStatus::WriteFailed:
+            return "file could not be written";
+    }
+    return "unknown";
+}
+
+StandardsClock StandardsClock::System()
+{
+    return {SystemLocalTime, SystemTickCount};
+}
+
+StandardsStore::StandardsStore(StandardsStoreOptions options) : m_options(std::move(options))
+{
+    fs::path folder = m_options.folder;
+    if (folder.empty()) {
+        std::error_code ec;
+        folder = fs::current_path(ec);
+    }
+    m_path = folder / kStandardsFileName;
+
+    if (CreateFileExclusively(m_path, StandardsTemplateImage()) == FileWriteStatus::Failed) {
+        // Runs on, as with a file without templates: lists empty, nothing can be added.
+        m_startStatus = StoreStatus::WriteFailed;
+        EmitDiagnostic("standards file could not be created: " + PathText(m_path));
+    }
+
+    const Snapshot snapshot = ReadFile();
+    if (snapshot.status != StoreStatus::Ok) m_startStatus = snapshot.status;
+    for (const std::u16string& name : snapshot.file.SectionNames()) {
+        if (StartsWith(name, "couplestd")) {
+            ListOf(StandardKind::Thermocouple).push_back(name);
+        } else if (StartsWith(name, "resistorstd")) {
+            ListOf(StandardKind::Resistor).push_back(name);
+        } else if (StartsWith(name, "NTCThermistors")) {
+            ListOf(StandardKind::Thermistor).push_back(name);
+        } else if (StartsWith(name, "CoupleTemplate")) {
+            m_coupleTemplate = true;
+        } else if (StartsWith(name, "ResistorTemplate") || StartsWith(name, "NTCTemplate")) {
+            m_resistorTemplate = true;
+        }
+    }
+}
+
+bool StandardsStore::CanAdd(StandardKind kind) const
+{
+    return kind == StandardKind::Thermocouple ? m_coupleTemplate : m_resistorTemplate;
+}
+
+std::size_t StandardsStore::Count(StandardKind kind) const
+{
+    return ListOf(kind).size();
+}
+
+std::vector<std::string> StandardsStore::Names(StandardKind kind) const
+{
+    std::vector<std::string> names;
+    for (const auto& name : ListOf(kind)) names.push_back(Utf16ToUtf8(name));
+    return names;
+}
+
+std::string StandardsStore::GetStandardName(StandardKind kind, std::size_t index) const
+{
+    const auto& list = ListOf(kind);
+    return index < list.size() ? Utf16ToUtf8(list[index]) : std::string();
+}
+
+StoreStatus StandardsStore::LoadStandard(StandardKind kind, std::string_view sectionName,
+                                         StandardRecord& record) const
+{
+    if (sectionName.empty()) return StoreStatus::BadName;
+    record = StandardRecord(kind);
+    FillRecord(ReadFile().file, Utf8ToUtf16(sectionName), record);
+    return StoreStatus::Ok;
+}
+
+std::optional<StandardRecord> StandardsStore::LoadStandardAt(StandardKind kind, std::size_t index) const
+{
+    const auto& list = ListOf(kind);
+    if (index >= list.size()) return std::nullopt;
+    StandardRecord record(kind);
+    FillRecord(ReadFile().file, list[index], record);
+    return record;
+}
+
+std::vector<StandardRecord> StandardsStore::LoadAllStandards(StandardKind kind) const
+{
+    const Snapshot snapshot = ReadFile();
+    std::vector<StandardRecord> records;
+    records.reserve(ListOf(kind).size());
+    for (const auto& name : ListOf(kind)) {
+        FillRecord(snapshot.file, name, records.emplace_back(kind));
+    }
+    return records;
+}
+
+std::vector<std::vector<std::string>> StandardsStore::LoadListRows(StandardKind kind) const
+{
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& record : LoadAllStandards(kind)) rows.push_back(record.ColumnValues());
+    return rows;
+}
+
+StoreStatus StandardsStore::SaveStandard(StandardKind kind, std::string_view sectionName,
+                                         const StandardRecord& record)
+{
+    const std::u16string name = Utf8ToUtf16(sectionName);
+    if (!IsValidSectionName(name)) return StoreStatus::BadName;
+    if (record.Kind() != kind) return StoreStatus::KindMismatch;
+    const auto clean = NormalisedForSaving(record);
+    if (!clean) return StoreStatus::BadValue;
+
+    Snapshot snapshot = ReadFile();
+    if (snapshot.status != StoreStatus::Ok) return snapshot.status;
+    snapshot.file.ReplaceSection(name, BodyLines(*clean));
+    return WriteFile(snapshot.file);
+}
+
+StoreStatus StandardsStore::AddStandard(StandardKind kind, StandardRecord& record)
+{
+    if (!CanAdd(kind)) {
+        return kind == StandardKind::Thermocouple ? StoreStatus::NoCoupleTemplate
+                                                  : StoreStatus::NoResistorTemplate;
+    }
+    Snapshot snapshot = ReadFile();
+    if (snapshot.status != StoreStatus::Ok) return snapshot.status;
+
+    // A thermistor may be added from a file with only the resistor template (the marks are shared); its
+    // values then start empty.
+    record = StandardRecord(kind);
+    FillRecord(snapshot.file, Widen(StandardTemplateSection(kind)), record);
+
+    const std::u16string name = FreshSectionName(snapshot.file, kind);
+    const LocalDateTime now = m_options.clock.localTime();
+    std::array<char, 64> stamp{};
+    std::snprintf(stamp.data(), stamp.size(), "%04d%02d%02d%02d%02d%02d", now.year, now.month, now.day, now.hour,
+                  now.minute, now.second);
+    record.SetValue("ProductNo", stamp.data() + TickDigits(m_options.clock.tickCount()));
+
+    const auto clean = NormalisedForSaving(record);
+    if (!clean) return StoreStatus::BadValue;
+    snapshot.file.ReplaceSection(name, BodyLines(*clean));
+    const StoreStatus status = WriteFile(snapshot.file);
+    if (status == StoreStatus::Ok) ListOf(kind).push_back(name);
+    return status;
+}
+
+StoreStatus StandardsStore::DeleteStandard(StandardKind kind, std::size_t index)
+{
+    auto& list = ListOf(kind);
+    if (index >= list.size()) return StoreStatus::BadIndex;
+    Snapshot snapshot = ReadFile();
+    if (snapshot.status != StoreStatus::Ok) return snapshot.status;
+    if (snapshot.file.DeleteSection(list[index])) {
+        const StoreStatus status = WriteFile(snapshot.file);
+        if (status != StoreStatus::Ok) return status;
+    }
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+    return StoreStatus::Ok;
+}
+
+StoreStatus StandardsStore::SetStandardValue(StandardKind kind, std::size_t index, std::string_view key,
+                                             std::string_view value)
+{
+    const auto& list = ListOf(kind);
+    if (index >= list.size()) return StoreStatus::BadIndex;
+    const std::string_view canonical = CanonicalStandardKey(kind, key);
+    if (canonical.empty()) return StoreStatus::UnknownKey;
+    if (HoldsLineBreakOrNul(value)) return StoreStatus::BadValue;
+
+    Snapshot snapshot = ReadFile();
+    if (snapshot.status != StoreStatus::Ok) return snapshot.status;
+    snapshot.file.SetValue(list[index], Widen(canonical), Utf8ToUtf16(TrimValue(value)));
+    return WriteFile(snapshot.file);
+}
+
+StandardsStore::Snapshot StandardsStore::ReadFile() const
+{
+    FileReadResult read = ReadWholeFile(m_path, m_options.maxFileBytes);
+    switch (read.status) {
+        case FileReadStatus::Ok:
+            return {StoreStatus::Ok, ProfileFile::FromBytes(read.bytes)};
+        case FileReadStatus::Missing:
+            return {StoreStatus::Ok, ProfileFile()};
+        // What could be read is still shown; only writing is refused.
+        case FileReadStatus::TooLarge:
+            return {StoreStatus::Unreadable, ProfileFile::FromBytes(read.bytes)};
+        case FileReadStatus::Failed:
+            break;
+    }
+    return {StoreStatus::Unreadable, ProfileFile()};
+}
+
+StoreStatus StandardsStore::WriteFile(const ProfileFile& file) const
+{
+    const FileWriteStatus written = ReplaceFileAtomically(m_path, file.ToBytes(), m_options.writeHooks);
+    if (written == FileWriteStatus::Ok) return StoreStatus::Ok;
+    const StoreStatus status =
+        written == FileWriteStatus::ReadOnly ? StoreStatus::ReadOnly : StoreStatus::WriteFailed;
+    EmitDiagnostic("standards file not written (" + std::string(StoreStatusText(status)) +
+                   "): " + PathText(m_path));
+    return status;
+}
+
+std::u16string StandardsStore::FreshSectionName(const ProfileFile& file, StandardKind kind) const
+{
+    // Two Adds within the same stretch of ticks would get the same name, and the second would replace
+    // the first standard. Names already in the file or in any list are skipped by counting up; each
+    // taken name rules out one candidate, so the loop ends within taken.size() + 1 steps.
+    std::unordered_set<std::u16string> taken;
+    for (const auto& name : file.SectionNames()) taken.insert(FoldCase(name));
+    for (const auto& list : m_names) {
+        for (const auto& name : list) taken.insert(FoldCase(name));
+    }
+    const std::u16string prefix = Widen(StandardSectionPrefix(kind));
+    std::uint32_t number = static_cast<std::uint32_t>(std::stoul(TickDigits(m_options.clock.tickCount())));
+    for (std::size_t attempt = 0;; ++attempt) {
+        std::u16string candidate = prefix + Widen(std::to_string(number));
+        if (!taken.contains(FoldCase(candidate)) || attempt > taken.size()) return candidate;
+        number = (number + 1) % 100000000u;
+    }
+}
+
+std::vector<std::u16string>& StandardsStore::ListOf(StandardKind kind)
+{
+    return m_names[static_cast<std::size_t>(kind) - 1];
+}
+
+const std::vector<std::u16string>& StandardsStore::ListOf(StandardKind kind) const
+{
+    return m_names[static_cast<std::size_t>(kind) - 1];
+}
+
+}  // namespace tmcalc

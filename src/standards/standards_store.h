@@ -1,0 +1,135 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "standards/atomic_file.h"
+#include "standards/profile_file.h"
+#include "standards/standard_records.h"
+
+namespace tmcalc {
+
+inline constexpr std::string_view kStandardsFileName = "DuzuZedezurIreReduri.ini";
+
+// Far above any real collection (1000 standards take about 1 MB) and small enough to read in a blink;
+// a larger file is read up to here and then never rewritten, so its tail cannot be lost.
+inline constexpr std::size_t kStandardsFileMaxBytes = std::size_t{64} << 20;
+
+// What a store operation came to. Everything but Ok means the file on disk was left as it was.
+enum class StoreStatus {
+    Ok,
+    BadName,             // empty section name, or one a header cannot hold (bracket, line break, outer blanks)
+    BadIndex,            // index not below the kind's count
+    KindMismatch,        // the record belongs to another kind than the one asked for
+    UnknownKey,          // the kind stores no such key
+    BadValue,            // a line break or NUL in a value would split the entry or hide it from the reader
+    NoCoupleTemplate,    // no CoupleTemplate section at start: thermocouple standards cannot be added
+    NoResistorTemplate,  // neither ResistorTemplate nor NTCTemplate at start: resistor and thermistor
+                         // standards cannot be added (the two kinds share the mark)
+    ReadOnly,            // the file is marked read-only; the user's choice is respected
+    Unreadable,          // the file exists but could not be read whole; rewriting it would lose the rest
+    WriteFailed,         // the new file could not be written or put in place (unwritable folder, full disk)
+};
+
+[[nodiscard]] std::string_view StoreStatusText(StoreStatus status);
+
+struct LocalDateTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// Where new section names and product numbers come from; tests put fixed readings here.
+struct StandardsClock {
+    std::function<LocalDateTime()> localTime;
+    std::function<std::uint64_t()> tickCount;  // milliseconds since the computer started
+
+    [[nodiscard]] static StandardsClock System();
+};
+
+struct StandardsStoreOptions {
+    std::filesystem::path folder;  // empty: the current directory when the store is built
+    StandardsClock clock = StandardsClock::System();
+    FileWriteHooks writeHooks;  // applied to saves, not to the first-start creation
+    std::size_t maxFileBytes = kStandardsFileMaxBytes;
+};
+
+// The standards configuration file and the lists of the standards in it, one list per kind; a
+// standard's position in its list is its index for the pages and the manager. Values are read from the
+// file whenever they are asked for, so an edit is seen by the next load. Every change rewrites the
+// whole file atomically and reports whether it reached the disk; the lists change only with a
+// successful Add or Delete.
+//
+// Texts are UTF-8 (std::string); the file itself is UTF-16.
+class StandardsStore {
+public:
+    // Creates the file from the templates when there is none (an existing file is never rewritten),
+    // then lists its standards by section-name prefix and notes which templates it has.
+    explicit StandardsStore(StandardsStoreOptions options = {});
+
+    [[nodiscard]] const std::filesystem::path& Path() const { return m_path; }
+    // Ok, or why the file is not usable as found at start (creation failed, unreadable).
+    [[nodiscard]] StoreStatus StartStatus() const { return m_startStatus; }
+    // The template mark of the kind (the resistor and thermistor kinds share one).
+    [[nodiscard]] bool CanAdd(StandardKind kind) const;
+
+    [[nodiscard]] std::size_t Count(StandardKind kind) const;
+    [[nodiscard]] std::vector<std::string> Names(StandardKind kind) const;
+    // The section name of the index-th standard of the kind; empty when the index is not below Count.
+    [[nodiscard]] std::string GetStandardName(StandardKind kind, std::size_t index) const;
+
+    // Reads every key of the kind from the section into a fresh record; missing keys (or a missing
+    // section or file) read as empty text. BadName for an empty name, else Ok.
+    StoreStatus LoadStandard(StandardKind kind, std::string_view sectionName, StandardRecord& record) const;
+    [[nodiscard]] std::optional<StandardRecord> LoadStandardAt(StandardKind kind, std::size_t index) const;
+    // One record per standard of the kind, in list order, from one reading of the file.
+    [[nodiscard]] std::vector<StandardRecord> LoadAllStandards(StandardKind kind) const;
+    // The same as rows of the manager's list: values in StandardColumnKeys order.
+    [[nodiscard]] std::vector<std::vector<std::string>> LoadListRows(StandardKind kind) const;
+
+    // Replaces the whole section with the record's entries (values trimmed, as a reader would see them).
+    [[nodiscard]] StoreStatus SaveStandard(StandardKind kind, std::string_view sectionName,
+                                           const StandardRecord& record);
+    // Copies the kind's template into the record, gives it a fresh section name and product number and
+    // saves it; on success the standard becomes the last of its list.
+    [[nodiscard]] StoreStatus AddStandard(StandardKind kind, StandardRecord& record);
+    // Removes the section from the file and then the name from the list (later standards move up).
+    [[nodiscard]] StoreStatus DeleteStandard(StandardKind kind, std::size_t index);
+    // Writes one value into the index-th standard's section; the key is one of the kind's keys in any
+    // case and is written as the file spells it.
+    [[nodiscard]] StoreStatus SetStandardValue(StandardKind kind, std::size_t index, std::string_view key,
+                                               std::string_view value);
+
+private:
+    struct Snapshot {
+        StoreStatus status = StoreStatus::Ok;
+        ProfileFile file;
+    };
+
+    [[nodiscard]] Snapshot ReadFile() const;
+    [[nodiscard]] StoreStatus WriteFile(const ProfileFile& file) const;
+    [[nodiscard]] std::u16string FreshSectionName(const ProfileFile& file, StandardKind kind) const;
+    [[nodiscard]] std::vector<std::u16string>& ListOf(StandardKind kind);
+    [[nodiscard]] const std::vector<std::u16string>& ListOf(StandardKind kind) const;
+
+    StandardsStoreOptions m_options;
+    std::filesystem::path m_path;
+    StoreStatus m_startStatus = StoreStatus::Ok;
+    // Names stay UTF-16 as the file has them, so even a name that is not valid Unicode addresses its
+    // own section.
+    std::array<std::vector<std::u16string>, 3> m_names;
+    bool m_coupleTemplate = false;
+    bool m_resistorTemplate = false;
+};
+
+}  // namespace tmcalc

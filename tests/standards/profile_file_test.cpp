@@ -1,0 +1,167 @@
+#include "standards/profile_file.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "standards/standards_template.h"
+#include "standards_test_support.h"
+
+namespace tmcalc {
+namespace {
+
+using test::Utf16Bytes;
+
+std::u16string U(std::string_view utf8)
+{
+    return Utf8ToUtf16(utf8);
+}
+
+constexpr std::string_view kHandEdited =
+    "; notes before any section\n"
+    "[Alpha]\n"
+    "  Key1   =   value one   \n"
+    "key1 = shadowed by the first\n"
+    "KEY2=v2\n"
+    "Empty =\n"
+    "a line without equals sign\n"
+    "Eq = a=b\n"
+    "\t[ Beta ]\r\n"
+    "x = 1\r\n"
+    "[alpha]\n"
+    "Key3 = in a twin section\n";
+
+struct LookupRow {
+    const char* name;
+    const char* section;
+    const char* key;
+    std::optional<std::string> expected;
+};
+
+class ProfileLookup : public testing::TestWithParam<LookupRow> {};
+
+TEST_P(ProfileLookup, FollowsProfileRules)
+{
+    const ProfileFile file = ProfileFile::FromBytes(Utf16Bytes(kHandEdited));
+    const auto found = file.Find(U(GetParam().section), U(GetParam().key));
+    ASSERT_EQ(found.has_value(), GetParam().expected.has_value());
+    if (found) {
+        EXPECT_EQ(Utf16ToUtf8(*found), *GetParam().expected);
+    }
+    EXPECT_EQ(Utf16ToUtf8(file.Value(U(GetParam().section), U(GetParam().key))), GetParam().expected.value_or(""));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, ProfileLookup,
+                         testing::Values(LookupRow{"TrimmedKeyAndValue", "Alpha", "key1", "value one"},
+                                         LookupRow{"SectionAndKeyIgnoreCase", "ALPHA", "Key2", "v2"},
+                                         LookupRow{"EmptyValueIsPresent", "alpha", "empty", ""},
+                                         LookupRow{"MissingKeyReadsEmpty", "Alpha", "Key9", std::nullopt},
+                                         LookupRow{"ValueKeepsLaterEquals", "Alpha", "EQ", "a=b"},
+                                         LookupRow{"HeaderTrimmedAndCarriageReturns", "beta", "X", "1"},
+                                         LookupRow{"TwinSectionUnreachable", "Alpha", "Key3", std::nullopt},
+                                         LookupRow{"MissingSection", "Gamma", "x", std::nullopt}),
+                         [](const testing::TestParamInfo<LookupRow>& row) { return std::string(row.param.name); });
+
+TEST(ProfileFile, ListsDistinctSectionNamesInFileOrder)
+{
+    const ProfileFile file = ProfileFile::FromBytes(Utf16Bytes(kHandEdited));
+    EXPECT_EQ(file.SectionNames(), (std::vector<std::u16string>{u"Alpha", u"Beta"}));
+}
+
+TEST(ProfileFile, UntouchedTextWritesBackUnchanged)
+{
+    const ProfileFile file = ProfileFile::FromBytes(Utf16Bytes(kHandEdited));
+    EXPECT_EQ(file.ToBytes(), Utf16Bytes(kHandEdited));
+    // Every line, the last included, ends in a line feed.
+    EXPECT_EQ(Utf16ToUtf8(ProfileFile::FromText(u"[A]\nk = v").ToText()), "[A]\nk = v\n");
+}
+
+TEST(ProfileFile, TemplateReadsAsWritten)
+{
+    const ProfileFile file = ProfileFile::FromBytes(StandardsTemplateImage());
+    EXPECT_EQ(file.SectionNames(),
+              (std::vector<std::u16string>{u"CoupleTemplate", u"ResistorTemplate", u"NTCTemplate"}));
+    EXPECT_EQ(file.Value(u"CoupleTemplate", u"Graduation"), u"S");    // twelve trailing spaces trimmed
+    EXPECT_EQ(file.Value(u"ResistorTemplate", u"Rtp"), u"25.12462");  // written as "rtp"
+    EXPECT_EQ(file.Value(u"ResistorTemplate", u"a9"), u"0");
+    EXPECT_FALSE(file.Find(u"NTCTemplate", u"D").has_value());
+    EXPECT_EQ(file.Value(u"NTCTemplate", u"C"), u"1.821320203E-7");
+}
+
+TEST(ProfileFile, NulCharactersAreIgnoredWhereverTheyStand)
+{
+    std::string bytes = Utf16Bytes("[Se");
+    bytes += std::string(2, '\0');
+    bytes += Utf16Bytes("c]\nR");
+    bytes += std::string(4, '\0');
+    bytes += Utf16Bytes("tp = 1");
+    bytes += std::string(2, '\0');
+    bytes += Utf16Bytes(".5\n");
+    const ProfileFile file = ProfileFile::FromBytes(bytes);
+    EXPECT_EQ(file.Value(u"Sec", u"Rtp"), u"1.5");
+
+    // A section appended behind the zero padding of a first-start file is not lost.
+    const ProfileFile padded =
+        ProfileFile::FromBytes(StandardsTemplateImage() + Utf16Bytes("[couplestd1]\nZn = 2\n"));
+    EXPECT_EQ(padded.Value(u"couplestd1", u"Zn"), u"2");
+    EXPECT_EQ(padded.SectionNames().size(), 4U);
+}
+
+struct EncodingRow {
+    const char* name;
+    std::string bytes;
+};
+
+class ProfileEncoding : public testing::TestWithParam<EncodingRow> {};
+
+TEST_P(ProfileEncoding, ReadsTheSameEntry)
+{
+    const ProfileFile file = ProfileFile::FromBytes(GetParam().bytes);
+    EXPECT_EQ(Utf16ToUtf8(file.Value(u"NTCThermistors1", u"TypeNo")), "型号 NTC");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, ProfileEncoding,
+    testing::Values(
+        EncodingRow{"Utf16Le", Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n")},
+        EncodingRow{"Utf16LeWithMark", "\xFF\xFE" + Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n")},
+        EncodingRow{"Utf16LeOddLastByte", Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n") + "\x41"},
+        EncodingRow{"Utf8", "[NTCThermistors1]\r\nTypeNo = 型号 NTC\r\n"},
+        EncodingRow{"Utf8WithMark", "\xEF\xBB\xBF[NTCThermistors1]\nTypeNo = 型号 NTC\n"}),
+    [](const testing::TestParamInfo<EncodingRow>& row) { return std::string(row.param.name); });
+
+TEST(ProfileFile, SetValueEditsInPlaceOrAppends)
+{
+    ProfileFile file = ProfileFile::FromText(u"[A]\nk1 = 1\nK2 = 2\n   \n[B]\nz = 9\n");
+    file.SetValue(u"a", u"k2", u"20");  // existing key: rewritten where it stands
+    file.SetValue(u"A", u"k3", u"30");  // new key: after the last entry, before the blank separator
+    file.SetValue(u"C", u"n", u"new");  // new section: at the end
+    EXPECT_EQ(Utf16ToUtf8(file.ToText()), "[A]\nk1 = 1\nk2 = 20\nk3 = 30\n   \n[B]\nz = 9\n[C]\nn = new\n");
+}
+
+TEST(ProfileFile, ReplaceSectionKeepsTheSeparatorBehindIt)
+{
+    ProfileFile file = ProfileFile::FromText(u"[A]\nold = 1\nold2 = 2\n            \n[B]\nz = 9\n");
+    const std::vector<std::u16string> body = {u"n1 = a", u"n2 = b"};
+    file.ReplaceSection(u"a", body);
+    file.ReplaceSection(u"New", body);
+    EXPECT_EQ(Utf16ToUtf8(file.ToText()),
+              "[A]\nn1 = a\nn2 = b\n            \n[B]\nz = 9\n[New]\nn1 = a\nn2 = b\n");
+}
+
+TEST(ProfileFile, DeleteSectionRemovesTwinsToo)
+{
+    ProfileFile file = ProfileFile::FromText(u"[A]\nk = 1\n[B]\nk = 2\n[a]\nk = 3\n");
+    EXPECT_TRUE(file.DeleteSection(u"A"));
+    EXPECT_EQ(Utf16ToUtf8(file.ToText()), "[B]\nk = 2\n");
+    EXPECT_FALSE(file.DeleteSection(u"A"));
+}
+
+TEST(ProfileFile, HeaderCutBeforeItsBracketStillNamesASection)
+{
+    const ProfileFile file = ProfileFile::FromText(u"[A]\nk = 1\n[couplestd12");
+    EXPECT_EQ(file.SectionNames(), (std::vector<std::u16string>{u"A", u"couplestd12"}));
+}
+
+}  // namespace
+}  // namespace tmcalc

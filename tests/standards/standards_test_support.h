@@ -1,0 +1,97 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "standards/standards_store.h"
+#include "standards/utf_text.h"
+
+namespace tmcalc::test {
+
+// A fresh folder per test, removed with everything in it (permissions restored first).
+class TempFolder {
+public:
+    TempFolder()
+    {
+        static std::atomic<int> counter{0};
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        m_path = std::filesystem::temp_directory_path() /
+                 ("tmcalc_standards_" + std::to_string(stamp) + "_" + std::to_string(counter++));
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempFolder()
+    {
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ec)) {
+            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add, ec);
+        }
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ec);
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& Path() const { return m_path; }
+    [[nodiscard]] std::filesystem::path File() const { return m_path / kStandardsFileName; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline std::string ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// UTF-8 text as the file holds it: UTF-16 little-endian, no byte-order mark.
+inline std::string Utf16Bytes(std::string_view utf8)
+{
+    std::string bytes;
+    for (const char16_t unit : Utf8ToUtf16(utf8)) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    return bytes;
+}
+
+inline std::string FileText(const std::filesystem::path& path)
+{
+    const std::string bytes = ReadBytes(path);
+    std::u16string text;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                                (static_cast<unsigned char>(bytes[i + 1]) << 8));
+        if (unit != 0) text.push_back(unit);
+    }
+    return Utf16ToUtf8(text);
+}
+
+// Hands out the given tick readings in turn (the last one repeats) and a fixed local time.
+struct ScriptedClock {
+    std::vector<std::uint64_t> ticks;
+    LocalDateTime now{2024, 3, 9, 14, 5, 7};
+    std::size_t next = 0;
+
+    StandardsClock Bind()
+    {
+        return {[this] { return now; }, [this] { return ticks[std::min(next++, ticks.size() - 1)]; }};
+    }
+};
+
+}  // namespace tmcalc::test
