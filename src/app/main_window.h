@@ -1,26 +1,42 @@
 #pragma once
 
+#include "app/shell_geometry.h"
+
+#include <QPoint>
 #include <QWidget>
 
 #include <array>
 
+class QLabel;
+
 namespace tmcalc {
 
-class Page;
-
-// The program's one top-level window and the pages it holds.
+// The program's one top-level window: borderless, with its own banner, navigation column, footer and
+// about link, holding the 23 pages of which one is visible at a time.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
     MainWindow();
 
     [[nodiscard]] QWidget* page(int index) const;
+    [[nodiscard]] int currentPage() const { return m_current; }
+    [[nodiscard]] const ShellLayout& layout() const { return m_layout; }
+    // The navigation item drawn as selected (the one holding the last click in the column), or -1.
+    [[nodiscard]] int selectedNavigationItem() const;
+
+    // Hides the current page and shows page `index`; choosing the current page changes nothing.
+    void ShowPage(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    std::array<QWidget*, 1> m_pages{};
+    ShellLayout m_layout;
+    std::array<QWidget*, kPageCount> m_pages{};
+    int m_current = -1;
+    QPoint m_hover;  // the last click in the navigation column
+    QLabel* m_about = nullptr;
 };
 
 }  // namespace tmcalc

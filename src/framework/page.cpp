@@ -52,27 +52,27 @@ void Page::Place(QWidget* child, const Rect& rect) const
     child->setGeometry(ToQRect(rect).translated(clientRect().topLeft()));
 }
 
-Field* Page::AddField(const FieldSpec& spec, const FieldRects& rects, EditStyle style)
+Field* Page::AddField(const FieldSpec& desc, const FieldRects& rects, EditStyle style)
 {
     const UiContext& ui = Ui();
     auto f = std::make_unique<Field>();
-    f->id = spec.id;
+    f->id = desc.id;
 
-    f->label = new QLabel(Str(spec.labelId), this);
-    f->label->setObjectName(QStringLiteral("label_%1").arg(spec.id));
+    f->label = new QLabel(Str(desc.labelId), this);
+    f->label->setObjectName(QStringLiteral("label_%1").arg(desc.id));
     f->label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     f->label->setFont(style == EditStyle::LabelFont ? ui.navigationFont : ui.labelFont);
     Place(f->label, rects.label);
 
     f->edit = new NumericEdit(this);
-    f->edit->setObjectName(QStringLiteral("edit_%1").arg(spec.id));
+    f->edit->setObjectName(QStringLiteral("edit_%1").arg(desc.id));
     f->edit->setFont(style == EditStyle::LabelFont ? ui.labelFont : ui.editFont);
     f->edit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (style == EditStyle::Centred) f->edit->setTextMargins(0, EditTextTopOffset(rects.edit.height), 0, 0);
     Place(f->edit, rects.edit);
 
-    f->unit = new QLabel(Str(spec.unitId), this);
-    f->unit->setObjectName(QStringLiteral("unit_%1").arg(spec.id));
+    f->unit = new QLabel(Str(desc.unitId), this);
+    f->unit->setObjectName(QStringLiteral("unit_%1").arg(desc.id));
     f->unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     f->unit->setFont(ui.labelFont);
     Place(f->unit, rects.unit);
@@ -80,7 +80,7 @@ Field* Page::AddField(const FieldSpec& spec, const FieldRects& rects, EditStyle 
     // Screen readers and UI automation find a field by its label and unit ("Resistance Ω", "℃").
     f->edit->setAccessibleName((f->label->text() + QLatin1Char(' ') + f->unit->text()).trimmed());
 
-    const int id = spec.id;
+    const int id = desc.id;
     f->edit->installEventFilter(this);
     connect(f->edit, &QLineEdit::textChanged, this, [this, id] { OnTextChanged(id); });
 

@@ -49,7 +49,7 @@ protected:
     std::vector<Field*> BuildInputOutputRows(int labelBase, int unitBase);
 
     // One field at client-area rectangles; the edit box is filtered and takes part in the driving rule.
-    Field* AddField(const FieldSpec& spec, const FieldRects& rects, EditStyle style);
+    Field* AddField(const FieldSpec& desc, const FieldRects& rects, EditStyle style);
     // Places a child at a client-area rectangle.
     void Place(QWidget* child, const Rect& rect) const;
 

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "framework/geometry.h"
+
+#include <array>
+
+namespace tmcalc {
+
+inline constexpr int kPageCount = 23;
+inline constexpr int kNavigationItemCount = 12;
+inline constexpr int kMorePage = 11;
+inline constexpr int kFirstMorePage = 12;  // tiles lead to pages 12-22
+inline constexpr int kMoreTileCount = 11;
+inline constexpr int kThermocoupleTypeCount = 10;
+
+// Edges as the window system keeps them: left, top, right, bottom (right and bottom outside).
+struct Edges {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const Edges&, const Edges&) = default;
+};
+
+// The frame of the main window, from its client size.
+struct ShellLayout {
+    Edges banner;  // one thirteenth of the width high
+    Edges column;  // navigation column under the banner
+    double navigationWidth = 0;
+    std::array<Edges, kNavigationItemCount> items{};  // each reaches one pixel into the next
+    Edges aboutLink;
+};
+
+[[nodiscard]] ShellLayout ComputeShellLayout(const ScreenGeometry& g);
+
+// What a left click on the main window at (x, y) does. `bannerBottom` B and `bannerRight` R come from
+// the banner; navigation items from the layout.
+enum class ShellClick {
+    Close,      // the top right corner
+    Minimise,   // left of the close area in the top strip
+    Drag,       // anywhere else in the banner left of the close column
+    Navigate,   // inside the navigation items' span (the item may still be none: see NavigationItemAt)
+    None,
+};
+[[nodiscard]] ShellClick ClassifyShellClick(const ShellLayout& layout, int x, int y);
+
+// The first item whose interior (edges excluded) holds the point, or -1.
+[[nodiscard]] int NavigationItemAt(const ShellLayout& layout, int x, int y);
+
+// The eleven tiles of the More page, from the main window width.
+[[nodiscard]] std::array<Edges, kMoreTileCount> MoreTileRects(double W);
+// The tile whose rectangle holds the point, edges included, or -1.
+[[nodiscard]] int MoreTileAt(const std::array<Edges, kMoreTileCount>& tiles, int x, int y);
+// Point size of the tile texts.
+[[nodiscard]] double MoreTileFontPoints(const ScreenGeometry& g);
+
+// The work-thermocouple container: its ten type tabs under the title band and where the sub-pages go.
+struct ThermocoupleTabs {
+    double bandHeight = 0;  // w x 115 / 1300
+    std::array<Edges, kThermocoupleTypeCount> tabs{};
+    int lineY = 0;      // the red line under the tabs
+    int subPageY = 0;   // top of the sub-pages
+};
+[[nodiscard]] ThermocoupleTabs ComputeThermocoupleTabs(int clientWidth);
+// The tab holding the selection point: left <= x < right, top <= y <= bottom; -1 when none.
+[[nodiscard]] int ThermocoupleTabAt(const ThermocoupleTabs& tabs, int x, int y);
+
+}  // namespace tmcalc

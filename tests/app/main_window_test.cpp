@@ -1,0 +1,128 @@
+#include "app/main_window.h"
+
+#include "app/pages.h"
+#include "framework/numeric_edit.h"
+#include "framework/ui_context.h"
+#include "resources/string_table.h"
+#include "ui_test_util.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tmcalc {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_window = std::make_unique<MainWindow>();
+        ASSERT_TRUE(test::ShowActive(m_window.get()));
+    }
+    void Click(int x, int y) { QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, QPoint(x, y)); }
+    int VisiblePages() const
+    {
+        int n = 0;
+        for (int i = 0; i < kPageCount; ++i) n += m_window->page(i)->isVisible() ? 1 : 0;
+        return n;
+    }
+    std::unique_ptr<MainWindow> m_window;
+};
+
+TEST_F(MainWindowTest, OpensCentredWithPageZero)
+{
+    EXPECT_EQ(m_window->geometry(), QRect(310, 124, 1300, 831));
+    EXPECT_TRUE(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(m_window->currentPage(), 0);
+    EXPECT_EQ(m_window->selectedNavigationItem(), 0);
+    EXPECT_EQ(VisiblePages(), 1);
+    for (int i = 0; i < kPageCount; ++i) EXPECT_EQ(m_window->page(i)->geometry(), QRect(223, 120, 1054, 537)) << i;
+    const QImage image = m_window->grab().toImage();
+    EXPECT_EQ(image.pixelColor(10, 140), QColor(238, 138, 138));  // Temperature selected
+    EXPECT_EQ(image.pixelColor(10, 200), QColor(89, 115, 152));
+    EXPECT_EQ(image.pixelColor(1290, 700), QColor(234, 238, 247));  // background beside the pages
+}
+
+TEST_F(MainWindowTest, NavigationSwitchesPagesAndPagesKeepTheirTexts)
+{
+    auto* celsius = m_window->page(0)->findChild<NumericEdit*>(QStringLiteral("edit_0"));
+    ASSERT_NE(celsius, nullptr);
+    test::Type(celsius, QStringLiteral("100"));
+    Click(100, 100 + 3 * 54 + 20);
+    EXPECT_EQ(m_window->currentPage(), 3);
+    EXPECT_FALSE(m_window->page(0)->isVisible());
+    EXPECT_TRUE(m_window->page(3)->isVisible());
+    EXPECT_EQ(VisiblePages(), 1);
+    Click(100, 120);
+    EXPECT_EQ(m_window->currentPage(), 0);
+    EXPECT_EQ(celsius->text(), "100");
+    auto* kelvin = m_window->page(0)->findChild<NumericEdit*>(QStringLiteral("edit_2"));
+    EXPECT_EQ(kelvin->text(), "373.15");
+}
+
+TEST_F(MainWindowTest, EdgesAndDeadAreasChangeNothing)
+{
+    Click(100, 154);  // top edge of item 1 belongs to item 0, the current page
+    EXPECT_EQ(m_window->currentPage(), 0);
+    Click(100, 100 + 12 * 54 + 5);  // below the last item
+    EXPECT_EQ(m_window->currentPage(), 0);
+    Click(600, 400);  // on the window background right of the column (a page is there: it takes the click)
+    Click(1290, 60);  // close column below the top strip
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_EQ(m_window->currentPage(), 0);
+}
+
+TEST_F(MainWindowTest, MoreTilesLeadToTheUnitPagesAndKeepMoreSelected)
+{
+    Click(100, 100 + 11 * 54 + 20);
+    EXPECT_EQ(m_window->currentPage(), kMorePage);
+    QWidget* more = m_window->page(kMorePage);
+    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 96, 1 + 79));  // tile 0's corner, edge included
+    EXPECT_EQ(m_window->currentPage(), 12);
+    EXPECT_FALSE(more->isVisible());
+    EXPECT_EQ(m_window->selectedNavigationItem(), kMorePage);
+    Click(100, 100 + 11 * 54 + 20);
+    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 700, 1 + 400));  // tile 10
+    EXPECT_EQ(m_window->currentPage(), 22);
+    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 368, 1 + 100));  // gap: nothing
+    EXPECT_EQ(m_window->currentPage(), 22);
+}
+
+TEST_F(MainWindowTest, ThermocoupleTabsKeepTheTypeOnClicksOutsideTheirRow)
+{
+    Click(100, 100 + 54 + 20);
+    auto* container = qobject_cast<ThermocoupleContainer*>(m_window->page(1));
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(container->selectedType(), 0);
+    EXPECT_TRUE(container->subPage(0)->isVisible());
+    QTest::mouseClick(container, Qt::LeftButton, {}, QPoint(1 + 3 * 105 + 10, 1 + 110));
+    EXPECT_EQ(container->selectedType(), 3);
+    EXPECT_TRUE(container->subPage(3)->isVisible());
+    EXPECT_FALSE(container->subPage(0)->isVisible());
+    QTest::mouseClick(container, Qt::LeftButton, {}, QPoint(1 + 700, 1 + 93));  // on the row's top edge
+    QTest::mouseClick(container, Qt::LeftButton, {}, QPoint(1 + 700, 1 + 50));  // title band
+    EXPECT_EQ(container->selectedType(), 3);
+}
+
+TEST_F(MainWindowTest, CloseAreaEndsTheProgramWithCodeZero)
+{
+    QTimer::singleShot(0, m_window.get(), [this] { Click(1295, 5); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });  // a safety net, never reached
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(m_window->isVisible());
+}
+
+TEST(MainWindowLanguage, ChineseTitlesAndItems)
+{
+    SetLanguage(Language::Chinese);
+    MainWindow window;
+    SetLanguage(Language::English);
+    EXPECT_EQ(window.windowTitle(), "单位换算");
+    EXPECT_EQ(PageTitleId(12), 187);
+    EXPECT_EQ(PageTitleId(kMorePage), 0);
+}
+
+}  // namespace
+}  // namespace tmcalc

@@ -1,0 +1,78 @@
+#include "app/shell_geometry.h"
+
+#include <gtest/gtest.h>
+
+namespace tmcalc {
+namespace {
+
+class ShellAt1080 : public ::testing::Test {
+protected:
+    ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
+    ShellLayout s = ComputeShellLayout(g);
+};
+
+TEST_F(ShellAt1080, BannerColumnAndItems)
+{
+    EXPECT_EQ(s.banner, (Edges{0, 0, 1300, 100}));
+    EXPECT_EQ(s.column, (Edges{0, 100, 203, 831}));
+    EXPECT_EQ(s.items[0], (Edges{0, 100, 203, 155}));  // 54 high plus the pixel into the next item
+    EXPECT_EQ(s.items[11], (Edges{0, 100 + 11 * 54, 203, 100 + 12 * 54 + 1}));
+    EXPECT_EQ(s.aboutLink, (Edges{0, 747, 203, 867}));
+}
+
+TEST_F(ShellAt1080, ClicksInTheBanner)
+{
+    // q = trunc(100 / 4) = 25; the top strip is y <= 25
+    EXPECT_EQ(ClassifyShellClick(s, 1299, 0), ShellClick::Close);
+    EXPECT_EQ(ClassifyShellClick(s, 1275, 25), ShellClick::Close);
+    EXPECT_EQ(ClassifyShellClick(s, 1274, 25), ShellClick::Minimise);
+    EXPECT_EQ(ClassifyShellClick(s, 1250, 10), ShellClick::Minimise);
+    EXPECT_EQ(ClassifyShellClick(s, 1249, 10), ShellClick::Drag);
+    EXPECT_EQ(ClassifyShellClick(s, 1275, 26), ShellClick::Drag);
+    EXPECT_EQ(ClassifyShellClick(s, 1276, 26), ShellClick::None);  // close column below the strip
+    EXPECT_EQ(ClassifyShellClick(s, 1290, 100), ShellClick::None);
+    EXPECT_EQ(ClassifyShellClick(s, 0, 100), ShellClick::Drag);  // the banner's last row drags
+}
+
+TEST_F(ShellAt1080, NavigationUsesStrictEdges)
+{
+    EXPECT_EQ(ClassifyShellClick(s, 10, 101), ShellClick::Navigate);
+    EXPECT_EQ(NavigationItemAt(s, 10, 101), 0);
+    EXPECT_EQ(NavigationItemAt(s, 10, 154), 0);  // the top edge of item 1 belongs to item 0
+    EXPECT_EQ(NavigationItemAt(s, 10, 155), 1);
+    EXPECT_EQ(NavigationItemAt(s, 0, 120), -1);  // left edge excluded
+    EXPECT_EQ(NavigationItemAt(s, 202, 120), 0);
+    EXPECT_EQ(ClassifyShellClick(s, 203, 120), ShellClick::None);  // right of the column
+    EXPECT_EQ(ClassifyShellClick(s, 10, 100 + 12 * 54 + 1), ShellClick::None);  // below the last item
+    EXPECT_EQ(NavigationItemAt(s, 10, 100 + 12 * 54), 11);
+}
+
+TEST(MorePageTiles, DesignScreenFigures)
+{
+    const auto t = MoreTileRects(1300.0);
+    EXPECT_EQ(t[0], (Edges{96, 79, 365, 190}));
+    EXPECT_EQ(t[1], (Edges{372, 79, 642, 190}));
+    EXPECT_EQ(t[4], (Edges{96, 317, 226, 429}));
+    EXPECT_EQ(t[8], (Edges{649, 79, 780, 190}));
+    EXPECT_EQ(t[10], (Edges{649, 317, 780, 429}));
+    EXPECT_EQ(MoreTileAt(t, 96, 79), 0);    // edges included
+    EXPECT_EQ(MoreTileAt(t, 365, 190), 0);
+    EXPECT_EQ(MoreTileAt(t, 366, 100), -1);  // the gap between tiles 0 and 1
+    EXPECT_EQ(MoreTileAt(t, 780, 429), 10);
+    EXPECT_NEAR(MoreTileFontPoints(ComputeScreenGeometry(1920, 1080)), 15.98, 0.01);
+}
+
+TEST(ThermocoupleTabRow, TabsAndSelectionPoint)
+{
+    const ThermocoupleTabs t = ComputeThermocoupleTabs(1052);
+    EXPECT_EQ(t.tabs[0], (Edges{0, 93, 105, 139}));
+    EXPECT_EQ(t.tabs[9], (Edges{946, 93, 1052, 139}));
+    EXPECT_EQ(t.subPageY, 141);  // 1.5 x 93 + 2
+    EXPECT_EQ(ThermocoupleTabAt(t, 5, static_cast<int>(1.5 * t.bandHeight - 5)), 0);
+    EXPECT_EQ(ThermocoupleTabAt(t, 105, 100), 1);  // left edge included, right excluded
+    EXPECT_EQ(ThermocoupleTabAt(t, 50, 139), 0);   // bottom edge included
+    EXPECT_EQ(ThermocoupleTabAt(t, 50, 92), -1);
+}
+
+}  // namespace
+}  // namespace tmcalc
