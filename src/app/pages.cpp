@@ -2,6 +2,7 @@
 
 #include "framework/ui_context.h"
 #include "resources/string_table.h"
+#include "thermocouple/work_pages.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,15 +18,6 @@ constexpr std::array<QRgb, kMoreTileCount> kTileColours{
 
 QRect ToQRect(const Edges& e) { return QRect(QPoint(e.left, e.top), QPoint(e.right - 1, e.bottom - 1)); }
 
-// A type sub-page until the thermocouple pages fill it.
-class EmptySubPage : public Page {
-public:
-    EmptySubPage(QWidget* parent, const QRect& geometry) : Page(parent, geometry, 0, false) {}
-
-protected:
-    void Recompute(int /*id*/) override {}
-};
-
 }  // namespace
 
 int PageTitleId(int page)
@@ -36,8 +28,6 @@ int PageTitleId(int page)
                                                          187, 188, 189, 190, 191, 192, 193, 194, 195, 196, 197};
     return page >= 0 && page < kPageCount ? kTitles[static_cast<std::size_t>(page)] : 0;
 }
-
-TitledPage::TitledPage(QWidget* parent, const QRect& geometry, int titleId) : Page(parent, geometry, titleId, true) {}
 
 MorePage::MorePage(QWidget* parent, const QRect& geometry) : QWidget(parent)
 {
@@ -80,8 +70,8 @@ ThermocoupleContainer::ThermocoupleContainer(QWidget* parent, const QRect& geome
     const Rect c = clientArea();
     m_selection = QPoint(5, static_cast<int>(1.5 * m_tabs.bandHeight - 5));  // inside the S tab
     for (int i = 0; i < kThermocoupleTypeCount; ++i) {
-        auto* sub = new EmptySubPage(this, QRect(clientRect().left(), clientRect().top() + m_tabs.subPageY, c.width,
-                                                 c.height));
+        QWidget* sub = CreateThermocoupleSubPage(
+            this, QRect(clientRect().left(), clientRect().top() + m_tabs.subPageY, c.width, c.height), i);
         sub->setObjectName(QStringLiteral("ThermocoupleSubPage_%1").arg(i));
         sub->hide();
         m_subPages[static_cast<std::size_t>(i)] = sub;

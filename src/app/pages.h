@@ -9,16 +9,6 @@
 
 namespace tmcalc {
 
-// A page whose body is still empty: its title band only.
-class TitledPage : public Page {
-    Q_OBJECT
-public:
-    TitledPage(QWidget* parent, const QRect& geometry, int titleId);
-
-protected:
-    void Recompute(int /*id*/) override {}
-};
-
 // Page 11: eleven coloured tiles leading to pages 12-22.
 class MorePage : public QWidget {
     Q_OBJECT

@@ -76,4 +76,17 @@ private:
     std::vector<char> m_flags;
 };
 
+// A page with a title band and nothing else yet (or a sub-page with neither when titleId is 0).
+class TitledPage : public Page {
+    Q_OBJECT
+public:
+    TitledPage(QWidget* parent, const QRect& geometry, int titleId, bool bordered = true)
+        : Page(parent, geometry, titleId, bordered)
+    {
+    }
+
+protected:
+    void Recompute(int /*id*/) override {}
+};
+
 }  // namespace tmcalc
