@@ -44,8 +44,10 @@ QFont MakeFont(FontSize size, int weight, bool bold)
     font.setPixelSize(std::max(1, std::abs(size.height)));
     font.setWeight(bold ? QFont::Bold : static_cast<QFont::Weight>(weight));
     if (size.width != 0) {
-        // The requested average character width becomes a stretch of the face's own average width.
-        const double natural = QFontMetricsF(font).averageCharWidth();
+        // The requested average character width becomes a stretch of the face's own average width,
+        // taken over the Latin lowercase letters (CJK faces report full-width averages).
+        const double natural =
+            QFontMetricsF(font).horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyz")) / 26.0;
         if (natural > 0) {
             const int stretch = static_cast<int>(std::lround(100.0 * std::abs(size.width) / natural));
             font.setStretch(std::clamp(stretch, 50, 200));

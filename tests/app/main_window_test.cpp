@@ -4,6 +4,7 @@
 #include "framework/numeric_edit.h"
 #include "framework/ui_context.h"
 #include "resources/string_table.h"
+#include "resources/artwork/images.h"
 #include "ui_test_util.h"
 
 #include <QTimer>
@@ -42,7 +43,7 @@ TEST_F(MainWindowTest, OpensCentredWithPageZero)
     const QImage image = m_window->grab().toImage();
     EXPECT_EQ(image.pixelColor(10, 140), QColor(238, 138, 138));  // Temperature selected
     EXPECT_EQ(image.pixelColor(10, 200), QColor(89, 115, 152));
-    EXPECT_EQ(image.pixelColor(1290, 700), QColor(234, 238, 247));  // background beside the pages
+    EXPECT_EQ(image.pixelColor(1290, 400), QColor(234, 238, 247));  // background beside the pages
 }
 
 TEST_F(MainWindowTest, NavigationSwitchesPagesAndPagesKeepTheirTexts)
@@ -122,6 +123,28 @@ TEST(MainWindowLanguage, ChineseTitlesAndItems)
     EXPECT_EQ(window.windowTitle(), "单位换算");
     EXPECT_EQ(PageTitleId(12), 187);
     EXPECT_EQ(PageTitleId(kMorePage), 0);
+}
+
+}  // namespace
+}  // namespace tmcalc
+
+namespace tmcalc {
+namespace {
+
+TEST(Artwork, ImagesAreCompiledInAtTheirSizes)
+{
+    ASSERT_TRUE(ImagesAvailable());
+    const struct {
+        int id;
+        QSize size;
+    } images[] = {{11, {56, 19}}, {12, {1300, 120}}, {13, {1097, 151}}, {14, {1097, 151}}, {15, {500, 297}},
+                  {16, {526, 113}}};
+    for (const auto& [id, size] : images) {
+        const QImage image(QStringLiteral(":/images/%1.png").arg(id));
+        EXPECT_EQ(image.size(), size) << id;
+        EXPECT_TRUE(image.hasAlphaChannel()) << id;
+    }
+    EXPECT_FALSE(QImage(QStringLiteral(":/images/icon5.png")).isNull());
 }
 
 }  // namespace
