@@ -48,3 +48,56 @@ inline void Backspace(QLineEdit* edit, int times = 1)
 }
 
 }  // namespace tmcalc::test
+
+#include "framework/page.h"
+
+#include <QLabel>
+#include <QRect>
+
+#include <string>
+#include <vector>
+
+namespace tmcalc::test {
+
+// The part of a label that its text covers (labels right-aligned, units left-aligned).
+inline QRect TextExtent(const QLabel* label)
+{
+    const int w = label->fontMetrics().horizontalAdvance(label->text().trimmed());
+    const QRect g = label->geometry();
+    const int h = label->fontMetrics().height();
+    const int top = g.center().y() - h / 2;
+    if (label->alignment() & Qt::AlignRight) return {g.right() - w + 1, top, w, h};
+    return {g.left(), top, w, h};
+}
+
+// Every label and unit text of a page is whole (not wider than its box), inside the page, and clear of
+// every edit box and of every other text. Returns the problems found, empty when all texts can be read.
+inline std::vector<std::string> UnreadableTexts(const Page& page)
+{
+    std::vector<std::string> problems;
+    std::vector<std::pair<QRect, QString>> texts;
+    for (Field* f : page.fields()) {
+        if (!f->edit->isVisibleTo(&page)) continue;
+        for (QLabel* l : {f->label, f->unit}) {
+            if (l->text().trimmed().isEmpty()) continue;
+            const QRect extent = TextExtent(l);
+            const QString name = l->objectName() + QLatin1Char(' ') + l->text();
+            if (extent.width() > l->width()) problems.push_back("cut: " + name.toStdString());
+            if (!page.clientRect().contains(extent)) problems.push_back("outside the page: " + name.toStdString());
+            texts.emplace_back(extent, name);
+        }
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (Field* f : page.fields()) {
+            if (f->edit->isVisibleTo(&page) && texts[i].first.intersects(f->edit->geometry()))
+                problems.push_back("under an edit box: " + texts[i].second.toStdString());
+        }
+        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            if (texts[i].first.intersects(texts[j].first))
+                problems.push_back("overlap: " + texts[i].second.toStdString() + " / " + texts[j].second.toStdString());
+        }
+    }
+    return problems;
+}
+
+}  // namespace tmcalc::test

@@ -100,6 +100,7 @@ std::vector<Field*> Page::BuildFieldColumn(int labelBase, int unitBase)
     const auto rects = FieldColumnLayout(Ui().geometry, clientArea().width);
     for (int i = 0; i < static_cast<int>(rects.size()); ++i)
         out.push_back(AddField({i, labelBase + i, unitBase + i}, rects[i], EditStyle::Centred));
+    RaiseEditBoxes();
     return out;
 }
 
@@ -111,6 +112,7 @@ std::vector<Field*> Page::BuildFieldGrid(int rows, int cols, int labelBase, int 
         const int id = 10 * (k / rows) + k % rows;
         out.push_back(AddField({id, labelBase + k, unitBase + k}, rects[k], EditStyle::Centred));
     }
+    RaiseEditBoxes();
     return out;
 }
 
@@ -123,6 +125,7 @@ std::vector<Field*> Page::BuildWideFieldGrid(int rows, int cols, int labelBase, 
         const int id = 10 * (k / rows) + k % rows;
         out.push_back(AddField({id, labelBase + k, unitBase + k}, rects[k], EditStyle::Centred));
     }
+    RaiseEditBoxes();
     return out;
 }
 
@@ -134,6 +137,7 @@ std::vector<Field*> Page::BuildFieldGridInRect(Rect rect, int cols, int rows, in
         const int unitId = unitBase == 0 ? 0 : unitBase + k;
         out.push_back(AddField({labelBase + k, labelBase + k, unitId}, rects[k], EditStyle::Centred));
     }
+    RaiseEditBoxes();
     return out;
 }
 
@@ -148,6 +152,7 @@ std::vector<Field*> Page::BuildFixedPointGrid(Rect rect)
         const int unitId = (column == 0 ? 794 : 803) + row;
         out.push_back(AddField({labelId, labelId, unitId}, rects[k], EditStyle::LabelFont));
     }
+    RaiseEditBoxes();
     return out;
 }
 
@@ -159,7 +164,13 @@ std::vector<Field*> Page::BuildInputOutputRows(int labelBase, int unitBase)
         const int id = k < 5 ? k : 10 + (k - 5);
         out.push_back(AddField({id, labelBase + k, unitBase + k}, rects[k], EditStyle::Plain));
     }
+    RaiseEditBoxes();
     return out;
+}
+
+void Page::RaiseEditBoxes() const
+{
+    for (Field* f : m_order) f->edit->raise();
 }
 
 void Page::ShareFocusFlag(const std::vector<int>& ids)

@@ -50,6 +50,9 @@ protected:
 
     // One field at client-area rectangles; the edit box is filtered and takes part in the driving rule.
     Field* AddField(const FieldSpec& desc, const FieldRects& rects, EditStyle style);
+    // Puts every edit box above the labels and units that overlap it on the wider grids, so that the
+    // whole box takes clicks; labels and units are transparent, so no text hides another.
+    void RaiseEditBoxes() const;
     // Places a child at a client-area rectangle.
     void Place(QWidget* child, const Rect& rect) const;
 

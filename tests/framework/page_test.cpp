@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace tmcalc {
@@ -101,7 +102,7 @@ TEST(SubPageTabStrip, ClickChoosesTheTabUnderThePointer)
     EXPECT_EQ(chosen.at(1).at(0).toInt(), 3);
     const QImage image = tabs.grab().toImage();
     EXPECT_EQ(image.pixelColor(900, 20), QColor(238, 138, 138));
-    EXPECT_EQ(image.pixelColor(100, 20), QColor(89, 115, 152));
+    EXPECT_EQ(image.pixelColor(3, 3), QColor(89, 115, 152));
 }
 
 TEST(NumericFilter, CharacterSet)
@@ -110,6 +111,47 @@ TEST(NumericFilter, CharacterSet)
     for (QChar c : QStringLiteral("+ ,aEfx\t℃")) {
         if (c == QLatin1Char('E')) continue;
         EXPECT_FALSE(IsNumericFieldChar(c)) << static_cast<int>(c.unicode());
+    }
+}
+
+}  // namespace
+}  // namespace tmcalc
+
+namespace tmcalc {
+namespace {
+
+// The widest grid (three columns of nine rows on the wide builder) with the longest texts of its kind:
+// units of one column sit under the labels of the next, and the first labels start left of the page.
+class WideGridPage : public Page {
+public:
+    explicit WideGridPage(int rows, int cols, bool wide) : Page(nullptr, QRect(223, 120, 1054, 537), 189, true)
+    {
+        if (wide) BuildWideFieldGrid(rows, cols, 0, 0); else BuildFieldGrid(rows, cols, 0, 0);
+        const QStringList labels{QStringLiteral("海里"), QStringLiteral("英寸"), QStringLiteral("微米"),
+                                 QStringLiteral("纳米"), QStringLiteral("Nautical mile")};
+        const QStringList units{QStringLiteral("nmi"), QStringLiteral("in"), QStringLiteral("µm"),
+                                QStringLiteral("kcal/(m·h·℃)"), QStringLiteral("mm²")};
+        for (std::size_t i = 0; i < fields().size(); ++i) {
+            fields()[i]->label->setText(labels[static_cast<int>(i) % labels.size()]);
+            fields()[i]->unit->setText(units[static_cast<int>(i) % units.size()]);
+        }
+    }
+
+protected:
+    void Recompute(int /*id*/) override {}
+};
+
+TEST(OverlappingGeometry, NoTextIsHiddenOnTheWidestGrids)
+{
+    for (const auto& [rows, cols, wide] : {std::tuple{9, 3, true}, std::tuple{6, 3, true}, std::tuple{6, 2, false},
+                                           std::tuple{5, 2, false}}) {
+        WideGridPage page(rows, cols, wide);
+        EXPECT_EQ(test::UnreadableTexts(page), std::vector<std::string>{}) << rows << "x" << cols;
+        // Edit boxes take every click inside them, also where a neighbour's label box overlaps them.
+        for (Field* f : page.fields()) {
+            const QPoint inside = f->edit->geometry().topRight() + QPoint(-2, 2);
+            EXPECT_EQ(page.childAt(inside), f->edit) << f->id;
+        }
     }
 }
 

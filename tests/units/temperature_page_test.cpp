@@ -179,3 +179,19 @@ TEST(TemperaturePageLayout, FieldsSitWhereTheLayoutPutsThem)
 
 }  // namespace
 }  // namespace tmcalc
+
+namespace tmcalc {
+namespace {
+
+TEST(TemperaturePageLayout, EveryTextReadableInBothLanguages)
+{
+    for (Language language : {Language::English, Language::Chinese}) {
+        SetLanguage(language);
+        TemperaturePage page(nullptr, QRect(223, 120, 1054, 537));
+        EXPECT_EQ(test::UnreadableTexts(page), std::vector<std::string>{});
+    }
+    SetLanguage(Language::English);
+}
+
+}  // namespace
+}  // namespace tmcalc
