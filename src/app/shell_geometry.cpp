@@ -71,12 +71,12 @@ std::array<Edges, kMoreTileCount> MoreTileRects(double W)
     t[2] = {x0, Trunc(y0 + tileH + space), bigRight0, Trunc(y0 + 2 * tileH + space)};
     t[3] = {bigLeft1, Trunc(y0 + tileH + space), bigRight1, Trunc(y0 + 2 * tileH + space)};
     for (int k = 0; k < 4; ++k) {
-        t[static_cast<std::size_t>(4 + k)] = {Trunc(x0 + k * smallW + k * space), Trunc(y0 + 2 * tileH + 2 * space),
+        t[4 + static_cast<std::size_t>(k)] = {Trunc(x0 + k * smallW + k * space), Trunc(y0 + 2 * tileH + 2 * space),
                                               Trunc(x0 + (k + 1) * smallW + k * space),
                                               Trunc(y0 + 3 * tileH + 2 * space)};
     }
     for (int k = 0; k < 3; ++k) {
-        t[static_cast<std::size_t>(8 + k)] = {Trunc(x0 + 2 * bigW + 2 * space), Trunc(y0 + k * tileH + k * space),
+        t[8 + static_cast<std::size_t>(k)] = {Trunc(x0 + 2 * bigW + 2 * space), Trunc(y0 + k * tileH + k * space),
                                               Trunc(x0 + 2 * bigW + 2 * space + smallW),
                                               Trunc(y0 + (k + 1) * tileH + k * space)};
     }
@@ -109,7 +109,8 @@ ThermocoupleTabs ComputeThermocoupleTabs(int w)
         t.tabs[static_cast<std::size_t>(i)] = {Trunc(0 + i * w / 10.0), top, Trunc((i + 1) * w / 10.0), bottom};
     }
     t.lineY = bottom;
-    t.subPageY = Trunc(1.5 * ((115 * w) / 1300) + 2);
+    const int creationBand = (115 * w) / 1300;  // the sub-pages are placed with the integer band height
+    t.subPageY = Trunc(1.5 * static_cast<double>(creationBand) + 2);
     return t;
 }
 

@@ -61,6 +61,7 @@ std::vector<FieldRects> FieldColumnLayout(const ScreenGeometry& g, int pw)
     const int y0 = Trunc(pw * 115.0 / 1300.0 + rowH);
     const int pitch = 2 * (rowH * 5 / 6);
     std::vector<FieldRects> out;
+    out.reserve(32);
     for (int i = 0; i < 5; ++i) out.push_back(Field(ex - sideW, sideW, ex, eW, ex + eW, sideW, y0 + i * pitch, rowH));
     return out;
 }
@@ -74,6 +75,7 @@ std::vector<FieldRects> FieldGridLayout(const ScreenGeometry& g, int pw, int row
     const int y0 = Trunc(pw * 115.0 / 1300.0 + rowH);
     const int pitch = 2 * (rowH * 4 / 6);
     std::vector<FieldRects> out;
+    out.reserve(32);
     for (int c = 0; c < cols; ++c) {
         const int ex = gap + c * (eW + 3 * rowH + gap);
         for (int r = 0; r < rows; ++r) out.push_back(Field(ex - eW, eW, ex, eW, ex + eW, unitW, y0 + r * pitch, rowH));
@@ -86,11 +88,13 @@ std::vector<FieldRects> WideFieldGridLayout(const ScreenGeometry& g, int pw, int
     const int rowS = Trunc(static_cast<double>(g.scaleY()) * 45.0);
     const int eW = cols == 1 ? Trunc(pw * 0.25) : (pw / cols) * 10 / 20;
     const int gap = Trunc(static_cast<double>(pw - eW * cols) / (cols + 1) - rowS);
-    const int y0 = Trunc(pw * 115.0 / 1300.0 + rowS / 2);
+    const int halfRow = rowS / 2;
+    const int y0 = Trunc(pw * 115.0 / 1300.0 + halfRow);
     const int p = (ph - y0) / (rows + 2);
     const int step = 2 * Trunc(p * 4.0 / 7.0);
     const int unitW = Trunc(eW * 0.417);
     std::vector<FieldRects> out;
+    out.reserve(32);
     for (int c = 0; c < cols; ++c) {
         const int ex = gap + c * (eW + 2 * p + gap);
         for (int r = 0; r < rows; ++r) out.push_back(Field(ex - eW, eW, ex, eW, ex + eW, unitW, y0 + r * step, p));
@@ -108,6 +112,7 @@ std::vector<FieldRects> FieldGridInRectLayout(const ScreenGeometry& g, Rect area
     const int h = Trunc(static_cast<double>(g.scaleY()) * 45.0);
     const float used = static_cast<float>(labelW + editW + unitW + 4);
     std::vector<FieldRects> out;
+    out.reserve(32);
     for (int c = 0; c < cols; ++c) {
         const float colLeft = static_cast<float>(area.x) + static_cast<float>(c) * (cw + 2.0f);
         const int lx = Trunc(colLeft + (cw - used) / 2.0f);
@@ -126,6 +131,7 @@ std::vector<FieldRects> FixedPointGridLayout(const ScreenGeometry& g, Rect area)
     const int unitW = Trunc(cw * 0.1);
     const int h = Trunc(static_cast<double>(g.scaleY()) * 35.0);
     std::vector<FieldRects> out;
+    out.reserve(32);
     for (int c = 0; c < 2; ++c) {
         const int labelW = Trunc(cw * (c == 0 ? 0.2 : 0.4));
         const double colLeft = area.x + c * (cw + 2.0);
@@ -147,6 +153,7 @@ std::vector<FieldRects> InputOutputRowsLayout(const ScreenGeometry& g, Rect clie
     const int h = Trunc(static_cast<double>(g.scaleY()) * 45.0);
     const int step = (area.height / 5 + 1) / 2;
     std::vector<FieldRects> out;
+    out.reserve(32);
     const auto row = [&](int x, int y) { return Field(x, sideW, x + sideW, sideW, x + 2 * sideW, unitW, y, h); };
     for (int i = 0; i < 5; ++i) out.push_back(row(area.x + 10, area.y + i * step));
     for (int j = 0; j < 3; ++j) out.push_back(row(area.x + 10 + half - 20, area.y + 5 + h + j * step));

@@ -97,6 +97,7 @@ Field* Page::AddField(const FieldSpec& desc, const FieldRects& rects, EditStyle 
 std::vector<Field*> Page::BuildFieldColumn(int labelBase, int unitBase)
 {
     std::vector<Field*> out;
+    out.reserve(32);
     const auto rects = FieldColumnLayout(Ui().geometry, clientArea().width);
     for (int i = 0; i < static_cast<int>(rects.size()); ++i)
         out.push_back(AddField({i, labelBase + i, unitBase + i}, rects[i], EditStyle::Centred));
@@ -107,6 +108,7 @@ std::vector<Field*> Page::BuildFieldColumn(int labelBase, int unitBase)
 std::vector<Field*> Page::BuildFieldGrid(int rows, int cols, int labelBase, int unitBase)
 {
     std::vector<Field*> out;
+    out.reserve(32);
     const auto rects = FieldGridLayout(Ui().geometry, clientArea().width, rows, cols);
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
         const int id = 10 * (k / rows) + k % rows;
@@ -119,6 +121,7 @@ std::vector<Field*> Page::BuildFieldGrid(int rows, int cols, int labelBase, int 
 std::vector<Field*> Page::BuildWideFieldGrid(int rows, int cols, int labelBase, int unitBase)
 {
     std::vector<Field*> out;
+    out.reserve(32);
     const Rect c = clientArea();
     const auto rects = WideFieldGridLayout(Ui().geometry, c.width, c.height, rows, cols);
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
@@ -132,6 +135,7 @@ std::vector<Field*> Page::BuildWideFieldGrid(int rows, int cols, int labelBase, 
 std::vector<Field*> Page::BuildFieldGridInRect(Rect rect, int cols, int rows, int labelBase, int unitBase)
 {
     std::vector<Field*> out;
+    out.reserve(32);
     const auto rects = FieldGridInRectLayout(Ui().geometry, rect, cols, rows);
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
         const int unitId = unitBase == 0 ? 0 : unitBase + k;
@@ -144,6 +148,7 @@ std::vector<Field*> Page::BuildFieldGridInRect(Rect rect, int cols, int rows, in
 std::vector<Field*> Page::BuildFixedPointGrid(Rect rect)
 {
     std::vector<Field*> out;
+    out.reserve(32);
     const auto rects = FixedPointGridLayout(Ui().geometry, rect);
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
         const int column = k / 9;
@@ -159,6 +164,7 @@ std::vector<Field*> Page::BuildFixedPointGrid(Rect rect)
 std::vector<Field*> Page::BuildInputOutputRows(int labelBase, int unitBase)
 {
     std::vector<Field*> out;
+    out.reserve(32);
     const auto rects = InputOutputRowsLayout(Ui().geometry, clientArea());
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
         const int id = k < 5 ? k : 10 + (k - 5);
