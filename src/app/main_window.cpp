@@ -12,16 +12,21 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <map>
+
 namespace tmcalc {
 namespace {
 
 QRect ToQRect(const Edges& e) { return QRect(QPoint(e.left, e.top), QPoint(e.right - 1, e.bottom - 1)); }
 
-// Images compiled in from the artwork sources; a missing one draws nothing.
+// Images compiled in from the artwork sources; a missing one draws nothing. Each is decoded once: the
+// banner is repainted on every click in the navigation column.
 void DrawImage(QPainter& painter, int id, const QRectF& target)
 {
-    const QImage image(QStringLiteral(":/images/%1.png").arg(id));
-    if (!image.isNull()) painter.drawImage(target, image);
+    static std::map<int, QImage> decoded;
+    auto it = decoded.find(id);
+    if (it == decoded.end()) it = decoded.emplace(id, QImage(QStringLiteral(":/images/%1.png").arg(id))).first;
+    if (!it->second.isNull()) painter.drawImage(target, it->second);
 }
 
 QWidget* CreatePage(int index, QWidget* parent, const QRect& geometry)
