@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/geometry.h"
+#include "thermocouple/thermocouple_type.h"
 
 #include <array>
 
@@ -11,7 +12,6 @@ inline constexpr int kNavigationItemCount = 12;
 inline constexpr int kMorePage = 11;
 inline constexpr int kFirstMorePage = 12;  // tiles lead to pages 12-22
 inline constexpr int kMoreTileCount = 11;
-inline constexpr int kThermocoupleTypeCount = 10;
 
 // Edges as the window system keeps them: left, top, right, bottom (right and bottom outside).
 struct Edges {

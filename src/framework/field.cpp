@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include <cmath>
+#include <limits>
 
 namespace tmcalc {
 
@@ -17,6 +18,13 @@ bool ShowValue(QLineEdit* field, int digits, int decimals, double value)
 }
 
 void ShowValueG7(QLineEdit* field, double value) { field->setText(QString::fromStdString(FormatValueG7(value))); }
+
+double ReadWrittenFieldValue(const QLineEdit* field)
+{
+    if (field->text() == QString::fromStdString(FormatValueG7(std::numeric_limits<double>::quiet_NaN())))
+        return std::numeric_limits<double>::quiet_NaN();
+    return ReadFieldValue(FieldText(field));
+}
 
 std::u16string FieldText(const QLineEdit* field)
 {

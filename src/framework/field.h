@@ -41,6 +41,11 @@ bool ShowValue(QLineEdit* field, int digits, int decimals, double value);
 // Writes "%.07g" of the value (the out-of-range text for NaN).
 void ShowValueG7(QLineEdit* field, double value);
 
+// Reads back a field that the program writes (ReadFieldValue of its whole text), except that the
+// out-of-range text reads as NaN: a computation that follows an impossible one stays impossible instead
+// of starting again from 0.
+[[nodiscard]] double ReadWrittenFieldValue(const QLineEdit* field);
+
 // The whole text of a field as UTF-16 for the number readers.
 [[nodiscard]] std::u16string FieldText(const QLineEdit* field);
 

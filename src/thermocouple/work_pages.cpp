@@ -1,12 +1,29 @@
 #include "thermocouple/work_pages.h"
 
-#include "framework/page.h"
+#include "thermocouple/work_sub_page.h"
+
+#include <array>
+#include <cstddef>
 
 namespace tmcalc {
+namespace {
 
-QWidget* CreateThermocoupleSubPage(QWidget* parent, const QRect& geometry, int /*tab*/)
+constexpr std::array<ThermocoupleType, kThermocoupleTypeCount> kTabTypes{
+    ThermocoupleType::S, ThermocoupleType::R, ThermocoupleType::B, ThermocoupleType::K, ThermocoupleType::N,
+    ThermocoupleType::E, ThermocoupleType::J, ThermocoupleType::T, ThermocoupleType::D, ThermocoupleType::C,
+};
+
+}  // namespace
+
+ThermocoupleType ThermocoupleTypeOfTab(int tab)
 {
-    return new TitledPage(parent, geometry, 0, false);
+    Q_ASSERT(tab >= 0 && tab < kThermocoupleTypeCount);
+    return kTabTypes[static_cast<std::size_t>(tab)];
+}
+
+QWidget* CreateThermocoupleSubPage(QWidget* parent, const QRect& geometry, int tab)
+{
+    return new ThermocoupleSubPage(parent, geometry, ThermocoupleTypeOfTab(tab));
 }
 
 }  // namespace tmcalc

@@ -19,4 +19,26 @@ std::array<double, kTemperatureScaleCount> ConvertTemperature(TemperatureScale f
     return {x, x, x, x, x};
 }
 
+double StripCelsiusFrom(TemperatureScale from, double x)
+{
+    switch (from) {
+    case TemperatureScale::Celsius:
+        return x;
+    case TemperatureScale::Fahrenheit:
+        return (x - 32) / 1.8;
+    case TemperatureScale::Kelvin:
+        return x - 273.15;
+    case TemperatureScale::Rankine:
+        return (x - 32 - 459.67) / 1.8;
+    case TemperatureScale::Reaumur:
+        return x * 1.25;
+    }
+    return x;
+}
+
+std::array<double, kTemperatureScaleCount> StripScalesFromCelsius(double c)
+{
+    return {c, c * 1.8 + 32, c + 273.15, (c * 1.8 + 32) + 459.67, c * 0.8};
+}
+
 }  // namespace tmcalc

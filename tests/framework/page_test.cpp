@@ -72,7 +72,7 @@ TEST(PageFramework, BuilderIdsLabelsAndFonts)
         EXPECT_EQ(f->unit->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
         EXPECT_TRUE(f->edit->text().isEmpty());
     }
-    EXPECT_EQ(page.fields()[5]->unit->text(), QString());  // 216 has no text yet in this table
+    EXPECT_EQ(page.fields()[5]->unit->text(), Str(216));
 }
 
 TEST(PageFramework, TitleBandIsPaintedInItsColours)
