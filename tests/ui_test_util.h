@@ -49,6 +49,7 @@ inline void Backspace(QLineEdit* edit, int times = 1)
 
 }  // namespace tmcalc::test
 
+#include "framework/numeric_edit.h"
 #include "framework/page.h"
 
 #include <QLabel>

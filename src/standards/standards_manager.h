@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QFrame>
+#include <QPersistentModelIndex>
+#include <QPointer>
+
+#include <functional>
+
+#include "standards/standard_records.h"
+#include "standards/standards_store.h"
+
+class QComboBox;
+class QContextMenuEvent;
+class QLabel;
+class QTableWidget;
+
+namespace tmcalc {
+
+class ConfigurationList;
+
+// The context menu's commands. Each number is also the string id of the command's text, and the last
+// command chosen is the manager's menu mode.
+enum class ManagerCommand : int {
+    None = 0,
+    Edit = 1005,
+    Save = 1006,
+    Add = 1007,
+    Delete = 1008,
+    Choose = 1009,
+};
+
+// Certificate values are kept whole in the file; this bound only keeps a pasted page of text out of it.
+inline constexpr int kMaxCellTextLength = 1024;
+
+// Answers whether the standard with this product number may be deleted.
+using DeleteConfirmation = std::function<bool(QWidget* parent, const QString& productNo)>;
+
+// Asks with a Yes / No message box whose default button is No, so that a stray Enter keeps the record.
+[[nodiscard]] bool AskToDeleteStandard(QWidget* parent, const QString& productNo);
+
+// Clears the combo box and lists the product number of every standard of the kind in list order (read
+// from the file), shows them all without scrolling and selects the first. Selecting emits the combo's
+// currentIndexChanged; owners that react only to the user's choice listen to activated.
+void FillProductNumbers(QComboBox& combo, const StandardsStore& store, StandardKind kind);
+
+// The list of the stored standards of one kind: one row per standard (row = the standard's index in the
+// store), one column per shown value. A right-click opens a menu to choose, edit, add or delete a
+// standard; every change goes to the file at once, and a change the file refused is undone on screen
+// and reported in a line under the list.
+class StandardsManager : public QFrame {
+    Q_OBJECT
+public:
+    // `productCombo` is the owning page's combo box of product numbers (may be null, or set later); it is
+    // refilled after every Add and Delete.
+    StandardsManager(QWidget* parent, StandardsStore& store, StandardKind kind, QComboBox* productCombo = nullptr);
+    ~StandardsManager() override;
+    StandardsManager(const StandardsManager&) = delete;
+    StandardsManager& operator=(const StandardsManager&) = delete;
+
+    [[nodiscard]] StandardKind kind() const { return m_kind; }
+    [[nodiscard]] QTableWidget* list() const;
+    [[nodiscard]] QLabel* messageLabel() const { return m_message; }
+
+    void setProductCombo(QComboBox* combo);
+    // Replaces the question asked before a Delete (tests answer it without a dialog).
+    void setDeleteConfirmation(DeleteConfirmation confirm) { m_confirmDelete = std::move(confirm); }
+
+    // The last command chosen from the menu; back to None after a confirmed edit.
+    [[nodiscard]] ManagerCommand menuMode() const { return m_menuMode; }
+    // Cell of the last right-click on the list: (0, 0) before the first, row -1 when it hit no row.
+    [[nodiscard]] int lastRightClickRow() const { return m_clickRow; }
+    [[nodiscard]] int lastRightClickColumn() const { return m_clickColumn; }
+    [[nodiscard]] bool isEditing() const { return m_editing; }
+
+    // Carries out a menu command on the remembered cell, exactly as when it is chosen from the menu.
+    void RunCommand(ManagerCommand command);
+
+Q_SIGNALS:
+    // The user chose the standard at `index` in its kind's list; the owner loads it from the store.
+    // Owners that must not re-enter the manager connect with Qt::QueuedConnection.
+    void standardChosen(int index);
+
+private:
+    void Fill();
+    void AppendRow(const std::vector<std::string>& values);
+    void OnRightPress(const QPoint& viewportPos);
+    void OnContextMenu(QContextMenuEvent* event);
+    void OpenMenu(const QPoint& globalPos);
+    void OnDoubleClick(const QModelIndex& index);
+    void BeginEdit(int row, int column);
+    void CommitEdit(const QString& text);
+    void EndEdit();
+    void AddStandard();
+    void DeleteStandard(int row);
+    void RefillCombo();
+    void ReportWrite(StoreStatus status);
+
+    StandardsStore& m_store;
+    StandardKind m_kind;
+    QPointer<QComboBox> m_combo;
+    ConfigurationList* m_list = nullptr;
+    QLabel* m_message = nullptr;
+    DeleteConfirmation m_confirmDelete = &AskToDeleteStandard;
+
+    ManagerCommand m_menuMode = ManagerCommand::None;
+    int m_clickRow = 0;
+    int m_clickColumn = 0;
+    bool m_editing = false;
+    bool m_editCommitted = false;
+    QPersistentModelIndex m_editIndex;
+};
+
+}  // namespace tmcalc
