@@ -3,6 +3,7 @@
 #include "app/pages.h"
 #include "framework/ui_context.h"
 #include "resources/string_table.h"
+#include "rtd/rtd_pages.h"
 #include "units/temperature_page.h"
 
 #include <QIcon>
@@ -36,6 +37,8 @@ QWidget* CreatePage(int index, QWidget* parent, const QRect& geometry)
         return new TemperaturePage(parent, geometry);
     case 1:
         return new ThermocoupleContainer(parent, geometry);
+    case 2:
+        return CreateWorkRtdPage(parent, geometry);
     case kMorePage:
         return new MorePage(parent, geometry);
     default:
