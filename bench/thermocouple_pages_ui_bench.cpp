@@ -48,12 +48,3 @@ BENCHMARK(BM_ThermocoupleKeystroke)->DenseRange(0, 7)->Iterations(200);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    tmcalc::InitUiContext(1920, 1080);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/pages.h"
+#include "framework/painters.h"
 #include "framework/ui_context.h"
 #include "resources/string_table.h"
 #include "rtd/rtd_pages.h"
@@ -129,22 +130,9 @@ void MainWindow::paintEvent(QPaintEvent* /*event*/)
 
     DrawImage(painter, 14, QRectF(g.W / 6.4, g.H - g.H / 5.5 + 1, g.W - g.W / 6.4 + 1, g.H / 5.5));
 
-    painter.setFont(Ui().navigationFont);
-    for (int i = 0; i < kNavigationItemCount; ++i) {
-        const Edges& e = m_layout.items[static_cast<std::size_t>(i)];
-        const QRect item = ToQRect(e);
-        const bool selected = e.left < m_hover.x() && m_hover.x() < e.right && e.top < m_hover.y() &&
-                              m_hover.y() < e.bottom;
-        if (selected) {
-            painter.fillRect(item, QColor(238, 138, 138));
-        } else {
-            painter.fillRect(item, QColor(89, 115, 152));
-            painter.setPen(QColor(171, 193, 234));
-            painter.drawRect(item.adjusted(0, 0, -1, -1));
-        }
-        painter.setPen(Qt::white);
-        painter.drawText(item, Qt::AlignCenter | Qt::TextSingleLine, Str(kStrFirstNavigationItem + i));
-    }
+    std::vector<Rect> items;
+    for (const Edges& e : m_layout.items) items.push_back(ToRect(e));
+    DrawItems(painter, items, kStrFirstNavigationItem, selectedNavigationItem(), QColor(171, 193, 234));
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event)

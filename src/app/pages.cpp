@@ -1,5 +1,6 @@
 #include "app/pages.h"
 
+#include "framework/painters.h"
 #include "framework/ui_context.h"
 #include "resources/string_table.h"
 #include "thermocouple/work_pages.h"
@@ -97,20 +98,9 @@ void ThermocoupleContainer::PaintPage(QPainter& painter)
     painter.save();
     painter.setPen(QPen(QColor(248, 118, 118, 200), 3));
     painter.drawLine(0, m_tabs.lineY, w, m_tabs.lineY);
-    painter.setFont(Ui().navigationFont);
-    const int selected = selectedType();
-    for (int i = 0; i < kThermocoupleTypeCount; ++i) {
-        const QRect r = ToQRect(m_tabs.tabs[static_cast<std::size_t>(i)]);
-        if (i == selected) {
-            painter.fillRect(r, QColor(238, 138, 138));
-        } else {
-            painter.fillRect(r, QColor(89, 115, 152));
-            painter.setPen(QColor(96, 122, 159));
-            painter.drawRect(r.adjusted(0, 0, -1, -1));
-        }
-        painter.setPen(Qt::white);
-        painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, Str(kStrFirstThermocoupleTab + i));
-    }
+    std::vector<Rect> tabs;
+    for (const Edges& e : m_tabs.tabs) tabs.push_back(ToRect(e));
+    DrawSubPageTabs(painter, tabs, kStrFirstThermocoupleTab, selectedType());
     painter.restore();
 }
 

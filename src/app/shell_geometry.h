@@ -22,6 +22,8 @@ struct Edges {
     friend bool operator==(const Edges&, const Edges&) = default;
 };
 
+[[nodiscard]] inline Rect ToRect(const Edges& e) { return {e.left, e.top, e.right - e.left, e.bottom - e.top}; }
+
 // The frame of the main window, from its client size.
 struct ShellLayout {
     Edges banner;  // one thirteenth of the width high

@@ -37,7 +37,8 @@ void DrawPageHeader(QPainter& painter, const Rect& client, int titleId)
     painter.restore();
 }
 
-void DrawSubPageTabs(QPainter& painter, const std::vector<Rect>& rects, int firstStringId, int selected)
+void DrawItems(QPainter& painter, const std::vector<Rect>& rects, int firstStringId, int selected,
+               const QColor& frame)
 {
     painter.save();
     painter.setFont(Ui().navigationFont);
@@ -47,13 +48,18 @@ void DrawSubPageTabs(QPainter& painter, const std::vector<Rect>& rects, int firs
             painter.fillRect(r, QColor(238, 138, 138));
         } else {
             painter.fillRect(r, QColor(89, 115, 152));
-            painter.setPen(QColor(96, 122, 159));
+            painter.setPen(frame);
             painter.drawRect(r.adjusted(0, 0, -1, -1));
         }
         painter.setPen(Qt::white);
         painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, Str(firstStringId + i));
     }
     painter.restore();
+}
+
+void DrawSubPageTabs(QPainter& painter, const std::vector<Rect>& rects, int firstStringId, int selected)
+{
+    DrawItems(painter, rects, firstStringId, selected, QColor(96, 122, 159));
 }
 
 }  // namespace tmcalc

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+class QColor;
 class QPainter;
 
 namespace tmcalc {
@@ -15,5 +16,10 @@ void DrawPageHeader(QPainter& painter, const Rect& client, int titleId);
 // A strip of tabs: the selected one in the selection colour, the others framed; texts from
 // firstStringId + i in the navigation font.
 void DrawSubPageTabs(QPainter& painter, const std::vector<Rect>& rects, int firstStringId, int selected);
+
+// The same for any row or column of items (navigation items, type tabs) with the frame colour of the
+// unselected ones given; `selected` -1 selects none.
+void DrawItems(QPainter& painter, const std::vector<Rect>& rects, int firstStringId, int selected,
+               const QColor& frame);
 
 }  // namespace tmcalc
