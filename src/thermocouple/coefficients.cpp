@@ -581,8 +581,10 @@ constexpr std::array<double, kTcDegreeTableSize> MakeDegreeTable(std::span<const
         const TcRange& piece = t < pieces[1].lower ? pieces[0] : pieces[1];
         double emf = 0.0;
         for (std::size_t i = 0; i < piece.c.size(); ++i) emf += ConstexprPower(t, i) * piece.c[i];
-        // Half up to 1 µV; the emf is not negative from 0 °C upward (asserted below).
-        table[degree] = static_cast<double>(static_cast<long long>(emf * 1000.0 + 0.5)) / 1000.0;
+        // Half up to 1 µV; the emf is not negative from 0 °C upward (asserted below), and std::lround is
+        // not usable in a constant expression.
+        table[degree] =  // NOLINTNEXTLINE(bugprone-incorrect-roundings)
+            static_cast<double>(static_cast<long long>(emf * 1000.0 + 0.5)) / 1000.0;
     }
     return table;
 }
