@@ -7,6 +7,7 @@
 #include "resources/artwork/images.h"
 #include "ui_test_util.h"
 
+#include <QLocale>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -145,6 +146,27 @@ TEST(Artwork, ImagesAreCompiledInAtTheirSizes)
         EXPECT_TRUE(image.hasAlphaChannel()) << id;
     }
     EXPECT_FALSE(QImage(QStringLiteral(":/images/icon5.png")).isNull());
+}
+
+}  // namespace
+}  // namespace tmcalc
+
+namespace tmcalc {
+namespace {
+
+TEST(StartUp, LanguageFollowsTheSystemLocaleAsQtNamesIt)
+{
+    // PrepareApplication passes QLocale::system().name() on; these are the names Qt gives those systems.
+    EXPECT_EQ(LanguageForLocaleName(QLocale(QLocale::Chinese, QLocale::China).name().toStdString()),
+              Language::Chinese);
+    EXPECT_EQ(LanguageForLocaleName(QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China)
+                                        .name()
+                                        .toStdString()),
+              Language::Chinese);
+    EXPECT_EQ(LanguageForLocaleName(QLocale(QLocale::German, QLocale::Germany).name().toStdString()),
+              Language::English);
+    EXPECT_EQ(LanguageForLocaleName(QLocale(QLocale::Chinese, QLocale::Taiwan).name().toStdString()),
+              Language::English);
 }
 
 }  // namespace
