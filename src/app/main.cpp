@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "standards/standards_store.h"
 
 #include <QApplication>
 
@@ -7,6 +8,10 @@
 
 int main(int argc, char* argv[])
 {
+    // The standards file is put in place (from its templates, if missing) before any window exists; the
+    // pages that manage standards work on this one store for the life of the program.
+    tmcalc::StandardsStore& standards = tmcalc::ProgramStandards();
+    (void)standards;
     QApplication app(argc, argv);
     tmcalc::PrepareApplication();
     tmcalc::MainWindow window;
