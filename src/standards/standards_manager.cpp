@@ -66,7 +66,7 @@ protected:
 
 namespace {
 
-// The list's right-click notification code, as the diagnostic line has always shown it.
+// The list's right-click notification code, as the diagnostic line shows it.
 constexpr int kRightClickCode = -5;
 
 struct ManagerText {

@@ -14,9 +14,9 @@ namespace {
 // reach one degree (inverses: about 100 µV) further, and each piece is tested [lower, upper) with the
 // last one closed, so a value on a breakpoint belongs to the upper piece.
 //
-// A handful of entries (marked) differ from the published values in their last digits. The program has
-// always computed with them and the numbers users compare against earlier releases depend on them, so
-// they stay; the standard S and B calculations use the published values (std_reference.cpp).
+// A handful of entries (marked) differ from the published values in their last digits. The working pages
+// compute with them deliberately (the last digits they show depend on them); the standard S and B
+// calculations use the published values (std_reference.cpp).
 
 // Type S
 constexpr double kSEmf0[] = {  // -50 to 1064.18 °C

@@ -45,7 +45,7 @@ bool IsKExponentialPiece(ThermocoupleType type, std::span<const TcRange> pieces,
 
 double KUpperEmf(const TcRange& piece, const TcKExponential& k, double t)
 {
-    // c0 is added after the higher terms, then the exponential term, as the results always were.
+    // c0 is added after the higher terms, then the exponential term: this order fixes the last digits shown.
     return PowerSum(piece.c, t, 1) + piece.c[0] + k.a0 * std::exp(k.a1 * std::pow(t - k.a2, 2.0));
 }
 

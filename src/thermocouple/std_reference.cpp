@@ -80,7 +80,7 @@ constexpr double kBInverse1[] = {  // 700 to 1820 °C, 2431 to 13820 µV
 };
 
 // The ranges reach 0.1 °C beyond the published ones. The top of S is computed as 1768.1 + 0.1, which in
-// doubles lies just below 1768.2, so a typed 1768.2 is refused; the comparison has always been made so.
+// doubles lies just below 1768.2, so a typed 1768.2 is refused; the comparison is deliberately made so.
 constexpr double kSLowest = -50.1;
 constexpr double kSHighest = 1768.1 + 0.1;
 constexpr double kBLowest = -0.1;

@@ -15,8 +15,8 @@ struct TcTemperatureLimits {
     double upper;
 };
 
-// Types S to T only; D and C have no test of their own. S takes up to 1768.5 °C, where R stops at 1768.1,
-// as the page always has.
+// Types S to T only; D and C have no test of their own. S deliberately takes up to 1768.5 °C, where R
+// stops at 1768.1.
 [[nodiscard]] std::optional<TcTemperatureLimits> WorkPageLimits(ThermocoupleType type);
 
 // False only for a temperature strictly outside the limits, so a NaN passes here and shows as out of

@@ -21,7 +21,7 @@ struct ReferenceResult {
 };
 
 template <typename Value, typename Slope>
-ReferenceResult ReferenceNewton(double x0, std::int64_t original_limit, std::int64_t cap, Value value, Slope slope)
+ReferenceResult ReferenceNewton(double x0, std::int64_t stated_limit, std::int64_t cap, Value value, Slope slope)
 {
     constexpr double tol = 1e-8;
     double x = x0;
@@ -30,7 +30,7 @@ ReferenceResult ReferenceNewton(double x0, std::int64_t original_limit, std::int
     double tortoise = x;
     std::int64_t power = 1;
     std::int64_t lambda = 0;
-    while (std::abs(f) > tol && steps <= original_limit) {
+    while (std::abs(f) > tol && steps <= stated_limit) {
         if (steps == cap) return {ReferenceOutcome::Undecided, steps, x};
         x = x - f / slope(x);
         ++steps;
@@ -43,7 +43,7 @@ ReferenceResult ReferenceNewton(double x0, std::int64_t original_limit, std::int
         }
     }
     if (std::abs(f) <= tol) return {ReferenceOutcome::Converged, steps, x};
-    return {ReferenceOutcome::Fails, steps, x};  // NaN residual, or the original limit itself
+    return {ReferenceOutcome::Fails, steps, x};  // NaN residual, or the stated limit itself
 }
 
 inline ReferenceResult ReferenceQuartic(double a4, double a3, double a2, double a1, double a0, std::int64_t cap)

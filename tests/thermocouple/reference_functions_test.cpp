@@ -34,7 +34,7 @@ double Call(Fn fn, Type type, double x)
     return kNaN;
 }
 
-// Values as the work pages have always shown them; the tolerance is half a unit of the last digit given.
+// Values as the work pages show them; the tolerance is half a unit of the last digit given.
 struct KnownValue {
     const char* name;
     Fn fn;
