@@ -57,7 +57,8 @@ protected:
     void Place(QWidget* child, const Rect& rect) const;
 
     // Makes the given fields share one focus flag: focus entering any of them sets it, leaving any of
-    // them clears it, and while it is set a change of any of them recomputes.
+    // them clears it, and while it is set a change of any of them recomputes (so a page must not write
+    // into one field of a group while another of the group has the focus).
     void ShareFocusFlag(const std::vector<int>& ids);
     [[nodiscard]] bool HasFocusFlag(int id) const;
 

@@ -44,7 +44,7 @@ void SubPageTabs::paintEvent(QPaintEvent* /*event*/)
     DrawSubPageTabs(painter, m_rects, m_firstStringId, m_selected);
 }
 
-void SubPageTabs::mousePressEvent(QMouseEvent* event)
+void SubPageTabs::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();

@@ -8,13 +8,13 @@
 
 namespace tmcalc {
 
-// The tab strip of a container page. It covers the tab band, paints the tabs and, when the user picks
-// a tab, tells its container which sub-page to show (subPageChosen). The container shows that one and
-// hides the others.
+// The tab strip of a container page. It covers the tab band, paints the tabs and, when the left button
+// is released over a tab, tells its container which sub-page to show (subPageChosen). The container
+// shows that one and hides the others.
 class SubPageTabs : public QWidget {
     Q_OBJECT
 public:
-    // `rects` are in the coordinates of `parent`'s client area offset by `origin`.
+    // `rects` are in `parent`'s coordinates; the strip covers their union.
     SubPageTabs(QWidget* parent, const std::vector<Rect>& rects, int firstStringId);
 
     [[nodiscard]] int selected() const { return m_selected; }
@@ -26,7 +26,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     std::vector<Rect> m_rects;  // in this widget's coordinates

@@ -57,6 +57,17 @@ TEST(RoundResistance, FourthDecimalWhereScaledValueLandsBelowAnInteger)
     EXPECT_EQ(G7(RoundResistance4(PtResistance(840, 100))), "387.5488");
 }
 
+TEST(RoundResistance, ExactDecimalTiesRoundUpDespiteBinaryNoise)
+{
+    // Regression: Pt50 at 100 °C is exactly 69.25275 Ω but computes as 69.25274999999999, and
+    // floor(r x 10000 + 0.5) showed 69.2527.
+    EXPECT_EQ(G7(RoundResistance4(PtResistance(100, 50))), "69.2528");
+    EXPECT_EQ(RoundResistance4(69.25274999999999), 69.2528);
+    EXPECT_EQ(RoundResistance4(-69.25275000000001), -69.2527);
+    // A value truly below the tie (by far more than the noise) still rounds down.
+    EXPECT_EQ(RoundResistance4(69.2527499), 69.2527);
+}
+
 TEST(RoundResistance, NonFiniteValuesPassThrough)
 {
     EXPECT_TRUE(std::isnan(RoundResistance4(std::numeric_limits<double>::quiet_NaN())));

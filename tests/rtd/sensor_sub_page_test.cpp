@@ -86,8 +86,8 @@ TEST_F(SensorSubPageTest, OtherScalesComputeThroughCelsius)
     Open(kPt50);
     Type(field(F), "212");
     EXPECT_EQ(scales(), (QStringList{"100", "212", "373.15", "671.67", "80"}));
-    // 69.25275 is 69.25274999999999 as a double: it rounds down.
-    EXPECT_EQ(outputs(), (QStringList{"69.2527", "0.1896400"}));
+    // Exactly 69.25275 Ω, computed as 69.25274999999999: the tie still rounds up (it once showed 69.2527).
+    EXPECT_EQ(outputs(), (QStringList{"69.2528", "0.1896400"}));
     Enter(K, "0");
     EXPECT_EQ(text(C), "-273.15");
     EXPECT_EQ(outputs(), (QStringList{kOut, ""}));
