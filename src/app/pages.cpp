@@ -70,9 +70,13 @@ ThermocoupleContainer::ThermocoupleContainer(QWidget* parent, const QRect& geome
     setObjectName(QStringLiteral("ThermocoupleContainer"));
     const Rect c = clientArea();
     m_selection = QPoint(5, static_cast<int>(1.5 * m_tabs.bandHeight - 5));  // inside the S tab
+    // The sub-pages are a full client area high and so reach below the page; a transparent body under
+    // the tab row clips them at the client area, so the page's border stays visible.
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("ThermocoupleBody"));
+    body->setGeometry(clientRect().adjusted(0, m_tabs.subPageY, 0, 0));
     for (int i = 0; i < kThermocoupleTypeCount; ++i) {
-        QWidget* sub = CreateThermocoupleSubPage(
-            this, QRect(clientRect().left(), clientRect().top() + m_tabs.subPageY, c.width, c.height), i);
+        QWidget* sub = CreateThermocoupleSubPage(body, QRect(0, 0, c.width, c.height), i);
         sub->setObjectName(QStringLiteral("ThermocoupleSubPage_%1").arg(i));
         sub->hide();
         m_subPages[static_cast<std::size_t>(i)] = sub;
