@@ -1,6 +1,7 @@
 #include "framework/numeric_edit.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace tmcalc {
 
@@ -10,7 +11,24 @@ bool IsNumericFieldChar(QChar c)
     return (u >= u'0' && u <= u'9') || u == u'e' || u == u'E' || u == u'.' || u == u'-' || u == u'~';
 }
 
-NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent) {}
+NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setFrame(false);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Disabled, QPalette::Base, QColor(240, 240, 240));
+    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(109, 109, 109));
+    setPalette(colours);
+}
+
+void NumericEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QColor(200, 200, 200));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
 
 void NumericEdit::keyPressEvent(QKeyEvent* event)
 {

@@ -10,7 +10,8 @@ namespace tmcalc {
 // A single-line edit box whose typed characters are filtered: the characters above, backspace, copy and
 // paste pass; every other typed character and the other editing shortcuts (cut, select all, undo, redo)
 // are swallowed. Keys that type nothing (arrows, Home, End, Delete) work as usual. Pasted text is not
-// filtered: the pages read whatever it holds.
+// filtered: the pages read whatever it holds. Black text on white in a thin grey frame (drawn here
+// rather than by a style sheet, which would cost every page's creation dearly).
 class NumericEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -18,6 +19,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace tmcalc

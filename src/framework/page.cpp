@@ -16,10 +16,10 @@ Page::Page(QWidget* parent, const QRect& geometry, int titleId, bool bordered)
     setGeometry(geometry);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Edit boxes: a thin grey frame on white, text from the box's top edge (the builders move it down).
-    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid rgb(200,200,200); background: white;"
-                                 " color: black; padding: 0px; }"
-                                 "QLabel { color: black; background: transparent; }"));
+    // Labels and units are black on the page's white (they paint no background of their own).
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
 }
 
 QRect Page::clientRect() const

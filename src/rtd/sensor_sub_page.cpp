@@ -17,10 +17,7 @@ RtdSensorSubPage::RtdSensorSubPage(QWidget* parent, const QRect& geometry, const
 
     NumericEdit* r0 = edit(kRtdR0);
     r0->setText(QString::fromLatin1(sensor.r0Text.data(), static_cast<qsizetype>(sensor.r0Text.size())));
-    // A fixed R0 is shown greyed out; the page's white-on-black edit style would otherwise hide that.
-    r0->setStyleSheet(
-        QStringLiteral("QLineEdit:disabled { color: rgb(109,109,109); background: rgb(240,240,240); }"));
-    r0->setEnabled(sensor.r0Editable);
+    r0->setEnabled(sensor.r0Editable);  // a fixed R0 shows greyed out
 }
 
 void RtdSensorSubPage::Recompute(int id)
