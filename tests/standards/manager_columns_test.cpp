@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "standards_test_support.h"
+
 namespace tmcalc {
 namespace {
 
@@ -31,13 +33,11 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, ListColumnsTest,
     testing::Values(
         ColumnRow{"Thermocouple", StandardKind::Thermocouple, 657, {170, 150, 60, 120, 120, 120, 60, 150, 100}},
-        ColumnRow{"Resistor",
-                  StandardKind::Resistor,
-                  666,
+        ColumnRow{"Resistor", StandardKind::Resistor, 666,
                   {150, 100, 120, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80}},
-        ColumnRow{
-            "Thermistor", StandardKind::Thermistor, 721, {150, 100, 120, 60, 80, 80, 120, 120, 120, 120, 0}}),
-    [](const testing::TestParamInfo<ColumnRow>& row) { return std::string(row.param.name); });
+        ColumnRow{"Thermistor", StandardKind::Thermistor, 721,
+                  {150, 100, 120, 60, 80, 80, 120, 120, 120, 120, 0}}),
+    test::kRowName);
 
 TEST(ListColumnKeys, EveryColumnButTheBlankOneEditsItsKey)
 {
@@ -52,14 +52,11 @@ TEST(ListColumnKeys, EveryColumnButTheBlankOneEditsItsKey)
     EXPECT_EQ(StandardListColumnKey(StandardKind::Thermocouple, -1), "");
 }
 
-struct ScaleRow {
-    int screenWidth;
-    int width;
-    int expected;
-};
-
 TEST(ScaledColumnWidth, TruncatesTheSinglePrecisionProduct)
 {
+    struct ScaleRow {
+        int screenWidth, width, expected;
+    };
     // Exact products are kept; fractional ones are cut, never rounded up (170 x 1366/1920 = 120.95).
     const ScaleRow rows[] = {
         {1920, 170, 170}, {1366, 170, 120}, {1366, 60, 42},   {2560, 170, 226},

@@ -60,12 +60,15 @@ INSTANTIATE_TEST_SUITE_P(Rules, ProfileLookup,
                                          LookupRow{"HeaderTrimmedAndCarriageReturns", "beta", "X", "1"},
                                          LookupRow{"TwinSectionUnreachable", "Alpha", "Key3", std::nullopt},
                                          LookupRow{"MissingSection", "Gamma", "x", std::nullopt}),
-                         [](const testing::TestParamInfo<LookupRow>& row) { return std::string(row.param.name); });
+                         test::kRowName);
 
 TEST(ProfileFile, ListsDistinctSectionNamesInFileOrder)
 {
     const ProfileFile file = ProfileFile::FromBytes(Utf16Bytes(kHandEdited));
     EXPECT_EQ(file.SectionNames(), (std::vector<std::u16string>{u"Alpha", u"Beta"}));
+    // A header cut before its bracket still names a section.
+    EXPECT_EQ(ProfileFile::FromText(u"[A]\nk = 1\n[couplestd12").SectionNames(),
+              (std::vector<std::u16string>{u"A", u"couplestd12"}));
 }
 
 TEST(ProfileFile, UntouchedTextWritesBackUnchanged)
@@ -128,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingRow{"Utf16LeOddLastByte", Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n") + "\x41"},
         EncodingRow{"Utf8", "[NTCThermistors1]\r\nTypeNo = 型号 NTC\r\n"},
         EncodingRow{"Utf8WithMark", "\xEF\xBB\xBF[NTCThermistors1]\nTypeNo = 型号 NTC\n"}),
-    [](const testing::TestParamInfo<EncodingRow>& row) { return std::string(row.param.name); });
+    test::kRowName);
 
 TEST(ProfileFile, SetValueEditsInPlaceOrAppends)
 {
@@ -155,12 +158,6 @@ TEST(ProfileFile, DeleteSectionRemovesTwinsToo)
     EXPECT_TRUE(file.DeleteSection(u"A"));
     EXPECT_EQ(Utf16ToUtf8(file.ToText()), "[B]\nk = 2\n");
     EXPECT_FALSE(file.DeleteSection(u"A"));
-}
-
-TEST(ProfileFile, HeaderCutBeforeItsBracketStillNamesASection)
-{
-    const ProfileFile file = ProfileFile::FromText(u"[A]\nk = 1\n[couplestd12");
-    EXPECT_EQ(file.SectionNames(), (std::vector<std::u16string>{u"A", u"couplestd12"}));
 }
 
 }  // namespace

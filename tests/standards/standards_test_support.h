@@ -82,6 +82,9 @@ inline std::string FileText(const std::filesystem::path& path)
     return Utf16ToUtf8(text);
 }
 
+// Names parameterized tests after their rows' `name`, rather than numbering them.
+inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
+
 // Hands out the given tick readings in turn (the last one repeats) and a fixed local time.
 struct ScriptedClock {
     std::vector<std::uint64_t> ticks;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "thermocouple/reference_functions.h"
@@ -20,11 +21,9 @@ const std::string kFolder = std::string(TMCALC_REFDATA_DIR) + "/thermocouple/";
 
 std::optional<Type> TypeFromLetter(const std::string& letter)
 {
-    static constexpr char kLetters[] = "SRBKNJETDC";
-    if (letter.size() != 1) return std::nullopt;
-    const char* found = std::find(kLetters, kLetters + 10, letter[0]);
-    if (found == kLetters + 10) return std::nullopt;
-    return static_cast<Type>(found - kLetters);
+    const auto at = std::string_view("SRBKNJETDC").find(letter);
+    if (letter.size() != 1 || at == std::string_view::npos) return std::nullopt;
+    return static_cast<Type>(at);
 }
 
 // Comma-separated rows after the header line; an empty result means the file is absent.
@@ -33,13 +32,11 @@ std::vector<std::vector<std::string>> ReadCsv(const std::string& name)
     std::vector<std::vector<std::string>> rows;
     std::ifstream file(kFolder + name);
     std::string line;
-    if (!std::getline(file, line)) return rows;
-    while (std::getline(file, line)) {
+    for (bool header = true; std::getline(file, line); header = false) {
         std::vector<std::string> cells;
         std::stringstream stream(line);
-        std::string cell;
-        while (std::getline(stream, cell, ',')) cells.push_back(cell);
-        if (!cells.empty()) rows.push_back(cells);
+        for (std::string cell; std::getline(stream, cell, ',');) cells.push_back(cell);
+        if (!header && !cells.empty()) rows.push_back(cells);
     }
     return rows;
 }

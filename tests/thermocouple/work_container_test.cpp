@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace tmcalc {
 namespace {
 
@@ -41,33 +43,32 @@ protected:
 
 TEST_F(WorkContainerTest, EachTabShowsItsOwnTypeAndKeepsItsTexts)
 {
-    ClickTab(5);  // E comes before J on the tabs
-    ASSERT_EQ(m_container->selectedType(), 5);
-    Page* e = shown();
-    ASSERT_TRUE(e->isVisible());
-    test::Type(e->edit(kColdJunction), "0");
-    test::Type(e->edit(kCelsius), "100");
-    EXPECT_EQ(e->edit(kEmf)->text(), "6.31893");  // NIST type E at 100 °C: 6.319 mV
-
-    ClickTab(6);
-    Page* j = shown();
-    ASSERT_NE(j, e);
-    EXPECT_FALSE(e->isVisible());
-    test::Type(j->edit(kColdJunction), "0");
-    test::Type(j->edit(kCelsius), "100");
-    EXPECT_EQ(j->edit(kEmf)->text(), "5.268916");  // NIST type J at 100 °C: 5.269 mV
-
-    ClickTab(9);
-    Page* c = shown();
-    test::Type(c->edit(kColdJunction), "0");
-    test::Type(c->edit(kEmf), "18.260189");
-    EXPECT_EQ(c->edit(kCelsius)->text(), "1000");
-    EXPECT_FALSE(c->edit(kSlope)->text().isEmpty());
-
+    struct Visit { int tab, input; const char* typed; int output; const char* shown; };
+    const Visit visits[] = {
+        {5, kCelsius, "100", kEmf, "6.31893"},   // E comes before J on the tabs; NIST E at 100 °C: 6.319 mV
+        {6, kCelsius, "100", kEmf, "5.268916"},  // NIST J at 100 °C: 5.269 mV
+        {9, kEmf, "18.260189", kCelsius, "1000"},
+    };
+    std::vector<Page*> pages;
+    for (const Visit& v : visits) {
+        ClickTab(v.tab);
+        ASSERT_EQ(m_container->selectedType(), v.tab);
+        Page* page = shown();
+        ASSERT_TRUE(page->isVisible());
+        for (Page* earlier : pages) {
+            EXPECT_NE(page, earlier);
+            EXPECT_FALSE(earlier->isVisible());
+        }
+        pages.push_back(page);
+        test::Type(page->edit(kColdJunction), "0");
+        test::Type(page->edit(v.input), v.typed);
+        EXPECT_EQ(page->edit(v.output)->text(), v.shown) << "tab " << v.tab;
+        EXPECT_FALSE(page->edit(kSlope)->text().isEmpty()) << "tab " << v.tab;
+    }
     ClickTab(5);
-    EXPECT_EQ(shown(), e);
-    EXPECT_EQ(e->edit(kEmf)->text(), "6.31893");
-    EXPECT_EQ(e->edit(kCelsius)->text(), "100");
+    EXPECT_EQ(shown(), pages[0]);
+    EXPECT_EQ(pages[0]->edit(kEmf)->text(), "6.31893");
+    EXPECT_EQ(pages[0]->edit(kCelsius)->text(), "100");
 }
 
 }  // namespace
