@@ -1,0 +1,616 @@
+// The work resistance thermometer page as a user meets it: the container and its eight sub-pages driven by
+// clicking tabs, typing, pasting and clicking buttons, in both languages, and once through the main window.
+#include "rtd/rtd_pages.h"
+
+#include "app/main_window.h"
+#include "framework/numeric_edit.h"
+#include "framework/sub_page_tabs.h"
+#include "framework/ui_context.h"
+#include "resources/string_table.h"
+#include "rtd/coefficient_sub_page.h"
+#include "rtd/nickel_sub_page.h"
+#include "rtd/sensor_sub_page.h"
+#include "ui_test_util.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <chrono>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+// Readable failures: the texts rather than their bytes.
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace tmcalc {
+namespace {
+
+// Field ids of the sensor sub-pages (tabs 0-4) and of the nickel sub-page; the cells of a coefficient grid
+// are numbered 0-20, and kCheckT and kCheckR stand for its check row, whose ids differ by metal.
+constexpr int C = 0, F = 1, K = 2, R = 3, Re = 4, kRes = kRtdResistance, kSlope = kRtdSlope, kR0 = kRtdR0;
+constexpr int NC = kNiCelsius, NF = NC + 1, NRes = kNiResistance, NSlope = kNiSlope, NR0 = kNiR0;
+constexpr int kA = kNiFirstCoefficient;  // c1; c2 to c6 follow
+constexpr int kCheckT = -1, kCheckR = -2;
+// Groups of fields. kView, the default of a step, is the sub-page's view: sensor °C|°F|K|°R|°Re|Ω|Ω/°C|R0,
+// nickel °C|°F|K|°R|°Re|Ω|Ω/°C and the number of the checked preset, coefficients A|B|C|check °C|check Ω.
+// Then the nickel coefficients and R0, the 21 cells of a coefficient grid, the resistances of its three
+// points and the cells no fit reads.
+constexpr int kView = -10, kParameters = -11, kGrid = -12, kPoints = -13, kPassive = -14, kChecked = -20;
+
+const QString kNines(2000, QLatin1Char('9'));
+
+enum class Act {
+    Open,   // heads a scenario: the tab to click, the scenario's name in the keys
+    Tab,    // click the tab; the steps after it work on its sub-page
+    Look,   // compare only
+    Type,   // click into the field and type the keys at its end (into a group: each field its part)
+    Over,   // click into the field, select all and type the keys over it
+    Paste,  // select all and paste the keys over it
+    Back,   // click into the field and press backspace as often as the keys say (once when empty)
+    Focus,  // click into the field only
+    Write,  // the program writes the keys into the field
+    Click,  // click the nickel preset button of that number
+};
+using enum Act;
+
+// An action and, unless `want` is left out, the texts of `view` after it joined with '|', where "OUT"
+// stands for the out-of-range text and "*" for any text.
+struct Step {
+    Act act;
+    int id;
+    QString keys = {};
+    QString want = {};
+    int view = kView;
+};
+using Scenario = std::vector<Step>;
+
+void PrintTo(const Step& step, std::ostream* out)
+{
+    *out << static_cast<int>(step.act) << ' ' << step.id << ' ' << step.keys.left(20).toStdString();
+}
+
+class RtdPages : public ::testing::Test {
+protected:
+    void SetUp() override { OpenContainer(); }
+    void TearDown() override { SetLanguage(Language::English); }
+
+    void OpenContainer()
+    {
+        m_container = std::make_unique<WorkRtdContainer>(nullptr, QRect(0, 0, 1054, 537));
+        m_tab = 0;
+        ASSERT_TRUE(test::ShowActive(m_container.get()));
+    }
+
+    void ClickTab(int tab)
+    {
+        const Rect r = SubPageTabRects(m_container->clientArea().width, 8)[static_cast<std::size_t>(tab)];
+        const QPoint centre(r.x + r.width / 2, r.height / 2);  // the strip starts at the band's top
+        QTest::mouseClick(m_container->tabs(), Qt::LeftButton, {}, centre);
+        m_tab = tab;
+    }
+
+    [[nodiscard]] int VisibleSubPages() const
+    {
+        int n = 0;
+        for (int i = 0; i < 8; ++i) n += m_container->subPage(i)->isVisible() ? 1 : 0;
+        return n;
+    }
+
+    [[nodiscard]] Page* Sub() const { return m_container->subPage(m_tab); }
+    [[nodiscard]] auto* Nickel() const { return static_cast<NickelSubPage*>(m_container->subPage(kTabNickel)); }
+    [[nodiscard]] auto* Fit() const { return qobject_cast<RtdCoefficientSubPage*>(Sub()); }
+
+    [[nodiscard]] QLineEdit* Edit(int id) const
+    {
+        if (id == kCheckT) return Sub()->edit(Fit()->checkTemperatureId());
+        if (id == kCheckR) return Sub()->edit(Fit()->checkResistanceId());
+        return Sub()->edit(id);
+    }
+
+    [[nodiscard]] std::vector<int> Ids(int group) const
+    {
+        std::vector<int> ids = {group};
+        if (group == kParameters) ids = {kA, kA + 1, kA + 2, kA + 3, kA + 4, kA + 5, NR0};
+        if (group == kPoints) ids = {8, 11, 14};
+        if (group == kPassive) ids = {0, 1, 2, 3, 6, 9, 12, 15, 16, 17, 18, 19, 20};
+        if (group == kGrid) ids.clear();
+        for (int i = 0; group == kGrid && i < kCoefficientCellCount; ++i) ids.push_back(i);
+        if (group == kView && m_tab < kTabNickel) ids = {C, F, K, R, Re, kRes, kSlope, kR0};
+        if (group == kView && m_tab == kTabNickel) ids = {NC, NF, NC + 2, NC + 3, NC + 4, NRes, NSlope, kChecked};
+        if (group == kView && m_tab > kTabNickel) ids = {16, 18, 20, kCheckT, kCheckR};
+        return ids;
+    }
+
+    // The texts of a group as `want` expects them.
+    [[nodiscard]] QString Shown(int group, const QString& want = {}) const
+    {
+        const QStringList wanted = want.split(QLatin1Char('|'));
+        QStringList texts;
+        for (int id : Ids(group)) {
+            QString text;
+            for (int k = 1; id == kChecked && k <= kNickelPresetCount; ++k) {
+                if (Nickel()->presetButton(k)->isChecked()) text += QString::number(k);
+            }
+            if (id != kChecked) text = Edit(id)->text();
+            if (text == QStringLiteral("Out of Rage.")) text = QStringLiteral("OUT");
+            if (texts.size() < wanted.size() && wanted[texts.size()] == "*") text = "*";
+            texts << text;
+        }
+        return texts.join(QLatin1Char('|'));
+    }
+
+    // The label or unit texts of some fields of a sub-page, joined with '|'.
+    [[nodiscard]] QString Names(int tab, std::initializer_list<int> ids, QLabel* Field::*part) const
+    {
+        QStringList texts;
+        for (int id : ids) texts << (m_container->subPage(tab)->field(id)->*part)->text();
+        return texts.join(QLatin1Char('|'));
+    }
+
+    void Run(const std::vector<Step>& steps)
+    {
+        for (std::size_t n = 0; n < steps.size(); ++n) {
+            const Step& s = steps[n];
+            const auto start = std::chrono::steady_clock::now();
+            if (s.act == Open || s.act == Tab) {
+                ClickTab(s.id);
+                EXPECT_EQ(m_container->selectedTab(), s.id);
+                EXPECT_TRUE(Sub()->isVisible()) << s.id;
+                EXPECT_EQ(VisibleSubPages(), 1);
+            }
+            const std::vector<int> ids = Ids(s.id);
+            const QStringList keys = s.keys.split(QLatin1Char('|'));
+            for (std::size_t i = 0; s.act == Type && i < ids.size(); ++i)
+                test::Type(Edit(ids[i]), keys[static_cast<qsizetype>(i)]);
+            if (s.act == Over) {
+                test::Focus(Edit(s.id));
+                Edit(s.id)->selectAll();
+                QTest::keyClicks(Edit(s.id), s.keys);
+            }
+            if (s.act == Paste) test::PasteOver(Edit(s.id), s.keys);
+            if (s.act == Back) test::Backspace(Edit(s.id), s.keys.isEmpty() ? 1 : s.keys.toInt());
+            if (s.act == Focus) test::Focus(Edit(s.id));
+            if (s.act == Write) Edit(s.id)->setText(s.keys);
+            if (s.act == Click) {
+                QRadioButton* b = Nickel()->presetButton(s.id);
+                QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+            }
+            // Every step answers at once: a root finder that does not settle must give up, not freeze the page.
+            EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250)) << "step " << n;
+            if (!s.want.isNull()) {
+                EXPECT_EQ(Shown(s.view, s.want), s.want) << "step " << n;
+            }
+        }
+    }
+
+    std::unique_ptr<WorkRtdContainer> m_container;
+    int m_tab = 0;
+};
+
+class RtdScenario : public RtdPages, public testing::WithParamInterface<Scenario> {};
+
+TEST_P(RtdScenario, Steps)
+{
+    Run(GetParam());
+}
+
+const QString kStandardPt = "0.003908300000000|-0.000000577500000|-0.000000000004129";
+const QString kStandardCu = "0.004280000000000|-0.000000093146970|0.000000001230758";
+
+const Scenario kScenarios[] = {
+    // Every keystroke computes: the backspace leaves 10 °C.
+    {{Open, kTabPt100, "Pt100At100FillsTheStrip"},
+     {Type, C, "100", "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"},
+     {Back, C, "", "10|50|283.15|509.67|8|103.9025|0.3896750|100.00"}},
+    // Exactly 69.25275 Ω, computed as 69.25274999999999: the tie still rounds up (it once showed 69.2527).
+    // (°R at 0 K carries the strip's own rounding noise.)
+    {{Open, kTabPt50, "Pt50FromFahrenheitAndKelvin"},
+     {Type, F, "212", "100|212|373.15|671.67|80|69.2528|0.1896400|50.00"},
+     {Over, K, "0", "-273.15|-459.67|0|*|-218.52|OUT||50.00"}},
+    // R equal to R0 shows the literal "0.0", also typed as the same number "100.0"; below R0 the quartic.
+    // The driving field is never rewritten.
+    {{Open, kTabPt100, "Pt100ResistanceToTemperature"},
+     {Type, kRes, "100", "0.0|32|273.15|491.67|0|100|0.3908300|100.00"},
+     {Type, kRes, ".0", "0.0|32|273.15|491.67|0|100.0|0.3908300|100.00"},
+     {Over, kRes, "138.5055", "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"},
+     {Over, kRes, "84.2707", "-39.99988|-39.99978|233.1501|419.6702|-31.9999|84.2707|0.3957579|100.00"}},
+    // Far-off values answer at once: Newton reaches a root far beyond any sensor (-69899 °C for Pt100) or
+    // stops where its iterate no longer moves (Cu).
+    {{Open, kTabCu50, "Cu50IcePointAndTeraohm"},
+     {Type, kRes, "50", "0.0|32|273.15|491.67|0|50|0.2144655|50.00"},
+     {Paste, kRes, "1e12", "OUT|OUT|OUT|OUT|OUT|1e12|OUT|50.00"}},
+    {{Open, kTabPt100, "Pt100RangeEndsEmptyTheSlope"},
+     {Type, C, "850.01", "850.01|1562.018|1123.16|2021.688|680.008|OUT||100.00"},
+     {Back, C, "", "850.0|1562|1123.15|2021.67|680|390.4811|0.2926550|100.00"},
+     {Over, C, "-200", "-200|-328|73.15|131.67|-160|18.5201|0.4323352|100.00"}},
+    // A temperature from a pasted resistance is shown within a band beyond the range (none on PtX), and the
+    // strip follows the °C text. The band edges themselves are rows of RtdTexts.
+    {{Open, kTabPt100, "Pt100ResistanceBand"},
+     {Paste, kRes, "391.943", "855.0001|1571|1128.15|2030.67|684.0001|391.943|OUT|100.00"},
+     {Paste, kRes, "393.1978", "OUT|OUT|OUT|OUT|OUT|393.1978|OUT|100.00"},
+     {Paste, kRes, "390.4958", "850.0501|1562.09|1123.2|2021.76|680.0401|390.4958|0.2926492|100.00"},
+     {Paste, kRes, "-1e10", "OUT|OUT|OUT|OUT|OUT|-1e10|OUT|100.00"}},
+    {{Open, kTabPtX, "PtXStrictRange"},
+     {Paste, kR0, "100"},
+     {Paste, kRes, "390.4958", "OUT|OUT|OUT|OUT|OUT|390.4958|0.2926492|100"}},
+    {{Open, kTabCu100, "Cu100ResistanceBand"},
+     {Paste, kRes, "164.6993", "150.9999|303.7998|424.1499|763.4698|120.7999|164.6993|OUT|100.00"},
+     {Paste, kRes, "164.8286", "OUT|OUT|OUT|OUT|OUT|164.8286|OUT|100.00"}},
+    // A new R0 counts from the next edit of a temperature or of the resistance on; R0 alone starts nothing.
+    // Pt1000 is not rounded twice (1.4 °C once showed 1005.471).
+    {{Open, kTabPtX, "PtXR0CountsFromTheNextEdit"},
+     {Type, C, "100", "100|212|373.15|671.67|80|34.6264|0.0948200|25.00"},
+     {Over, kR0, "1000", "100|212|373.15|671.67|80|34.6264|0.0948200|1000"},
+     {Over, C, "100", "100|212|373.15|671.67|80|1385.055|3.7928000|1000"},
+     {Over, kR0, "25"},
+     {Over, kRes, "25", "0.0|32|273.15|491.67|0|25|0.0977075|25"},
+     {Type, kR0, "0", "0.0|32|273.15|491.67|0|25|0.0977075|250"},
+     {Over, kR0, "1000"},
+     {Over, C, "1.4", "1.4|34.52|274.55|494.19|1.12|1005.47|3.9066830|1000"}},
+    {{Open, kTabCu100, "Cu100EmptyingADrivingFieldEmptiesWhatItDrives"},
+     {Type, Re, "80", "100|212|373.15|671.67|80|142.8|0.4282990|100.00"},
+     {Back, Re, "2", "|||||||100.00"},
+     {Type, kRes, "142.8", "100|212|373.15|671.67|80|142.8|0.4282990|100.00"},
+     {Back, kRes, "5", "|||||||100.00"}},
+    // The resistance written from -40 °C (84.2707) inverts to -39.99988: had it driven, °C would show that.
+    // Texts the program writes, and typing into the slope (an output), compute nothing.
+    {{Open, kTabPt100, "Pt100WrittenFieldsNeverConvertBack"},
+     {Type, C, "-40", "-40|-40|233.15|419.67|-32|84.2707|0.3957579|100.00"},
+     {Write, kRes, "200"},
+     {Write, F, "0", "-40|0|233.15|419.67|-32|200|0.3957579|100.00"},
+     {Type, kSlope, "5", "-40|0|233.15|419.67|-32|200|0.39575795|100.00"}},
+    // A text reads as the number it begins with; without one it is 0 (0 °C, or 0 Ω: about -242 °C, beyond
+    // the band). A "nan" on another scale writes the out-of-range text into °C, which stays so. The whole
+    // text counts: 2000 nines are an infinite value, not 31 of them.
+    {{Open, kTabPt100, "Pt100PastedJunkAndHugeTexts"},
+     {Paste, C, "12abc", "12abc|53.6|285.15|513.27|9.6|104.6816|0.3894440|100.00"},
+     {Paste, C, "abc", "abc|32|273.15|491.67|0|100|0.3908300|100.00"},
+     {Paste, kRes, "abc", "OUT|OUT|OUT|OUT|OUT|abc|OUT|100.00"},
+     {Paste, C, "nan", "nan|OUT|OUT|OUT|OUT|OUT||100.00"},
+     {Paste, F, "nan", "OUT|nan|OUT|OUT|OUT|OUT||100.00"},
+     {Paste, C, "-inf", "-inf|-inf|-inf|-inf|-inf|OUT||100.00"},
+     {Paste, kRes, "  138.5055 \u03a9", "100|212|373.15|671.67|80|  138.5055 \u03a9|0.3792800|100.00"},
+     {Paste, kRes, kNines, "OUT|OUT|OUT|OUT|OUT|*|OUT|100.00"},
+     {Paste, C, kNines, "*|inf|inf|inf|inf|OUT||100.00"},
+     {Paste, C, "1" + QString(1999, QLatin1Char('0')), "*|inf|inf|inf|inf|OUT||100.00"},
+     {Paste, C, "0." + QString(1997, QLatin1Char('0')) + "1", "*|32|273.15|491.67|0|100|0.3908300|100.00"}},
+    // W = 1.617785 with R0 = 1000; dR/dt = 1000 (c1 + 2 c2 t + 4 c4 t^3 + 6 c6 t^5). W exactly 1 is 0 °C.
+    {{Open, kTabNickel, "NdAt100AndBack"},
+     {Type, NC, "100", "100|212|373.15|671.67|80|1617.785|6.926|1"},
+     {Over, NRes, "1617.785", "100.|212|373.15|671.67|80|1617.785|6.926|1"},
+     {Over, NRes, "1000", "0.|32|273.15|491.67|0|1000|5.485|1"},
+     {Over, NF, "-76", "-60|-76|213.15|383.67|-48|695.2026|4.662858|1"}},
+    // Every click loads its preset and empties the values, also on the chosen button: that restores edited
+    // coefficients.
+    {{Open, kTabNickel, "NickelEveryPresetClickLoadsIt"},
+     {Type, NC, "100"},
+     {Click, 4, "", "|||||||4"},
+     {Type, NRes, "2000", "141.2382|286.2288|414.3882|745.8988|112.9906|2000|8.356948|4"},
+     {Over, kA, "0.006"},
+     {Click, 4, "", "|||||||4"},
+     {Look, 0, "", "0.00588025|8.28385e-06|0|7.67175e-12|0|1.49e-16|1000.", kParameters},
+     {Click, 2, "", "|||||||2"},
+     {Look, 0, "", "0.004427|5.172e-06|5.585e-09|0|0|0|1000.", kParameters},
+     {Type, NC, "100", "100|212|373.15|671.67|80|1500.005|5.62895|2"},
+     {Click, 3, "", "|||||||3"},
+     {Look, 0, "", "0.0056472|6.69504e-06|5.68816e-09|0|0|0|1000.", kParameters},
+     {Type, NC, "100", "100|212|373.15|671.67|80|1637.359|7.156853|3"}},
+    // Coefficients and R0 count from the next edit of a value on; c3 to c6 may be empty or junk (0).
+    {{Open, kTabNickel, "NickelCoefficientsCountFromTheNextEdit"},
+     {Type, NC, "100"},
+     {Over, NR0, "100", "100|212|373.15|671.67|80|1617.785|6.926|1"},
+     {Over, NC, "100", "100|212|373.15|671.67|80|161.7785|0.6926000|1"},
+     {Over, NR0, "1000"},
+     {Paste, kA + 3, ""},
+     {Paste, kA + 5, "junk"},
+     {Over, NC, "100", "100|212|373.15|671.67|80|1615.|6.815|1"}},
+    {{Open, kTabNickel, "NickelTextWithoutANumberEmptiesItsDirection"},
+     {Type, NC, "100"},
+     {Paste, NC, "abc", "abc|32|273.15|491.67|0|||1"},
+     {Type, NRes, "1617.785", "100.|212|373.15|671.67|80|1617.785|6.926|1"},
+     {Paste, NRes, "\u03a9", "|||||\u03a9||1"},
+     {Type, NRes, "1617.785"},
+     {Back, NRes, "8", "|||||\u03a9||1"}},
+    // Texts the program writes, and typing into the slope or a coefficient, compute nothing.
+    {{Open, kTabNickel, "NickelWrittenFieldsNeverConvertBack"},
+     {Type, NRes, "1617.785", "100.|212|373.15|671.67|80|1617.785|6.926|1"},
+     {Write, NC, "0"},
+     {Write, NSlope, "0", "0|212|373.15|671.67|80|1617.785|0|1"},
+     {Type, NSlope, "5"},
+     {Type, kA + 2, "1", "0|212|373.15|671.67|80|1617.785|05|1"}},
+    // No root within the step bound for 1e300 Ω; at 1e300 °C the negative c6 wins.
+    {{Open, kTabNickel, "NickelHugeValues"},
+     {Paste, NRes, "1e300", "OUT|OUT|OUT|OUT|OUT|1e300|OUT|1"},
+     {Paste, NC, "1e300", "1e300|1.8e+300|1e+300|1.8e+300|8e+299|-inf|-inf|1"},
+     {Paste, NC, "nan", "nan|OUT|OUT|OUT|OUT|OUT|OUT|1"},
+     {Paste, NC, kNines, "*|inf|inf|inf|inf|-inf|-inf|1"}},
+    // Nothing until every input is filled in (an empty cell reads as 0, "not yet"). A and B to about 12
+    // digits; C is limited by the 0.1 mΩ resistance at -40 °C. The check row converts with the fitted
+    // coefficients both ways, 12 digits and 7 decimals, up to a tenth of a degree beyond the range.
+    {{Open, kTabPtCoefficient, "PtFitAndCheckRow"},
+     {Type, 8, "84.2707"},
+     {Type, 11, "138.5055", "||||"},
+     {Type, 14, "212.0515", kStandardPt + "||"},
+     {Type, kCheckT, "100", "*|*|*|100|138.5055000"},
+     {Over, kCheckT, "-100", "*|*|*|-100|60.2569107"},
+     {Over, kCheckT, "850.1", "*|*|*|850.1|390.5103899"},
+     {Over, kCheckT, "850.2", "*|*|*|850.2|OUT"},
+     {Over, kCheckR, "138.5055", "*|*|*|100.0000000|138.5055"},
+     {Over, kCheckR, "60.2558", "*|*|*|-100.0027407|60.2558"},
+     {Over, kCheckR, "100", "*|*|*|0.|100"}},  // W exactly 1
+    {{Open, kTabPtCoefficient, "PtFitEqualUpperTemperaturesGiveNoCoefficients"},
+     {Type, kPoints, "84.2707|138.5055|212.0515"},
+     {Paste, 13, "100", "OUT|OUT|OUT||"},
+     {Type, kCheckT, "50", "OUT|OUT|OUT|50|OUT"},
+     {Paste, 13, "300", kStandardPt + "|50|OUT"}},
+    // Written by the program while no input cell has the focus: no fit (the program itself writes only
+    // results and the check row). Typed into headings, names or results: nothing fitted. The eight inputs
+    // share one focus flag: moving from one to another and typing fits.
+    {{Open, kTabPtCoefficient, "PtFitOnlyTheEightInputCellsFit"},
+     {Type, 8, "84.2707"},
+     {Type, 11, "138.5055"},
+     {Focus, 0},
+     {Write, 14, "212.0515", "||||"},
+     {Type, kPassive, "5|5|5|5|5|5|5|5|5|5|5|5|5", "5|5|5||"},
+     {Type, 14, "", "5|5|5||"},  // focus and no change
+     {Focus, 5},
+     {Back, 14},
+     {Type, 14, "5", kStandardPt + "||"}},
+    // Before any fit the coefficients are zero: R0 (1 + 0 t). R0 or the typed value without a number:
+    // nothing happens.
+    {{Open, kTabPtCoefficient, "PtFitCheckRowBeforeAnyFit"},
+     {Type, kCheckT, "50", "|||50|100.0000000"},
+     {Over, kCheckR, "120", "|||OUT|120"},
+     {Paste, 5, "abc"},
+     {Over, kCheckT, "25", "|||25|120"},
+     {Paste, 5, "100"},
+     {Paste, kCheckT, "junk", "|||junk|120"}},
+    // A fit from a mistyped point makes the check row's Newton iteration diverge; it gives up at once.
+    {{Open, kTabPtCoefficient, "PtFitMistypedPointAnswersAtOnce"},
+     {Type, kPoints, "84.2707|138.5055|21.0515"},
+     {Type, kCheckR, "80.5", "*|*|*|OUT|80.5"}},
+    // Cu50 resistances of the standard at 100, 150 and -10 °C; the check row has 12 digits and 12 decimals,
+    // trailing zeros dropped in the general form.
+    {{Open, kTabCuCoefficient, "CuFitAndCheckRow"},
+     {Type, kPoints, "71.4|82.1343|47.8542", kStandardCu + "||"},
+     {Type, kCheckT, "100", "*|*|*|100|71.4"},
+     {Over, kCheckT, "50", "*|*|*|50|60.7039511364"},
+     {Over, kCheckT, "150.2", "*|*|*|150.2|OUT"},
+     {Over, kCheckR, "60", "*|*|*|46.7082324705|60"},
+     {Over, kCheckR, "50", "*|*|*|0.|50"}},
+    // A result cell is passive; two points at 100 °C leave the previous coefficients, shown again.
+    {{Open, kTabCuCoefficient, "CuFitSingularSystemKeepsThePreviousCoefficients"},
+     {Type, kPoints, "71.4|82.1343|47.8542"},
+     {Type, 16, "9", "0.0042800000000009|-0.000000093146970|0.000000001230758||"},
+     {Paste, 10, "100", kStandardCu + "||"},
+     {Type, kCheckT, "100", "*|*|*|100|71.4"}},
+    // Every sub-page keeps its texts, and the fit its coefficients, while others are shown.
+    {{Open, kTabPt100, "TextsSurviveSwitchingTabs"},
+     {Type, C, "100"},
+     {Tab, kTabCu50},
+     {Type, C, "100", "100|212|373.15|671.67|80|71.4|0.2141495|50.00"},
+     {Tab, kTabNickel},
+     {Type, NC, "100", "100|212|373.15|671.67|80|1617.785|6.926|1"},
+     {Tab, kTabPtCoefficient},
+     {Type, kPoints, "84.2707|138.5055|212.0515", kStandardPt + "||"},
+     {Tab, kTabPt100, "", "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"},
+     {Tab, kTabCu50, "", "100|212|373.15|671.67|80|71.4|0.2141495|50.00"},
+     {Tab, kTabNickel, "", "100|212|373.15|671.67|80|1617.785|6.926|1"},
+     {Tab, kTabPtCoefficient},
+     {Type, kCheckT, "100", kStandardPt + "|100|138.5055000"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, RtdScenario, testing::ValuesIn(kScenarios),
+                         [](const auto& row) { return row.param.front().keys.toStdString(); });
+
+// The tab band under the title band (93 pixels of 1052): 93 to 139, then the sub-pages two pixels lower,
+// each shown by its tab and opening empty but for its defaults.
+TEST_F(RtdPages, OpensOnPt100UnderTheTitleAndTheTabs)
+{
+    EXPECT_EQ(m_container->titleId(), 107);
+    EXPECT_EQ(m_container->tabs()->geometry(), QRect(1, 94, 1052, 46));
+    const char* const names[] = {"gyrdzPt100", "gyrdzPt50", "gyrdzPtX",        "gyrdzCu100",
+                                 "gyrdzCu50",  "gyrdzNi",   "gyrdzPtCalCoffe", "gyrdzCuCalCoffe"};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(m_container->subPage(i)->geometry(), QRect(1, 142, 1052, 394)) << i;
+        EXPECT_EQ(m_container->subPage(i)->objectName(), names[i]);
+        if (i < kTabNickel) {
+            EXPECT_EQ(m_container->subPage(i)->edit(kR0)->isEnabled(), i == kTabPtX) << i;
+        }
+    }
+    const QImage image = m_container->grab().toImage();
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(11, 75, 136));       // title band
+    EXPECT_EQ(image.pixelColor(60, 100), QColor(238, 138, 138));  // Pt100 tab selected
+    EXPECT_EQ(image.pixelColor(200, 100), QColor(89, 115, 152));
+    const QColor line = image.pixelColor(500, 140);  // the selection colour at alpha 200 over white
+    EXPECT_GT(line.red() - line.green(), 50);
+    EXPECT_EQ(image.pixelColor(500, 300), QColor(Qt::white));
+
+    Run({{Open, kTabPt100, "", "|||||||100.00"},
+         {Tab, kTabPt50, "", "|||||||50.00"},
+         {Tab, kTabPtX, "", "|||||||25.00"},
+         {Tab, kTabCu100, "", "|||||||100.00"},
+         {Tab, kTabCu50, "", "|||||||50.00"},
+         {Tab, kTabNickel, "", "|||||||1"},
+         {Look, 0, "", "0.005485|6.65e-06|0|2.805e-11|0|-2e-17|1000.", kParameters},
+         {Tab, kTabPtCoefficient, "", "||||"},
+         {Look, 0, "",
+          "|Temperature \u2103|Resistance \u03a9|R0|0|100|neg temp pt|-40||posi temp pt|100||posi temp "
+          "pt|300||A||B||C|",
+          kGrid},
+         {Tab, kTabCuCoefficient, "", "||||"},
+         {Look, 0, "",
+          "|Temperature \u2103|Resistance \u03a9|R0|0|50|temp pt|100||temp pt|150||temp "
+          "pt|-10||\u03b1||\u03b2||\u03b3|",
+          kGrid}});
+}
+
+// Labels and units where they name a field (the unit symbol names a scale in English); a coefficient cell
+// is named for screen readers by its row and column headings, a result by its name.
+TEST_F(RtdPages, LabelsUnitsAndAccessibleNames)
+{
+    const auto label = &Field::label;
+    const auto unit = &Field::unit;
+    EXPECT_EQ(Names(kTabCu50, {C, kRes, kSlope, kR0}, label), " |Resistance|Differential thermal resist.|R0");
+    EXPECT_EQ(Names(kTabCu50, {C, F, K, R, Re, kRes, kSlope, kR0}, unit),
+              "\u2103|\u2109|K|\u00b0R|\u00b0Re|\u03a9|\u03a9/\u2103|\u03a9");
+    EXPECT_EQ(Names(kTabNickel, {kA, NR0, NSlope}, label), "A = |R(0\u2103\uff09|Differential Resis.");
+    EXPECT_EQ(Names(kTabNickel, {NF, NSlope, NR0}, unit), "\u00b0F|\u03a9/\u2103|");
+    EXPECT_EQ(Nickel()->presetButton(1)->text(), "ND(6180 ppm/K)");
+    EXPECT_EQ(Nickel()->presetButton(4)->text(), "NA(6720 ppm/K)");
+    EXPECT_EQ(Names(kTabPtCoefficient, {3042, 3043}, label) + Names(kTabPtCoefficient, {3042, 3043}, unit),
+              "Temperature|Resistance\u2103|\u03a9");
+    EXPECT_EQ(Names(kTabCuCoefficient, {3044}, label), "Temperature");
+    Run({{Tab, kTabPtCoefficient}});
+    EXPECT_EQ(Fit()->checkTemperatureId(), 3042);
+    EXPECT_EQ(Fit()->checkResistanceId(), 3043);
+    EXPECT_EQ(Edit(0)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    EXPECT_EQ(Edit(8)->accessibleName(), "neg temp pt Resistance \u03a9");
+    EXPECT_EQ(Edit(4)->accessibleName(), "R0 Temperature \u2103");
+    EXPECT_EQ(Edit(20)->accessibleName(), "C");
+    Run({{Tab, kTabCuCoefficient}});
+    EXPECT_EQ(Fit()->checkTemperatureId(), 3044);
+    EXPECT_EQ(Fit()->checkResistanceId(), 3045);
+}
+
+TEST_F(RtdPages, ClicksOutsideTheTabsChangeNothing)
+{
+    Run({{Tab, kTabCu100}});
+    QTest::mouseClick(m_container->tabs(), Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseClick(m_container.get(), Qt::LeftButton, {}, QPoint(500, 50));  // on the title band
+    EXPECT_EQ(m_container->selectedTab(), kTabCu100);
+    EXPECT_EQ(VisibleSubPages(), 1);
+}
+
+TEST_F(RtdPages, NickelArrowKeysMoveThePresetToo)
+{
+    Run({{Tab, kTabNickel}});
+    Nickel()->presetButton(1)->setFocus();
+    QTest::keyClick(Nickel()->presetButton(1), Qt::Key_Down);
+    Run({{Look, 0, "", "|||||||2"}, {Look, 0, "", "0.004427|5.172e-06|5.585e-09|0|0|0|1000.", kParameters}});
+}
+
+// A zero, or a text without a number, in R0, c1 or c2 is "not filled in": nothing is written, though the
+// strip itself still follows the typed temperature.
+TEST_F(RtdPages, NickelUnfilledR0C1OrC2WritesNothing)
+{
+    Run({{Tab, kTabNickel}, {Type, NC, "100"}});
+    for (int id : {NR0, kA, kA + 1}) {
+        const QString kept = Edit(id)->text();
+        for (const char* unfilled : {"0", "-0", "abc", ""}) {
+            Run({{Paste, id, unfilled}});
+            const QString before = Edit(NRes)->text();
+            Run({{Over, NC, "50", "50|122|323.15|581.67|40|" + before + "|6.926|1"},
+                 {Over, NRes, "1200", "50|122|323.15|581.67|40|1200|6.926|1"}});
+        }
+        Run({{Paste, id, kept}});
+    }
+}
+
+// A zero, or a text without a number, in R0 or a point is "not filled in": the results stay. The
+// temperature of R0 is not read, yet its edits run the fit like the other inputs.
+TEST_F(RtdPages, PtFitZeroOrMissingInputsLeaveTheResults)
+{
+    const QString fitted = kStandardPt + "||";
+    Run({{Tab, kTabPtCoefficient}, {Type, kPoints, "84.2707|138.5055|212.0515", fitted}});
+    for (int id : {5, 7, 8, 10, 11, 13, 14}) {
+        const QString kept = Edit(id)->text();
+        for (const char* unfilled : {"0", "", "abc", "-0", "0e5"}) Run({{Paste, id, unfilled, fitted}});
+        Run({{Paste, id, kept}});
+    }
+    Run({{Paste, 4, "20", fitted}});
+}
+
+// Every bad text in every field: each step answers at once (Run), nothing crashes.
+TEST_F(RtdPages, BadInputInEveryFieldOfEverySubPage)
+{
+    QStringList inputs{"0",    "-5",    "",    "abc", "1e300", "-1e300", "1e308", "-1e308",
+                       "1e12", "-1e10", "nan", "inf", "-inf",  "-0",     "~",     "e-"};
+    inputs << kNines << QString(2000, QChar(0x6e29)) << "4.096" + QString(1995, QLatin1Char('x'));
+    for (int tab = 0; tab < kRtdSubPageCount; ++tab) {
+        Run({{Tab, tab}});
+        std::vector<int> ids = {C, F, K, R, Re, kRes, kSlope, kR0};
+        std::vector<Step> after;  // good values pasted after each bad one
+        if (tab == kTabNickel) {
+            ids = {NC, NC + 1, NC + 2, NC + 3, NC + 4, NRes,   NSlope,
+                   kA, kA + 1, kA + 2, kA + 3, kA + 4, kA + 5, NR0};
+            after = {{Paste, NC, "25"}, {Paste, NRes, "1100"}};
+        } else if (tab > kTabNickel) {
+            ids = {4, 5, 7, 8, 10, 11, 13, 14, kCheckT, kCheckR, 0};
+            after = {{Paste, kCheckR, "80.5"}, {Paste, kCheckT, "20"}};
+        }
+        for (int id : ids) {
+            if (!Edit(id)->isEnabled()) continue;
+            for (const QString& input : inputs) {
+                Run({{Paste, id, input}});
+                Run(after);
+            }
+            if (tab == kTabNickel) Run({{Paste, id, ""}, {Click, 1}});
+        }
+    }
+}
+
+// Every sub-page in both languages: saved as PNGs to look at, and no label or unit text cut, outside the
+// page, under an edit box or over another text, with the widest texts the pages show.
+TEST_F(RtdPages, EverySubPageReadsInBothLanguages)
+{
+    const QString dir = QDir::temp().filePath(QStringLiteral("rtd_pages"));
+    QDir().mkpath(dir);
+    for (Language language : {Language::English, Language::Chinese}) {
+        SetLanguage(language);
+        OpenContainer();
+        const QString tag = language == Language::English ? QStringLiteral("en") : QStringLiteral("zh");
+        for (int tab = 0; tab < 8; ++tab) {
+            Run({{Tab, tab}});
+            if (tab < kTabNickel) Run({{Type, C, "-123.456"}});
+            if (tab == kTabNickel) Run({{Type, NRes, "1234.5678"}});
+            if (tab > kTabNickel) {
+                const bool pt = tab == kTabPtCoefficient;
+                Run({{Type, kPoints, pt ? "84.2707|138.5055|212.0515" : "71.4|82.1343|47.8542"},
+                     {Type, kCheckR, "-60.123456"}});
+                EXPECT_FALSE(Edit(kCheckT)->text().isEmpty()) << tab;
+            }
+            const std::vector<std::string> problems = test::UnreadableTexts(*Sub());
+            EXPECT_TRUE(problems.empty()) << tag.toStdString() << ' ' << tab << ": " << problems.front();
+            m_container->grab().save(
+                QStringLiteral("%1/%2_%3_%4.png").arg(dir, tag).arg(tab).arg(Sub()->objectName()));
+        }
+        for (int k = 1; k <= 4; ++k) {
+            EXPECT_LE(Nickel()->presetButton(k)->sizeHint().width(), Nickel()->presetButton(k)->width()) << k;
+        }
+    }
+    SetLanguage(Language::Chinese);
+    OpenContainer();
+    EXPECT_EQ(Sub()->field(C)->label->text(), "\u6444\u6c0f\u5ea6");
+    Run({{Type, C, "900", "900|*|*|*|*|\u8d85\u51fa\u8303\u56f4||100.00"}});
+}
+
+TEST(RtdThroughMainWindow, NavigationItemTwoThenATab)
+{
+    MainWindow window;
+    ASSERT_TRUE(test::ShowActive(&window));
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(100, 100 + 2 * 54 + 20));
+    ASSERT_EQ(window.currentPage(), 2);
+    auto* container = qobject_cast<WorkRtdContainer*>(window.page(2));
+    ASSERT_NE(container, nullptr);
+    EXPECT_TRUE(container->isVisible());
+    EXPECT_TRUE(container->subPage(0)->isVisible());
+
+    const Rect ptx = SubPageTabRects(container->clientArea().width, 8)[2];
+    QTest::mouseClick(container->tabs(), Qt::LeftButton, {}, QPoint(ptx.x + ptx.width / 2, ptx.height / 2));
+    Page* page = container->subPage(2);
+    ASSERT_TRUE(page->isVisible());
+    EXPECT_EQ(page->objectName(), "gyrdzPtX");
+    test::Type(page->edit(kRtdResistance), "25");
+    EXPECT_EQ(page->edit(kRtdCelsius)->text(), "0.0");
+    EXPECT_EQ(page->edit(2)->text(), "273.15");
+}
+
+}  // namespace
+}  // namespace tmcalc

@@ -1,0 +1,52 @@
+#pragma once
+// Tables of named rows for the resistance thermometer tests: each row is a value the code computed and
+// the value it must be.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+
+namespace tmcalc::test {
+
+inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+inline constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// An expected NaN wants a NaN, a tolerance of 0 the very same double (infinities included).
+struct ValueRow {
+    const char* name;
+    double got;
+    double want;
+    double tol = 0;
+};
+
+inline void ExpectRows(std::initializer_list<ValueRow> rows)
+{
+    for (const ValueRow& row : rows) {
+        if (std::isnan(row.want)) {
+            EXPECT_TRUE(std::isnan(row.got)) << row.name << ": " << row.got;
+        } else if (row.tol == 0) {
+            EXPECT_EQ(row.got, row.want) << row.name;
+        } else {
+            EXPECT_NEAR(row.got, row.want, row.tol) << row.name;
+        }
+    }
+}
+
+// f gives NaN for every input.
+template <typename F>
+void ExpectNaN(F f, std::initializer_list<double> inputs)
+{
+    for (double x : inputs) EXPECT_TRUE(std::isnan(f(x))) << "input " << x << " gave " << f(x);
+}
+
+// A band screen: every `shown` input comes back as it is, every `rejected` one as NaN.
+template <typename F>
+void ExpectBand(F f, std::initializer_list<double> shown, std::initializer_list<double> rejected)
+{
+    for (double x : shown) EXPECT_EQ(f(x), x);
+    ExpectNaN(f, rejected);
+}
+
+}  // namespace tmcalc::test
