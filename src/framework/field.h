@@ -27,7 +27,7 @@ enum class EditStyle {
 };
 
 // What one field of a block looks like: ids and texts.
-struct FieldSpec {
+struct FieldDesc {
     int id = 0;
     int labelId = 0;  // string ids; 0 gives an empty text
     int unitId = 0;

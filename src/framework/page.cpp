@@ -52,7 +52,7 @@ void Page::Place(QWidget* child, const Rect& rect) const
     child->setGeometry(ToQRect(rect).translated(clientRect().topLeft()));
 }
 
-Field* Page::AddField(const FieldSpec& desc, const FieldRects& rects, EditStyle style)
+Field* Page::AddField(const FieldDesc& desc, const FieldRects& rects, EditStyle style)
 {
     const UiContext& ui = Ui();
     auto f = std::make_unique<Field>();

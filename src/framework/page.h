@@ -49,7 +49,7 @@ protected:
     std::vector<Field*> BuildInputOutputRows(int labelBase, int unitBase);
 
     // One field at client-area rectangles; the edit box is filtered and takes part in the driving rule.
-    Field* AddField(const FieldSpec& desc, const FieldRects& rects, EditStyle style);
+    Field* AddField(const FieldDesc& desc, const FieldRects& rects, EditStyle style);
     // Puts every edit box above the labels and units that overlap it on the wider grids, so that the
     // whole box takes clicks; labels and units are transparent, so no text hides another.
     void RaiseEditBoxes() const;

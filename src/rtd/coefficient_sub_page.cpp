@@ -22,7 +22,7 @@ struct CellText {
     const char* literal = "";
 };
 
-struct CoefficientPageSpec {
+struct CoefficientPageTable {
     const char* objectName;
     std::array<CellText, kCoefficientCellCount> cells;
     int checkTemperatureLabel;  // the edit and unit ids follow as label + 4
@@ -33,7 +33,7 @@ struct CoefficientPageSpec {
 
 // Headings 3031 "Temperature ℃", 3032 "Resistance Ω", 3033 "R0"; point names 3034-3036 (platinum: one
 // point below 0 °C, two above) and 3037 (copper); coefficient names 2001-2003 (A, B, C) and 768-770 (α, β, γ).
-constexpr CoefficientPageSpec kPlatinumSpec{
+constexpr CoefficientPageTable kPlatinumPage{
     "gyrdzPtCalCoffe",
     {{{0, ""},    {3031, ""}, {3032, ""},  //
       {3033, ""}, {0, "0"},   {0, "100"},  //
@@ -49,7 +49,7 @@ constexpr CoefficientPageSpec kPlatinumSpec{
     7,
 };
 
-constexpr CoefficientPageSpec kCopperSpec{
+constexpr CoefficientPageTable kCopperPage{
     "gyrdzCuCalCoffe",
     {{{0, ""},    {3031, ""}, {3032, ""},  //
       {3033, ""}, {0, "0"},   {0, "50"},   //
@@ -65,9 +65,9 @@ constexpr CoefficientPageSpec kCopperSpec{
     12,
 };
 
-const CoefficientPageSpec& SpecOf(RtdMetal metal)
+const CoefficientPageTable& PageTableOf(RtdMetal metal)
 {
-    return metal == RtdMetal::Platinum ? kPlatinumSpec : kCopperSpec;
+    return metal == RtdMetal::Platinum ? kPlatinumPage : kCopperPage;
 }
 
 // The label and the unit of the check row are framed like the cells.
@@ -92,8 +92,8 @@ double FitInput(const QLineEdit* cell)
 RtdCoefficientSubPage::RtdCoefficientSubPage(QWidget* parent, const QRect& geometry, RtdMetal metal)
     : Page(parent, geometry, 0, false), m_metal(metal)
 {
-    const CoefficientPageSpec& spec = SpecOf(metal);
-    setObjectName(QString::fromLatin1(spec.objectName));
+    const CoefficientPageTable& page = PageTableOf(metal);
+    setObjectName(QString::fromLatin1(page.objectName));
     const CoefficientPageLayout layout = ComputeCoefficientPageLayout(Ui().geometry, clientArea());
 
     for (int i = 0; i < kCoefficientCellCount; ++i) {
@@ -103,12 +103,12 @@ RtdCoefficientSubPage::RtdCoefficientSubPage(QWidget* parent, const QRect& geome
         f->label->hide();
         f->unit->hide();
         f->edit->setAlignment(Qt::AlignCenter);
-        const CellText& text = spec.cells[static_cast<std::size_t>(i)];
+        const CellText& text = page.cells[static_cast<std::size_t>(i)];
         f->edit->setText(text.stringId != 0 ? Str(text.stringId) : QString::fromLatin1(text.literal));
         f->edit->setCursorPosition(0);
     }
     for (int line = 0; line < 2; ++line) {
-        const int labelId = (line == 0 ? spec.checkTemperatureLabel : spec.checkResistanceLabel);
+        const int labelId = (line == 0 ? page.checkTemperatureLabel : page.checkResistanceLabel);
         Field* f = AddField({labelId + 4, labelId, labelId + 4}, layout.checkRows[static_cast<std::size_t>(line)],
                             EditStyle::LabelFont);
         f->edit->setAlignment(Qt::AlignCenter);
@@ -131,12 +131,12 @@ RtdCoefficientSubPage::RtdCoefficientSubPage(QWidget* parent, const QRect& geome
 
 int RtdCoefficientSubPage::checkTemperatureId() const
 {
-    return SpecOf(m_metal).checkTemperatureLabel + 4;
+    return PageTableOf(m_metal).checkTemperatureLabel + 4;
 }
 
 int RtdCoefficientSubPage::checkResistanceId() const
 {
-    return SpecOf(m_metal).checkResistanceLabel + 4;
+    return PageTableOf(m_metal).checkResistanceLabel + 4;
 }
 
 void RtdCoefficientSubPage::Recompute(int id)
@@ -198,8 +198,8 @@ void RtdCoefficientSubPage::CheckTemperatureToResistance()
     const double r = m_metal == RtdMetal::Platinum
                          ? PtResistance(*t, *r0, PtFitted({m_fitted[0], m_fitted[1], m_fitted[2]}))
                          : CuResistance(*t, *r0, CuFitted({m_fitted[0], m_fitted[1], m_fitted[2]}));
-    const CoefficientPageSpec& spec = SpecOf(m_metal);
-    ShowValue(edit(checkResistanceId()), spec.checkDigits, spec.checkDecimals, r);
+    const CoefficientPageTable& page = PageTableOf(m_metal);
+    ShowValue(edit(checkResistanceId()), page.checkDigits, page.checkDecimals, r);
 }
 
 void RtdCoefficientSubPage::CheckResistanceToTemperature()
@@ -211,8 +211,8 @@ void RtdCoefficientSubPage::CheckResistanceToTemperature()
     const double t = m_metal == RtdMetal::Platinum
                          ? PtTemperature(*r, *r0, PtFitted({m_fitted[0], m_fitted[1], m_fitted[2]}))
                          : CuTemperature(*r, *r0, CuFitted({m_fitted[0], m_fitted[1], m_fitted[2]}));
-    const CoefficientPageSpec& spec = SpecOf(m_metal);
-    ShowValue(edit(checkTemperatureId()), spec.checkDigits, spec.checkDecimals, t);
+    const CoefficientPageTable& page = PageTableOf(m_metal);
+    ShowValue(edit(checkTemperatureId()), page.checkDigits, page.checkDecimals, t);
 }
 
 }  // namespace tmcalc
