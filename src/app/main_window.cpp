@@ -19,8 +19,6 @@
 namespace tmcalc {
 namespace {
 
-QRect ToQRect(const Edges& e) { return QRect(QPoint(e.left, e.top), QPoint(e.right - 1, e.bottom - 1)); }
-
 // Images compiled in from the artwork sources; a missing one draws nothing. Each is decoded once: the
 // banner is repainted on every click in the navigation column.
 void DrawImage(QPainter& painter, int id, const QRectF& target)
@@ -59,7 +57,7 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     setGeometry(static_cast<int>(g.X), static_cast<int>(g.Y), static_cast<int>(g.W), static_cast<int>(g.H));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    const QRect pageRect = tmcalc::ToQRect(PageRect(g));
+    const QRect pageRect = ToQRect(PageRect(g));
     for (int i = 0; i < kPageCount; ++i) {
         QWidget* page = CreatePage(i, this, pageRect);
         if (page->objectName().isEmpty()) page->setObjectName(QStringLiteral("Page_%1").arg(i));
@@ -85,7 +83,7 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     aboutFont.setWeight(QFont::Light);
     m_about->setFont(aboutFont);
     m_about->setStyleSheet(QStringLiteral("QLabel { color: white; background: rgb(51,102,153); }"));
-    m_about->setGeometry(ToQRect(m_layout.aboutLink));
+    m_about->setGeometry(ToQRect(ToRect(m_layout.aboutLink)));
 
     const Edges& first = m_layout.items.front();
     m_hover = QPoint(first.left + 1, first.top + 1);  // Temperature starts selected
@@ -118,7 +116,7 @@ void MainWindow::paintEvent(QPaintEvent* /*event*/)
     const int r = banner.right;
     DrawImage(painter, 12, QRectF(0, 0, r, b));
     DrawImage(painter, 11, QRectF(r - b / 2.0, 0, b / 2.0, b / 5.0));
-    painter.fillRect(ToQRect(m_layout.column), QColor(51, 102, 153));
+    painter.fillRect(ToQRect(ToRect(m_layout.column)), QColor(51, 102, 153));
 
     QFont titleFont(Ui().fontFamily);
     titleFont.setPixelSize(33);
@@ -151,7 +149,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event)
         return;
     case ShellClick::Navigate: {
         m_hover = p;
-        repaint(ToQRect(m_layout.column));
+        repaint(ToQRect(ToRect(m_layout.column)));
         const int item = NavigationItemAt(m_layout, p.x(), p.y());
         if (item >= 0) ShowPage(item);
         return;

@@ -17,8 +17,6 @@ constexpr std::array<QRgb, kMoreTileCount> kTileColours{
     qRgb(45, 139, 239), qRgb(0, 155, 173),  qRgb(219, 86, 45), qRgb(10, 79, 183),
     qRgb(45, 137, 240), qRgb(190, 30, 74),  qRgb(1, 158, 175)};
 
-QRect ToQRect(const Edges& e) { return QRect(QPoint(e.left, e.top), QPoint(e.right - 1, e.bottom - 1)); }
-
 }  // namespace
 
 int PageTitleId(int page)
@@ -49,7 +47,7 @@ void MorePage::paintEvent(QPaintEvent* /*event*/)
     font.setPointSizeF(MoreTileFontPoints(Ui().geometry));
     painter.setFont(font);
     for (int k = 0; k < kMoreTileCount; ++k) {
-        const QRect r = ToQRect(tiles[static_cast<std::size_t>(k)]);
+        const QRect r = ToQRect(ToRect(tiles[static_cast<std::size_t>(k)]));
         painter.fillRect(r, QColor(kTileColours[static_cast<std::size_t>(k)]));
         painter.setPen(Qt::white);
         painter.drawText(r, Qt::AlignCenter, Str(kStrFirstMoreTile + k));

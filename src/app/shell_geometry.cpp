@@ -1,12 +1,6 @@
 #include "app/shell_geometry.h"
 
 namespace tmcalc {
-namespace {
-
-int Trunc(double v) { return static_cast<int>(v); }
-
-}  // namespace
-
 ShellLayout ComputeShellLayout(const ScreenGeometry& g)
 {
     ShellLayout s;

@@ -5,9 +5,6 @@
 namespace tmcalc {
 namespace {
 
-// Conversion to int toward zero, as every layout figure is taken.
-int Trunc(double v) { return static_cast<int>(v); }
-
 FontSize ThirdFont(double w, double divisor)
 {
     const float s = -static_cast<float>(w / divisor);

@@ -5,6 +5,9 @@
 
 namespace tmcalc {
 
+// Conversion to int toward zero, as every layout figure is taken.
+[[nodiscard]] inline int Trunc(double v) { return static_cast<int>(v); }
+
 // Integer rectangle in the coordinates of its parent's client area (x, y = top-left corner).
 struct Rect {
     int x = 0;

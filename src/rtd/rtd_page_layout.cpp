@@ -3,15 +3,6 @@
 #include <algorithm>
 
 namespace tmcalc {
-namespace {
-
-int Trunc(double v)
-{
-    return static_cast<int>(v);
-}
-
-}  // namespace
-
 Rect RtdSubPageRect(int clientWidth, int clientHeight)
 {
     const int top = SubPageTabRects(clientWidth, kRtdSubPageCount).front().bottom() + 2;

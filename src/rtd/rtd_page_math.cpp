@@ -38,7 +38,7 @@ RtdShownTexts RtdTextsFromTemperature(RtdMetal metal, double t, double r0)
 RtdShownTexts RtdTextsFromResistance(const RtdSensorPage& page, double r, double r0)
 {
     if (r == r0) {
-        // The ice point keeps the literal the page has always shown for it, rather than "0". Also when
+        // The ice point deliberately shows the literal "0.0" rather than "0". Also when
         // R0 is 0 or infinite (PtX), where r / r0 is no number.
         return {"0.0", SlopeText(Slope(page.metal, 0.0, r0))};
     }
