@@ -1,5 +1,5 @@
 // Entry point of every widget benchmark: an offscreen QApplication with the 1920 x 1080 geometry.
-#include "framework/ui_context.h"
+#include "framework/ui/ui_context.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

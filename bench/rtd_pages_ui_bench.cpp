@@ -4,11 +4,11 @@
 // Cu50); the cases that run to the step bound on every key are the nickel page at 9e99 Ω (no root) and the
 // platinum check row after a fit from a mistyped point.
 #include "bench_ui_util.h"
-#include "framework/numeric_edit.h"
-#include "framework/ui_context.h"
-#include "rtd/coefficient_sub_page.h"
-#include "rtd/nickel_sub_page.h"
-#include "rtd/sensor_sub_page.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
+#include "rtd/ui/coefficient_sub_page.h"
+#include "rtd/ui/nickel_sub_page.h"
+#include "rtd/ui/sensor_sub_page.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The standards manager at work: building the list from the file, a confirmed cell edit (Enter to the
 // file written and the cell shown), and an Add followed by a Delete, each with a full list of 10.
-#include "framework/ui_context.h"
+#include "framework/ui/ui_context.h"
 #include "standards/manager_columns.h"
-#include "standards/standards_manager.h"
+#include "standards/ui/standards_manager.h"
 
 #include <QApplication>
 #include <QLineEdit>

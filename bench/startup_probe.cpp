@@ -1,8 +1,8 @@
 // Started by startup_bench: shows either the real main window or a bare Qt window, and as soon as the
 // first paint of it has finished prints the monotonic clock (ns) and the peak resident size (KiB), then
 // exits. Usage: tmcalc_startup_probe app|bare
-#include "app/main_window.h"
-#include "app/startup.h"
+#include "app/ui/main_window.h"
+#include "app/ui/startup.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,8 +1,8 @@
 // Keystroke to updated fields on the temperature page.
 #include "bench_ui_util.h"
-#include "framework/numeric_edit.h"
-#include "framework/ui_context.h"
-#include "units/temperature_page.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
+#include "units/ui/temperature_page.h"
 
 #include <QApplication>
 

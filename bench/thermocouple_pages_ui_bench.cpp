@@ -3,9 +3,9 @@
 // changed under an emf. Type D's emf runs its Newton iteration on every key; "45.678" never converges,
 // so each of its keys takes the full step limit.
 #include "bench_ui_util.h"
-#include "framework/numeric_edit.h"
-#include "framework/ui_context.h"
-#include "thermocouple/work_sub_page.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
+#include "thermocouple/ui/work_sub_page.h"
 
 #include <QApplication>
 

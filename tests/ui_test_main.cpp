@@ -1,5 +1,5 @@
 // Entry point of the widget tests: a QApplication on the offscreen platform, English, 1920 x 1080.
-#include "framework/ui_context.h"
+#include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 
 #include <QApplication>

@@ -49,8 +49,8 @@ inline void Backspace(QLineEdit* edit, int times = 1)
 
 }  // namespace tmcalc::test
 
-#include "framework/numeric_edit.h"
-#include "framework/page.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/page.h"
 
 #include <QLabel>
 #include <QRect>

@@ -26,8 +26,11 @@ ScreenGeometry ComputeScreenGeometry(int screenWidth, int screenHeight)
     ScreenGeometry g;
     g.screenWidth = screenWidth;
     g.screenHeight = screenHeight;
-    g.W = static_cast<double>(static_cast<float>(screenWidth / 1920.0)) * 1300.0;
-    g.H = static_cast<double>(static_cast<float>(screenHeight / 1080.0)) * 831.0;
+    // volatile: GCC 12 at -O2 vectorises the two products and loses the single-precision rounding.
+    volatile float scaleX = static_cast<float>(screenWidth / 1920.0);
+    volatile float scaleY = static_cast<float>(screenHeight / 1080.0);
+    g.W = static_cast<double>(scaleX) * 1300.0;
+    g.H = static_cast<double>(scaleY) * 831.0;
     g.X = (screenWidth - g.W) * 0.5;
     g.Y = (screenHeight - g.H) * 0.5;
     g.navigationFont = ThirdFont(g.W, 30.0);

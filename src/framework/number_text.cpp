@@ -196,6 +196,20 @@ CheckedValue ReadFieldValueChecked(std::u16string_view text)
     return {p.value, p.length > 0};
 }
 
+RangeText ReadRangeText(std::u16string_view text)
+{
+    const std::string latin = Latin1Prefix(text);
+    const Parsed low = ParseCNumber(latin);
+    RangeText range{{low.value, low.length > 0}, {}};
+    // Past the end of the number there is a character only if the Latin-1 prefix went on; a character
+    // above U+00FF ends the prefix but still separates, as it would in the wide text.
+    const std::size_t highStart = low.length + 1;
+    if (highStart > text.size()) return range;
+    const Parsed high = ParseCNumber(Latin1Prefix(text.substr(highStart)));
+    range.high = {high.value, high.length > 0};
+    return range;
+}
+
 std::optional<std::string> FormatGeneral(double value, int digits)
 {
     constexpr std::size_t kBufferSize = 32;
@@ -267,11 +281,12 @@ std::optional<std::string> FormatShowValue(int digits, int decimals, double valu
     return FormatGeneral(value, digits);
 }
 
-std::string FormatValueG7(double value)
+std::string FormatValueG(double value, int precision)
 {
     if (std::isnan(value)) return OutOfRangeText();
-    std::array<char, 64> buf{};
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 7);
+    std::array<char, 512> buf{};
+    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general,
+                                 std::clamp(precision, 1, 300));
     return std::string(buf.data(), r.ptr);
 }
 

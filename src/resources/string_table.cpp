@@ -19,7 +19,7 @@ struct Entry {
     std::string text;
 };
 
-// Table files: one "id<TAB>text" line per entry, '#' starts a comment line, and the escapes \t, \n and
+// Table files: one "id<TAB>text[<TAB>name]" line per entry, '#' starts a comment line, and the escapes \t, \n and
 // \\ stand for a tab, a line feed and a backslash (labels may hold both).
 std::string Unescape(std::string_view raw)
 {
@@ -53,7 +53,10 @@ std::vector<Entry> ParseTable(std::string_view data)
         int id = 0;
         const auto r = std::from_chars(line.data(), line.data() + tab, id);
         if (r.ec != std::errc() || r.ptr != line.data() + tab) continue;
-        entries.push_back({id, Unescape(line.substr(tab + 1))});
+        // A third column names the id for the code (it becomes a constant of resources/string_ids.h).
+        std::string_view text = line.substr(tab + 1);
+        text = text.substr(0, std::min(text.find('\t'), text.size()));
+        entries.push_back({id, Unescape(text)});
     }
     std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
     return entries;

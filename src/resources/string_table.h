@@ -1,5 +1,8 @@
 #pragma once
 
+#include "resources/string_ids.h"
+
+#include <cstddef>
 #include <string_view>
 
 namespace tmcalc {
@@ -10,17 +13,6 @@ enum class Language : int {
     Chinese = 2052,
 };
 
-// Ids the code refers to by name; pages otherwise address their labels as base id + index.
-inline constexpr int kStrMainClassName = 101;
-inline constexpr int kStrBannerTitle = 103;
-inline constexpr int kStrMainWindowTitle = 104;
-inline constexpr int kStrFirstNavigationItem = 105;  // 105-116, then the More tiles 117-127
-inline constexpr int kStrFirstMoreTile = 117;
-inline constexpr int kStrFirstThermocoupleTab = 171;
-inline constexpr int kStrTemperatureLabels = 201;
-inline constexpr int kStrTemperatureUnits = 211;
-inline constexpr int kStrOutOfRange = 901;
-inline constexpr int kStrColdJunctionHint = 904;
 
 // Chinese for a Simplified Chinese system locale ("zh_CN", "zh-CN", "zh-Hans...", a bare "zh"), English for
 // every other one. Accepts POSIX ("zh_CN.UTF-8") and BCP 47 names.

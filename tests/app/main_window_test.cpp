@@ -1,10 +1,10 @@
-#include "app/main_window.h"
+#include "app/ui/main_window.h"
 
-#include "app/pages.h"
-#include "framework/numeric_edit.h"
-#include "framework/ui_context.h"
+#include "app/ui/pages.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
-#include "resources/artwork/images.h"
+#include "resources/ui/artwork/images.h"
 #include "ui_test_util.h"
 
 #include <QLocale>

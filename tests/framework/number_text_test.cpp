@@ -76,6 +76,7 @@ TEST(ShowValueFormat, ConversionThatDoesNotFitWritesNothing)
     EXPECT_FALSE(FormatShowValue(32, 7, 1e30).has_value());  // general conversion with 32 digits
     EXPECT_EQ(FormatShowValue(32, 7, 12345.0), "12345.0000000");  // fixed notation needs no general conversion
     EXPECT_FALSE(FormatGeneral(1.0, 40).has_value());
+    EXPECT_FALSE(FormatGeneral(1.0, 32).has_value());  // the buffer's own size is one digit too many
     // 31 digits with a sign, point and exponent do not fit the 32-byte buffer either.
     EXPECT_FALSE(FormatGeneral(-1.2345678901234567e100, 31).has_value());
     EXPECT_TRUE(FormatGeneral(1.5, 31).has_value());
@@ -137,6 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"plain", u"100", 100.0, true}, ReadRow{"trailing_junk", u"12abc", 12.0, true},
         ReadRow{"lone_minus", u"-", 0.0, false}, ReadRow{"empty", u"", 0.0, false},
         ReadRow{"letters", u"abc", 0.0, false}, ReadRow{"leading_space", u" \t 3.5", 3.5, true},
+        ReadRow{"leading_c_white_space", u"\v\f\r\n 7", 7.0, true}, ReadRow{"nbsp_is_no_space", u"\u00a07", 0.0, false},
         ReadRow{"plus_sign", u"+5", 5.0, true}, ReadRow{"point_first", u".5", 0.5, true},
         ReadRow{"point_alone", u".", 0.0, false}, ReadRow{"comma_is_no_point", u"1,5", 1.0, true},
         ReadRow{"exponent", u"1.5e3", 1500.0, true}, ReadRow{"dangling_exponent", u"1e", 1.0, true},
@@ -153,6 +155,44 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"nul_ends_number", std::u16string(u"4\0" u"2", 3), 4.0, true},
         ReadRow{"fullwidth_digit", u"\uff11", 0.0, false}),
     [](const ::testing::TestParamInfo<ReadRow>& row) { return std::string(row.param.name); });
+
+struct RangeRow {
+    const char* name;
+    std::u16string text;
+    double low;
+    bool hasLow;
+    double high;
+    bool hasHigh;
+};
+
+class RangeTextReader : public ::testing::TestWithParam<RangeRow> {};
+
+TEST_P(RangeTextReader, ReadsHighAfterWhereLowStopped)
+{
+    const RangeRow& row = GetParam();
+    const RangeText range = ReadRangeText(row.text);
+    EXPECT_EQ(range.low.consumed, row.hasLow);
+    EXPECT_EQ(range.high.consumed, row.hasHigh);
+    EXPECT_EQ(range.low.value, row.low);
+    EXPECT_EQ(range.high.value, row.high);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RangeTextReader,
+    ::testing::Values(RangeRow{"signal", u"4~20", 4, true, 20, true},
+                      RangeRow{"negative_low", u"-189.3442~0.01", -189.3442, true, 0.01, true},
+                      RangeRow{"any_separator", u"1x5", 1, true, 5, true},
+                      RangeRow{"exponent_low", u"1e1~2e1", 10, true, 20, true},
+                      RangeRow{"only_low", u"-200", -200, true, 0, false},
+                      RangeRow{"separator_at_end", u"0~", 0, true, 0, false},
+                      RangeRow{"tilde_alone", u"~", 0, false, 0, false},
+                      // Nothing read for low: high starts one character in, as the C library's end pointer says.
+                      RangeRow{"no_low", u"~5", 0, false, 5, true},
+                      RangeRow{"overflowing_low", u"1e999~2", std::numeric_limits<double>::infinity(), true, 2, true},
+                      RangeRow{"wide_separator", u"0\u2192660", 0, true, 660, true},
+                      RangeRow{"two_separators", u"0~~5", 0, true, 0, false},
+                      RangeRow{"empty", u"", 0, false, 0, false}),
+    [](const ::testing::TestParamInfo<RangeRow>& row) { return std::string(row.param.name); });
 
 TEST(ReadValue, ReadsTheWholeTextNotJustItsBeginning)
 {
@@ -182,6 +222,8 @@ TEST(ReadValue, IgnoresTheProcessLocale)
     EXPECT_EQ(FormatShowValue(7, 7, 1.5), "1.5");
     EXPECT_EQ(FormatShowValue(7, 7, 0.5), "0.5000000");
     EXPECT_EQ(FormatValueG7(34.7), "34.7");
+    EXPECT_EQ(FormatValueG(0.0069980447, 5), "0.006998");
+    EXPECT_EQ(ReadRangeText(u"0.5~1.5").high.value, 1.5);
     std::setlocale(LC_ALL, "C");
 }
 

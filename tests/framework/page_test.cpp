@@ -1,8 +1,8 @@
-#include "framework/page.h"
+#include "framework/ui/page.h"
 
-#include "framework/numeric_edit.h"
-#include "framework/sub_page_tabs.h"
-#include "framework/ui_context.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/sub_page_tabs.h"
+#include "framework/ui/ui_context.h"
 #include "ui_test_util.h"
 
 #include <QLabel>

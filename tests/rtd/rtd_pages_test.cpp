@@ -1,15 +1,15 @@
 // The work resistance thermometer page as a user meets it: the container and its eight sub-pages driven by
 // clicking tabs, typing, pasting and clicking buttons, in both languages, and once through the main window.
-#include "rtd/rtd_pages.h"
+#include "rtd/ui/rtd_pages.h"
 
-#include "app/main_window.h"
-#include "framework/numeric_edit.h"
-#include "framework/sub_page_tabs.h"
-#include "framework/ui_context.h"
+#include "app/ui/main_window.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/sub_page_tabs.h"
+#include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
-#include "rtd/coefficient_sub_page.h"
-#include "rtd/nickel_sub_page.h"
-#include "rtd/sensor_sub_page.h"
+#include "rtd/ui/coefficient_sub_page.h"
+#include "rtd/ui/nickel_sub_page.h"
+#include "rtd/ui/sensor_sub_page.h"
 #include "ui_test_util.h"
 
 #include <gtest/gtest.h>

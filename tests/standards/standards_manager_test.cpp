@@ -1,5 +1,5 @@
 // The standards manager window as a user meets it: right-clicks, menus, typing into cells, questions.
-#include "standards/standards_manager.h"
+#include "standards/ui/standards_manager.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -19,8 +19,8 @@
 #include <memory>
 #include <optional>
 
-#include "framework/numeric_edit.h"  // ui_test_util.h uses it without including it
-#include "framework/ui_context.h"
+#include "framework/ui/numeric_edit.h"  // ui_test_util.h uses it without including it
+#include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "standards_test_support.h"
 #include "ui_test_util.h"

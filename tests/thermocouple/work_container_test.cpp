@@ -1,10 +1,10 @@
 // Through the real work-thermocouple container: the sub-pages are reached by their tabs. This file must
 // not include the sub-page header (the application headers name the type count too).
-#include "app/pages.h"
+#include "app/ui/pages.h"
 
-#include "framework/numeric_edit.h"
-#include "framework/ui_context.h"
-#include "thermocouple/work_pages.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
+#include "thermocouple/ui/work_pages.h"
 #include "ui_test_util.h"
 
 #include <gtest/gtest.h>

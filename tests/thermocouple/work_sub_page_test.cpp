@@ -1,8 +1,8 @@
 // One work-thermocouple sub-page as a user meets it: typing, typing over, pasting, deleting.
-#include "thermocouple/work_sub_page.h"
+#include "thermocouple/ui/work_sub_page.h"
 
-#include "framework/numeric_edit.h"
-#include "framework/ui_context.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "ui_test_util.h"
 

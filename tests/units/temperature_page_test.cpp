@@ -1,7 +1,7 @@
-#include "units/temperature_page.h"
+#include "units/ui/temperature_page.h"
 
-#include "framework/numeric_edit.h"
-#include "framework/ui_context.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "ui_test_util.h"
 

@@ -1,0 +1,24 @@
+#include "app/ui/main_window.h"
+#include "app/ui/startup.h"
+#include "standards/standards_store.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    // The standards file is put in place (from its templates, if missing) before any window exists; the
+    // pages that manage standards work on this one store for the life of the program.
+    tmcalc::StandardsStore& standards = tmcalc::ProgramStandards();
+    (void)standards;
+    QApplication app(argc, argv);
+    tmcalc::PrepareApplication();
+    tmcalc::MainWindow window;
+    window.show();
+    if (!window.isVisible()) {
+        std::fprintf(stderr, "tmcalc: the main window could not be created\n");
+        return 1;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,162 @@
+#include "app/ui/main_window.h"
+
+#include "app/ui/pages.h"
+#include "framework/ui/painters.h"
+#include "framework/ui/ui_context.h"
+#include "resources/string_table.h"
+#include "rtd/ui/rtd_pages.h"
+#include "units/ui/temperature_page.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <map>
+
+namespace tmcalc {
+namespace {
+
+// Images compiled in from the artwork sources; a missing one draws nothing. Each is decoded once: the
+// banner is repainted on every click in the navigation column.
+void DrawImage(QPainter& painter, int id, const QRectF& target)
+{
+    static std::map<int, QImage> decoded;
+    auto it = decoded.find(id);
+    if (it == decoded.end()) it = decoded.emplace(id, QImage(QStringLiteral(":/images/%1.png").arg(id))).first;
+    if (!it->second.isNull()) painter.drawImage(target, it->second);
+}
+
+QWidget* CreatePage(int index, QWidget* parent, const QRect& geometry)
+{
+    switch (index) {
+    case 0:
+        return new TemperaturePage(parent, geometry);
+    case 1:
+        return new ThermocoupleContainer(parent, geometry);
+    case 2:
+        return CreateWorkRtdPage(parent, geometry);
+    case kMorePage:
+        return new MorePage(parent, geometry);
+    default:
+        return new TitledPage(parent, geometry, PageTitleId(index));
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+{
+    const ScreenGeometry& g = Ui().geometry;
+    m_layout = ComputeShellLayout(g);
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(Str(kStrMainWindowTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon5.png")));
+    setGeometry(static_cast<int>(g.X), static_cast<int>(g.Y), static_cast<int>(g.W), static_cast<int>(g.H));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    const QRect pageRect = ToQRect(PageRect(g));
+    for (int i = 0; i < kPageCount; ++i) {
+        QWidget* page = CreatePage(i, this, pageRect);
+        if (page->objectName().isEmpty()) page->setObjectName(QStringLiteral("Page_%1").arg(i));
+        page->hide();
+        m_pages[static_cast<std::size_t>(i)] = page;
+    }
+    if (auto* more = qobject_cast<MorePage*>(m_pages[kMorePage])) {
+        connect(more, &MorePage::pageChosen, this, &MainWindow::ShowPage);
+    }
+
+    // The about link sits on the column colour at the bottom of the column; it leads nowhere.
+    m_about = new QLabel(this);
+    m_about->setObjectName(QStringLiteral("AboutLink"));
+    m_about->setTextFormat(Qt::RichText);
+    m_about->setText(QStringLiteral("<br><a href=\"about\" style=\"color:white\">tmcalc</a><br>"
+                                    "Temperature metrology calculator<br>v3.2.2"));
+    m_about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_about->setOpenExternalLinks(false);
+    m_about->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    QFont aboutFont(Ui().fontFamily);
+    const float s = -static_cast<float>(static_cast<double>(g.scaleX()) * 38.0);
+    aboutFont.setPixelSize(std::abs(static_cast<int>(s / 3.0f)));
+    aboutFont.setWeight(QFont::Light);
+    m_about->setFont(aboutFont);
+    m_about->setStyleSheet(QStringLiteral("QLabel { color: white; background: rgb(51,102,153); }"));
+    m_about->setGeometry(ToQRect(ToRect(m_layout.aboutLink)));
+
+    const Edges& first = m_layout.items.front();
+    m_hover = QPoint(first.left + 1, first.top + 1);  // Temperature starts selected
+    ShowPage(0);
+}
+
+QWidget* MainWindow::page(int index) const
+{
+    return index >= 0 && index < kPageCount ? m_pages[static_cast<std::size_t>(index)] : nullptr;
+}
+
+int MainWindow::selectedNavigationItem() const { return NavigationItemAt(m_layout, m_hover.x(), m_hover.y()); }
+
+void MainWindow::ShowPage(int index)
+{
+    if (index < 0 || index >= kPageCount || index == m_current) return;
+    if (m_current >= 0) m_pages[static_cast<std::size_t>(m_current)]->hide();
+    m_pages[static_cast<std::size_t>(index)]->show();
+    m_current = index;
+}
+
+void MainWindow::paintEvent(QPaintEvent* /*event*/)
+{
+    const ScreenGeometry& g = Ui().geometry;
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(234, 238, 247));
+
+    const Edges& banner = m_layout.banner;
+    const int b = banner.bottom;
+    const int r = banner.right;
+    DrawImage(painter, 12, QRectF(0, 0, r, b));
+    DrawImage(painter, 11, QRectF(r - b / 2.0, 0, b / 2.0, b / 5.0));
+    painter.fillRect(ToQRect(ToRect(m_layout.column)), QColor(51, 102, 153));
+
+    QFont titleFont(Ui().fontFamily);
+    titleFont.setPixelSize(33);
+    titleFont.setWeight(QFont::Light);
+    painter.setFont(titleFont);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(QPoint(200, 0), QPoint(r - 1, b - 1)), Qt::AlignCenter | Qt::TextSingleLine,
+                     Str(kStrBannerTitle));
+
+    DrawImage(painter, 14, QRectF(g.W / 6.4, g.H - g.H / 5.5 + 1, g.W - g.W / 6.4 + 1, g.H / 5.5));
+
+    std::vector<Rect> items;
+    for (const Edges& e : m_layout.items) items.push_back(ToRect(e));
+    DrawItems(painter, items, kStrFirstNavigationItem, selectedNavigationItem(), QColor(171, 193, 234));
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint p = event->position().toPoint();
+    switch (ClassifyShellClick(m_layout, p.x(), p.y())) {
+    case ShellClick::Close:
+        close();
+        return;
+    case ShellClick::Minimise:
+        showMinimized();
+        return;
+    case ShellClick::Drag:
+        if (QWindow* window = windowHandle()) window->startSystemMove();
+        return;
+    case ShellClick::Navigate: {
+        m_hover = p;
+        repaint(ToQRect(ToRect(m_layout.column)));
+        const int item = NavigationItemAt(m_layout, p.x(), p.y());
+        if (item >= 0) ShowPage(item);
+        return;
+    }
+    case ShellClick::None:
+        return;
+    }
+}
+
+}  // namespace tmcalc

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "framework/ui/field.h"
+#include "framework/geometry.h"
+
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace tmcalc {
+
+class NumericEdit;
+
+// A page or sub-page: a white child window with an optional title band and fields. It owns the rule
+// every page follows: each edit box has a focus flag that follows its keyboard focus, and a change of
+// its text recomputes only while that flag is set. So the texts a page writes into its other fields
+// never start computations of their own, and only the field the user is editing drives the others.
+class Page : public QWidget {
+    Q_OBJECT
+public:
+    // `geometry` is the page's rectangle in its parent; `titleId` 0 means no title band. A bordered page
+    // has a one-pixel frame and its client area inside it.
+    Page(QWidget* parent, const QRect& geometry, int titleId, bool bordered);
+
+    [[nodiscard]] int titleId() const { return m_titleId; }
+    // The client area in page coordinates.
+    [[nodiscard]] QRect clientRect() const;
+    // The client rectangle in client coordinates (origin 0, 0), as the layouts take it.
+    [[nodiscard]] Rect clientArea() const;
+
+    [[nodiscard]] Field* field(int id) const;
+    [[nodiscard]] NumericEdit* edit(int id) const;
+    [[nodiscard]] const std::vector<Field*>& fields() const { return m_order; }
+
+protected:
+    // Called when the text of field `id` changed while the field held the focus flag.
+    virtual void Recompute(int id) = 0;
+    // Page-specific drawing after the title band.
+    virtual void PaintPage(QPainter& painter);
+
+    // The six field builders; they return the fields in creation order.
+    std::vector<Field*> BuildFieldColumn(int labelBase, int unitBase);
+    std::vector<Field*> BuildFieldGrid(int rows, int cols, int labelBase, int unitBase);
+    std::vector<Field*> BuildWideFieldGrid(int rows, int cols, int labelBase, int unitBase);
+    std::vector<Field*> BuildFieldGridInRect(Rect rect, int cols, int rows, int labelBase, int unitBase);
+    std::vector<Field*> BuildFixedPointGrid(Rect rect);
+    std::vector<Field*> BuildInputOutputRows(int labelBase, int unitBase);
+
+    // One field at client-area rectangles; the edit box is filtered and takes part in the driving rule.
+    Field* AddField(const FieldDesc& desc, const FieldRects& rects, EditStyle style);
+    // Puts every edit box above the labels and units that overlap it on the wider grids, so that the
+    // whole box takes clicks; labels and units are transparent, so no text hides another.
+    void RaiseEditBoxes() const;
+    // Places a child at a client-area rectangle.
+    void Place(QWidget* child, const Rect& rect) const;
+
+    // Makes the given fields share one focus flag: focus entering any of them sets it, leaving any of
+    // them clears it, and while it is set a change of any of them recomputes (so a page must not write
+    // into one field of a group while another of the group has the focus).
+    void ShareFocusFlag(const std::vector<int>& ids);
+    [[nodiscard]] bool HasFocusFlag(int id) const;
+
+    // Empties the given fields.
+    void ClearFields(const std::vector<int>& ids) const;
+
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnTextChanged(int id);
+
+    int m_titleId = 0;
+    bool m_bordered = false;
+    std::vector<std::unique_ptr<Field>> m_fields;
+    std::vector<Field*> m_order;
+    std::map<int, Field*> m_byId;
+    std::map<int, int> m_flagSlot;  // field id -> index into m_flags
+    std::vector<char> m_flags;
+};
+
+// A page with a title band and nothing else yet (or a sub-page with neither when titleId is 0).
+class TitledPage : public Page {
+    Q_OBJECT
+public:
+    TitledPage(QWidget* parent, const QRect& geometry, int titleId, bool bordered = true)
+        : Page(parent, geometry, titleId, bordered)
+    {
+    }
+
+protected:
+    void Recompute(int /*id*/) override {}
+};
+
+}  // namespace tmcalc

@@ -1,0 +1,78 @@
+#include "framework/ui/ui_context.h"
+
+#include "framework/diagnostics.h"
+#include "resources/string_table.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace tmcalc {
+
+Q_LOGGING_CATEGORY(lcDiagnostics, "tmcalc.diagnostics", QtWarningMsg)
+
+namespace {
+
+UiContext g_context;
+
+QString ChooseFontFamily()
+{
+    // The design face first, then CJK sans faces that Debian and most desktops ship, so that Chinese
+    // labels never show as boxes. Noto comes before WenQuanYi, whose symbol glyphs (℃, ℉) draw empty.
+    static const char* const kFaces[] = {"Microsoft Yahei UI", "Microsoft YaHei",     "Noto Sans CJK SC",
+                                         "Source Han Sans SC", "Noto Sans SC",        "WenQuanYi Micro Hei",
+                                         "WenQuanYi Zen Hei",  "Droid Sans Fallback"};
+    const QStringList installed = QFontDatabase::families();
+    for (const char* face : kFaces) {
+        if (installed.contains(QString::fromLatin1(face), Qt::CaseInsensitive)) return QString::fromLatin1(face);
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+void ForwardDiagnostic(std::string_view line)
+{
+    qCDebug(lcDiagnostics).noquote() << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+}
+
+}  // namespace
+
+QFont MakeFont(FontSize size, int weight, bool bold)
+{
+    QFont font(g_context.fontFamily);
+    font.setPixelSize(std::max(1, std::abs(size.height)));
+    font.setWeight(bold ? QFont::Bold : static_cast<QFont::Weight>(weight));
+    if (size.width != 0) {
+        // The requested average character width becomes a stretch of the face's own average width,
+        // taken over the Latin lowercase letters (CJK faces report full-width averages).
+        const double natural =
+            QFontMetricsF(font).horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyz")) / 26.0;
+        if (natural > 0) {
+            const int stretch = static_cast<int>(std::lround(100.0 * std::abs(size.width) / natural));
+            font.setStretch(std::clamp(stretch, 50, 200));
+        }
+    }
+    return font;
+}
+
+void InitUiContext(int screenWidth, int screenHeight)
+{
+    g_context.geometry = ComputeScreenGeometry(screenWidth, screenHeight);
+    g_context.fontFamily = ChooseFontFamily();
+    g_context.navigationFont = MakeFont(g_context.geometry.navigationFont);
+    g_context.secondFont = MakeFont(g_context.geometry.secondFont);
+    g_context.labelFont = MakeFont(g_context.geometry.labelFont);
+    g_context.editFont = MakeFont(g_context.geometry.editFont);
+    SetDiagnosticSink(&ForwardDiagnostic);
+}
+
+const UiContext& Ui() { return g_context; }
+
+QString Str(int id)
+{
+    const std::string_view text = LoadString(id);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace tmcalc

@@ -1,9 +1,0 @@
-#include "resources/artwork/images.h"
-
-#include <QFile>
-
-namespace tmcalc {
-
-bool ImagesAvailable() { return QFile::exists(QStringLiteral(":/images/12.png")); }
-
-}  // namespace tmcalc

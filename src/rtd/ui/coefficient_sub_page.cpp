@@ -1,0 +1,218 @@
+#include "rtd/ui/coefficient_sub_page.h"
+
+#include "framework/ui/field.h"
+#include "framework/number_text.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
+#include "rtd/copper.h"
+#include "rtd/fits.h"
+#include "rtd/platinum.h"
+#include "rtd/rtd_page_layout.h"
+
+#include <QLabel>
+
+#include <optional>
+
+namespace tmcalc {
+namespace {
+
+// A default cell text: a string id, or a literal number where the id is 0.
+struct CellText {
+    int stringId = 0;
+    const char* literal = "";
+};
+
+struct CoefficientPageTable {
+    const char* objectName;
+    std::array<CellText, kCoefficientCellCount> cells;
+    int checkTemperatureLabel;  // the edit and unit ids follow as label + 4
+    int checkResistanceLabel;
+    int checkDigits;  // ShowValue digits and decimals of the check row
+    int checkDecimals;
+};
+
+// Headings 3031 "Temperature ℃", 3032 "Resistance Ω", 3033 "R0"; point names 3034-3036 (platinum: one
+// point below 0 °C, two above) and 3037 (copper); coefficient names 2001-2003 (A, B, C) and 768-770 (α, β, γ).
+constexpr CoefficientPageTable kPlatinumPage{
+    "gyrdzPtCalCoffe",
+    {{{0, ""},    {3031, ""}, {3032, ""},  //
+      {3033, ""}, {0, "0"},   {0, "100"},  //
+      {3034, ""}, {0, "-40"}, {0, ""},     //
+      {3035, ""}, {0, "100"}, {0, ""},     //
+      {3036, ""}, {0, "300"}, {0, ""},     //
+      {2001, ""}, {0, ""},                 //
+      {2002, ""}, {0, ""},                 //
+      {2003, ""}, {0, ""}}},
+    3038,
+    3039,
+    12,
+    7,
+};
+
+constexpr CoefficientPageTable kCopperPage{
+    "gyrdzCuCalCoffe",
+    {{{0, ""},    {3031, ""}, {3032, ""},  //
+      {3033, ""}, {0, "0"},   {0, "50"},   //
+      {3037, ""}, {0, "100"}, {0, ""},     //
+      {3037, ""}, {0, "150"}, {0, ""},     //
+      {3037, ""}, {0, "-10"}, {0, ""},     //
+      {768, ""},  {0, ""},                 //
+      {769, ""},  {0, ""},                 //
+      {770, ""},  {0, ""}}},
+    3040,
+    3041,
+    12,
+    12,
+};
+
+const CoefficientPageTable& PageTableOf(RtdMetal metal)
+{
+    return metal == RtdMetal::Platinum ? kPlatinumPage : kCopperPage;
+}
+
+// The label and the unit of the check row are framed like the cells.
+const QString kFramedLabel = QStringLiteral("QLabel { border: 1px solid rgb(200,200,200); padding: 0px 4px; }");
+
+// A cell's number; empty when its text does not begin with one.
+std::optional<double> CellValue(const QLineEdit* cell)
+{
+    const CheckedValue read = ReadFieldValueChecked(FieldText(cell));
+    if (!read.consumed) return std::nullopt;
+    return read.value;
+}
+
+// The fits read a cell without a number as 0, which they take for "not filled in yet".
+double FitInput(const QLineEdit* cell)
+{
+    return CellValue(cell).value_or(0.0);
+}
+
+}  // namespace
+
+RtdCoefficientSubPage::RtdCoefficientSubPage(QWidget* parent, const QRect& geometry, RtdMetal metal)
+    : Page(parent, geometry, 0, false), m_metal(metal)
+{
+    const CoefficientPageTable& page = PageTableOf(metal);
+    setObjectName(QString::fromLatin1(page.objectName));
+    const CoefficientPageLayout layout = ComputeCoefficientPageLayout(Ui().geometry, clientArea());
+
+    for (int i = 0; i < kCoefficientCellCount; ++i) {
+        const Rect cell = layout.cells[static_cast<std::size_t>(i)];
+        const Rect none{cell.x, cell.y, 0, 0};
+        Field* f = AddField({i, 0, 0}, {none, cell, none}, EditStyle::LabelFont);
+        f->label->hide();
+        f->unit->hide();
+        f->edit->setAlignment(Qt::AlignCenter);
+        const CellText& text = page.cells[static_cast<std::size_t>(i)];
+        f->edit->setText(text.stringId != 0 ? Str(text.stringId) : QString::fromLatin1(text.literal));
+        f->edit->setCursorPosition(0);
+    }
+    for (int line = 0; line < 2; ++line) {
+        const int labelId = (line == 0 ? page.checkTemperatureLabel : page.checkResistanceLabel);
+        Field* f = AddField({labelId + 4, labelId, labelId + 4}, layout.checkRows[static_cast<std::size_t>(line)],
+                            EditStyle::LabelFont);
+        f->edit->setAlignment(Qt::AlignCenter);
+        f->label->setStyleSheet(kFramedLabel);
+        f->unit->setStyleSheet(kFramedLabel);
+    }
+    // Cells have no label of their own: screen readers and UI automation find an input cell by its row
+    // and column headings ("neg temp pt Resistance Ω") and a result by its name ("A").
+    for (int i = 4; i < 15; ++i) {
+        if (i % 3 == 0) continue;
+        edit(i)->setAccessibleName(edit(i - i % 3)->text() + QLatin1Char(' ') + edit(i % 3)->text());
+    }
+    for (int i = kCellFirstResult; i < kCoefficientCellCount; i += 2)
+        edit(i)->setAccessibleName(edit(i - 1)->text());
+    RaiseEditBoxes();
+    // One flag for the R0 and the three points: moving from one of them to another keeps it set.
+    ShareFocusFlag({kCellR0Temperature, kCellR0, kCellPoint1T, kCellPoint1R, kCellPoint2T, kCellPoint2R,
+                    kCellPoint3T, kCellPoint3R});
+}
+
+int RtdCoefficientSubPage::checkTemperatureId() const
+{
+    return PageTableOf(m_metal).checkTemperatureLabel + 4;
+}
+
+int RtdCoefficientSubPage::checkResistanceId() const
+{
+    return PageTableOf(m_metal).checkResistanceLabel + 4;
+}
+
+void RtdCoefficientSubPage::Recompute(int id)
+{
+    switch (id) {
+        case kCellR0Temperature:
+        case kCellR0:
+        case kCellPoint1T:
+        case kCellPoint1R:
+        case kCellPoint2T:
+        case kCellPoint2R:
+        case kCellPoint3T:
+        case kCellPoint3R:
+            Fit();
+            return;
+        default:
+            break;
+    }
+    // Headings, names and results are editable but start nothing.
+    if (id == checkTemperatureId()) {
+        CheckTemperatureToResistance();
+    } else if (id == checkResistanceId()) {
+        CheckResistanceToTemperature();
+    }
+}
+
+void RtdCoefficientSubPage::Fit()
+{
+    // The temperature of R0 (cell 4) is not read: R0 is the ice-point resistance.
+    const double r0 = FitInput(edit(kCellR0));
+    const FitPoint p1{FitInput(edit(kCellPoint1T)), FitInput(edit(kCellPoint1R))};
+    const FitPoint p2{FitInput(edit(kCellPoint2T)), FitInput(edit(kCellPoint2R))};
+    const FitPoint p3{FitInput(edit(kCellPoint3T)), FitInput(edit(kCellPoint3R))};
+    if (m_metal == RtdMetal::Platinum) {
+        const PtFit fit = FitPtCoefficients(r0, p1, p2, p3);
+        if (fit.status != FitStatus::Fitted) return;
+        m_fitted = {fit.coefficients.a, fit.coefficients.b, fit.coefficients.c};
+    } else {
+        const CuFit fit = FitCuCoefficients(r0, p1, p2, p3);
+        if (fit.status == FitStatus::Incomplete) return;
+        // A singular system keeps the previous coefficients and shows them again.
+        if (fit.status == FitStatus::Fitted)
+            m_fitted = {fit.coefficients.alpha, fit.coefficients.beta, fit.coefficients.gamma};
+    }
+    ShowFitted();
+}
+
+void RtdCoefficientSubPage::ShowFitted()
+{
+    for (int i = 0; i < 3; ++i)
+        ShowValue(edit(kCellFirstResult + 2 * i), 15, 15, m_fitted[static_cast<std::size_t>(i)]);
+}
+
+void RtdCoefficientSubPage::CheckTemperatureToResistance()
+{
+    const std::optional<double> r0 = CellValue(edit(kCellR0));
+    const std::optional<double> t = CellValue(edit(checkTemperatureId()));
+    if (!r0 || !t) return;
+    const double r = m_metal == RtdMetal::Platinum
+                         ? PtResistance(*t, *r0, PtFitted({m_fitted[0], m_fitted[1], m_fitted[2]}))
+                         : CuResistance(*t, *r0, CuFitted({m_fitted[0], m_fitted[1], m_fitted[2]}));
+    const CoefficientPageTable& page = PageTableOf(m_metal);
+    ShowValue(edit(checkResistanceId()), page.checkDigits, page.checkDecimals, r);
+}
+
+void RtdCoefficientSubPage::CheckResistanceToTemperature()
+{
+    const std::optional<double> r0 = CellValue(edit(kCellR0));
+    const std::optional<double> r = CellValue(edit(checkResistanceId()));
+    if (!r0 || !r) return;
+    // No range applies here: the check shows what the fitted equation gives.
+    const double t = m_metal == RtdMetal::Platinum
+                         ? PtTemperature(*r, *r0, PtFitted({m_fitted[0], m_fitted[1], m_fitted[2]}))
+                         : CuTemperature(*r, *r0, CuFitted({m_fitted[0], m_fitted[1], m_fitted[2]}));
+    const CoefficientPageTable& page = PageTableOf(m_metal);
+    ShowValue(edit(checkTemperatureId()), page.checkDigits, page.checkDecimals, t);
+}
+
+}  // namespace tmcalc

@@ -1,0 +1,122 @@
+#include "resources/string_table.h"
+#include "rtd/ui/nickel_sub_page.h"
+
+#include "framework/ui/field.h"
+#include "framework/number_text.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
+#include "rtd/rtd_page_layout.h"
+
+#include <QRadioButton>
+
+#include <optional>
+
+namespace tmcalc {
+namespace {
+
+constexpr int kCoefficientRows = 7;  // c1 to c6 and R0
+constexpr int kValueRows = 7;        // five scales, resistance, slope
+
+// A coefficient field: its number, or 0 when it does not begin with one (0 counts as not filled in).
+double ParameterValue(const QLineEdit* field)
+{
+    const CheckedValue read = ReadFieldValueChecked(FieldText(field));
+    return read.consumed ? read.value : 0.0;
+}
+
+}  // namespace
+
+NickelSubPage::NickelSubPage(QWidget* parent, const QRect& geometry) : Page(parent, geometry, 0, false)
+{
+    setObjectName(QStringLiteral("gyrdzNi"));
+    const NickelPageLayout layout = ComputeNickelPageLayout(Ui().geometry, clientArea());
+    for (int k = 0; k < kNickelPresetCount; ++k) {
+        auto* button = new QRadioButton(Str(kStrFirstNiPreset + k), this);
+        button->setObjectName(QStringLiteral("preset_%1").arg(kStrFirstNiPreset + k));
+        button->setFont(Ui().labelFont);
+        Place(button, layout.presets[static_cast<std::size_t>(k)]);
+        // Every click loads its preset, also on the button already chosen: that is how a user restores
+        // the coefficients after editing them.
+        connect(button, &QRadioButton::clicked, this, [this, k] { LoadPreset(k + 1); });
+        m_presets[static_cast<std::size_t>(k)] = button;
+    }
+    BuildFieldGridInRect(layout.coefficients, 1, kCoefficientRows, kNiFirstCoefficient, 0);
+    BuildFieldGridInRect(layout.values, 1, kValueRows, kNiCelsius, kStrNiValueUnits);
+    for (int i = 0; i < kTemperatureScaleCount; ++i) m_strip[static_cast<std::size_t>(i)] = edit(kNiCelsius + i);
+
+    m_presets[0]->setChecked(true);
+    LoadPreset(1);
+}
+
+QRadioButton* NickelSubPage::presetButton(int index) const
+{
+    return index >= 1 && index <= kNickelPresetCount ? m_presets[static_cast<std::size_t>(index - 1)] : nullptr;
+}
+
+void NickelSubPage::LoadPreset(int index)
+{
+    const std::optional<NiPreset> preset = NickelPreset(index);
+    if (!preset) return;
+    const NiCoefficients& k = preset->k;
+    const double coefficients[] = {k.c1, k.c2, k.c3, k.c4, k.c5, k.c6};
+    for (int i = 0; i < 6; ++i) ShowValueG7(edit(kNiFirstCoefficient + i), coefficients[i]);
+    ShowValue(edit(kNiR0), 7, 7, preset->r0);
+    // The values shown belonged to the previous characteristic.
+    ClearFields(
+        {kNiCelsius, kNiCelsius + 1, kNiCelsius + 2, kNiCelsius + 3, kNiCelsius + 4, kNiResistance, kNiSlope});
+}
+
+bool NickelSubPage::ReadParameters(double& r0, NiCoefficients& k) const
+{
+    r0 = ParameterValue(edit(kNiR0));
+    k = {ParameterValue(edit(kNiFirstCoefficient)),     ParameterValue(edit(kNiFirstCoefficient + 1)),
+         ParameterValue(edit(kNiFirstCoefficient + 2)), ParameterValue(edit(kNiFirstCoefficient + 3)),
+         ParameterValue(edit(kNiFirstCoefficient + 4)), ParameterValue(edit(kNiFirstCoefficient + 5))};
+    return NiParametersEntered(r0, k);
+}
+
+void NickelSubPage::Recompute(int id)
+{
+    // The coefficients and R0 start nothing; a changed one counts from the next edit of a value on.
+    if (id >= kNiCelsius && id < kNiCelsius + kTemperatureScaleCount) {
+        StripConvertEdited(m_strip, id - kNiCelsius);
+        TemperatureToResistance(id);
+    } else if (id == kNiResistance) {
+        ResistanceToTemperature();
+    }
+}
+
+void NickelSubPage::TemperatureToResistance(int driving)
+{
+    const CheckedValue typed = ReadFieldValueChecked(FieldText(edit(driving)));
+    if (!typed.consumed) {
+        ClearFields({kNiResistance, kNiSlope});
+        return;
+    }
+    double r0 = 0;
+    NiCoefficients k;
+    if (!ReadParameters(r0, k)) return;
+    // Typed on another scale, the temperature is the °C text the strip wrote (its seven digits).
+    const double t = driving == kNiCelsius ? typed.value : ReadWrittenFieldValue(edit(kNiCelsius));
+    ShowValue(edit(kNiResistance), 7, 7, NiResistance(t, r0, k));
+    ShowValue(edit(kNiSlope), 7, 7, NiSlope(t, r0, k));
+}
+
+void NickelSubPage::ResistanceToTemperature()
+{
+    const CheckedValue typed = ReadFieldValueChecked(FieldText(edit(kNiResistance)));
+    if (!typed.consumed) {
+        ClearFields({kNiCelsius, kNiSlope});
+        StripFillFromCelsius(m_strip);
+        return;
+    }
+    double r0 = 0;
+    NiCoefficients k;
+    if (!ReadParameters(r0, k)) return;
+    const double t = NiTemperature(typed.value, r0, k);
+    ShowValue(edit(kNiCelsius), 7, 7, t);
+    ShowValue(edit(kNiSlope), 7, 7, NiSlope(t, r0, k));
+    StripFillFromCelsius(m_strip);
+}
+
+}  // namespace tmcalc

@@ -1,0 +1,427 @@
+#include "standards/ui/standards_manager.h"
+
+#include <QAbstractItemDelegate>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "framework/ui/ui_context.h"
+#include "resources/string_table.h"
+#include "standards/manager_columns.h"
+
+namespace tmcalc {
+
+// The list with the hooks the manager needs: which cell a right-click hit, the context-menu request,
+// and the end of an in-place edit. Edits never reach the model by themselves: the manager writes the
+// file first and shows the value only when the file took it.
+class ConfigurationList final : public QTableWidget {
+public:
+    explicit ConfigurationList(QWidget* parent) : QTableWidget(parent) {}
+
+    // Opens the cell editor whatever the edit triggers say; false when the cell cannot be edited.
+    bool StartEdit(const QModelIndex& index) { return edit(index, QAbstractItemView::AllEditTriggers, nullptr); }
+
+    std::function<void(const QPoint&)> onRightPress;  // viewport coordinates
+    std::function<void(QContextMenuEvent*)> onContextMenu;
+    std::function<void(const QString&)> onCommit;
+    std::function<void()> onEditorClosed;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        QTableWidget::mousePressEvent(event);
+        if (event->button() == Qt::RightButton && onRightPress) onRightPress(event->position().toPoint());
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        if (onContextMenu) onContextMenu(event);
+    }
+
+    void commitData(QWidget* editor) override
+    {
+        if (auto* edit = qobject_cast<QLineEdit*>(editor); edit && onCommit) onCommit(edit->text());
+    }
+
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override
+    {
+        if (onEditorClosed) onEditorClosed();
+        // Tab ends the edit like Enter; it must not open the next cell, which would edit without the menu.
+        if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem) {
+            hint = QAbstractItemDelegate::SubmitModelCache;
+        }
+        QTableWidget::closeEditor(editor, hint);
+    }
+};
+
+namespace {
+
+// The list's right-click notification code, as the diagnostic line shows it.
+constexpr int kRightClickCode = -5;
+
+struct ManagerText {
+    const char* english;
+    const char* chinese;
+};
+
+constexpr ManagerText kReadOnlyMessage = {"The standards file is read-only: the change was not saved.",
+                                          "标准配置文件为只读，更改未保存。"};
+constexpr ManagerText kWriteFailedMessage = {"The standards file could not be written: the change was not saved.",
+                                             "无法写入标准配置文件，更改未保存。"};
+constexpr ManagerText kDeleteQuestion = {"Delete the standard %1 and its certificate values from the file?",
+                                         "从文件中删除标准 %1 及其证书数据？"};
+constexpr ManagerText kYes = {"Yes", "是"};
+constexpr ManagerText kNo = {"No", "否"};
+
+QString Text(const ManagerText& text)
+{
+    return QString::fromUtf8(CurrentLanguage() == Language::Chinese ? text.chinese : text.english);
+}
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The store refuses line breaks and NULs, which would split or hide the entry; a pasted value keeps its
+// words on one line instead.
+std::string ValueForFile(QString text)
+{
+    for (QChar& c : text) {
+        if (c == u'\r' || c == u'\n' || c == u'\0') c = u' ';
+    }
+    return text.toStdString();
+}
+
+bool FileRefused(StoreStatus status)
+{
+    return status == StoreStatus::ReadOnly || status == StoreStatus::WriteFailed ||
+           status == StoreStatus::Unreadable;
+}
+
+// The cell editor: long enough for any certificate value, its text selected so typing replaces it.
+class CellEditDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
+                          const QModelIndex& /*index*/) const override
+    {
+        auto* edit = new QLineEdit(parent);
+        edit->setObjectName(QStringLiteral("ConfigurationCellEdit"));
+        edit->setMaxLength(kMaxCellTextLength);
+        return edit;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+            edit->setText(index.data(Qt::DisplayRole).toString());
+            edit->selectAll();
+        }
+    }
+};
+
+}  // namespace
+
+bool AskToDeleteStandard(QWidget* parent, const QString& productNo)
+{
+    QMessageBox box(QMessageBox::Question, Str(static_cast<int>(ManagerCommand::Delete)),
+                    Text(kDeleteQuestion).arg(productNo), QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("DeleteStandardQuestion"));
+    QPushButton* yes = box.addButton(Text(kYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(Text(kNo), QMessageBox::NoRole);
+    yes->setObjectName(QStringLiteral("DeleteYesButton"));
+    no->setObjectName(QStringLiteral("DeleteNoButton"));
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void FillProductNumbers(QComboBox& combo, const StandardsStore& store, StandardKind kind)
+{
+    combo.clear();
+    const std::vector<StandardRecord> records = store.LoadAllStandards(kind);
+    for (const StandardRecord& record : records) combo.addItem(FromUtf8(record.Value("ProductNo")));
+    combo.setMaxVisibleItems(static_cast<int>(records.size()) + 1);
+    combo.setCurrentIndex(0);
+}
+
+StandardsManager::StandardsManager(QWidget* parent, StandardsStore& store, StandardKind kind,
+                                   QComboBox* productCombo)
+    : QFrame(parent), m_store(store), m_kind(kind), m_combo(productCombo)
+{
+    setObjectName(QStringLiteral("StdUI_NAME"));
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+
+    m_list = new ConfigurationList(this);
+    m_list->setObjectName(QStringLiteral("ConfigurationListView"));
+    m_list->setShowGrid(true);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);  // only the Edit command starts an edit
+    m_list->setItemDelegate(new CellEditDelegate(m_list));
+    m_list->setWordWrap(false);
+    m_list->setCornerButtonEnabled(false);
+    m_list->verticalHeader()->hide();
+    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_list->horizontalHeader()->setHighlightSections(false);
+    m_list->horizontalHeader()->setObjectName(QStringLiteral("ConfigurationListHeader"));
+    // The size of the desktop's own list text (9 points at 96 dpi), so that a 22-digit product number
+    // fits its 170-pixel column; rows only as high as the text needs, as in a report list.
+    QFont listFont(Ui().fontFamily);
+    listFont.setPixelSize(12);
+    m_list->setFont(listFont);
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + 6);
+
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("StandardsFileMessage"));
+    m_message->setContentsMargins(6, 3, 6, 3);
+    m_message->setStyleSheet(QStringLiteral("color: rgb(170, 0, 0);"));
+    m_message->setWordWrap(true);
+    m_message->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_message);
+
+    m_list->onRightPress = [this](const QPoint& pos) { OnRightPress(pos); };
+    m_list->onContextMenu = [this](QContextMenuEvent* event) { OnContextMenu(event); };
+    m_list->onCommit = [this](const QString& text) { CommitEdit(text); };
+    m_list->onEditorClosed = [this] { EndEdit(); };
+    connect(m_list, &QAbstractItemView::doubleClicked, this, &StandardsManager::OnDoubleClick);
+
+    Fill();
+    m_menuMode = ManagerCommand::None;
+}
+
+StandardsManager::~StandardsManager()
+{
+    // The list outlives this part of the object while QWidget deletes the children, and an open cell
+    // editor announces its end then; an edit still open when the window goes is dropped unwritten.
+    m_list->onRightPress = nullptr;
+    m_list->onContextMenu = nullptr;
+    m_list->onCommit = nullptr;
+    m_list->onEditorClosed = nullptr;
+}
+
+QTableWidget* StandardsManager::list() const
+{
+    return m_list;
+}
+
+void StandardsManager::setProductCombo(QComboBox* combo)
+{
+    m_combo = combo;
+}
+
+void StandardsManager::Fill()
+{
+    m_list->setRowCount(0);
+    const auto columns = StandardListColumns(m_kind);
+    m_list->setColumnCount(static_cast<int>(columns.size()));
+    const float scale = Ui().geometry.scaleX();
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        const StandardListColumn& column = columns[static_cast<std::size_t>(c)];
+        m_list->setHorizontalHeaderItem(c, new QTableWidgetItem(Str(column.headingId)));
+        m_list->setColumnWidth(c, ScaledColumnWidth(column.width, scale));
+        // A zero-width column could still be dragged open by its edge; it holds nothing, so hide it.
+        m_list->setColumnHidden(c, column.width == 0);
+    }
+    for (const auto& values : m_store.LoadListRows(m_kind)) AppendRow(values);
+}
+
+void StandardsManager::AppendRow(const std::vector<std::string>& values)
+{
+    const int row = m_list->rowCount();
+    m_list->insertRow(row);
+    for (int c = 0; c < m_list->columnCount(); ++c) {
+        const auto index = static_cast<std::size_t>(c);
+        auto* item = new QTableWidgetItem(index < values.size() ? FromUtf8(values[index]) : QString());
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable);
+        m_list->setItem(row, c, item);
+    }
+}
+
+void StandardsManager::OnRightPress(const QPoint& viewportPos)
+{
+    const QModelIndex index = m_list->indexAt(viewportPos);
+    m_clickRow = index.isValid() ? index.row() : -1;
+    m_clickColumn = index.isValid() ? index.column() : m_list->columnAt(viewportPos.x());
+    qCDebug(lcDiagnostics).noquote() << QString::asprintf("\n code= %d , NM_RCLICK = %d\n", kRightClickCode,
+                                                          kRightClickCode);
+}
+
+void StandardsManager::OnContextMenu(QContextMenuEvent* event)
+{
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        // The event comes through the viewport, in its coordinates; a request over the header or a
+        // scroll bar opens nothing.
+        if (!m_list->viewport()->rect().contains(event->pos())) return;
+        OpenMenu(event->globalPos());
+        return;
+    }
+    // The menu key: the current cell stands for the right-clicked one, so the list works without a mouse.
+    const QModelIndex current = m_list->currentIndex();
+    m_clickRow = current.isValid() ? current.row() : -1;
+    m_clickColumn = current.isValid() ? current.column() : 0;
+    const QRect cell = m_list->visualRect(current);
+    const QPoint at = cell.isValid() ? cell.center() : m_list->viewport()->rect().center();
+    OpenMenu(m_list->viewport()->mapToGlobal(at));
+}
+
+void StandardsManager::OpenMenu(const QPoint& globalPos)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("StandardsContextMenu"));
+    const auto add = [&menu](ManagerCommand command, const char* objectName) {
+        QAction* action = menu.addAction(Str(static_cast<int>(command)));
+        action->setObjectName(QString::fromLatin1(objectName));
+        action->setData(static_cast<int>(command));
+    };
+    add(ManagerCommand::Choose, "ChooseAction");
+    menu.addSeparator();
+    add(ManagerCommand::Edit, "EditAction");
+    add(ManagerCommand::Save, "SaveAction");
+    add(ManagerCommand::Add, "AddAction");
+    add(ManagerCommand::Delete, "DeleteAction");
+
+    const QAction* chosen = menu.exec(globalPos);
+    // A menu closed without a choice leaves no command behind, as choosing nothing.
+    RunCommand(chosen ? static_cast<ManagerCommand>(chosen->data().toInt()) : ManagerCommand::None);
+}
+
+void StandardsManager::RunCommand(ManagerCommand command)
+{
+    m_menuMode = command;
+    if (command == ManagerCommand::Add) {
+        AddStandard();
+        return;
+    }
+    if (m_clickRow < 0 || m_clickRow >= m_list->rowCount()) return;
+    switch (command) {
+        case ManagerCommand::Edit:
+            BeginEdit(m_clickRow, m_clickColumn);
+            break;
+        case ManagerCommand::Delete:
+            DeleteStandard(m_clickRow);
+            break;
+        case ManagerCommand::Choose:
+            Q_EMIT standardChosen(m_clickRow);
+            break;
+        case ManagerCommand::Save:  // every change is in the file already
+        case ManagerCommand::Add:
+        case ManagerCommand::None:
+            break;
+    }
+}
+
+void StandardsManager::OnDoubleClick(const QModelIndex& index)
+{
+    if (m_menuMode != ManagerCommand::Edit || m_editing || !index.isValid()) return;
+    BeginEdit(index.row(), index.column());
+}
+
+void StandardsManager::BeginEdit(int row, int column)
+{
+    if (m_editing || StandardListColumnKey(m_kind, column).empty()) return;
+    QTableWidgetItem* item = m_list->item(row, column);
+    if (item == nullptr) return;
+    m_editing = true;
+    m_editCommitted = false;
+    m_editIndex = m_list->model()->index(row, column);
+    m_list->setCurrentCell(row, column);
+    if (!m_list->StartEdit(m_editIndex)) EndEdit();
+}
+
+void StandardsManager::CommitEdit(const QString& text)
+{
+    // One edit is written once, however many ways its end is announced.
+    if (!m_editing || m_editCommitted || !m_editIndex.isValid()) return;
+    m_editCommitted = true;
+    const int row = m_editIndex.row();
+    const int column = m_editIndex.column();
+    const std::string_view key = StandardListColumnKey(m_kind, column);
+    const auto index = static_cast<std::size_t>(row);
+
+    const StoreStatus status = m_store.SetStandardValue(m_kind, index, key, ValueForFile(text));
+    ReportWrite(status);
+    if (status != StoreStatus::Ok) return;  // the cell keeps the value the file still holds
+
+    // Show the value as the file now gives it back (trimmed), not as typed.
+    const auto record = m_store.LoadStandardAt(m_kind, index);
+    const QString stored = record ? FromUtf8(record->Value(key)) : text;
+    if (QTableWidgetItem* item = m_list->item(row, column)) item->setText(stored);
+    if (key == "ProductNo" && m_combo && row < m_combo->count()) m_combo->setItemText(row, stored);
+    m_menuMode = ManagerCommand::None;
+}
+
+void StandardsManager::EndEdit()
+{
+    // A cancelled edit keeps the Edit mode, so a double-click starts the next one.
+    m_editing = false;
+    m_editIndex = QPersistentModelIndex();
+}
+
+void StandardsManager::AddStandard()
+{
+    if (m_list->rowCount() >= kMaxListedStandards) return;
+    StandardRecord record(m_kind);
+    const StoreStatus status = m_store.AddStandard(m_kind, record);
+    if (status != StoreStatus::Ok) {
+        // Without the kind's template nothing can be added and nothing is said; a refused write is said.
+        if (FileRefused(status)) ReportWrite(status);
+        return;
+    }
+    ReportWrite(status);
+    const auto stored = m_store.LoadStandardAt(m_kind, m_store.Count(m_kind) - 1);
+    AppendRow(stored ? stored->ColumnValues() : record.ColumnValues());
+    RefillCombo();
+}
+
+void StandardsManager::DeleteStandard(int row)
+{
+    const QTableWidgetItem* first = m_list->item(row, 0);
+    const QString productNo = first ? first->text() : QString();
+    if (m_confirmDelete && !m_confirmDelete(this, productNo)) return;
+    const StoreStatus status = m_store.DeleteStandard(m_kind, static_cast<std::size_t>(row));
+    ReportWrite(status);
+    if (status != StoreStatus::Ok) return;  // the standard is still in the file, so its row stays
+    m_list->removeRow(row);
+    RefillCombo();
+}
+
+void StandardsManager::RefillCombo()
+{
+    if (m_combo) FillProductNumbers(*m_combo, m_store, m_kind);
+}
+
+void StandardsManager::ReportWrite(StoreStatus status)
+{
+    if (status == StoreStatus::Ok) {
+        m_message->hide();
+        m_message->clear();
+        return;
+    }
+    if (!FileRefused(status)) return;
+    m_message->setText(Text(status == StoreStatus::ReadOnly ? kReadOnlyMessage : kWriteFailedMessage));
+    m_message->show();
+}
+
+}  // namespace tmcalc

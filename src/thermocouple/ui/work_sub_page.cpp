@@ -1,0 +1,88 @@
+#include "thermocouple/ui/work_sub_page.h"
+
+#include "framework/ui/field.h"
+#include "framework/number_text.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
+#include "resources/string_table.h"
+#include "thermocouple/work_page_math.h"
+
+#include <limits>
+#include <string>
+
+namespace tmcalc {
+namespace {
+
+constexpr int kLabelBase = 201;  // 201-205 the scales, 206-208 emf, differential emf, cold junction
+constexpr int kUnitBase = 211;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+}  // namespace
+
+ThermocoupleSubPage::ThermocoupleSubPage(QWidget* parent, const QRect& geometry, ThermocoupleType type)
+    : Page(parent, geometry, 0, false), m_type(type)
+{
+    BuildInputOutputRows(kLabelBase, kUnitBase);
+    for (int i = 0; i < kTemperatureScaleCount; ++i) m_strip[static_cast<std::size_t>(i)] = edit(i);
+    // Nothing converts until the cold junction is known; the hint says so while that field is empty.
+    edit(kTcColdJunction)->setPlaceholderText(Str(kStrColdJunctionHint));
+}
+
+void ThermocoupleSubPage::Recompute(int id)
+{
+    if (id >= 0 && id < kTemperatureScaleCount) {
+        StripConvertEdited(m_strip, id);
+        TemperatureToEmf();
+    } else if (id == kTcEmf) {
+        EmfToTemperature();
+        StripFillFromCelsius(m_strip);
+    } else if (id == kTcColdJunction) {
+        // A new cold junction re-reads the emf, never the temperature: with no emf it changes nothing.
+        if (edit(kTcEmf)->text().isEmpty()) return;
+        EmfToTemperature();
+        StripFillFromCelsius(m_strip);
+    }
+}
+
+void ThermocoupleSubPage::TemperatureToEmf()
+{
+    // Read back from the text, so after an edit on another scale t is the seven digits the strip wrote.
+    const std::u16string temperature = FieldText(edit(kTcCelsius));
+    if (temperature.empty()) {
+        ClearFields({kTcEmf, kTcSlope});
+        return;
+    }
+    const std::u16string coldJunction = FieldText(edit(kTcColdJunction));
+    if (coldJunction.empty()) return;
+    // After an edit on another scale the strip may have written the out-of-range text here: that stays
+    // out of range rather than reading as 0 °C.
+    const double t = ReadWrittenFieldValue(edit(kTcCelsius));
+    const double tc = ReadFieldValue(coldJunction);
+    if (!WorkPageAccepts(m_type, t)) {
+        ShowValueG7(edit(kTcEmf), kNaN);
+        ShowValueG7(edit(kTcSlope), kNaN);
+        return;
+    }
+    ShowValueG7(edit(kTcEmf), WorkEmfMillivolts(m_type, t, tc));
+    ShowValueG7(edit(kTcSlope), WorkSlopeShown(m_type, t));
+}
+
+void ThermocoupleSubPage::EmfToTemperature()
+{
+    const std::u16string emf = FieldText(edit(kTcEmf));
+    if (emf.empty()) {
+        ClearFields({kTcCelsius, kTcSlope});
+        return;
+    }
+    const std::u16string coldJunction = FieldText(edit(kTcColdJunction));
+    if (coldJunction.empty()) return;
+    // The whole text counts; text without a number reads as 0 mV, but the out-of-range text (left by a
+    // temperature outside the type's range) stays out of range when the cold junction changes.
+    const double e = ReadWrittenFieldValue(edit(kTcEmf));
+    const double t = WorkTemperature(m_type, e, ReadFieldValue(coldJunction));
+    ShowValueG7(edit(kTcCelsius), t);
+    ShowValueG7(edit(kTcSlope), WorkSlopeShown(m_type, t));
+}
+
+}  // namespace tmcalc

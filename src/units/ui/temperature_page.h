@@ -1,0 +1,17 @@
+#pragma once
+
+#include "framework/ui/page.h"
+
+namespace tmcalc {
+
+// Page 0: five temperature scales; typing into one shows the other four.
+class TemperaturePage : public Page {
+    Q_OBJECT
+public:
+    TemperaturePage(QWidget* parent, const QRect& geometry);
+
+protected:
+    void Recompute(int id) override;
+};
+
+}  // namespace tmcalc
