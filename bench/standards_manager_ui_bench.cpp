@@ -60,7 +60,8 @@ void BM_ManagerFill(benchmark::State& state)
     const auto kind = static_cast<StandardKind>(state.range(0));
     BenchFolder folder(kind, tmcalc::kMaxListedStandards);
     for (auto _ : state) {
-        StandardsManager manager(nullptr, folder.store(), kind);
+        tmcalc::ProductNumberModel products(folder.store(), kind);
+        StandardsManager manager(nullptr, products);
         benchmark::DoNotOptimize(manager.list()->rowCount());
     }
 }
@@ -69,7 +70,8 @@ BENCHMARK(BM_ManagerFill)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
 void BM_ManagerEditCommit(benchmark::State& state)
 {
     BenchFolder folder(StandardKind::Thermocouple, tmcalc::kMaxListedStandards);
-    StandardsManager manager(nullptr, folder.store(), StandardKind::Thermocouple);
+    tmcalc::ProductNumberModel products(folder.store(), StandardKind::Thermocouple);
+    StandardsManager manager(nullptr, products);
     manager.resize(1054, 400);
     manager.show();
     QApplication::processEvents();
@@ -104,7 +106,8 @@ BENCHMARK(BM_ManagerEditCommit)->Unit(benchmark::kMicrosecond);
 void BM_ManagerAddThenDelete(benchmark::State& state)
 {
     BenchFolder folder(StandardKind::Resistor, tmcalc::kMaxListedStandards - 1);
-    StandardsManager manager(nullptr, folder.store(), StandardKind::Resistor);
+    tmcalc::ProductNumberModel products(folder.store(), StandardKind::Resistor);
+    StandardsManager manager(nullptr, products);
     manager.setDeleteConfirmation([](QWidget*, const QString&) { return true; });
     for (auto _ : state) {
         manager.RunCommand(ManagerCommand::Add);     // the tenth row

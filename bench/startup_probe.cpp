@@ -3,8 +3,10 @@
 // exits. Usage: tmcalc_startup_probe app|bare
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
+#include "standards/standards_store.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -47,12 +49,16 @@ int main(int argc, char* argv[])
     const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
+    const QTemporaryDir folder;  // the program's first start writes its standards file there
+    std::unique_ptr<tmcalc::StandardsStore> standards;
     if (bare) {
         window = std::make_unique<QWidget>();
         window->resize(1300, 831);
     } else {
         tmcalc::PrepareApplication(QSize(1920, 1080));
-        window = std::make_unique<tmcalc::MainWindow>();
+        standards = std::make_unique<tmcalc::StandardsStore>(
+            tmcalc::StandardsStoreOptions{folder.path().toStdString(), tmcalc::StandardsClock::System(), {}});
+        window = std::make_unique<tmcalc::MainWindow>(*standards);
     }
     FirstPaint probe;
     window->installEventFilter(&probe);

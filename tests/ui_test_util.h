@@ -51,6 +51,8 @@ inline void Backspace(QLineEdit* edit, int times = 1)
 
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/page.h"
+#include "standards/standards_store.h"
+#include "standards/standards_test_support.h"
 
 #include <QLabel>
 #include <QRect>
@@ -59,6 +61,12 @@ inline void Backspace(QLineEdit* edit, int times = 1)
 #include <vector>
 
 namespace tmcalc::test {
+
+// A standards store in a folder of its own, removed afterwards: no test leaves a standards file behind.
+struct ScratchStandards {
+    TempFolder folder;
+    StandardsStore store{StandardsStoreOptions{folder.Path(), StandardsClock::System(), {}}};
+};
 
 // The part of a label that its text covers (labels right-aligned, units left-aligned).
 inline QRect TextExtent(const QLabel* label)

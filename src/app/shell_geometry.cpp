@@ -93,28 +93,4 @@ double MoreTileFontPoints(const ScreenGeometry& g)
     return 1.4 * e / static_cast<double>(g.scaleX()) / 7;
 }
 
-ThermocoupleTabs ComputeThermocoupleTabs(int w)
-{
-    ThermocoupleTabs t;
-    t.bandHeight = w * 115.0 / 1300.0;
-    const int top = Trunc(t.bandHeight);
-    const int bottom = Trunc(1.5 * t.bandHeight);
-    for (int i = 0; i < kThermocoupleTypeCount; ++i) {
-        t.tabs[static_cast<std::size_t>(i)] = {Trunc(0 + i * w / 10.0), top, Trunc((i + 1) * w / 10.0), bottom};
-    }
-    t.lineY = bottom;
-    const int creationBand = (115 * w) / 1300;  // the sub-pages are placed with the integer band height
-    t.subPageY = Trunc(1.5 * static_cast<double>(creationBand) + 2);
-    return t;
-}
-
-int ThermocoupleTabAt(const ThermocoupleTabs& tabs, int x, int y)
-{
-    for (int i = 0; i < kThermocoupleTypeCount; ++i) {
-        const Edges& e = tabs.tabs[static_cast<std::size_t>(i)];
-        if (e.left <= x && x < e.right && e.top <= y && y <= e.bottom) return i;
-    }
-    return -1;
-}
-
 }  // namespace tmcalc

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "framework/geometry.h"
-#include "thermocouple/thermocouple_type.h"
 
 #include <array>
 
@@ -12,17 +11,6 @@ inline constexpr int kNavigationItemCount = 12;
 inline constexpr int kMorePage = 11;
 inline constexpr int kFirstMorePage = 12;  // tiles lead to pages 12-22
 inline constexpr int kMoreTileCount = 11;
-
-// Edges as the window system keeps them: left, top, right, bottom (right and bottom outside).
-struct Edges {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    friend bool operator==(const Edges&, const Edges&) = default;
-};
-
-[[nodiscard]] inline Rect ToRect(const Edges& e) { return {e.left, e.top, e.right - e.left, e.bottom - e.top}; }
 
 // The frame of the main window, from its client size.
 struct ShellLayout {
@@ -55,16 +43,5 @@ enum class ShellClick {
 [[nodiscard]] int MoreTileAt(const std::array<Edges, kMoreTileCount>& tiles, int x, int y);
 // Point size of the tile texts.
 [[nodiscard]] double MoreTileFontPoints(const ScreenGeometry& g);
-
-// The work-thermocouple container: its ten type tabs under the title band and where the sub-pages go.
-struct ThermocoupleTabs {
-    double bandHeight = 0;  // w x 115 / 1300
-    std::array<Edges, kThermocoupleTypeCount> tabs{};
-    int lineY = 0;      // the red line under the tabs
-    int subPageY = 0;   // top of the sub-pages
-};
-[[nodiscard]] ThermocoupleTabs ComputeThermocoupleTabs(int clientWidth);
-// The tab holding the selection point: left <= x < right, top <= y <= bottom; -1 when none.
-[[nodiscard]] int ThermocoupleTabAt(const ThermocoupleTabs& tabs, int x, int y);
 
 }  // namespace tmcalc

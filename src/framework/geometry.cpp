@@ -1,5 +1,6 @@
 #include "framework/geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tmcalc {
@@ -175,6 +176,36 @@ std::vector<Rect> SubPageTabRects(int w, int count)
         out.push_back({left, top, right - left, bottom - top});
     }
     return out;
+}
+
+Rect SubPageRect(int clientWidth, int clientHeight)
+{
+    const int top = SubPageTabRects(clientWidth, 1).front().bottom() + 2;
+    return {0, top, clientWidth, std::max(0, clientHeight - top)};
+}
+
+TabRow ComputeTabRow(int w, int count)
+{
+    TabRow t;
+    t.bandHeight = w * 115.0 / 1300.0;
+    const int top = Trunc(t.bandHeight);
+    const int bottom = Trunc(1.5 * t.bandHeight);
+    for (int i = 0; i < count; ++i)
+        t.tabs.push_back({Trunc(0 + i * w / static_cast<double>(count)), top,
+                          Trunc((i + 1) * w / static_cast<double>(count)), bottom});
+    t.lineY = bottom;
+    const int creationBand = (115 * w) / 1300;  // the sub-pages are placed with the integer band height
+    t.subPageY = Trunc(1.5 * static_cast<double>(creationBand) + 2);
+    return t;
+}
+
+int TabRowAt(const TabRow& row, int x, int y)
+{
+    for (int i = 0; i < static_cast<int>(row.tabs.size()); ++i) {
+        const Edges& e = row.tabs[static_cast<std::size_t>(i)];
+        if (e.left <= x && x < e.right && e.top <= y && y <= e.bottom) return i;
+    }
+    return -1;
 }
 
 }  // namespace tmcalc

@@ -20,6 +20,17 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Edges as the window system keeps them: left, top, right, bottom (right and bottom outside).
+struct Edges {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const Edges&, const Edges&) = default;
+};
+
+[[nodiscard]] inline Rect ToRect(const Edges& e) { return {e.left, e.top, e.right - e.left, e.bottom - e.top}; }
+
 // Size of a font in the Windows convention: a negative height is the character (em) height in pixels,
 // width the average character width (negative likewise).
 struct FontSize {
@@ -58,7 +69,7 @@ struct FieldRects {
 };
 
 // The field builders' layouts. `clientWidth` / `clientHeight` are those of the page's client area.
-// Fields are listed in creation order; the edit ids follow from the builder (see field_builders.h).
+// Fields are listed in creation order; the edit ids follow from the builder (Page's builders say how).
 [[nodiscard]] std::vector<FieldRects> FieldColumnLayout(const ScreenGeometry& g, int clientWidth);
 [[nodiscard]] std::vector<FieldRects> FieldGridLayout(const ScreenGeometry& g, int clientWidth, int rows, int cols);
 [[nodiscard]] std::vector<FieldRects> WideFieldGridLayout(const ScreenGeometry& g, int clientWidth, int clientHeight,
@@ -76,5 +87,20 @@ struct FieldRects {
 // The tab band under the title band of a container page: from trunc(w x 115 / 1300) to 1.5 times that,
 // `count` tabs of equal width side by side.
 [[nodiscard]] std::vector<Rect> SubPageTabRects(int clientWidth, int count);
+// Where the sub-pages under such a band go: the full width, from two pixels below the band to the bottom.
+[[nodiscard]] Rect SubPageRect(int clientWidth, int clientHeight);
+
+// A row of tabs that its container paints itself (the thermocouple types): under the title band, from
+// trunc(w x 115 / 1300) to trunc(1.5 times that), `count` tabs of w / count; the sub-pages start two
+// pixels under 1.5 times the integer band height and are a full client area high.
+struct TabRow {
+    double bandHeight = 0;  // w x 115 / 1300
+    std::vector<Edges> tabs;
+    int lineY = 0;     // the line under the tabs
+    int subPageY = 0;  // top of the sub-pages
+};
+[[nodiscard]] TabRow ComputeTabRow(int clientWidth, int count);
+// The tab holding the selection point: left <= x < right, top <= y <= bottom; -1 when none.
+[[nodiscard]] int TabRowAt(const TabRow& row, int x, int y);
 
 }  // namespace tmcalc

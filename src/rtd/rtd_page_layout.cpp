@@ -3,12 +3,6 @@
 #include <algorithm>
 
 namespace tmcalc {
-Rect RtdSubPageRect(int clientWidth, int clientHeight)
-{
-    const int top = SubPageTabRects(clientWidth, kRtdSubPageCount).front().bottom() + 2;
-    return {0, top, clientWidth, std::max(0, clientHeight - top)};
-}
-
 NickelPageLayout ComputeNickelPageLayout(const ScreenGeometry& g, Rect client)
 {
     NickelPageLayout out;

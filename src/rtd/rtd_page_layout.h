@@ -9,10 +9,6 @@ namespace tmcalc {
 // The work resistance thermometer container holds eight sub-pages under its tab band.
 inline constexpr int kRtdSubPageCount = 8;
 
-// Where every sub-page sits in the container's client area (width w, height h): the full width, from two
-// pixels below the tab band (SubPageTabRects) to the bottom.
-[[nodiscard]] Rect RtdSubPageRect(int clientWidth, int clientHeight);
-
 // The nickel sub-page: four preset radio buttons down the left edge, the coefficient column (A to F and
 // R0, no units) in the middle and the value column (five scales, resistance, slope) in the right half.
 // The two columns are the rectangles handed to the grid-in-rectangle builder, one column of seven rows each.

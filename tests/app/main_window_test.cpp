@@ -1,6 +1,8 @@
 #include "app/ui/main_window.h"
 
+#include "app/ui/page_registry.h"
 #include "app/ui/pages.h"
+#include "framework/ui/container_page.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
@@ -20,7 +22,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_window = std::make_unique<MainWindow>();
+        m_window = std::make_unique<MainWindow>(m_standards.store);
         ASSERT_TRUE(test::ShowActive(m_window.get()));
     }
     void Click(int x, int y) { QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, QPoint(x, y)); }
@@ -30,6 +32,7 @@ protected:
         for (int i = 0; i < kPageCount; ++i) n += m_window->page(i)->isVisible() ? 1 : 0;
         return n;
     }
+    test::ScratchStandards m_standards;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -95,17 +98,17 @@ TEST_F(MainWindowTest, MoreTilesLeadToTheUnitPagesAndKeepMoreSelected)
 TEST_F(MainWindowTest, ThermocoupleTabsKeepTheTypeOnClicksOutsideTheirRow)
 {
     Click(100, 100 + 54 + 20);
-    auto* container = qobject_cast<ThermocoupleContainer*>(m_window->page(1));
+    auto* container = qobject_cast<ContainerPage*>(m_window->page(1));
     ASSERT_NE(container, nullptr);
-    EXPECT_EQ(container->selectedType(), 0);
+    EXPECT_EQ(container->selectedTab(), 0);
     EXPECT_TRUE(container->subPage(0)->isVisible());
     QTest::mouseClick(container, Qt::LeftButton, {}, QPoint(1 + 3 * 105 + 10, 1 + 110));
-    EXPECT_EQ(container->selectedType(), 3);
+    EXPECT_EQ(container->selectedTab(), 3);
     EXPECT_TRUE(container->subPage(3)->isVisible());
     EXPECT_FALSE(container->subPage(0)->isVisible());
     QTest::mouseClick(container, Qt::LeftButton, {}, QPoint(1 + 700, 1 + 93));  // on the row's top edge
     QTest::mouseClick(container, Qt::LeftButton, {}, QPoint(1 + 700, 1 + 50));  // title band
-    EXPECT_EQ(container->selectedType(), 3);
+    EXPECT_EQ(container->selectedTab(), 3);
 }
 
 TEST_F(MainWindowTest, CloseAreaEndsTheProgramWithCodeZero)
@@ -119,7 +122,8 @@ TEST_F(MainWindowTest, CloseAreaEndsTheProgramWithCodeZero)
 TEST(MainWindowLanguage, ChineseTitlesAndItems)
 {
     SetLanguage(Language::Chinese);
-    MainWindow window;
+    test::ScratchStandards standards;
+    MainWindow window(standards.store);
     SetLanguage(Language::English);
     EXPECT_EQ(window.windowTitle(), "单位换算");
     EXPECT_EQ(PageTitleId(12), 187);

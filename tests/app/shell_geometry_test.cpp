@@ -64,14 +64,14 @@ TEST(MorePageTiles, DesignScreenFigures)
 
 TEST(ThermocoupleTabRow, TabsAndSelectionPoint)
 {
-    const ThermocoupleTabs t = ComputeThermocoupleTabs(1052);
+    const TabRow t = ComputeTabRow(1052, 10);
     EXPECT_EQ(t.tabs[0], (Edges{0, 93, 105, 139}));
     EXPECT_EQ(t.tabs[9], (Edges{946, 93, 1052, 139}));
     EXPECT_EQ(t.subPageY, 141);  // 1.5 x 93 + 2
-    EXPECT_EQ(ThermocoupleTabAt(t, 5, static_cast<int>(1.5 * t.bandHeight - 5)), 0);
-    EXPECT_EQ(ThermocoupleTabAt(t, 105, 100), 1);  // left edge included, right excluded
-    EXPECT_EQ(ThermocoupleTabAt(t, 50, 139), 0);   // bottom edge included
-    EXPECT_EQ(ThermocoupleTabAt(t, 50, 92), -1);
+    EXPECT_EQ(TabRowAt(t, 5, static_cast<int>(1.5 * t.bandHeight - 5)), 0);
+    EXPECT_EQ(TabRowAt(t, 105, 100), 1);  // left edge included, right excluded
+    EXPECT_EQ(TabRowAt(t, 50, 139), 0);   // bottom edge included
+    EXPECT_EQ(TabRowAt(t, 50, 92), -1);
 }
 
 }  // namespace

@@ -107,10 +107,10 @@ TEST(RtdTexts, ResistanceRoundingRegressions)
 TEST(RtdPageLayout, SubPagesStartTwoPixelsBelowTheTabBand)
 {
     // Tab band 93-139 (w x 115 / 1300 to 1.5 times that).
-    EXPECT_EQ(RtdSubPageRect(1052, 535), (Rect{0, 141, 1052, 394}));
-    EXPECT_EQ(RtdSubPageRect(1052, 100), (Rect{0, 141, 1052, 0}));  // never negative
+    EXPECT_EQ(SubPageRect(1052, 535), (Rect{0, 141, 1052, 394}));
+    EXPECT_EQ(SubPageRect(1052, 100), (Rect{0, 141, 1052, 0}));  // never negative
     const Rect page = PageRect(ComputeScreenGeometry(2560, 1440));
-    const Rect sub = RtdSubPageRect(page.width - 2, page.height - 2);
+    const Rect sub = SubPageRect(page.width - 2, page.height - 2);
     EXPECT_EQ(sub.y, SubPageTabRects(page.width - 2, 8).front().bottom() + 2);
     EXPECT_EQ(sub.bottom(), page.height - 2);
 }

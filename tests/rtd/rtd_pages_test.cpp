@@ -3,6 +3,7 @@
 #include "rtd/ui/rtd_pages.h"
 
 #include "app/ui/main_window.h"
+#include "framework/ui/container_page.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/sub_page_tabs.h"
 #include "framework/ui/ui_context.h"
@@ -82,7 +83,7 @@ protected:
 
     void OpenContainer()
     {
-        m_container = std::make_unique<WorkRtdContainer>(nullptr, QRect(0, 0, 1054, 537));
+        m_container.reset(CreateWorkRtdPage(nullptr, QRect(0, 0, 1054, 537)));
         m_tab = 0;
         ASSERT_TRUE(test::ShowActive(m_container.get()));
     }
@@ -98,12 +99,13 @@ protected:
     [[nodiscard]] int VisibleSubPages() const
     {
         int n = 0;
-        for (int i = 0; i < 8; ++i) n += m_container->subPage(i)->isVisible() ? 1 : 0;
+        for (int i = 0; i < 8; ++i) n += SubAt(i)->isVisible() ? 1 : 0;
         return n;
     }
 
-    [[nodiscard]] Page* Sub() const { return m_container->subPage(m_tab); }
-    [[nodiscard]] auto* Nickel() const { return static_cast<NickelSubPage*>(m_container->subPage(kTabNickel)); }
+    [[nodiscard]] Page* SubAt(int tab) const { return static_cast<Page*>(m_container->subPage(tab)); }
+    [[nodiscard]] Page* Sub() const { return SubAt(m_tab); }
+    [[nodiscard]] auto* Nickel() const { return static_cast<NickelSubPage*>(SubAt(kTabNickel)); }
     [[nodiscard]] auto* Fit() const { return qobject_cast<RtdCoefficientSubPage*>(Sub()); }
 
     [[nodiscard]] QLineEdit* Edit(int id) const
@@ -149,7 +151,7 @@ protected:
     [[nodiscard]] QString Names(int tab, std::initializer_list<int> ids, QLabel* Field::*part) const
     {
         QStringList texts;
-        for (int id : ids) texts << (m_container->subPage(tab)->field(id)->*part)->text();
+        for (int id : ids) texts << (SubAt(tab)->field(id)->*part)->text();
         return texts.join(QLatin1Char('|'));
     }
 
@@ -189,7 +191,7 @@ protected:
         }
     }
 
-    std::unique_ptr<WorkRtdContainer> m_container;
+    std::unique_ptr<ContainerPage> m_container;
     int m_tab = 0;
 };
 
@@ -418,10 +420,10 @@ TEST_F(RtdPages, OpensOnPt100UnderTheTitleAndTheTabs)
     const char* const names[] = {"gyrdzPt100", "gyrdzPt50", "gyrdzPtX",        "gyrdzCu100",
                                  "gyrdzCu50",  "gyrdzNi",   "gyrdzPtCalCoffe", "gyrdzCuCalCoffe"};
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(m_container->subPage(i)->geometry(), QRect(1, 142, 1052, 394)) << i;
-        EXPECT_EQ(m_container->subPage(i)->objectName(), names[i]);
+        EXPECT_EQ(SubAt(i)->geometry(), QRect(1, 142, 1052, 394)) << i;
+        EXPECT_EQ(SubAt(i)->objectName(), names[i]);
         if (i < kTabNickel) {
-            EXPECT_EQ(m_container->subPage(i)->edit(kR0)->isEnabled(), i == kTabPtX) << i;
+            EXPECT_EQ(SubAt(i)->edit(kR0)->isEnabled(), i == kTabPtX) << i;
         }
     }
     const QImage image = m_container->grab().toImage();
@@ -593,18 +595,19 @@ TEST_F(RtdPages, EverySubPageReadsInBothLanguages)
 
 TEST(RtdThroughMainWindow, NavigationItemTwoThenATab)
 {
-    MainWindow window;
+    test::ScratchStandards standards;
+    MainWindow window(standards.store);
     ASSERT_TRUE(test::ShowActive(&window));
     QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(100, 100 + 2 * 54 + 20));
     ASSERT_EQ(window.currentPage(), 2);
-    auto* container = qobject_cast<WorkRtdContainer*>(window.page(2));
+    auto* container = qobject_cast<ContainerPage*>(window.page(2));
     ASSERT_NE(container, nullptr);
     EXPECT_TRUE(container->isVisible());
     EXPECT_TRUE(container->subPage(0)->isVisible());
 
     const Rect ptx = SubPageTabRects(container->clientArea().width, 8)[2];
     QTest::mouseClick(container->tabs(), Qt::LeftButton, {}, QPoint(ptx.x + ptx.width / 2, ptx.height / 2));
-    Page* page = container->subPage(2);
+    auto* page = static_cast<Page*>(container->subPage(2));
     ASSERT_TRUE(page->isVisible());
     EXPECT_EQ(page->objectName(), "gyrdzPtX");
     test::Type(page->edit(kRtdResistance), "25");

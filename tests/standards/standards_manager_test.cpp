@@ -92,7 +92,11 @@ protected:
 
     StandardsManager& Open(Kind kind = Kind::Thermocouple)
     {
-        m_manager = std::make_unique<StandardsManager>(nullptr, *m_store, kind, &m_owner);
+        m_manager.reset();
+        m_owner.reset();
+        m_products.emplace(*m_store, kind);
+        m_owner.reset(MakeProductCombo(nullptr, *m_products));
+        m_manager = std::make_unique<StandardsManager>(nullptr, *m_products);
         m_manager->resize(1054, 420);
         QObject::connect(m_manager.get(), &StandardsManager::standardChosen, m_manager.get(),
                          [this](int index) { m_chosen.push_back(index); });
@@ -187,7 +191,7 @@ protected:
     [[nodiscard]] QStringList ComboItems() const
     {
         QStringList items;
-        for (int i = 0; i < m_owner.count(); ++i) items << m_owner.itemText(i);
+        for (int i = 0; i < m_owner->count(); ++i) items << m_owner->itemText(i);
         return items;
     }
 
@@ -195,7 +199,8 @@ protected:
     test::ScriptedClock m_clock{{123456789, 987654321}};
     bool m_failWrites = false;
     std::optional<StandardsStore> m_store;
-    QComboBox m_owner;  // the owning page's combo box of product numbers
+    std::optional<ProductNumberModel> m_products;
+    std::unique_ptr<QComboBox> m_owner;  // the owning page's combo box of product numbers
     std::vector<int> m_chosen;
     std::unique_ptr<StandardsManager> m_manager;
     QStringList m_asked;
@@ -262,10 +267,10 @@ TEST_F(ManagerTest, AddAppendsTheTemplateUpToTenRowsAndOnlyWithATemplate)
     EXPECT_EQ(row, (QStringList{"2024030914050798765432", "StdCouple001", "S", "3.4472", "5.8605", "10.5822", "1",
                                 "QX10000001", "Fixed point"}));
     EXPECT_EQ(Stored(Kind::Thermocouple).at(8).Value("ProductNo"), "2024030914050798765432");
-    ASSERT_EQ(m_owner.count(), 9);
-    EXPECT_EQ(m_owner.itemText(8), "2024030914050798765432");
-    EXPECT_EQ(m_owner.currentIndex(), 0);
-    EXPECT_EQ(m_owner.maxVisibleItems(), 10);  // every standard and one more
+    ASSERT_EQ(m_owner->count(), 9);
+    EXPECT_EQ(m_owner->itemText(8), "2024030914050798765432");
+    EXPECT_EQ(m_owner->currentIndex(), 0);
+    EXPECT_EQ(m_owner->maxVisibleItems(), 10);  // every standard and one more
     EXPECT_TRUE(m_manager->messageLabel()->isHidden());
 
     RightClickAndChoose(BelowRows(), QStringLiteral("AddAction"));
@@ -305,8 +310,7 @@ TEST_P(ManagerEdit, WritesOnlyThatValueAtOnce)
     const EditRow& e = GetParam();
     AddStandards(e.kind, 2);
     Open(e.kind);
-    FillProductNumbers(m_owner, *m_store, e.kind);
-    m_owner.setCurrentIndex(1);
+    m_owner->setCurrentIndex(1);
     std::vector<StandardRecord> expected = Stored(e.kind);
     const std::string before = Bytes();
     const QString old = cell(e.row, e.column);
@@ -333,7 +337,7 @@ TEST_P(ManagerEdit, WritesOnlyThatValueAtOnce)
     EXPECT_EQ(Stored(e.kind), expected);
     // A new product number renames its combo item only.
     EXPECT_EQ(ComboItems(), (QStringList{cell(0, 0), cell(1, 0)}));
-    EXPECT_EQ(m_owner.currentIndex(), 1);
+    EXPECT_EQ(m_owner->currentIndex(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -407,7 +411,7 @@ TEST_F(ManagerTest, DeleteAsksFirstAndNoKeepsTheStandard)
     EXPECT_EQ(m_store->GetStandardName(Kind::Thermocouple, 0), second);
     EXPECT_EQ(Stored(Kind::Thermocouple).at(0).Value("Zn"), "1");
     EXPECT_EQ(ComboItems(), (QStringList{cell(0, 0), cell(1, 0)}));
-    EXPECT_EQ(m_owner.maxVisibleItems(), 3);
+    EXPECT_EQ(m_owner->maxVisibleItems(), 3);
 
     // The question itself has No as its default button, so a stray Enter keeps the standard. It comes up
     // after the menu has closed: look for it until it is there.
@@ -508,7 +512,7 @@ TEST_P(ManagerRefusal, KeepsTheRowsAndTheOldFileAndSaysSo)
     EXPECT_EQ(m_manager->menuMode(), ManagerCommand::Edit);  // nothing written: a double-click may retry
     RightClickCell(1, 0, "DeleteAction");
     EXPECT_EQ(list()->rowCount(), 2);
-    EXPECT_EQ(m_owner.count(), 0);  // not refilled: nothing changed
+    EXPECT_EQ(m_owner->count(), 2);  // the file still holds both
     RightClickCell(1, 0, "AddAction");
     EXPECT_EQ(list()->rowCount(), 2);
     EXPECT_EQ(Bytes(), before);

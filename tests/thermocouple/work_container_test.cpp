@@ -1,6 +1,6 @@
 // Through the real work-thermocouple container: the sub-pages are reached by their tabs. This file must
-// not include the sub-page header (the application headers name the type count too).
-#include "app/ui/pages.h"
+// not include the sub-page header.
+#include "framework/ui/container_page.h"
 
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
@@ -24,21 +24,21 @@ protected:
     void SetUp() override
     {
         const Rect page = PageRect(Ui().geometry);
-        m_container = std::make_unique<ThermocoupleContainer>(nullptr, QRect(0, 0, page.width, page.height));
+        m_container = std::unique_ptr<ContainerPage>(CreateWorkThermocouplePage(nullptr, QRect(0, 0, page.width, page.height)));
         ASSERT_TRUE(test::ShowActive(m_container.get()));
     }
 
     void ClickTab(int tab)
     {
-        const ThermocoupleTabs tabs = ComputeThermocoupleTabs(m_container->clientArea().width);
+        const TabRow tabs = ComputeTabRow(m_container->clientArea().width, 10);
         const Edges& e = tabs.tabs[static_cast<std::size_t>(tab)];
         const QPoint centre((e.left + e.right) / 2, (e.top + e.bottom) / 2);
         QTest::mouseClick(m_container.get(), Qt::LeftButton, {}, centre + m_container->clientRect().topLeft());
     }
 
-    Page* shown() const { return static_cast<Page*>(m_container->subPage(m_container->selectedType())); }
+    Page* shown() const { return static_cast<Page*>(m_container->subPage(m_container->selectedTab())); }
 
-    std::unique_ptr<ThermocoupleContainer> m_container;
+    std::unique_ptr<ContainerPage> m_container;
 };
 
 TEST_F(WorkContainerTest, EachTabShowsItsOwnTypeAndKeepsItsTexts)
@@ -52,7 +52,7 @@ TEST_F(WorkContainerTest, EachTabShowsItsOwnTypeAndKeepsItsTexts)
     std::vector<Page*> pages;
     for (const Visit& v : visits) {
         ClickTab(v.tab);
-        ASSERT_EQ(m_container->selectedType(), v.tab);
+        ASSERT_EQ(m_container->selectedTab(), v.tab);
         Page* page = shown();
         ASSERT_TRUE(page->isVisible());
         for (Page* earlier : pages) {

@@ -11,10 +11,9 @@ int main(int argc, char* argv[])
     // The standards file is put in place (from its templates, if missing) before any window exists; the
     // pages that manage standards work on this one store for the life of the program.
     tmcalc::StandardsStore& standards = tmcalc::ProgramStandards();
-    (void)standards;
     QApplication app(argc, argv);
     tmcalc::PrepareApplication();
-    tmcalc::MainWindow window;
+    tmcalc::MainWindow window(standards);
     window.show();
     if (!window.isVisible()) {
         std::fprintf(stderr, "tmcalc: the main window could not be created\n");

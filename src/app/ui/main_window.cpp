@@ -1,11 +1,11 @@
 #include "app/ui/main_window.h"
 
+#include "app/ui/page_registry.h"
 #include "app/ui/pages.h"
 #include "framework/ui/painters.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
-#include "rtd/ui/rtd_pages.h"
-#include "units/ui/temperature_page.h"
+#include "standards/ui/standards_library.h"
 
 #include <QIcon>
 #include <QImage>
@@ -29,25 +29,10 @@ void DrawImage(QPainter& painter, int id, const QRectF& target)
     if (!it->second.isNull()) painter.drawImage(target, it->second);
 }
 
-QWidget* CreatePage(int index, QWidget* parent, const QRect& geometry)
-{
-    switch (index) {
-    case 0:
-        return new TemperaturePage(parent, geometry);
-    case 1:
-        return new ThermocoupleContainer(parent, geometry);
-    case 2:
-        return CreateWorkRtdPage(parent, geometry);
-    case kMorePage:
-        return new MorePage(parent, geometry);
-    default:
-        return new TitledPage(parent, geometry, PageTitleId(index));
-    }
-}
-
 }  // namespace
 
-MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+MainWindow::MainWindow(StandardsStore& standards)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_standards(std::make_unique<StandardsLibrary>(standards))
 {
     const ScreenGeometry& g = Ui().geometry;
     m_layout = ComputeShellLayout(g);
@@ -56,17 +41,6 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     setWindowIcon(QIcon(QStringLiteral(":/images/icon5.png")));
     setGeometry(static_cast<int>(g.X), static_cast<int>(g.Y), static_cast<int>(g.W), static_cast<int>(g.H));
     setAttribute(Qt::WA_OpaquePaintEvent);
-
-    const QRect pageRect = ToQRect(PageRect(g));
-    for (int i = 0; i < kPageCount; ++i) {
-        QWidget* page = CreatePage(i, this, pageRect);
-        if (page->objectName().isEmpty()) page->setObjectName(QStringLiteral("Page_%1").arg(i));
-        page->hide();
-        m_pages[static_cast<std::size_t>(i)] = page;
-    }
-    if (auto* more = qobject_cast<MorePage*>(m_pages[kMorePage])) {
-        connect(more, &MorePage::pageChosen, this, &MainWindow::ShowPage);
-    }
 
     // The about link sits on the column colour at the bottom of the column; it leads nowhere.
     m_about = new QLabel(this);
@@ -90,9 +64,26 @@ MainWindow::MainWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     ShowPage(0);
 }
 
-QWidget* MainWindow::page(int index) const
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::page(int index)
 {
-    return index >= 0 && index < kPageCount ? m_pages[static_cast<std::size_t>(index)] : nullptr;
+    if (index < 0 || index >= kPageCount) return nullptr;
+    QWidget*& page = m_pages[static_cast<std::size_t>(index)];
+    if (page != nullptr) return page;
+    // Made on first use, so start-up builds only the page it shows.
+    const PageEntry& entry = PageRegistry()[static_cast<std::size_t>(index)];
+    page = entry.create({this, ToQRect(PageRect(Ui().geometry)), entry.titleId, m_standards.get()});
+    if (page->objectName().isEmpty()) page->setObjectName(QStringLiteral("Page_%1").arg(index));
+    page->hide();
+    if (m_about != nullptr) page->stackUnder(m_about);
+    if (auto* more = qobject_cast<MorePage*>(page)) connect(more, &MorePage::pageChosen, this, &MainWindow::ShowPage);
+    return page;
+}
+
+bool MainWindow::isPageMade(int index) const
+{
+    return index >= 0 && index < kPageCount && m_pages[static_cast<std::size_t>(index)] != nullptr;
 }
 
 int MainWindow::selectedNavigationItem() const { return NavigationItemAt(m_layout, m_hover.x(), m_hover.y()); }
@@ -100,8 +91,9 @@ int MainWindow::selectedNavigationItem() const { return NavigationItemAt(m_layou
 void MainWindow::ShowPage(int index)
 {
     if (index < 0 || index >= kPageCount || index == m_current) return;
+    QWidget* next = page(index);
     if (m_current >= 0) m_pages[static_cast<std::size_t>(m_current)]->hide();
-    m_pages[static_cast<std::size_t>(index)]->show();
+    next->show();
     m_current = index;
 }
 

@@ -1,11 +1,8 @@
 #pragma once
 
 #include "app/shell_geometry.h"
-#include "framework/ui/page.h"
 
 #include <QWidget>
-
-#include <array>
 
 namespace tmcalc {
 
@@ -23,30 +20,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 };
-
-// Page 1: ten thermocouple-type tabs above ten sub-pages, one shown at a time.
-class ThermocoupleContainer : public Page {
-    Q_OBJECT
-public:
-    ThermocoupleContainer(QWidget* parent, const QRect& geometry);
-
-    [[nodiscard]] int selectedType() const;
-    [[nodiscard]] QWidget* subPage(int type) const { return m_subPages[static_cast<std::size_t>(type)]; }
-
-protected:
-    void Recompute(int /*id*/) override {}
-    void PaintPage(QPainter& painter) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    void ShowSelected();
-
-    ThermocoupleTabs m_tabs;
-    QPoint m_selection;  // the last click inside the tab row, in client coordinates
-    std::array<QWidget*, kThermocoupleTypeCount> m_subPages{};
-};
-
-// The title band id of each page (0: none).
-[[nodiscard]] int PageTitleId(int page);
 
 }  // namespace tmcalc

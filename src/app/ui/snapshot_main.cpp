@@ -2,9 +2,11 @@
 // for the pictures in the README. Usage: tmcalc_snapshot OUTPUT.png
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
+#include "standards/standards_store.h"
 
 #include <QApplication>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -16,7 +18,10 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     tmcalc::PrepareApplication(QSize(1920, 1080));
-    tmcalc::MainWindow window;
+    // A picture must not leave a standards file where it was taken.
+    const QTemporaryDir folder;
+    tmcalc::StandardsStore standards(tmcalc::StandardsStoreOptions{folder.path().toStdString(), tmcalc::StandardsClock::System(), {}});
+    tmcalc::MainWindow window(standards);
     window.show();
     QApplication::processEvents();
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {

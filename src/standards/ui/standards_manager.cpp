@@ -69,25 +69,6 @@ namespace {
 // The list's right-click notification code, as the diagnostic line shows it.
 constexpr int kRightClickCode = -5;
 
-struct ManagerText {
-    const char* english;
-    const char* chinese;
-};
-
-constexpr ManagerText kReadOnlyMessage = {"The standards file is read-only: the change was not saved.",
-                                          "标准配置文件为只读，更改未保存。"};
-constexpr ManagerText kWriteFailedMessage = {"The standards file could not be written: the change was not saved.",
-                                             "无法写入标准配置文件，更改未保存。"};
-constexpr ManagerText kDeleteQuestion = {"Delete the standard %1 and its certificate values from the file?",
-                                         "从文件中删除标准 %1 及其证书数据？"};
-constexpr ManagerText kYes = {"Yes", "是"};
-constexpr ManagerText kNo = {"No", "否"};
-
-QString Text(const ManagerText& text)
-{
-    return QString::fromUtf8(CurrentLanguage() == Language::Chinese ? text.chinese : text.english);
-}
-
 QString FromUtf8(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -137,10 +118,10 @@ public:
 bool AskToDeleteStandard(QWidget* parent, const QString& productNo)
 {
     QMessageBox box(QMessageBox::Question, Str(static_cast<int>(ManagerCommand::Delete)),
-                    Text(kDeleteQuestion).arg(productNo), QMessageBox::NoButton, parent);
+                    Str(kStrDeleteStandardQuestion).arg(productNo), QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("DeleteStandardQuestion"));
-    QPushButton* yes = box.addButton(Text(kYes), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(Text(kNo), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(Str(kStrYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(Str(kStrNo), QMessageBox::NoRole);
     yes->setObjectName(QStringLiteral("DeleteYesButton"));
     no->setObjectName(QStringLiteral("DeleteNoButton"));
     box.setDefaultButton(no);
@@ -149,18 +130,8 @@ bool AskToDeleteStandard(QWidget* parent, const QString& productNo)
     return box.clickedButton() == yes;
 }
 
-void FillProductNumbers(QComboBox& combo, const StandardsStore& store, StandardKind kind)
-{
-    combo.clear();
-    const std::vector<StandardRecord> records = store.LoadAllStandards(kind);
-    for (const StandardRecord& record : records) combo.addItem(FromUtf8(record.Value("ProductNo")));
-    combo.setMaxVisibleItems(static_cast<int>(records.size()) + 1);
-    combo.setCurrentIndex(0);
-}
-
-StandardsManager::StandardsManager(QWidget* parent, StandardsStore& store, StandardKind kind,
-                                   QComboBox* productCombo)
-    : QFrame(parent), m_store(store), m_kind(kind), m_combo(productCombo)
+StandardsManager::StandardsManager(QWidget* parent, ProductNumberModel& products)
+    : QFrame(parent), m_products(products), m_store(products.store()), m_kind(products.kind())
 {
     setObjectName(QStringLiteral("StdUI_NAME"));
     setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -205,6 +176,17 @@ StandardsManager::StandardsManager(QWidget* parent, StandardsStore& store, Stand
     m_list->onCommit = [this](const QString& text) { CommitEdit(text); };
     m_list->onEditorClosed = [this] { EndEdit(); };
     connect(m_list, &QAbstractItemView::doubleClicked, this, &StandardsManager::OnDoubleClick);
+    // Another manager of the kind changed the list: show the file as it is now, but never under an open
+    // cell editor (the list is filled again once the edit has ended).
+    const auto refill = [this] {
+        if (m_editing) {
+            m_stale = true;
+        } else {
+            Fill();
+        }
+    };
+    connect(&m_products, &QAbstractItemModel::modelReset, this, refill);
+    connect(&m_products, &QAbstractItemModel::dataChanged, this, refill);
 
     Fill();
     m_menuMode = ManagerCommand::None;
@@ -223,11 +205,6 @@ StandardsManager::~StandardsManager()
 QTableWidget* StandardsManager::list() const
 {
     return m_list;
-}
-
-void StandardsManager::setProductCombo(QComboBox* combo)
-{
-    m_combo = combo;
 }
 
 void StandardsManager::Fill()
@@ -368,8 +345,8 @@ void StandardsManager::CommitEdit(const QString& text)
     const auto record = m_store.LoadStandardAt(m_kind, index);
     const QString stored = record ? FromUtf8(record->Value(key)) : text;
     if (QTableWidgetItem* item = m_list->item(row, column)) item->setText(stored);
-    if (key == "ProductNo" && m_combo && row < m_combo->count()) m_combo->setItemText(row, stored);
     m_menuMode = ManagerCommand::None;
+    if (key == "ProductNo") m_products.Refresh();
 }
 
 void StandardsManager::EndEdit()
@@ -377,6 +354,11 @@ void StandardsManager::EndEdit()
     // A cancelled edit keeps the Edit mode, so a double-click starts the next one.
     m_editing = false;
     m_editIndex = QPersistentModelIndex();
+    if (m_stale) {
+        m_stale = false;
+        // Not now: the list is still closing its editor.
+        QMetaObject::invokeMethod(this, &StandardsManager::Fill, Qt::QueuedConnection);
+    }
 }
 
 void StandardsManager::AddStandard()
@@ -390,9 +372,7 @@ void StandardsManager::AddStandard()
         return;
     }
     ReportWrite(status);
-    const auto stored = m_store.LoadStandardAt(m_kind, m_store.Count(m_kind) - 1);
-    AppendRow(stored ? stored->ColumnValues() : record.ColumnValues());
-    RefillCombo();
+    m_products.Refresh();
 }
 
 void StandardsManager::DeleteStandard(int row)
@@ -403,13 +383,7 @@ void StandardsManager::DeleteStandard(int row)
     const StoreStatus status = m_store.DeleteStandard(m_kind, static_cast<std::size_t>(row));
     ReportWrite(status);
     if (status != StoreStatus::Ok) return;  // the standard is still in the file, so its row stays
-    m_list->removeRow(row);
-    RefillCombo();
-}
-
-void StandardsManager::RefillCombo()
-{
-    if (m_combo) FillProductNumbers(*m_combo, m_store, m_kind);
+    m_products.Refresh();
 }
 
 void StandardsManager::ReportWrite(StoreStatus status)
@@ -420,7 +394,7 @@ void StandardsManager::ReportWrite(StoreStatus status)
         return;
     }
     if (!FileRefused(status)) return;
-    m_message->setText(Text(status == StoreStatus::ReadOnly ? kReadOnlyMessage : kWriteFailedMessage));
+    m_message->setText(Str(status == StoreStatus::ReadOnly ? kStrStandardsReadOnly : kStrStandardsWriteFailed));
     m_message->show();
 }
 

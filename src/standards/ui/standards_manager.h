@@ -2,14 +2,13 @@
 
 #include <QFrame>
 #include <QPersistentModelIndex>
-#include <QPointer>
 
 #include <functional>
 
 #include "standards/standard_records.h"
 #include "standards/standards_store.h"
+#include "standards/ui/standards_library.h"
 
-class QComboBox;
 class QContextMenuEvent;
 class QLabel;
 class QTableWidget;
@@ -38,11 +37,6 @@ using DeleteConfirmation = std::function<bool(QWidget* parent, const QString& pr
 // Asks with a Yes / No message box whose default button is No, so that a stray Enter keeps the record.
 [[nodiscard]] bool AskToDeleteStandard(QWidget* parent, const QString& productNo);
 
-// Clears the combo box and lists the product number of every standard of the kind in list order (read
-// from the file), shows them all without scrolling and selects the first. Selecting emits the combo's
-// currentIndexChanged; owners that react only to the user's choice listen to activated.
-void FillProductNumbers(QComboBox& combo, const StandardsStore& store, StandardKind kind);
-
 // The list of the stored standards of one kind: one row per standard (row = the standard's index in the
 // store), one column per shown value. A right-click opens a menu to choose, edit, add or delete a
 // standard; every change goes to the file at once, and a change the file refused is undone on screen
@@ -50,9 +44,9 @@ void FillProductNumbers(QComboBox& combo, const StandardsStore& store, StandardK
 class StandardsManager : public QFrame {
     Q_OBJECT
 public:
-    // `productCombo` is the owning page's combo box of product numbers (may be null, or set later); it is
-    // refilled after every Add and Delete.
-    StandardsManager(QWidget* parent, StandardsStore& store, StandardKind kind, QComboBox* productCombo = nullptr);
+    // Lists the standards of the products' kind; after every Add, Delete and change of a product number
+    // the shared product list is read again, which every view of the kind follows.
+    StandardsManager(QWidget* parent, ProductNumberModel& products);
     ~StandardsManager() override;
     StandardsManager(const StandardsManager&) = delete;
     StandardsManager& operator=(const StandardsManager&) = delete;
@@ -61,7 +55,6 @@ public:
     [[nodiscard]] QTableWidget* list() const;
     [[nodiscard]] QLabel* messageLabel() const { return m_message; }
 
-    void setProductCombo(QComboBox* combo);
     // Replaces the question asked before a Delete (tests answer it without a dialog).
     void setDeleteConfirmation(DeleteConfirmation confirm) { m_confirmDelete = std::move(confirm); }
 
@@ -92,12 +85,11 @@ private:
     void EndEdit();
     void AddStandard();
     void DeleteStandard(int row);
-    void RefillCombo();
     void ReportWrite(StoreStatus status);
 
+    ProductNumberModel& m_products;
     StandardsStore& m_store;
     StandardKind m_kind;
-    QPointer<QComboBox> m_combo;
     ConfigurationList* m_list = nullptr;
     QLabel* m_message = nullptr;
     DeleteConfirmation m_confirmDelete = &AskToDeleteStandard;
@@ -107,6 +99,7 @@ private:
     int m_clickColumn = 0;
     bool m_editing = false;
     bool m_editCommitted = false;
+    bool m_stale = false;  // the list changed elsewhere during an edit
     QPersistentModelIndex m_editIndex;
 };
 

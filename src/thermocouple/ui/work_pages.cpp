@@ -1,5 +1,7 @@
 #include "thermocouple/ui/work_pages.h"
 
+#include "framework/ui/container_page.h"
+#include "resources/string_table.h"
 #include "thermocouple/ui/work_sub_page.h"
 
 #include <array>
@@ -21,9 +23,17 @@ ThermocoupleType ThermocoupleTypeOfTab(int tab)
     return kTabTypes[static_cast<std::size_t>(tab)];
 }
 
-QWidget* CreateThermocoupleSubPage(QWidget* parent, const QRect& geometry, int tab)
+ContainerPage* CreateWorkThermocouplePage(QWidget* parent, const QRect& geometry)
 {
-    return new ThermocoupleSubPage(parent, geometry, ThermocoupleTypeOfTab(tab));
+    const ContainerSpec spec{kStrTitleWorkThermocouple, kStrFirstThermocoupleTab, kThermocoupleTypeCount,
+                             ContainerTabs::Row, QColor(248, 118, 118, 200)};
+    auto* page = new ContainerPage(parent, geometry, spec, [](QWidget* host, const QRect& rect, int tab) {
+        QWidget* sub = new ThermocoupleSubPage(host, rect, ThermocoupleTypeOfTab(tab));
+        sub->setObjectName(QStringLiteral("ThermocoupleSubPage_%1").arg(tab));
+        return sub;
+    });
+    page->setObjectName(QStringLiteral("ThermocoupleContainer"));
+    return page;
 }
 
 }  // namespace tmcalc

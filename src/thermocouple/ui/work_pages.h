@@ -6,7 +6,10 @@ class QWidget;
 
 namespace tmcalc {
 
-// The sub-page of the work-thermocouple container for tab `tab` (0-9: S, R, B, K, N, E, J, T, D, C).
-QWidget* CreateThermocoupleSubPage(QWidget* parent, const QRect& geometry, int tab);
+class ContainerPage;
+
+// Page 1: the work-thermocouple container, ten type tabs (S, R, B, K, N, E, J, T, D, C) over their
+// sub-pages.
+ContainerPage* CreateWorkThermocouplePage(QWidget* parent, const QRect& geometry);
 
 }  // namespace tmcalc

@@ -1,0 +1,56 @@
+#include "app/ui/page_registry.h"
+
+#include "app/ui/pages.h"
+#include "framework/ui/container_page.h"
+#include "resources/string_table.h"
+#include "rtd/ui/rtd_pages.h"
+#include "thermocouple/ui/work_pages.h"
+#include "units/ui/temperature_page.h"
+
+namespace tmcalc {
+namespace {
+
+// A page still to be built: its title band over an empty body, so every item and tile leads somewhere.
+QWidget* Placeholder(const PageSite& site) { return new TitledPage(site.parent, site.geometry, site.titleId); }
+
+}  // namespace
+
+const std::array<PageEntry, kPageCount>& PageRegistry()
+{
+    // Navigation order: Temperature, the two work containers, the standard pages, thermistor, humidity,
+    // the three heat pages, transmitter, More, then the eleven unit pages of the More tiles.
+    static const std::array<PageEntry, kPageCount> registry{{
+        {kStrTitleTemperature, [](const PageSite& s) -> QWidget* { return new TemperaturePage(s.parent, s.geometry); }},
+        {kStrTitleWorkThermocouple,
+         [](const PageSite& s) -> QWidget* { return CreateWorkThermocouplePage(s.parent, s.geometry); }},
+        {kStrTitleWorkRtd, [](const PageSite& s) -> QWidget* { return CreateWorkRtdPage(s.parent, s.geometry); }},
+        {kStrTitleStdThermocouple, &Placeholder},
+        {kStrTitleSprt, &Placeholder},
+        {kStrTitleThermistor, &Placeholder},
+        {kStrTitleHumidity, &Placeholder},
+        {kStrTitleHeatTransferCoefficient, &Placeholder},
+        {kStrTitleThermalConductivity, &Placeholder},
+        {kStrTitleHeatFlux, &Placeholder},
+        {kStrTitleTransmitter, &Placeholder},
+        {0, [](const PageSite& s) -> QWidget* { return new MorePage(s.parent, s.geometry); }},
+        {kStrTitlePower, &Placeholder},
+        {kStrTitlePressure, &Placeholder},
+        {kStrTitleLength, &Placeholder},
+        {kStrTitleArea, &Placeholder},
+        {kStrTitleVelocity, &Placeholder},
+        {kStrTitleForce, &Placeholder},
+        {kStrTitleDynamicViscosity, &Placeholder},
+        {kStrTitleKinematicViscosity, &Placeholder},
+        {kStrTitleDiffusion, &Placeholder},
+        {kStrTitleSurfaceTension, &Placeholder},
+        {kStrTitleEnergy, &Placeholder},
+    }};
+    return registry;
+}
+
+int PageTitleId(int page)
+{
+    return page >= 0 && page < kPageCount ? PageRegistry()[static_cast<std::size_t>(page)].titleId : 0;
+}
+
+}  // namespace tmcalc

@@ -1,0 +1,79 @@
+#include "standards/ui/standards_library.h"
+
+#include "standards/standards_store.h"
+
+#include <QComboBox>
+
+namespace tmcalc {
+
+ProductNumberModel::ProductNumberModel(StandardsStore& store, StandardKind kind, QObject* parent)
+    : QAbstractListModel(parent), m_store(store), m_kind(kind)
+{
+    Refresh();
+}
+
+int ProductNumberModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_numbers.size());
+}
+
+QVariant ProductNumberModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_numbers.size()) return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return m_numbers.at(index.row());
+    return {};
+}
+
+void ProductNumberModel::Refresh()
+{
+    QStringList numbers;
+    for (const StandardRecord& record : m_store.LoadAllStandards(m_kind)) {
+        const std::string& number = record.Value("ProductNo");
+        numbers << QString::fromUtf8(number.data(), static_cast<qsizetype>(number.size()));
+    }
+    if (numbers.size() != m_numbers.size()) {
+        beginResetModel();
+        m_numbers = std::move(numbers);
+        endResetModel();
+        return;
+    }
+    // Same standards, maybe renamed: a combo box keeps its selection.
+    for (qsizetype row = 0; row < numbers.size(); ++row) {
+        if (numbers.at(row) == m_numbers.at(row)) continue;
+        m_numbers[row] = numbers.at(row);
+        const QModelIndex changed = index(static_cast<int>(row));
+        Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+    }
+}
+
+std::optional<StandardRecord> ProductNumberModel::Load(int index) const
+{
+    if (index < 0) return std::nullopt;
+    return m_store.LoadStandardAt(m_kind, static_cast<std::size_t>(index));
+}
+
+StandardsLibrary::StandardsLibrary(StandardsStore& store) : m_store(store)
+{
+    for (StandardKind kind : kAllStandardKinds)
+        m_models[static_cast<std::size_t>(kind) - 1] = std::make_unique<ProductNumberModel>(store, kind);
+}
+
+StandardsLibrary::~StandardsLibrary() = default;
+
+ProductNumberModel& StandardsLibrary::products(StandardKind kind) const
+{
+    return *m_models[static_cast<std::size_t>(kind) - 1];
+}
+
+QComboBox* MakeProductCombo(QWidget* parent, ProductNumberModel& products)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QStringLiteral("ProductNumbers"));
+    combo->setModel(&products);
+    const auto fitAll = [combo, &products] { combo->setMaxVisibleItems(products.rowCount() + 1); };
+    fitAll();
+    QObject::connect(&products, &QAbstractItemModel::modelReset, combo, fitAll);
+    return combo;
+}
+
+}  // namespace tmcalc
