@@ -1,0 +1,320 @@
+// Standard platinum resistance thermometers: group selection, the ratio and its inverse, range texts,
+// fixed-point rows, the coefficient fits and the page conversions. Ratios for the fits come from a
+// fixed-point iteration of W = Wr + ΔW(W), not from SprtRatio's Newton.
+#include "rtd/sprt.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "rtd/its90.h"
+#include "rtd_test_util.h"
+
+namespace tmcalc {
+namespace {
+
+using test::ExpectRows;
+using test::kInf;
+using test::kNaN;
+
+// Typical magnitudes of calibrated thermometers, each group on its own.
+SprtCoefficientSet Only(std::uint32_t flag)
+{
+    return {.a4 = -1.2e-4, .b4 = -1.5e-5, .a5 = -1.0e-4, .b5 = 2.0e-5, .a7 = -1.0e-4, .b7 = 1.0e-5,
+            .c7 = -1.0e-6, .a8 = 1.0e-4, .b8 = -1.0e-5, .a9 = 1.0e-4, .b9 = 2.0e-5, .a10 = -1.5e-4, .a11 = 1.0e-4,
+            .flags = flag};
+}
+
+struct GroupRow {
+    const char* name;
+    std::uint32_t flag;
+    double low, high;  // °C, the group's range (below-zero ones end just under 0)
+};
+void PrintTo(const GroupRow& row, std::ostream* out) { *out << row.name; }
+const GroupRow kGroups[] = {
+    {"a4b4", kSprtFlagA4B4, kIts90Argon, -1e-9},  {"a5b5", kSprtFlagA5B5, kIts90Mercury, -1e-9},
+    {"a7b7c7", kSprtFlagA7B7C7, 0, kIts90Aluminium}, {"a8b8", kSprtFlagA8B8, 0, kIts90Zinc},
+    {"a9b9", kSprtFlagA9B9, 0, kIts90Tin},         {"a10", kSprtFlagA10, 0, kIts90Indium},
+    {"a11", kSprtFlagA11, 0, kIts90Gallium},
+};
+
+class SprtGroup : public ::testing::TestWithParam<GroupRow> {};
+
+TEST_P(SprtGroup, TemperatureInvertsRatioOverTheWholeRange)
+{
+    const GroupRow& g = GetParam();
+    const SprtCoefficientSet set = Only(g.flag);
+    for (int i = 0; i <= 4000; ++i) {
+        const double t = g.low + (g.high - g.low) * i / 4000;
+        const double w = SprtRatio(set, t);
+        // The ratio solves its equation (SprtRatio stops below 1e-10).
+        ASSERT_NEAR(w, Its90Wr(t) + SprtDeviation(set, t, w), 1e-10) << t;
+        // 1e-7 °C is the page's last decimal; the refinement reaches 1e-12 in W, some 3e-10 °C.
+        ASSERT_NEAR(SprtTemperature(set, w), t, 1e-7) << t;
+    }
+}
+
+TEST_P(SprtGroup, EndsInvertAndGraceIsATenthOfADegree)
+{
+    const GroupRow& g = GetParam();
+    const SprtCoefficientSet set = Only(g.flag);
+    // At the top point the first estimate lies beyond the range (up to 60 mK here), at 0 °C below it;
+    // choosing the group there alone gave NaN at the very points the thermometer was calibrated at.
+    for (double t : {g.low, g.high, 0.0}) {
+        const double w = SprtRatio(set, t);
+        if (!std::isnan(w)) {  // 0 °C has no below-zero group
+            EXPECT_NEAR(SprtTemperature(set, w), t, 1e-7) << t;
+        }
+    }
+    // Its90T(Its90Wr(t)) is within 0.13 mK of t, far inside the 2 mK margins around the 0.1 °C grace.
+    const auto inverts = [&](double t) { return !std::isnan(SprtTemperature(set, Its90Wr(t))); };
+    EXPECT_TRUE(inverts(std::min(g.low, 0.0) - 0.098));
+    EXPECT_FALSE(inverts(g.low - 0.102));
+    EXPECT_TRUE(inverts(std::max(g.high, 0.0) + 0.098));
+    EXPECT_FALSE(inverts(std::max(g.high, 0.0) + 0.102));
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, SprtGroup, ::testing::ValuesIn(kGroups),
+                         [](const ::testing::TestParamInfo<GroupRow>& row) { return std::string(row.param.name); });
+
+TEST(SprtDeviation, GroupSelection)
+{
+    const SprtCoefficientSet a8 = Only(kSprtFlagA8B8);
+    const SprtCoefficientSet a4a7 = Only(kSprtFlagA4B4 | kSprtFlagA7B7C7);
+    const SprtCoefficientSet a7a10 = Only(kSprtFlagA7B7C7 | kSprtFlagA10);
+    const SprtCoefficientSet a5 = Only(kSprtFlagA5B5);
+    const auto zero = [](std::uint32_t flag, double SprtCoefficientSet::*member) {
+        SprtCoefficientSet s = Only(flag);
+        s.*member = 0;
+        return s;
+    };
+    const SprtCoefficientSet a5_no_b5 = zero(kSprtFlagA5B5, &SprtCoefficientSet::b5);
+    const SprtCoefficientSet a7_zero = zero(kSprtFlagA7B7C7, &SprtCoefficientSet::a7);
+    const SprtCoefficientSet a4_zero = zero(kSprtFlagA4B4, &SprtCoefficientSet::a4);
+    const double w = 1.2;
+    const double x = w - 1;
+    ExpectRows({
+        {"a8 at its top", SprtDeviation(a8, kIts90Zinc, w), 1e-4 * x - 1e-5 * x * x, 1e-18},
+        {"a8 beyond zinc", SprtDeviation(a8, 419.5271, w), kNaN},
+        {"a8 below zero", SprtDeviation(a8, -10, w), kNaN},
+        {"a4 below zero with a7 set", SprtDeviation(a4a7, -50, w), -1.2e-4 * x - 1.5e-5 * x * std::log(w), 1e-18},
+        {"a4 not at 0", SprtDeviation(Only(kSprtFlagA4B4), 0, w), kNaN},
+        {"a4 below argon", SprtDeviation(Only(kSprtFlagA4B4), -189.3443, w), kNaN},
+        {"a10 replaces a7", SprtDeviation(a7a10, 100, w), -1.5e-4 * x, 1e-18},
+        {"a7 above indium", SprtDeviation(a7a10, 200, w), -1e-4 * x + 1e-5 * x * x - 1e-6 * x * x * x, 1e-18},
+        {"a5 at mercury", SprtDeviation(a5, kIts90Mercury, w), -1e-4 * x + 2e-5 * x * x, 1e-18},
+        // The two-coefficient form was once extrapolated below the mercury point: -1.92e-5 here.
+        {"a5 below mercury", SprtDeviation(a5, -38.8345, w), kNaN},
+        {"a5 needs b5", SprtDeviation(a5_no_b5, -10, w), kNaN},
+        {"a7 needs a7", SprtDeviation(a7_zero, 10, w), kNaN},
+        {"no flag", SprtDeviation(Only(0), 10, w), kNaN},
+        {"a4 needs no a4", SprtDeviation(a4_zero, -50, w), -1.5e-5 * x * std::log(w), 1e-18},
+        {"a4 slope needs a4", SprtDeviationSlope(a4_zero, -50, w), kNaN},
+        {"a4 slope", SprtDeviationSlope(a4a7, -50, w), -1.2e-4 - 1.5e-5 * (std::log(w) + x / w), 1e-18},
+        {"a7 slope", SprtDeviationSlope(a4a7, 50, w), -1e-4 + 2e-5 * x - 3e-6 * x * x, 1e-18},
+        {"NaN t", SprtDeviation(a4a7, kNaN, w), kNaN},
+    });
+}
+
+TEST(SprtRatio, PublishedExampleAndFailures)
+{
+    const SprtCoefficientSet a10{.a10 = -1.5e-4, .flags = kSprtFlagA10};
+    const double w100 = SprtRatio(a10, 100);
+    // A slope of 1 cancels the Newton derivative: the reference ratio comes back.
+    SprtCoefficientSet flat = a10;
+    flat.a10 = 1;
+    // a7 = -9, b7 = 6, c7 = -1 make f(W) a shifted x³ - 2x + 2 at Wr ≈ 3, whose Newton map cycles 0, 1, 0.
+    const SprtCoefficientSet cycle{.a7 = -9, .b7 = 6, .c7 = -1, .flags = kSprtFlagA7B7C7};
+    const auto start = std::chrono::steady_clock::now();
+    const double cycled = SprtRatio(cycle, Its90T(3.0));
+    const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ExpectRows({
+        {"a10 at 100", w100, 1.39271390, 5e-9},
+        // Its90T alone gave 99.98478, the inverse without refinement 100.0000092.
+        {"a10 back", SprtTemperature(a10, w100), 100.0, 1e-9},
+        {"flat", SprtRatio(flat, 100), Its90Wr(100)},
+        {"cycle hits the step limit", cycled, kNaN},
+        {"a8 only at 500", SprtRatio(Only(kSprtFlagA8B8), 500), kNaN},
+        {"a8 only at -10", SprtRatio(Only(kSprtFlagA8B8), -10), kNaN},
+    });
+    // 100,000 steps are a few milliseconds in a release build; the bound allows for the sanitizers.
+    EXPECT_LT(elapsed, 1.0);
+}
+
+TEST(SprtTemperature, BadRatiosAndTheGapAtZero)
+{
+    const SprtCoefficientSet all = Only(kSprtFlagA4B4 | kSprtFlagA7B7C7);
+    for (double w : {kNaN, kInf, -kInf, 0.0, -1.0, 1e300, 1e-300, 10.0}) {
+        EXPECT_TRUE(std::isnan(SprtTemperature(all, w))) << w;
+    }
+    // The branches of Wr leave 0.9999601047..0.9999601100 unreached; Newton used to bounce across 0 °C
+    // there and end in NaN.
+    const SprtCoefficientSet a11{.a11 = 1e-300, .flags = kSprtFlagA11};
+    EXPECT_EQ(SprtTemperature(a11, 0.99996010735), 0.0);
+    // Away from the discontinuity at 0 °C, a set of two groups inverts each side.
+    for (double t : {-150.0, -0.01, 0.02, 300.0, 660.0}) EXPECT_NEAR(SprtTemperature(all, SprtRatio(all, t)), t, 1e-7);
+}
+
+struct RangeRow {
+    const char* name;
+    std::u16string text;
+    int upper, lower;
+};
+void PrintTo(const RangeRow& row, std::ostream* out) { *out << row.name; }
+
+class SprtRange : public ::testing::TestWithParam<RangeRow> {};
+
+TEST_P(SprtRange, Codes)
+{
+    const SprtRangeCodes codes = SprtRangeClasses(GetParam().text);
+    EXPECT_EQ(codes.upper, GetParam().upper);
+    EXPECT_EQ(codes.lower, GetParam().lower);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SprtRange,
+    ::testing::Values(
+        RangeRow{"aluminium", u"0~660.323", 0, 2}, RangeRow{"mercury_zinc", u"-38.8344~419.527", 1, 1},
+        RangeRow{"argon_gallium", u"-189.3442~29.7647", 4, 0}, RangeRow{"page_default", u"-189.344~660.23", 0, 0},
+        RangeRow{"grid_default", u"-200~660", 0, 0}, RangeRow{"a11_a5", u"-38.8344~29.7647", 4, 1},
+        RangeRow{"indium_short", u"0~156.598", 3, 2}, RangeRow{"gallium", u"0~29.7646", 4, 2},
+        RangeRow{"triple_point", u"0~0.01", 4, 2}, RangeRow{"argon_zero", u"-189.3442~0", 5, 0},
+        RangeRow{"zinc_slack", u"0~419.5270", 1, 2}, RangeRow{"past_zinc", u"0~419.5272", 0, 2},
+        RangeRow{"past_gallium", u"0~29.7649", 3, 2}, RangeRow{"first_keystroke", u"0", 5, 2},
+        RangeRow{"low_only", u"-200", 5, 0}, RangeRow{"empty", u"", 5, 2}, RangeRow{"tilde", u"~", 5, 2},
+        RangeRow{"overflow_low", u"1e999~", 5, 2}, RangeRow{"wide", u"-300~1000", 0, 0},
+        RangeRow{"other_separator", u"-10 200", 2, 1}, RangeRow{"nan", u"nan~nan", 5, 2},
+        RangeRow{"pasted", std::u16string(2000, u'9'), 5, 2}),
+    [](const ::testing::TestParamInfo<RangeRow>& row) { return std::string(row.param.name); });
+
+TEST(SprtFixedPoints, RowsAndGalliumAsShown)
+{
+    const SprtFixedPointRows wide = SprtFixedPoints({0, 0});
+    const SprtFixedPointRows gallium = SprtFixedPoints({4, 1});
+    const SprtFixedPointRows none = SprtFixedPoints({5, 2});
+    ASSERT_EQ(wide.upper_count * 10 + wide.lower_count, 32);
+    ASSERT_EQ(gallium.upper_count * 10 + gallium.lower_count, 12);
+    EXPECT_EQ(none.upper_count + none.lower_count, 0);
+    const double want[] = {660.323, 419.527, 231.928, -189.3442, -38.8344};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(wide.points[i].shown_t, want[i]) << i;
+    // Shown 29.765000 in the a11 group and 29.764600 in the a5/b5 group; both fits use 29.7646.
+    ExpectRows({{"a11 shown", gallium.points[0].shown_t, 29.765}, {"a5 shown", gallium.points[1].shown_t, 29.7646},
+                {"a11 t", gallium.points[0].t, kIts90Gallium}, {"a5 t", gallium.points[1].t, kIts90Gallium}});
+    EXPECT_EQ(gallium.points[2].id, SprtFixedPointId::Mercury);
+    EXPECT_EQ(SprtUpperGroup(2).names[1], "b9");
+    EXPECT_EQ(SprtUpperGroup(9).coefficient_count, 0);
+    EXPECT_EQ(SprtLowerGroup(-1).point_count, 0);
+}
+
+// W at t by the fixed-point iteration W = Wr(t) + ΔW(W) with the deviation of the group that applies at
+// `inside` (so that gallium can feed the a5/b5 fit); |∂ΔW/∂W| ~ 1e-4 converges in a few rounds.
+double GeneratedRatio(const SprtCoefficientSet& set, double t, double inside)
+{
+    double w = Its90Wr(t);
+    for (int i = 0; i < 10; ++i) w = Its90Wr(t) + SprtDeviation(set, inside, w);
+    return w;
+}
+
+TEST(SprtFits, GiveBackTheCoefficientsTheRatiosCameFrom)
+{
+    const SprtCoefficientSet s = Only(0);
+    const double rtp = 25.5;
+    struct Case {
+        const char* name;
+        bool upper;
+        int code;
+        std::vector<double> want;
+    };
+    const Case cases[] = {
+        {"a7", true, 0, {s.a7, s.b7, s.c7}}, {"a8", true, 1, {s.a8, s.b8}}, {"a9", true, 2, {s.a9, s.b9}},
+        {"a10", true, 3, {s.a10}},           {"a11", true, 4, {s.a11}},     {"a4", false, 0, {s.a4, s.b4}},
+        {"a5", false, 1, {s.a5, s.b5}},
+    };
+    for (const Case& c : cases) {
+        const SprtGroupInfo& group = c.upper ? SprtUpperGroup(c.code) : SprtLowerGroup(c.code);
+        const SprtCoefficientSet one = Only(group.flag);
+        std::array<double, 3> r{};
+        for (int i = 0; i < group.point_count; ++i) r[i] = rtp * GeneratedRatio(one, group.points[i].t, c.upper ? 10 : -10);
+        const SprtFit fit = c.upper ? FitSprtUpper(c.code, rtp, r) : FitSprtLower(c.code, rtp, r[0], r[1]);
+        ASSERT_EQ(fit.count, static_cast<int>(c.want.size())) << c.name;
+        // Relative 1e-9: the resistances carry 1e-16, the three-point system magnifies that some 1e5 times.
+        for (int i = 0; i < fit.count; ++i) {
+            EXPECT_NEAR(fit.coefficients[i], c.want[i], 1e-9 * std::fabs(c.want[i])) << c.name << i;
+        }
+    }
+}
+
+TEST(SprtFits, DegenerateInputsGiveNoNumberAndNoCrash)
+{
+    const double r[] = {50.0, 50.0, 50.0};
+    EXPECT_FALSE(std::isfinite(FitSprtUpper(0, 25, r).coefficients[0]));  // coincident points
+    EXPECT_FALSE(std::isfinite(FitSprtUpper(1, 25, r).coefficients[0]));
+    EXPECT_FALSE(std::isfinite(FitSprtLower(0, 25, 20, 20).coefficients[0]));
+    EXPECT_FALSE(std::isfinite(FitSprtUpper(3, 0, r).coefficients[0]));  // zero Rtp
+    EXPECT_FALSE(std::isfinite(FitSprtLower(1, kNaN, 20, 21).coefficients[1]));
+    EXPECT_EQ(FitSprtUpper(5, 25, r).count, 0);
+    EXPECT_EQ(FitSprtUpper(0, 25, std::span(r, 2)).count, 0);  // too few resistances
+    EXPECT_EQ(FitSprtLower(2, 25, 20, 21).count, 0);
+}
+
+TEST(SprtSet, FromGroupsAndCompleteness)
+{
+    const SprtCoefficientSet set = SprtSetFromGroups({2, 1}, {1, 2, 3}, {4, 5});
+    EXPECT_EQ(set.flags, kSprtFlagA9B9 | kSprtFlagA5B5);
+    EXPECT_EQ(set.a9 * 1000 + set.b9 * 100 + set.a5 * 10 + set.b5, 1245.0);
+    EXPECT_EQ(set.a7 + set.c7 + set.a4 + set.a10 + set.a11, 0.0);
+    EXPECT_EQ(SprtSetFromGroups({5, 2}, {1, 2, 3}, {4, 5}).flags, 0u);
+    EXPECT_TRUE(SprtHasCompleteGroup(SprtSetFromGroups({0, 2}, {1, 2, 0}, {})));
+    EXPECT_FALSE(SprtHasCompleteGroup(SprtSetFromGroups({0, 0}, {1, 0, 3}, {1, 0})));
+    EXPECT_TRUE(SprtHasCompleteGroup(SprtSetFromGroups({3, 2}, {1, 0, 0}, {})));
+}
+
+TEST(SprtConversion, BothDirections)
+{
+    const double rtp = 25.5;
+    const SprtCoefficientSet set = Only(kSprtFlagA5B5 | kSprtFlagA7B7C7);
+    EXPECT_FALSE(SprtFromTemperature(set, 0, 100).has_value());
+    EXPECT_FALSE(SprtFromResistance(SprtCoefficientSet{}, rtp, 30).has_value());
+
+    for (double t : {-20.0, 300.0}) {
+        const auto c = SprtFromTemperature(set, rtp, t);
+        ASSERT_TRUE(c.has_value());
+        // The slopes use the applied group's ∂ΔW/∂W, a5/b5 included (dWr/dt alone is off by 4e-7 at -20).
+        const double h = 1e-3;
+        const double numeric = (SprtRatio(set, t + h) - SprtRatio(set, t - h)) / (2 * h);
+        ExpectRows({{"r", c->r, rtp * c->w}, {"dW/dt", c->dw_dt, numeric, 1e-10}, {"dR/dt", c->dr_dt, rtp * c->dw_dt}});
+        const auto back = SprtFromResistance(set, rtp, c->r);
+        ASSERT_TRUE(back.has_value());
+        ExpectRows({{"t", back->t, t, 1e-7}, {"w", back->w, c->w, 1e-11}, {"back dW/dt", back->dw_dt, c->dw_dt, 1e-12}});
+    }
+
+    // A reading 27 mK above the aluminium point, within the grace: the ratio is recomputed in the group of
+    // the inversion. SprtRatio has no group there and gave the out-of-range text beside a temperature.
+    const double w_above = GeneratedRatio(set, 660.35, 300);
+    const auto above = SprtFromResistance(set, rtp, rtp * w_above);
+    ASSERT_TRUE(above.has_value());
+    EXPECT_NEAR(above->t, 660.35, 1e-7);
+    EXPECT_NEAR(above->w, w_above, 1e-12);
+    EXPECT_FALSE(std::isnan(above->dr_dt));
+
+    // Outside every group everything computed from W is NaN, slopes included (not 0).
+    const auto out = SprtFromTemperature(set, rtp, 700);
+    ASSERT_TRUE(out.has_value());
+    ExpectRows({{"out r", out->r, kNaN}, {"out w", out->w, kNaN}, {"out dW/dt", out->dw_dt, kNaN},
+                {"out dR/dt", out->dr_dt, kNaN}});
+    for (double bad : {kNaN, kInf, -kInf, 1e300, -1e300}) {
+        EXPECT_TRUE(std::isnan(SprtFromTemperature(set, rtp, bad)->w)) << bad;
+        EXPECT_TRUE(std::isnan(SprtFromResistance(set, rtp, bad)->t)) << bad;
+        EXPECT_TRUE(std::isnan(SprtFromResistance(set, bad, 30)->t)) << bad;
+    }
+    EXPECT_TRUE(std::isnan(SprtFromResistance(set, rtp, 0)->t));
+}
+
+}  // namespace
+}  // namespace tmcalc
