@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <span>
+
+namespace tmcalc {
+
+// Deviation of a type B standard from the reference function: a (mV) + b (mV/°C) t + c (mV/°C^2) t^2.
+struct DeviationQuadratic {
+    double a = 0.0;
+    double b = 0.0;
+    double c = 0.0;
+};
+
+// Least-squares quadratic through the deviations of the measured emfs (mV) at the given temperatures (°C)
+// from the type B reference function. Deliberately in single precision, through the normal equations:
+// with temperatures near 1500 °C they are badly conditioned in floats, and the coefficients (so every
+// fixed-point result of a type B standard) carry that rounding; the temperature error is a few mK.
+// Empty when the lists differ in length or hold fewer than two points.
+[[nodiscard]] std::optional<DeviationQuadratic> FitDeviationQuadratic(std::span<const double> temperatures,
+                                                                      std::span<const double> emfs);
+
+}  // namespace tmcalc
