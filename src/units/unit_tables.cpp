@@ -1,0 +1,387 @@
+#include "units/unit_pages.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace tmcalc {
+namespace {
+
+// One live row of a unit table: the chain into the page's base, the chain back, and (force page only)
+// which of its base quantities the row uses.
+struct Row {
+    UnitChain toBase;
+    UnitChain fromBase;
+    int base = 0;
+};
+
+constexpr UnitChain kSame = kUnitIdentity;
+constexpr UnitChain Times(double constant)
+{
+    return kSame.Times(constant);
+}
+constexpr UnitChain Over(double constant)
+{
+    return kSame.Over(constant);
+}
+
+// Every cell of a rows x columns grid, filled column by column; cells beyond the live rows are dead.
+template <int Rows, int Columns, std::size_t Live, std::size_t Cells = static_cast<std::size_t>(Rows) * Columns>
+constexpr std::array<UnitField, Cells> MakeCells(int firstLabelId, int firstUnitId,
+                                                 const std::array<Row, Live>& live)
+{
+    static_assert(Live <= Cells && Cells <= static_cast<std::size_t>(kMaxUnitCells));
+    std::array<UnitField, Cells> cells{};
+    for (int k = 0; k < Rows * Columns; ++k) {
+        UnitField& cell = cells[static_cast<std::size_t>(k)];
+        cell.id = 10 * (k / Rows) + k % Rows;
+        cell.labelId = firstLabelId + k;
+        cell.unitId = firstUnitId + k;
+        if (static_cast<std::size_t>(k) < Live) {
+            const Row& row = live[static_cast<std::size_t>(k)];
+            cell.toBase = row.toBase;
+            cell.fromBase = row.fromBase;
+            cell.base = row.base;
+        } else {
+            cell.dead = true;
+        }
+    }
+    return cells;
+}
+
+// Definitions behind the mended rows (exact by definition unless said otherwise).
+constexpr double kStandardGravity = 9.80665;             // m/s², so 1 kgf = 9.80665 N
+constexpr double kInchSquared = 6.4516e-4;               // m²
+constexpr double kFootSquared = 0.09290304;              // m²
+constexpr double kBtuIt = 1055.05585262;                 // J, International Table
+constexpr double kKcalItPerHourWatts = 1.163;            // 4186.8 J / 3600 s
+constexpr double kBtuItPerFootSquaredSecondFahrenheit =  // W/(m²·K), the °F step being 5/9 K
+    kBtuIt / kFootSquared * 1.8;
+
+// Heat transfer coefficient, base W/(cm²·K). Both kcal and both Btu rows convert with the same constant
+// both ways, so a value typed there comes back unchanged.
+constexpr std::array<Row, 6> kHeatTransferCoefficient{{
+    {kSame, kSame},                                                                    // W/(cm²·K)
+    {Over(10000), Times(10000)},                                                       // W/(m²·K)
+    {Times(4186.8).Over(10000), Times(10000).Over(4186.8)},                            // kcal/(m²·s·℃)
+    {Times(kKcalItPerHourWatts).Over(10000), Times(10000).Over(kKcalItPerHourWatts)},  // kcal/(m²·h·℃)
+    {Times(kBtuItPerFootSquaredSecondFahrenheit).Over(10000),                          // Btu/(ft²·s·℉)
+     Times(10000).Over(kBtuItPerFootSquaredSecondFahrenheit)},
+    {Times(kBtuItPerFootSquaredSecondFahrenheit).Over(3600).Over(10000),  // Btu/(ft²·h·℉)
+     Times(10000).Times(3600).Over(kBtuItPerFootSquaredSecondFahrenheit)},
+}};
+
+// Thermal conductivity, base W/(cm·K); the J/(cm·s·℃) row carries the base value too.
+constexpr std::array<Row, 12> kThermalConductivity{{
+    {kSame, kSame},                             // w/cm·K
+    {Over(100), Times(100)},                    // w/m·K
+    {Over(1.41111111), Times(1.41111111)},      // w/in·℉
+    {Over(16.9333333), Times(16.9333333)},      // w/ft·℉
+    {kSame, kSame},                             // j/cm·s·℃
+    {Over(0.238845897), Times(0.238845897)},    // cal/cm·s·℃
+    {Over(0.0143307538), Times(0.0143307538)},  // kcal/cm·min·℃
+    {Over(85.9845228), Times(85.9845228)},      // kcal/m·h·℃
+    {Over(0.0160497032), Times(0.0160497032)},  // Btu/ft·s·℉
+    {Over(57.7789317), Times(57.7789317)},      // Btu/ft·h·℉
+    {Over(4.81491097), Times(4.81491097)},      // Btu/in·h·℉
+    {Over(693.34718), Times(693.34718)},        // Btu·in/(ft²·h·℉): the constant is that of the inch form
+}};
+
+// Heat flux, base W/m²; the tenth cell is dead.
+constexpr std::array<Row, 9> kHeatFlux{{
+    {kSame, kSame},                             // W/m²
+    {Over(0.0001), Times(0.0001)},              // W/cm²
+    {Over(0.001), Times(0.001)},                // kW/m²
+    {Over(2.388459e-5), Times(2.388459e-5)},    // cal/(cm²·s)
+    {Over(0.085984523), Times(0.085984523)},    // cal/(cm²·h)
+    {Over(0.0002388459), Times(0.0002388459)},  // kcal/(m²·s)
+    {Over(0.85984523), Times(0.85984523)},      // kcal/(m²·h)
+    {Over(8.805508e-5), Times(8.805508e-5)},    // Btu/(ft²·s)
+    {Over(0.31699829), Times(0.31699829)},      // Btu/(ft²·h)
+}};
+
+// Power, base W; N·m/s, W and J/s all carry the base value.
+constexpr std::array<Row, 10> kPower{{
+    {kSame, kSame},                                     // N·m/s
+    {kSame, kSame},                                     // W
+    {Times(1000), Over(1000)},                          // kW
+    {Times(745.699872), Over(745.699872)},              // UKHp (mechanical horsepower)
+    {Times(735.49875), Over(735.49875)},                // PS, metric horsepower: 75 kgf·m/s
+    {Times(kStandardGravity), Over(kStandardGravity)},  // kgf·m/s
+    {Times(4184), Over(4184)},                          // kcal/s, thermochemical
+    {Times(1055.05585), Over(1055.05585)},              // Btu/s
+    {Times(1.3558179), Over(1.3558179)},                // ft·lb/s
+    {kSame, kSame},                                     // J/s
+}};
+
+// Pressure, base Pa. The torr (133.3224 Pa) and the mmHg (133.3223684 Pa) keep their own constants, so
+// 1 mmHg shows as 0.9999998 Torr; the water columns use the conventional 9.80665 Pa per mm.
+constexpr std::array<Row, 14> kPressure{{
+    {kSame, kSame},                                                            // Pa
+    {Times(1000), Times(0.001)},                                               // kPa
+    {Times(1000000), Times(1e-6)},                                             // MPa
+    {Times(6894.757), Over(6894.757)},                                         // psi
+    {Times(100000), Over(100000)},                                             // bar
+    {Times(100), Over(100)},                                                   // mbar
+    {Times(133.3224), Over(133.3224)},                                         // Torr
+    {Times(133.3223684).Times(25.4), Over(133.3223684).Over(25.4)},            // inHg (0℃)
+    {Times(133.3223684), Over(133.3223684)},                                   // mmHg (0℃)
+    {Times(kStandardGravity).Times(25.4), Over(kStandardGravity).Over(25.4)},  // inH₂O (4℃)
+    {Times(kStandardGravity), Over(kStandardGravity)},                         // mmH₂O (4℃)
+    {Times(98066.5), Over(98066.5)},                                           // kgf/cm²
+    {Times(47.8802569), Over(47.8802569)},                                     // lb/ft²
+    {Times(101325), Over(101325)},                                             // atm
+}};
+
+// Length, base m; cells 26 and 27 are dead. The light year (1/1.057e-16 m) keeps its four digits.
+constexpr std::array<Row, 25> kLength{{
+    {kSame, kSame},                             // m
+    {Over(0.001), Times(0.001)},                // km
+    {Over(10), Times(10)},                      // dm
+    {Times(0.01), Times(100)},                  // cm
+    {Over(1000), Times(1000)},                  // mm
+    {Over(1000000), Times(1000000)},            // um
+    {Over(1e9), Times(1e9)},                    // nm
+    {Over(1e12), Times(1e12)},                  // pm
+    {Over(1.057e-16), Times(1.057e-16)},        // ly
+    {Over(39.3700787), Times(39.3700787)},      // in
+    {Over(39370.0787), Times(39370.0787)},      // mil
+    {Over(3.2808399), Times(3.2808399)},        // ft
+    {Over(1.0936133), Times(1.0936133)},        // yd
+    {Times(1609.344), Over(1609.344)},          // mi, international mile
+    {Times(1852), Over(1852)},                  // nmi
+    {Over(0.5468066), Times(0.5468066)},        // fm
+    {Times(201.168), Over(201.168)},            // fur, 660 ft
+    {Over(0.002), Times(0.002)},                // 里, 500 m
+    {Over(0.3), Times(0.3)},                    // 丈
+    {Over(3), Times(3)},                        // 尺
+    {Over(30), Times(30)},                      // 寸
+    {Over(300), Times(300)},                    // 分
+    {Over(3000), Times(3000)},                  // 厘
+    {Over(30000), Times(30000)},                // 毫
+    {Times(149597870700), Over(149597870700)},  // Au (IAU 2012)
+}};
+
+// Area, base m².
+constexpr std::array<Row, 18> kArea{{
+    {kSame, kSame},                                 // m²
+    {Over(0.0001), Times(0.0001)},                  // hm²
+    {Over(0.01), Times(0.01)},                      // are
+    {Over(1e-6), Times(1e-6)},                      // km²
+    {Over(100), Times(100)},                        // dm²
+    {Over(10000), Times(10000)},                    // cm²
+    {Over(1000000), Times(1000000)},                // mm²
+    {Times(4046.8564224), Over(4046.8564224)},      // acre, international
+    {Times(2589988.110336), Over(2589988.110336)},  // sq.mi, international
+    {Over(1.19599), Times(1.19599)},                // yd²
+    {Over(10.7639104), Times(10.7639104)},          // ft²
+    {Over(1550.0031), Times(1550.0031)},            // in²
+    {Over(0.0395369), Times(0.0395369)},            // rd, square rod
+    {Over(1.5e-5), Times(1.5e-5)},                  // 市顷
+    {Over(0.0015), Times(0.0015)},                  // 市亩
+    {Over(0.015), Times(0.015)},                    // 市分
+    {Over(9), Times(9)},                            // 平方尺
+    {Over(900), Times(900)},                        // 平方寸
+}};
+
+// Velocity, base m/s. Mach 1 is the conventional 340.3 m/s (1/0.0029386).
+constexpr std::array<Row, 7> kVelocity{{
+    {kSame, kSame},                       // m/s
+    {Over(0.001), Times(0.001)},          // km/s
+    {Over(3.6), Times(3.6)},              // km/h
+    {Times(299792458), Over(299792458)},  // c
+    {Over(0.0029386), Times(0.0029386)},  // mach
+    {Over(2.236936), Times(2.236936)},    // mile/h
+    {Over(39.370079), Times(39.370079)},  // in/s
+}};
+
+// Force: three base quantities, newtons, tonnes-force and pounds-force. A row feeds one of them, the
+// other two follow through the links, and each row reads its value back from the quantity it fed.
+enum ForceBase : int { kNewton = 0, kTonneForce = 1, kPoundForceBase = 2 };
+
+constexpr double kNewtonsPerTonneForce = 9806.65;
+constexpr double kNewtonsPerPoundForce = 4.4482216153;
+constexpr double kPoundsForcePerNewton = 0.2248089431;
+constexpr double kNewtonsPerLongTonForce = 9964.01641818352;  // 2240 lbf
+
+constexpr UnitBaseScheme kForceBases{
+    3,
+    {{
+        {{{kTonneForce, kNewton, Over(kNewtonsPerTonneForce)},
+          {kPoundForceBase, kNewton, Times(kPoundsForcePerNewton)}}},
+        {{{kNewton, kTonneForce, Times(kNewtonsPerTonneForce)},
+          {kPoundForceBase, kNewton, Times(kPoundsForcePerNewton)}}},
+        {{{kNewton, kPoundForceBase, Times(kNewtonsPerPoundForce)},
+          {kTonneForce, kNewton, Over(kNewtonsPerTonneForce)}}},
+    }},
+};
+
+constexpr std::array<Row, 12> kForce{{
+    {kSame, kSame, kNewton},                                                   // N
+    {Times(1000000), Times(1e-6), kNewton},                                    // MN
+    {Times(1000), Times(0.001), kNewton},                                      // kN
+    {Times(1000), Times(0.001), kNewton},                                      // sn, sthène
+    {Over(100000), Times(100000), kNewton},                                    // dyne
+    {kSame, kSame, kTonneForce},                                               // tf
+    {Times(kNewtonsPerLongTonForce), Over(kNewtonsPerLongTonForce), kNewton},  // tf(UK), long ton-force
+    {Times(2000), Over(2000), kPoundForceBase},                                // tonf(US)
+    {Over(1000), Times(1000), kTonneForce},                                    // kgf
+    {kSame, kSame, kPoundForceBase},                                           // lbf
+    {Times(1000), Over(1000), kPoundForceBase},                                // kip
+    {Times(0.1382549544), Times(7.2330138512), kNewton},                       // pdl
+}};
+
+// Dynamic viscosity, base Pa·s.
+constexpr std::array<Row, 10> kDynamicViscosity{{
+    {kSame, kSame},                                     // Pa.s
+    {Over(10), Times(10)},                              // Poise
+    {Over(1000), Times(1000)},                          // CPS
+    {Over(3600), Times(3600)},                          // kg/m.h
+    {Times(kStandardGravity), Over(kStandardGravity)},  // kgf·s/m²
+    {Times(6894.757293), Over(6894.757293)},            // lbf·s/inch²
+    {Times(47.880259), Over(47.880259)},                // lbf·s/ft²
+    {Over(5.80151e-6), Times(5.80151e-6)},              // lbf·h/ft²
+    {Times(1.488163944), Over(1.488163944)},            // lb/ft·s
+    {Over(2419.09), Times(2419.09)},                    // lb/ft·h
+}};
+
+// Kinematic viscosity, base m²/s. The square inch and square foot rows use the exact areas, the same
+// constants both ways, so 1 ft²/s shows as 144 in²/s.
+constexpr std::array<Row, 12> kKinematicViscosity{{
+    {kSame, kSame},                                                    // m²/s
+    {Over(60), Times(60)},                                             // m²/min
+    {Over(3600), Times(3600)},                                         // m²/h
+    {Over(10000), Times(10000)},                                       // St·(cm²/s)
+    {Over(36000000), Times(36000000)},                                 // cm²/h
+    {Over(600000), Times(600000)},                                     // cm²/min
+    {Times(kInchSquared), Over(kInchSquared)},                         // in²/s
+    {Times(kInchSquared).Over(60), Times(60).Over(kInchSquared)},      // in²/min
+    {Times(kInchSquared).Over(3600), Times(3600).Over(kInchSquared)},  // in²/h
+    {Times(kFootSquared), Over(kFootSquared)},                         // ft²/s
+    {Times(kFootSquared).Over(60), Times(60).Over(kFootSquared)},      // ft²/min
+    {Times(kFootSquared).Over(3600), Times(3600).Over(kFootSquared)},  // ft²/h
+}};
+
+// Diffusion coefficient, base m²/s. The in²/s row keeps its four-digit 1550.
+constexpr std::array<Row, 5> kDiffusion{{
+    {kSame, kSame},                                                // m²/s
+    {Over(60), Times(60)},                                         // m²/min
+    {Times(kFootSquared).Over(60), Times(60).Over(kFootSquared)},  // ft²/min
+    {Times(kFootSquared), Over(kFootSquared)},                     // ft²/s
+    {Over(1550), Times(1550)},                                     // in²/s
+}};
+
+// Surface tension, base N/m.
+constexpr std::array<Row, 8> kSurfaceTension{{
+    {kSame, kSame},                           // N/m
+    {Over(1000), Times(1000)},                // mN/m
+    {Over(1.019716213), Times(1.019716213)},  // gf/cm
+    {Over(1000), Times(1000)},                // dyn/cm
+    {Over(1000), Times(1000)},                // erg/cm²
+    {Over(10), Times(10)},                    // erg/mm²
+    {Over(0.18371855), Times(0.18371855)},    // pdl/in
+    {Over(0.005710147), Times(0.005710147)},  // lbf/in
+}};
+
+// Energy, base J; J, W·s and N·m all carry the base value.
+constexpr std::array<Row, 27> kEnergy{{
+    {kSame, kSame},                                         // J
+    {Over(1e-9), Times(1e-9)},                              // GJ
+    {Over(1e-6), Times(1e-6)},                              // MJ
+    {Over(0.001), Times(0.001)},                            // KJ
+    {kSame, kSame},                                         // W·s
+    {Times(3600000), Over(3600000)},                        // kWh
+    {Times(3600), Over(3600)},                              // Wh
+    {kSame, kSame},                                         // N·m
+    {Times(4.1868), Over(4.1868)},                          // cal(IT)
+    {Times(4.184), Over(4.184)},                            // cal(th)
+    {Times(4.19002), Over(4.19002)},                        // cal(mean)
+    {Times(4.1858), Over(4.1858)},                          // cal(15C)
+    {Times(4.1819), Over(4.1819)},                          // cal(20C)
+    {Times(4184), Over(4184)},                              // kcal, the food calorie (thermochemical)
+    {Times(4186.8), Over(4186.8)},                          // kcal(IT)
+    {Times(4184), Over(4184)},                              // kcal(th)
+    {Times(1054.35), Over(1054.35)},                        // Btu(th)
+    {Times(1055.87), Over(1055.87)},                        // Btu(mean)
+    {Times(1899.100534716), Over(1899.100534716)},          // cent•h, Celsius heat unit: 1.8 Btu(IT)
+    {Times(1.602176634e-19), Over(1.602176634e-19)},        // eV (SI 2019, exact)
+    {Times(2684520), Over(2684520)},                        // hp•h
+    {Times(kStandardGravity), Over(kStandardGravity)},      // k•m, kilogram-force metre
+    {Over(0.737562), Times(0.737562)},                      // ft•lbf
+    {Over(8.850745791327187), Times(8.850745791327187)},    // in•lbf
+    {Times(105505585.257348), Over(105505585.257348)},      // therm (EC)
+    {Over(10000000), Times(10000000)},                      // erg
+    {Times(0.0421401100938048), Over(0.0421401100938048)},  // ftpd, foot-poundal: 0.3048 m x 0.138254954376 N
+}};
+
+constexpr UnitBaseScheme kOneBase{};
+
+constexpr auto kHeatTransferCoefficientCells = MakeCells<6, 1>(261, 267, kHeatTransferCoefficient);
+constexpr auto kThermalConductivityCells = MakeCells<6, 2>(273, 285, kThermalConductivity);
+constexpr auto kHeatFluxCells = MakeCells<5, 2>(297, 307, kHeatFlux);
+constexpr auto kPowerCells = MakeCells<5, 2>(317, 327, kPower);
+constexpr auto kPressureCells = MakeCells<7, 2>(337, 351, kPressure);
+constexpr auto kLengthCells = MakeCells<9, 3>(365, 392, kLength);
+constexpr auto kAreaCells = MakeCells<6, 3>(419, 437, kArea);
+constexpr auto kVelocityCells = MakeCells<7, 1>(455, 462, kVelocity);
+constexpr auto kForceCells = MakeCells<6, 2>(469, 481, kForce);
+constexpr auto kDynamicViscosityCells = MakeCells<5, 2>(493, 503, kDynamicViscosity);
+constexpr auto kKinematicViscosityCells = MakeCells<6, 2>(513, 525, kKinematicViscosity);
+constexpr auto kDiffusionCells = MakeCells<5, 1>(537, 542, kDiffusion);
+constexpr auto kSurfaceTensionCells = MakeCells<4, 2>(547, 555, kSurfaceTension);
+constexpr auto kEnergyCells = MakeCells<9, 3>(563, 590, kEnergy);
+
+using enum UnitGridBuilder;
+constexpr UnitTextForm kG7 = UnitTextForm::G7;
+constexpr UnitReadRule kPlain = UnitReadRule::Plain;
+
+constexpr std::array<UnitPage, kUnitPageCount> kUnitPages{{
+    {7, 184, FieldGrid, 6, 1, 261, 267, 6, kG7, 0, 0, kPlain, &kOneBase, kHeatTransferCoefficientCells},
+    {8, 185, FieldGrid, 6, 2, 273, 285, 12, kG7, 0, 0, kPlain, &kOneBase, kThermalConductivityCells},
+    {9, 186, FieldGrid, 5, 2, 297, 307, 9, kG7, 0, 0, kPlain, &kOneBase, kHeatFluxCells},
+    {12, 187, FieldGrid, 5, 2, 317, 327, 10, kG7, 0, 0, kPlain, &kOneBase, kPowerCells},
+    {13, 188, WideFieldGrid, 7, 2, 337, 351, 14, UnitTextForm::ShowValue, 7, 7, kPlain, &kOneBase, kPressureCells},
+    {14, 189, WideFieldGrid, 9, 3, 365, 392, 25, kG7, 0, 0, kPlain, &kOneBase, kLengthCells},
+    {15, 190, WideFieldGrid, 6, 3, 419, 437, 18, kG7, 0, 0, kPlain, &kOneBase, kAreaCells},
+    {16, 191, WideFieldGrid, 7, 1, 455, 462, 7, kG7, 0, 0, kPlain, &kOneBase, kVelocityCells},
+    {17, 192, FieldGrid, 6, 2, 469, 481, 12, UnitTextForm::ShowValue, 12, 7, UnitReadRule::Checked, &kForceBases,
+     kForceCells},
+    {18, 193, FieldGrid, 5, 2, 493, 503, 10, kG7, 0, 0, kPlain, &kOneBase, kDynamicViscosityCells},
+    {19, 194, FieldGrid, 6, 2, 513, 525, 12, kG7, 0, 0, kPlain, &kOneBase, kKinematicViscosityCells},
+    {20, 195, FieldColumn, 5, 1, 537, 542, 5, kG7, 0, 0, kPlain, &kOneBase, kDiffusionCells},
+    {21, 196, FieldGrid, 4, 2, 547, 555, 8, kG7, 0, 0, kPlain, &kOneBase, kSurfaceTensionCells},
+    {22, 197, WideFieldGrid, 9, 3, 563, 590, 27, kG7, 0, 0, kPlain, &kOneBase, kEnergyCells},
+}};
+
+// The grid, first ids and live count of each descriptor must agree with the cells it points at.
+constexpr bool CellsAgree(const UnitPage& page)
+{
+    if (page.fields.size() != static_cast<std::size_t>(page.rows) * static_cast<std::size_t>(page.columns))
+        return false;
+    for (std::size_t k = 0; k < page.fields.size(); ++k) {
+        const UnitField& cell = page.fields[k];
+        const int index = static_cast<int>(k);
+        if (cell.id != 10 * (index / page.rows) + index % page.rows || cell.labelId != page.firstLabelId + index ||
+            cell.unitId != page.firstUnitId + index || cell.dead != (index >= page.liveCount) ||
+            cell.base >= page.bases->count) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(std::all_of(kUnitPages.begin(), kUnitPages.end(), CellsAgree));
+
+}  // namespace
+
+std::span<const UnitPage, kUnitPageCount> UnitPages()
+{
+    return kUnitPages;
+}
+
+const UnitPage* UnitPageAt(int pageIndex)
+{
+    const auto* page = std::find_if(kUnitPages.begin(), kUnitPages.end(),
+                                    [pageIndex](const UnitPage& p) { return p.pageIndex == pageIndex; });
+    return page == kUnitPages.end() ? nullptr : page;
+}
+
+}  // namespace tmcalc
