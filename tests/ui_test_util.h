@@ -88,7 +88,7 @@ inline std::vector<std::string> UnreadableTexts(const Page& page)
     for (Field* f : page.fields()) {
         if (!f->edit->isVisibleTo(&page)) continue;
         for (QLabel* l : {f->label, f->unit}) {
-            if (l->text().trimmed().isEmpty()) continue;
+            if (l == nullptr || l->text().trimmed().isEmpty()) continue;
             const QRect extent = TextExtent(l);
             const QString name = l->objectName() + QLatin1Char(' ') + l->text();
             if (extent.width() > l->width()) problems.push_back("cut: " + name.toStdString());

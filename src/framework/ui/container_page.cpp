@@ -37,7 +37,7 @@ ContainerPage::ContainerPage(QWidget* parent, const QRect& geometry, const Conta
         subPageRect = QRect(0, 0, c.width, c.height);
     }
     for (int tab = 0; tab < spec.tabCount; ++tab) {
-        QWidget* sub = make(host, subPageRect, tab);
+        QWidget* sub = make(*this, host, subPageRect, tab);
         sub->hide();
         m_subPages.push_back(sub);
     }

@@ -32,8 +32,12 @@ struct ContainerSpec {
     QColor lineColour;  // the line along the bottom of the tabs
 };
 
-// Makes the sub-page of tab `tab` at `geometry` in `parent`: any widget (a Page, a standards manager).
-using SubPageFactory = std::function<QWidget*(QWidget* parent, const QRect& geometry, int tab)>;
+class ContainerPage;
+
+// Makes the sub-page of tab `tab` at `geometry` in `host` (the container itself, or a body inside it):
+// any widget (a Page, a standards manager). Sub-pages that load standards connect to the container's
+// standardChosen.
+using SubPageFactory = std::function<QWidget*(ContainerPage& container, QWidget* host, const QRect& geometry, int tab)>;
 
 // A page of sub-pages under a row of tabs, one sub-page shown at a time. Every sub-page lives as long as
 // the container, so switching tabs keeps their texts. A container whose sub-pages work with standards

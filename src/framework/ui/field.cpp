@@ -9,21 +9,24 @@
 
 namespace tmcalc {
 
-bool ShowValue(QLineEdit* field, int digits, int decimals, double value)
+bool WriteField(QLineEdit* field, const DisplayFormat& format, double value)
 {
-    const std::optional<std::string> text = FormatShowValue(digits, decimals, value);
+    if (format.kind == DisplayFormat::Kind::G7) {
+        field->setText(QString::fromStdString(FormatValueG7(value)));
+        return !std::isnan(value);
+    }
+    const std::optional<std::string> text = FormatShowValue(format.digits, format.decimals, value);
     if (!text) return false;
     field->setText(QString::fromStdString(*text));
     return !std::isnan(value);
 }
 
-void ShowValueG7(QLineEdit* field, double value) { field->setText(QString::fromStdString(FormatValueG7(value))); }
-
-double ReadWrittenFieldValue(const QLineEdit* field)
+CheckedValue ReadField(const QLineEdit* field, ReadRule rule)
 {
-    if (field->text() == QString::fromStdString(FormatValueG7(std::numeric_limits<double>::quiet_NaN())))
-        return std::numeric_limits<double>::quiet_NaN();
-    return ReadFieldValue(FieldText(field));
+    if (rule == ReadRule::Written &&
+        field->text() == QString::fromStdString(FormatValueG7(std::numeric_limits<double>::quiet_NaN())))
+        return {std::numeric_limits<double>::quiet_NaN(), true};
+    return ReadFieldValueChecked(FieldText(field));
 }
 
 std::u16string FieldText(const QLineEdit* field)

@@ -3,6 +3,7 @@
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/painters.h"
 #include "framework/ui/ui_context.h"
+#include "resources/string_table.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -52,35 +53,22 @@ void Page::Place(QWidget* child, const Rect& rect) const
     child->setGeometry(ToQRect(rect).translated(clientRect().topLeft()));
 }
 
-Field* Page::AddField(const FieldDesc& desc, const FieldRects& rects, EditStyle style)
+Field* Page::AddEdit(const FieldSpec& spec, const Rect& rect, EditStyle style)
 {
     const UiContext& ui = Ui();
     auto f = std::make_unique<Field>();
-    f->id = desc.id;
-
-    f->label = new QLabel(Str(desc.labelId), this);
-    f->label->setObjectName(QStringLiteral("label_%1").arg(desc.id));
-    f->label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    f->label->setFont(style == EditStyle::LabelFont ? ui.navigationFont : ui.labelFont);
-    Place(f->label, rects.label);
+    f->id = spec.id;
+    f->read = spec.read;
+    f->display = spec.display;
 
     f->edit = new NumericEdit(this);
-    f->edit->setObjectName(QStringLiteral("edit_%1").arg(desc.id));
+    f->edit->setObjectName(QStringLiteral("edit_%1").arg(spec.id));
     f->edit->setFont(style == EditStyle::LabelFont ? ui.labelFont : ui.editFont);
     f->edit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    if (style == EditStyle::Centred) f->edit->setTextMargins(0, EditTextTopOffset(rects.edit.height), 0, 0);
-    Place(f->edit, rects.edit);
+    if (style == EditStyle::Centred) f->edit->setTextMargins(0, EditTextTopOffset(rect.height), 0, 0);
+    Place(f->edit, rect);
 
-    f->unit = new QLabel(Str(desc.unitId), this);
-    f->unit->setObjectName(QStringLiteral("unit_%1").arg(desc.id));
-    f->unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    f->unit->setFont(ui.labelFont);
-    Place(f->unit, rects.unit);
-
-    // Screen readers and UI automation find a field by its label and unit ("Resistance Ω", "℃").
-    f->edit->setAccessibleName((f->label->text() + QLatin1Char(' ') + f->unit->text()).trimmed());
-
-    const int id = desc.id;
+    const int id = spec.id;
     f->edit->installEventFilter(this);
     connect(f->edit, &QLineEdit::textChanged, this, [this, id] { OnTextChanged(id); });
 
@@ -94,31 +82,92 @@ Field* Page::AddField(const FieldDesc& desc, const FieldRects& rects, EditStyle 
     return raw;
 }
 
-std::vector<Field*> Page::BuildFieldColumn(int labelBase, int unitBase)
+Field* Page::AddField(const FieldSpec& spec, const FieldRects& rects, EditStyle style)
+{
+    const UiContext& ui = Ui();
+    Field* f = AddEdit(spec, rects.edit, style);
+
+    f->label = new QLabel(this);
+    f->label->setObjectName(QStringLiteral("label_%1").arg(spec.id));
+    f->label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    f->label->setFont(style == EditStyle::LabelFont ? ui.navigationFont : ui.labelFont);
+    Place(f->label, rects.label);
+
+    f->unit = new QLabel(this);
+    f->unit->setObjectName(QStringLiteral("unit_%1").arg(spec.id));
+    f->unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    f->unit->setFont(ui.labelFont);
+    Place(f->unit, rects.unit);
+
+    RelabelField(spec.id, spec.labelId, spec.unitId);
+    return f;
+}
+
+Field* Page::AddCell(const FieldSpec& spec, const Rect& rect, EditStyle style, const QString& rowHeading,
+                     const QString& columnHeading)
+{
+    Field* f = AddEdit(spec, rect, style);
+    f->edit->setAccessibleName((rowHeading + QLatin1Char(' ') + columnHeading).trimmed());
+    return f;
+}
+
+void Page::RelabelField(int id, const QString& label, const QString& unit)
+{
+    Field* f = field(id);
+    if (f == nullptr || f->label == nullptr) return;
+    f->label->setText(label);
+    f->unit->setText(unit);
+    // Screen readers and UI automation find a field by its label and unit ("Resistance Ω", "℃").
+    f->edit->setAccessibleName((label + QLatin1Char(' ') + unit).trimmed());
+}
+
+void Page::RelabelField(int id, int labelId, int unitId) { RelabelField(id, Str(labelId), Str(unitId)); }
+
+void Page::SetFieldShown(int id, bool shown)
+{
+    Field* f = field(id);
+    if (f == nullptr) return;
+    for (QWidget* w : {static_cast<QWidget*>(f->label), static_cast<QWidget*>(f->edit), static_cast<QWidget*>(f->unit)})
+        if (w != nullptr) w->setVisible(shown);
+}
+
+CheckedValue Page::Read(int id) const
+{
+    const Field* f = field(id);
+    return f != nullptr ? ReadField(f->edit, f->read) : CheckedValue{};
+}
+
+bool Page::Show(int id, double value) const
+{
+    const Field* f = field(id);
+    return f != nullptr && WriteField(f->edit, f->display, value);
+}
+
+std::vector<Field*> Page::BuildFieldColumn(int labelBase, int unitBase, FieldPolicy policy)
 {
     std::vector<Field*> out;
     out.reserve(32);
     const auto rects = FieldColumnLayout(Ui().geometry, clientArea().width);
     for (int i = 0; i < static_cast<int>(rects.size()); ++i)
-        out.push_back(AddField({i, labelBase + i, unitBase + i}, rects[i], EditStyle::Centred));
+        out.push_back(AddField({i, labelBase + i, unitBase + i, policy.read, policy.display}, rects[i], EditStyle::Centred));
     RaiseEditBoxes();
     return out;
 }
 
-std::vector<Field*> Page::BuildFieldGrid(int rows, int cols, int labelBase, int unitBase)
+std::vector<Field*> Page::BuildFieldGrid(int rows, int cols, int labelBase, int unitBase, FieldPolicy policy)
 {
     std::vector<Field*> out;
     out.reserve(32);
     const auto rects = FieldGridLayout(Ui().geometry, clientArea().width, rows, cols);
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
         const int id = 10 * (k / rows) + k % rows;
-        out.push_back(AddField({id, labelBase + k, unitBase + k}, rects[k], EditStyle::Centred));
+        out.push_back(AddField({id, labelBase + k, unitBase + k, policy.read, policy.display}, rects[k], EditStyle::Centred));
     }
     RaiseEditBoxes();
     return out;
 }
 
-std::vector<Field*> Page::BuildWideFieldGrid(int rows, int cols, int labelBase, int unitBase)
+std::vector<Field*> Page::BuildWideFieldGrid(int rows, int cols, int labelBase, int unitBase, FieldPolicy policy)
 {
     std::vector<Field*> out;
     out.reserve(32);
@@ -126,26 +175,27 @@ std::vector<Field*> Page::BuildWideFieldGrid(int rows, int cols, int labelBase, 
     const auto rects = WideFieldGridLayout(Ui().geometry, c.width, c.height, rows, cols);
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
         const int id = 10 * (k / rows) + k % rows;
-        out.push_back(AddField({id, labelBase + k, unitBase + k}, rects[k], EditStyle::Centred));
+        out.push_back(AddField({id, labelBase + k, unitBase + k, policy.read, policy.display}, rects[k], EditStyle::Centred));
     }
     RaiseEditBoxes();
     return out;
 }
 
-std::vector<Field*> Page::BuildFieldGridInRect(Rect rect, int cols, int rows, int labelBase, int unitBase)
+std::vector<Field*> Page::BuildFieldGridInRect(Rect rect, int cols, int rows, int labelBase, int unitBase,
+                                               FieldPolicy policy)
 {
     std::vector<Field*> out;
     out.reserve(32);
     const auto rects = FieldGridInRectLayout(Ui().geometry, rect, cols, rows);
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
         const int unitId = unitBase == 0 ? 0 : unitBase + k;
-        out.push_back(AddField({labelBase + k, labelBase + k, unitId}, rects[k], EditStyle::Centred));
+        out.push_back(AddField({labelBase + k, labelBase + k, unitId, policy.read, policy.display}, rects[k], EditStyle::Centred));
     }
     RaiseEditBoxes();
     return out;
 }
 
-std::vector<Field*> Page::BuildFixedPointGrid(Rect rect)
+std::vector<Field*> Page::BuildFixedPointGrid(Rect rect, FieldPolicy policy)
 {
     std::vector<Field*> out;
     out.reserve(32);
@@ -153,22 +203,23 @@ std::vector<Field*> Page::BuildFixedPointGrid(Rect rect)
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
         const int column = k / 9;
         const int row = k % 9;
-        const int labelId = (column == 0 ? 781 : 790) + row;
-        const int unitId = (column == 0 ? 794 : 803) + row;
-        out.push_back(AddField({labelId, labelId, unitId}, rects[k], EditStyle::LabelFont));
+        const int labelId = (column == 0 ? kStrFixedPointLabels : kStrFixedPointLabels2) + row;
+        // The first column's units, 794-802, have no texts in the tables; they follow label 793.
+        const int unitId = (column == 0 ? kStrFixedPointLabels2 + 4 : kStrFixedPointUnits2) + row;
+        out.push_back(AddField({labelId, labelId, unitId, policy.read, policy.display}, rects[k], EditStyle::LabelFont));
     }
     RaiseEditBoxes();
     return out;
 }
 
-std::vector<Field*> Page::BuildInputOutputRows(int labelBase, int unitBase)
+std::vector<Field*> Page::BuildInputOutputRows(int labelBase, int unitBase, FieldPolicy policy)
 {
     std::vector<Field*> out;
     out.reserve(32);
     const auto rects = InputOutputRowsLayout(Ui().geometry, clientArea());
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
         const int id = k < 5 ? k : 10 + (k - 5);
-        out.push_back(AddField({id, labelBase + k, unitBase + k}, rects[k], EditStyle::Plain));
+        out.push_back(AddField({id, labelBase + k, unitBase + k, policy.read, policy.display}, rects[k], EditStyle::Plain));
     }
     RaiseEditBoxes();
     return out;

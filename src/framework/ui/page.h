@@ -34,22 +34,41 @@ public:
     [[nodiscard]] NumericEdit* edit(int id) const;
     [[nodiscard]] const std::vector<Field*>& fields() const { return m_order; }
 
+    // The field's number by its read rule, and whether its text holds one.
+    [[nodiscard]] CheckedValue Read(int id) const;
+    // Writes a number into the field by its display format; see WriteField.
+    bool Show(int id, double value) const;
+
+    // New label and unit texts for a field; the accessible name follows ("label unit").
+    void RelabelField(int id, const QString& label, const QString& unit);
+    void RelabelField(int id, int labelId, int unitId);
+    // Shows or hides a whole field: label, edit box and unit.
+    void SetFieldShown(int id, bool shown);
+
 protected:
     // Called when the text of field `id` changed while the field held the focus flag.
     virtual void Recompute(int id) = 0;
     // Page-specific drawing after the title band.
     virtual void PaintPage(QPainter& painter);
 
-    // The six field builders; they return the fields in creation order.
-    std::vector<Field*> BuildFieldColumn(int labelBase, int unitBase);
-    std::vector<Field*> BuildFieldGrid(int rows, int cols, int labelBase, int unitBase);
-    std::vector<Field*> BuildWideFieldGrid(int rows, int cols, int labelBase, int unitBase);
-    std::vector<Field*> BuildFieldGridInRect(Rect rect, int cols, int rows, int labelBase, int unitBase);
-    std::vector<Field*> BuildFixedPointGrid(Rect rect);
-    std::vector<Field*> BuildInputOutputRows(int labelBase, int unitBase);
+    // The six field builders; they return the fields in creation order, each with the read rule and
+    // display format of `policy`. Edit ids: 0, 1, ... down the column; 10 x column + row on the grids;
+    // the label ids on the grid in a rectangle and the fixed-point grid; 0-4 and 10-14 on the input and
+    // output rows.
+    std::vector<Field*> BuildFieldColumn(int labelBase, int unitBase, FieldPolicy policy = {});
+    std::vector<Field*> BuildFieldGrid(int rows, int cols, int labelBase, int unitBase, FieldPolicy policy = {});
+    std::vector<Field*> BuildWideFieldGrid(int rows, int cols, int labelBase, int unitBase, FieldPolicy policy = {});
+    std::vector<Field*> BuildFieldGridInRect(Rect rect, int cols, int rows, int labelBase, int unitBase,
+                                             FieldPolicy policy = {});
+    std::vector<Field*> BuildFixedPointGrid(Rect rect, FieldPolicy policy = {});
+    std::vector<Field*> BuildInputOutputRows(int labelBase, int unitBase, FieldPolicy policy = {});
 
     // One field at client-area rectangles; the edit box is filtered and takes part in the driving rule.
-    Field* AddField(const FieldDesc& desc, const FieldRects& rects, EditStyle style);
+    Field* AddField(const FieldSpec& spec, const FieldRects& rects, EditStyle style);
+    // A bare grid cell: an edit box alone, which screen readers know by its row and column headings
+    // ("row column", either may be empty).
+    Field* AddCell(const FieldSpec& spec, const Rect& rect, EditStyle style, const QString& rowHeading = {},
+                   const QString& columnHeading = {});
     // Puts every edit box above the labels and units that overlap it on the wider grids, so that the
     // whole box takes clicks; labels and units are transparent, so no text hides another.
     void RaiseEditBoxes() const;
@@ -69,6 +88,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Field* AddEdit(const FieldSpec& spec, const Rect& rect, EditStyle style);
     void OnTextChanged(int id);
 
     int m_titleId = 0;

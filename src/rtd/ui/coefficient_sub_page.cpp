@@ -73,20 +73,6 @@ const CoefficientPageTable& PageTableOf(RtdMetal metal)
 // The label and the unit of the check row are framed like the cells.
 const QString kFramedLabel = QStringLiteral("QLabel { border: 1px solid rgb(200,200,200); padding: 0px 4px; }");
 
-// A cell's number; empty when its text does not begin with one.
-std::optional<double> CellValue(const QLineEdit* cell)
-{
-    const CheckedValue read = ReadFieldValueChecked(FieldText(cell));
-    if (!read.consumed) return std::nullopt;
-    return read.value;
-}
-
-// The fits read a cell without a number as 0, which they take for "not filled in yet".
-double FitInput(const QLineEdit* cell)
-{
-    return CellValue(cell).value_or(0.0);
-}
-
 }  // namespace
 
 RtdCoefficientSubPage::RtdCoefficientSubPage(QWidget* parent, const QRect& geometry, RtdMetal metal)
@@ -96,15 +82,24 @@ RtdCoefficientSubPage::RtdCoefficientSubPage(QWidget* parent, const QRect& geome
     setObjectName(QString::fromLatin1(page.objectName));
     const CoefficientPageLayout layout = ComputeCoefficientPageLayout(Ui().geometry, clientArea());
 
-    for (int i = 0; i < kCoefficientCellCount; ++i) {
-        const Rect cell = layout.cells[static_cast<std::size_t>(i)];
-        const Rect none{cell.x, cell.y, 0, 0};
-        Field* f = AddField({i, 0, 0}, {none, cell, none}, EditStyle::LabelFont);
-        f->label->hide();
-        f->unit->hide();
-        f->edit->setAlignment(Qt::AlignCenter);
+    const auto cellText = [&page](int i) {
         const CellText& text = page.cells[static_cast<std::size_t>(i)];
-        f->edit->setText(text.stringId != 0 ? Str(text.stringId) : QString::fromLatin1(text.literal));
+        return text.stringId != 0 ? Str(text.stringId) : QString::fromLatin1(text.literal);
+    };
+    // Cells have no label of their own: screen readers and UI automation find an input cell by its row
+    // and column headings ("neg temp pt Resistance Ω") and a result by its name ("A").
+    for (int i = 0; i < kCoefficientCellCount; ++i) {
+        QString row;
+        QString column;
+        if (i >= 4 && i < 15 && i % 3 != 0) {
+            row = cellText(i - i % 3);
+            column = cellText(i % 3);
+        } else if (i >= kCellFirstResult && (i - kCellFirstResult) % 2 == 0) {
+            row = cellText(i - 1);
+        }
+        Field* f = AddCell({i}, layout.cells[static_cast<std::size_t>(i)], EditStyle::LabelFont, row, column);
+        f->edit->setAlignment(Qt::AlignCenter);
+        f->edit->setText(cellText(i));
         f->edit->setCursorPosition(0);
     }
     for (int line = 0; line < 2; ++line) {
@@ -115,14 +110,6 @@ RtdCoefficientSubPage::RtdCoefficientSubPage(QWidget* parent, const QRect& geome
         f->label->setStyleSheet(kFramedLabel);
         f->unit->setStyleSheet(kFramedLabel);
     }
-    // Cells have no label of their own: screen readers and UI automation find an input cell by its row
-    // and column headings ("neg temp pt Resistance Ω") and a result by its name ("A").
-    for (int i = 4; i < 15; ++i) {
-        if (i % 3 == 0) continue;
-        edit(i)->setAccessibleName(edit(i - i % 3)->text() + QLatin1Char(' ') + edit(i % 3)->text());
-    }
-    for (int i = kCellFirstResult; i < kCoefficientCellCount; i += 2)
-        edit(i)->setAccessibleName(edit(i - 1)->text());
     RaiseEditBoxes();
     // One flag for the R0 and the three points: moving from one of them to another keeps it set.
     ShareFocusFlag({kCellR0Temperature, kCellR0, kCellPoint1T, kCellPoint1R, kCellPoint2T, kCellPoint2R,
@@ -166,10 +153,10 @@ void RtdCoefficientSubPage::Recompute(int id)
 void RtdCoefficientSubPage::Fit()
 {
     // The temperature of R0 (cell 4) is not read: R0 is the ice-point resistance.
-    const double r0 = FitInput(edit(kCellR0));
-    const FitPoint p1{FitInput(edit(kCellPoint1T)), FitInput(edit(kCellPoint1R))};
-    const FitPoint p2{FitInput(edit(kCellPoint2T)), FitInput(edit(kCellPoint2R))};
-    const FitPoint p3{FitInput(edit(kCellPoint3T)), FitInput(edit(kCellPoint3R))};
+    const double r0 = Read(kCellR0).value;
+    const FitPoint p1{Read(kCellPoint1T).value, Read(kCellPoint1R).value};
+    const FitPoint p2{Read(kCellPoint2T).value, Read(kCellPoint2R).value};
+    const FitPoint p3{Read(kCellPoint3T).value, Read(kCellPoint3R).value};
     if (m_metal == RtdMetal::Platinum) {
         const PtFit fit = FitPtCoefficients(r0, p1, p2, p3);
         if (fit.status != FitStatus::Fitted) return;
@@ -192,25 +179,25 @@ void RtdCoefficientSubPage::ShowFitted()
 
 void RtdCoefficientSubPage::CheckTemperatureToResistance()
 {
-    const std::optional<double> r0 = CellValue(edit(kCellR0));
-    const std::optional<double> t = CellValue(edit(checkTemperatureId()));
-    if (!r0 || !t) return;
+    const CheckedValue r0 = Read(kCellR0);
+    const CheckedValue t = Read(checkTemperatureId());
+    if (!r0.consumed || !t.consumed) return;
     const double r = m_metal == RtdMetal::Platinum
-                         ? PtResistance(*t, *r0, PtFitted({m_fitted[0], m_fitted[1], m_fitted[2]}))
-                         : CuResistance(*t, *r0, CuFitted({m_fitted[0], m_fitted[1], m_fitted[2]}));
+                         ? PtResistance(t.value, r0.value, PtFitted({m_fitted[0], m_fitted[1], m_fitted[2]}))
+                         : CuResistance(t.value, r0.value, CuFitted({m_fitted[0], m_fitted[1], m_fitted[2]}));
     const CoefficientPageTable& page = PageTableOf(m_metal);
     ShowValue(edit(checkResistanceId()), page.checkDigits, page.checkDecimals, r);
 }
 
 void RtdCoefficientSubPage::CheckResistanceToTemperature()
 {
-    const std::optional<double> r0 = CellValue(edit(kCellR0));
-    const std::optional<double> r = CellValue(edit(checkResistanceId()));
-    if (!r0 || !r) return;
+    const CheckedValue r0 = Read(kCellR0);
+    const CheckedValue r = Read(checkResistanceId());
+    if (!r0.consumed || !r.consumed) return;
     // No range applies here: the check shows what the fitted equation gives.
     const double t = m_metal == RtdMetal::Platinum
-                         ? PtTemperature(*r, *r0, PtFitted({m_fitted[0], m_fitted[1], m_fitted[2]}))
-                         : CuTemperature(*r, *r0, CuFitted({m_fitted[0], m_fitted[1], m_fitted[2]}));
+                         ? PtTemperature(r.value, r0.value, PtFitted({m_fitted[0], m_fitted[1], m_fitted[2]}))
+                         : CuTemperature(r.value, r0.value, CuFitted({m_fitted[0], m_fitted[1], m_fitted[2]}));
     const CoefficientPageTable& page = PageTableOf(m_metal);
     ShowValue(edit(checkTemperatureId()), page.checkDigits, page.checkDecimals, t);
 }

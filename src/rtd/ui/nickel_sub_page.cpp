@@ -17,13 +17,6 @@ namespace {
 constexpr int kCoefficientRows = 7;  // c1 to c6 and R0
 constexpr int kValueRows = 7;        // five scales, resistance, slope
 
-// A coefficient field: its number, or 0 when it does not begin with one (0 counts as not filled in).
-double ParameterValue(const QLineEdit* field)
-{
-    const CheckedValue read = ReadFieldValueChecked(FieldText(field));
-    return read.consumed ? read.value : 0.0;
-}
-
 }  // namespace
 
 NickelSubPage::NickelSubPage(QWidget* parent, const QRect& geometry) : Page(parent, geometry, 0, false)
@@ -68,10 +61,10 @@ void NickelSubPage::LoadPreset(int index)
 
 bool NickelSubPage::ReadParameters(double& r0, NiCoefficients& k) const
 {
-    r0 = ParameterValue(edit(kNiR0));
-    k = {ParameterValue(edit(kNiFirstCoefficient)),     ParameterValue(edit(kNiFirstCoefficient + 1)),
-         ParameterValue(edit(kNiFirstCoefficient + 2)), ParameterValue(edit(kNiFirstCoefficient + 3)),
-         ParameterValue(edit(kNiFirstCoefficient + 4)), ParameterValue(edit(kNiFirstCoefficient + 5))};
+    r0 = Read(kNiR0).value;
+    k = {Read(kNiFirstCoefficient).value,     Read(kNiFirstCoefficient + 1).value,
+         Read(kNiFirstCoefficient + 2).value, Read(kNiFirstCoefficient + 3).value,
+         Read(kNiFirstCoefficient + 4).value, Read(kNiFirstCoefficient + 5).value};
     return NiParametersEntered(r0, k);
 }
 
@@ -88,7 +81,7 @@ void NickelSubPage::Recompute(int id)
 
 void NickelSubPage::TemperatureToResistance(int driving)
 {
-    const CheckedValue typed = ReadFieldValueChecked(FieldText(edit(driving)));
+    const CheckedValue typed = Read(driving);
     if (!typed.consumed) {
         ClearFields({kNiResistance, kNiSlope});
         return;
@@ -97,14 +90,14 @@ void NickelSubPage::TemperatureToResistance(int driving)
     NiCoefficients k;
     if (!ReadParameters(r0, k)) return;
     // Typed on another scale, the temperature is the °C text the strip wrote (its seven digits).
-    const double t = driving == kNiCelsius ? typed.value : ReadWrittenFieldValue(edit(kNiCelsius));
+    const double t = driving == kNiCelsius ? typed.value : ReadField(edit(kNiCelsius), ReadRule::Written).value;
     ShowValue(edit(kNiResistance), 7, 7, NiResistance(t, r0, k));
     ShowValue(edit(kNiSlope), 7, 7, NiSlope(t, r0, k));
 }
 
 void NickelSubPage::ResistanceToTemperature()
 {
-    const CheckedValue typed = ReadFieldValueChecked(FieldText(edit(kNiResistance)));
+    const CheckedValue typed = Read(kNiResistance);
     if (!typed.consumed) {
         ClearFields({kNiCelsius, kNiSlope});
         StripFillFromCelsius(m_strip);

@@ -43,8 +43,8 @@ void RtdSensorSubPage::TemperatureToResistance(int driving)
     }
     // Typed on °C the text reads as a user's text does (junk as 0). Typed on another scale the °C text is
     // what the strip wrote, and its out-of-range text (a pasted "nan") stays out of range.
-    const double t = driving == kRtdCelsius ? ReadFieldValue(FieldText(celsius)) : ReadWrittenFieldValue(celsius);
-    const double r0 = ReadFieldValue(FieldText(edit(kRtdR0)));
+    const double t = ReadField(celsius, driving == kRtdCelsius ? ReadRule::Typed : ReadRule::Written).value;
+    const double r0 = Read(kRtdR0).value;
     const RtdShownTexts shown = RtdTextsFromTemperature(m_sensor.metal, t, r0);
     edit(kRtdResistance)->setText(QString::fromStdString(shown.value));
     edit(kRtdSlope)->setText(QString::fromStdString(shown.slope));
@@ -57,8 +57,8 @@ void RtdSensorSubPage::ResistanceToTemperature()
         ClearFields({kRtdCelsius, kRtdSlope});
         return;
     }
-    const double r0 = ReadFieldValue(FieldText(edit(kRtdR0)));
-    const RtdShownTexts shown = RtdTextsFromResistance(m_sensor, ReadFieldValue(resistance), r0);
+    const double r0 = Read(kRtdR0).value;
+    const RtdShownTexts shown = RtdTextsFromResistance(m_sensor, Read(kRtdResistance).value, r0);
     edit(kRtdCelsius)->setText(QString::fromStdString(shown.value));
     edit(kRtdSlope)->setText(QString::fromStdString(shown.slope));
 }

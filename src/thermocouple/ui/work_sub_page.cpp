@@ -57,8 +57,8 @@ void ThermocoupleSubPage::TemperatureToEmf()
     if (coldJunction.empty()) return;
     // After an edit on another scale the strip may have written the out-of-range text here: that stays
     // out of range rather than reading as 0 °C.
-    const double t = ReadWrittenFieldValue(edit(kTcCelsius));
-    const double tc = ReadFieldValue(coldJunction);
+    const double t = ReadField(edit(kTcCelsius), ReadRule::Written).value;
+    const double tc = Read(kTcColdJunction).value;
     if (!WorkPageAccepts(m_type, t)) {
         ShowValueG7(edit(kTcEmf), kNaN);
         ShowValueG7(edit(kTcSlope), kNaN);
@@ -79,8 +79,8 @@ void ThermocoupleSubPage::EmfToTemperature()
     if (coldJunction.empty()) return;
     // The whole text counts; text without a number reads as 0 mV, but the out-of-range text (left by a
     // temperature outside the type's range) stays out of range when the cold junction changes.
-    const double e = ReadWrittenFieldValue(edit(kTcEmf));
-    const double t = WorkTemperature(m_type, e, ReadFieldValue(coldJunction));
+    const double e = ReadField(edit(kTcEmf), ReadRule::Written).value;
+    const double t = WorkTemperature(m_type, e, Read(kTcColdJunction).value);
     ShowValueG7(edit(kTcCelsius), t);
     ShowValueG7(edit(kTcSlope), WorkSlopeShown(m_type, t));
 }
