@@ -11,7 +11,7 @@
 #include "rtd/ui/coefficient_sub_page.h"
 #include "rtd/ui/nickel_sub_page.h"
 #include "rtd/ui/sensor_sub_page.h"
-#include "ui_test_util.h"
+#include "page_scenario.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -22,12 +22,6 @@
 #include <memory>
 #include <ostream>
 #include <vector>
-
-// Readable failures: the texts rather than their bytes.
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tmcalc {
 namespace {
@@ -46,35 +40,16 @@ constexpr int kView = -10, kParameters = -11, kGrid = -12, kPoints = -13, kPassi
 
 const QString kNines(2000, QLatin1Char('9'));
 
-enum class Act {
-    Open,   // heads a scenario: the tab to click, the scenario's name in the keys
-    Tab,    // click the tab; the steps after it work on its sub-page
-    Look,   // compare only
-    Type,   // click into the field and type the keys at its end (into a group: each field its part)
-    Over,   // click into the field, select all and type the keys over it
-    Paste,  // select all and paste the keys over it
-    Back,   // click into the field and press backspace as often as the keys say (once when empty)
-    Focus,  // click into the field only
-    Write,  // the program writes the keys into the field
-    Click,  // click the nickel preset button of that number
-};
-using enum Act;
+// Clicks: kTabBase + tab clicks a tab, 1-4 a nickel preset button.
+constexpr int kTabBase = 100;
 
-// An action and, unless `want` is left out, the texts of `view` after it joined with '|', where "OUT"
-// stands for the out-of-range text and "*" for any text.
-struct Step {
-    Act act;
-    int id;
-    QString keys = {};
-    QString want = {};
-    int view = kView;
-};
-using Scenario = std::vector<Step>;
+using enum test::Act;
+using test::Scenario;
 
-void PrintTo(const Step& step, std::ostream* out)
-{
-    *out << static_cast<int>(step.act) << ' ' << step.id << ' ' << step.keys.left(20).toStdString();
-}
+struct NamedScenario {
+    const char* name;
+    Scenario steps;
+};
 
 class RtdPages : public ::testing::Test {
 protected:
@@ -129,24 +104,6 @@ protected:
         return ids;
     }
 
-    // The texts of a group as `want` expects them.
-    [[nodiscard]] QString Shown(int group, const QString& want = {}) const
-    {
-        const QStringList wanted = want.split(QLatin1Char('|'));
-        QStringList texts;
-        for (int id : Ids(group)) {
-            QString text;
-            for (int k = 1; id == kChecked && k <= kNickelPresetCount; ++k) {
-                if (Nickel()->presetButton(k)->isChecked()) text += QString::number(k);
-            }
-            if (id != kChecked) text = Edit(id)->text();
-            if (text == QStringLiteral("Out of Rage.")) text = QStringLiteral("OUT");
-            if (texts.size() < wanted.size() && wanted[texts.size()] == "*") text = "*";
-            texts << text;
-        }
-        return texts.join(QLatin1Char('|'));
-    }
-
     // The label or unit texts of some fields of a sub-page, joined with '|'.
     [[nodiscard]] QString Names(int tab, std::initializer_list<int> ids, QLabel* Field::*part) const
     {
@@ -155,261 +112,251 @@ protected:
         return texts.join(QLatin1Char('|'));
     }
 
-    void Run(const std::vector<Step>& steps)
+    [[nodiscard]] test::PageDriver Driver()
     {
-        for (std::size_t n = 0; n < steps.size(); ++n) {
-            const Step& s = steps[n];
-            const auto start = std::chrono::steady_clock::now();
-            if (s.act == Open || s.act == Tab) {
-                ClickTab(s.id);
-                EXPECT_EQ(m_container->selectedTab(), s.id);
-                EXPECT_TRUE(Sub()->isVisible()) << s.id;
+        test::PageDriver page{[this](int id) { return Edit(id); }, [this](int group) { return Ids(group); }};
+        page.text = [this](int id) {
+            QString text;
+            for (int k = 1; id == kChecked && k <= kNickelPresetCount; ++k) {
+                if (Nickel()->presetButton(k)->isChecked()) text += QString::number(k);
+            }
+            return text;
+        };
+        page.click = [this](int id) {
+            if (id >= kTabBase) {
+                ClickTab(id - kTabBase);
+                EXPECT_EQ(m_container->selectedTab(), id - kTabBase);
+                EXPECT_TRUE(Sub()->isVisible()) << id;
                 EXPECT_EQ(VisibleSubPages(), 1);
+                return;
             }
-            const std::vector<int> ids = Ids(s.id);
-            const QStringList keys = s.keys.split(QLatin1Char('|'));
-            for (std::size_t i = 0; s.act == Type && i < ids.size(); ++i)
-                test::Type(Edit(ids[i]), keys[static_cast<qsizetype>(i)]);
-            if (s.act == Over) {
-                test::Focus(Edit(s.id));
-                Edit(s.id)->selectAll();
-                QTest::keyClicks(Edit(s.id), s.keys);
-            }
-            if (s.act == Paste) test::PasteOver(Edit(s.id), s.keys);
-            if (s.act == Back) test::Backspace(Edit(s.id), s.keys.isEmpty() ? 1 : s.keys.toInt());
-            if (s.act == Focus) test::Focus(Edit(s.id));
-            if (s.act == Write) Edit(s.id)->setText(s.keys);
-            if (s.act == Click) {
-                QRadioButton* b = Nickel()->presetButton(s.id);
-                QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-            }
-            // Every step answers at once: a root finder that does not settle must give up, not freeze the page.
-            EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250)) << "step " << n;
-            if (!s.want.isNull()) {
-                EXPECT_EQ(Shown(s.view, s.want), s.want) << "step " << n;
-            }
-        }
+            QRadioButton* b = Nickel()->presetButton(id);
+            QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+        };
+        return page;
     }
+
+    void Run(const Scenario& steps) { test::RunScenario(Driver(), steps); }
 
     std::unique_ptr<ContainerPage> m_container;
     int m_tab = 0;
 };
 
-class RtdScenario : public RtdPages, public testing::WithParamInterface<Scenario> {};
+class RtdScenario : public RtdPages, public testing::WithParamInterface<NamedScenario> {};
 
 TEST_P(RtdScenario, Steps)
 {
-    Run(GetParam());
+    Run(GetParam().steps);
 }
 
 const QString kStandardPt = "0.003908300000000|-0.000000577500000|-0.000000000004129";
 const QString kStandardCu = "0.004280000000000|-0.000000093146970|0.000000001230758";
 
-const Scenario kScenarios[] = {
+const NamedScenario kScenarios[] = {
     // Every keystroke computes: the backspace leaves 10 °C.
-    {{Open, kTabPt100, "Pt100At100FillsTheStrip"},
-     {Type, C, "100", "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"},
-     {Back, C, "", "10|50|283.15|509.67|8|103.9025|0.3896750|100.00"}},
+    {"Pt100At100FillsTheStrip", {{Click, kTabBase + kTabPt100},
+     {Type, C, "100", {{kView, "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"}}},
+     {Back, C, {}, {{kView, "10|50|283.15|509.67|8|103.9025|0.3896750|100.00"}}}}},
     // Exactly 69.25275 Ω, computed as 69.25274999999999: the tie still rounds up (it once showed 69.2527).
     // (°R at 0 K carries the strip's own rounding noise.)
-    {{Open, kTabPt50, "Pt50FromFahrenheitAndKelvin"},
-     {Type, F, "212", "100|212|373.15|671.67|80|69.2528|0.1896400|50.00"},
-     {Over, K, "0", "-273.15|-459.67|0|*|-218.52|OUT||50.00"}},
+    {"Pt50FromFahrenheitAndKelvin", {{Click, kTabBase + kTabPt50},
+     {Type, F, "212", {{kView, "100|212|373.15|671.67|80|69.2528|0.1896400|50.00"}}},
+     {Over, K, "0", {{kView, "-273.15|-459.67|0|*|-218.52|OUT||50.00"}}}}},
     // R equal to R0 shows the literal "0.0", also typed as the same number "100.0"; below R0 the quartic.
     // The driving field is never rewritten.
-    {{Open, kTabPt100, "Pt100ResistanceToTemperature"},
-     {Type, kRes, "100", "0.0|32|273.15|491.67|0|100|0.3908300|100.00"},
-     {Type, kRes, ".0", "0.0|32|273.15|491.67|0|100.0|0.3908300|100.00"},
-     {Over, kRes, "138.5055", "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"},
-     {Over, kRes, "84.2707", "-39.99988|-39.99978|233.1501|419.6702|-31.9999|84.2707|0.3957579|100.00"}},
+    {"Pt100ResistanceToTemperature", {{Click, kTabBase + kTabPt100},
+     {Type, kRes, "100", {{kView, "0.0|32|273.15|491.67|0|100|0.3908300|100.00"}}},
+     {Type, kRes, ".0", {{kView, "0.0|32|273.15|491.67|0|100.0|0.3908300|100.00"}}},
+     {Over, kRes, "138.5055", {{kView, "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"}}},
+     {Over, kRes, "84.2707", {{kView, "-39.99988|-39.99978|233.1501|419.6702|-31.9999|84.2707|0.3957579|100.00"}}}}},
     // Far-off values answer at once: Newton reaches a root far beyond any sensor (-69899 °C for Pt100) or
     // stops where its iterate no longer moves (Cu).
-    {{Open, kTabCu50, "Cu50IcePointAndTeraohm"},
-     {Type, kRes, "50", "0.0|32|273.15|491.67|0|50|0.2144655|50.00"},
-     {Paste, kRes, "1e12", "OUT|OUT|OUT|OUT|OUT|1e12|OUT|50.00"}},
-    {{Open, kTabPt100, "Pt100RangeEndsEmptyTheSlope"},
-     {Type, C, "850.01", "850.01|1562.018|1123.16|2021.688|680.008|OUT||100.00"},
-     {Back, C, "", "850.0|1562|1123.15|2021.67|680|390.4811|0.2926550|100.00"},
-     {Over, C, "-200", "-200|-328|73.15|131.67|-160|18.5201|0.4323352|100.00"}},
+    {"Cu50IcePointAndTeraohm", {{Click, kTabBase + kTabCu50},
+     {Type, kRes, "50", {{kView, "0.0|32|273.15|491.67|0|50|0.2144655|50.00"}}},
+     {Paste, kRes, "1e12", {{kView, "OUT|OUT|OUT|OUT|OUT|1e12|OUT|50.00"}}}}},
+    {"Pt100RangeEndsEmptyTheSlope", {{Click, kTabBase + kTabPt100},
+     {Type, C, "850.01", {{kView, "850.01|1562.018|1123.16|2021.688|680.008|OUT||100.00"}}},
+     {Back, C, {}, {{kView, "850.0|1562|1123.15|2021.67|680|390.4811|0.2926550|100.00"}}},
+     {Over, C, "-200", {{kView, "-200|-328|73.15|131.67|-160|18.5201|0.4323352|100.00"}}}}},
     // A temperature from a pasted resistance is shown within a band beyond the range (none on PtX), and the
     // strip follows the °C text. The band edges themselves are rows of RtdTexts.
-    {{Open, kTabPt100, "Pt100ResistanceBand"},
-     {Paste, kRes, "391.943", "855.0001|1571|1128.15|2030.67|684.0001|391.943|OUT|100.00"},
-     {Paste, kRes, "393.1978", "OUT|OUT|OUT|OUT|OUT|393.1978|OUT|100.00"},
-     {Paste, kRes, "390.4958", "850.0501|1562.09|1123.2|2021.76|680.0401|390.4958|0.2926492|100.00"},
-     {Paste, kRes, "-1e10", "OUT|OUT|OUT|OUT|OUT|-1e10|OUT|100.00"}},
-    {{Open, kTabPtX, "PtXStrictRange"},
+    {"Pt100ResistanceBand", {{Click, kTabBase + kTabPt100},
+     {Paste, kRes, "391.943", {{kView, "855.0001|1571|1128.15|2030.67|684.0001|391.943|OUT|100.00"}}},
+     {Paste, kRes, "393.1978", {{kView, "OUT|OUT|OUT|OUT|OUT|393.1978|OUT|100.00"}}},
+     {Paste, kRes, "390.4958", {{kView, "850.0501|1562.09|1123.2|2021.76|680.0401|390.4958|0.2926492|100.00"}}},
+     {Paste, kRes, "-1e10", {{kView, "OUT|OUT|OUT|OUT|OUT|-1e10|OUT|100.00"}}}}},
+    {"PtXStrictRange", {{Click, kTabBase + kTabPtX},
      {Paste, kR0, "100"},
-     {Paste, kRes, "390.4958", "OUT|OUT|OUT|OUT|OUT|390.4958|0.2926492|100"}},
-    {{Open, kTabCu100, "Cu100ResistanceBand"},
-     {Paste, kRes, "164.6993", "150.9999|303.7998|424.1499|763.4698|120.7999|164.6993|OUT|100.00"},
-     {Paste, kRes, "164.8286", "OUT|OUT|OUT|OUT|OUT|164.8286|OUT|100.00"}},
+     {Paste, kRes, "390.4958", {{kView, "OUT|OUT|OUT|OUT|OUT|390.4958|0.2926492|100"}}}}},
+    {"Cu100ResistanceBand", {{Click, kTabBase + kTabCu100},
+     {Paste, kRes, "164.6993", {{kView, "150.9999|303.7998|424.1499|763.4698|120.7999|164.6993|OUT|100.00"}}},
+     {Paste, kRes, "164.8286", {{kView, "OUT|OUT|OUT|OUT|OUT|164.8286|OUT|100.00"}}}}},
     // A new R0 counts from the next edit of a temperature or of the resistance on; R0 alone starts nothing.
     // Pt1000 is not rounded twice (1.4 °C once showed 1005.471).
-    {{Open, kTabPtX, "PtXR0CountsFromTheNextEdit"},
-     {Type, C, "100", "100|212|373.15|671.67|80|34.6264|0.0948200|25.00"},
-     {Over, kR0, "1000", "100|212|373.15|671.67|80|34.6264|0.0948200|1000"},
-     {Over, C, "100", "100|212|373.15|671.67|80|1385.055|3.7928000|1000"},
+    {"PtXR0CountsFromTheNextEdit", {{Click, kTabBase + kTabPtX},
+     {Type, C, "100", {{kView, "100|212|373.15|671.67|80|34.6264|0.0948200|25.00"}}},
+     {Over, kR0, "1000", {{kView, "100|212|373.15|671.67|80|34.6264|0.0948200|1000"}}},
+     {Over, C, "100", {{kView, "100|212|373.15|671.67|80|1385.055|3.7928000|1000"}}},
      {Over, kR0, "25"},
-     {Over, kRes, "25", "0.0|32|273.15|491.67|0|25|0.0977075|25"},
-     {Type, kR0, "0", "0.0|32|273.15|491.67|0|25|0.0977075|250"},
+     {Over, kRes, "25", {{kView, "0.0|32|273.15|491.67|0|25|0.0977075|25"}}},
+     {Type, kR0, "0", {{kView, "0.0|32|273.15|491.67|0|25|0.0977075|250"}}},
      {Over, kR0, "1000"},
-     {Over, C, "1.4", "1.4|34.52|274.55|494.19|1.12|1005.47|3.9066830|1000"}},
-    {{Open, kTabCu100, "Cu100EmptyingADrivingFieldEmptiesWhatItDrives"},
-     {Type, Re, "80", "100|212|373.15|671.67|80|142.8|0.4282990|100.00"},
-     {Back, Re, "2", "|||||||100.00"},
-     {Type, kRes, "142.8", "100|212|373.15|671.67|80|142.8|0.4282990|100.00"},
-     {Back, kRes, "5", "|||||||100.00"}},
+     {Over, C, "1.4", {{kView, "1.4|34.52|274.55|494.19|1.12|1005.47|3.9066830|1000"}}}}},
+    {"Cu100EmptyingADrivingFieldEmptiesWhatItDrives", {{Click, kTabBase + kTabCu100},
+     {Type, Re, "80", {{kView, "100|212|373.15|671.67|80|142.8|0.4282990|100.00"}}},
+     {Back, Re, "2", {{kView, "|||||||100.00"}}},
+     {Type, kRes, "142.8", {{kView, "100|212|373.15|671.67|80|142.8|0.4282990|100.00"}}},
+     {Back, kRes, "5", {{kView, "|||||||100.00"}}}}},
     // The resistance written from -40 °C (84.2707) inverts to -39.99988: had it driven, °C would show that.
     // Texts the program writes, and typing into the slope (an output), compute nothing.
-    {{Open, kTabPt100, "Pt100WrittenFieldsNeverConvertBack"},
-     {Type, C, "-40", "-40|-40|233.15|419.67|-32|84.2707|0.3957579|100.00"},
+    {"Pt100WrittenFieldsNeverConvertBack", {{Click, kTabBase + kTabPt100},
+     {Type, C, "-40", {{kView, "-40|-40|233.15|419.67|-32|84.2707|0.3957579|100.00"}}},
      {Write, kRes, "200"},
-     {Write, F, "0", "-40|0|233.15|419.67|-32|200|0.3957579|100.00"},
-     {Type, kSlope, "5", "-40|0|233.15|419.67|-32|200|0.39575795|100.00"}},
+     {Write, F, "0", {{kView, "-40|0|233.15|419.67|-32|200|0.3957579|100.00"}}},
+     {Type, kSlope, "5", {{kView, "-40|0|233.15|419.67|-32|200|0.39575795|100.00"}}}}},
     // A text reads as the number it begins with; without one it is 0 (0 °C, or 0 Ω: about -242 °C, beyond
     // the band). A "nan" on another scale writes the out-of-range text into °C, which stays so. The whole
     // text counts: 2000 nines are an infinite value, not 31 of them.
-    {{Open, kTabPt100, "Pt100PastedJunkAndHugeTexts"},
-     {Paste, C, "12abc", "12abc|53.6|285.15|513.27|9.6|104.6816|0.3894440|100.00"},
-     {Paste, C, "abc", "abc|32|273.15|491.67|0|100|0.3908300|100.00"},
-     {Paste, kRes, "abc", "OUT|OUT|OUT|OUT|OUT|abc|OUT|100.00"},
-     {Paste, C, "nan", "nan|OUT|OUT|OUT|OUT|OUT||100.00"},
-     {Paste, F, "nan", "OUT|nan|OUT|OUT|OUT|OUT||100.00"},
-     {Paste, C, "-inf", "-inf|-inf|-inf|-inf|-inf|OUT||100.00"},
-     {Paste, kRes, "  138.5055 \u03a9", "100|212|373.15|671.67|80|  138.5055 \u03a9|0.3792800|100.00"},
-     {Paste, kRes, kNines, "OUT|OUT|OUT|OUT|OUT|*|OUT|100.00"},
-     {Paste, C, kNines, "*|inf|inf|inf|inf|OUT||100.00"},
-     {Paste, C, "1" + QString(1999, QLatin1Char('0')), "*|inf|inf|inf|inf|OUT||100.00"},
-     {Paste, C, "0." + QString(1997, QLatin1Char('0')) + "1", "*|32|273.15|491.67|0|100|0.3908300|100.00"}},
+    {"Pt100PastedJunkAndHugeTexts", {{Click, kTabBase + kTabPt100},
+     {Paste, C, "12abc", {{kView, "12abc|53.6|285.15|513.27|9.6|104.6816|0.3894440|100.00"}}},
+     {Paste, C, "abc", {{kView, "abc|32|273.15|491.67|0|100|0.3908300|100.00"}}},
+     {Paste, kRes, "abc", {{kView, "OUT|OUT|OUT|OUT|OUT|abc|OUT|100.00"}}},
+     {Paste, C, "nan", {{kView, "nan|OUT|OUT|OUT|OUT|OUT||100.00"}}},
+     {Paste, F, "nan", {{kView, "OUT|nan|OUT|OUT|OUT|OUT||100.00"}}},
+     {Paste, C, "-inf", {{kView, "-inf|-inf|-inf|-inf|-inf|OUT||100.00"}}},
+     {Paste, kRes, "  138.5055 \u03a9", {{kView, "100|212|373.15|671.67|80|  138.5055 \u03a9|0.3792800|100.00"}}},
+     {Paste, kRes, kNines, {{kView, "OUT|OUT|OUT|OUT|OUT|*|OUT|100.00"}}},
+     {Paste, C, kNines, {{kView, "*|inf|inf|inf|inf|OUT||100.00"}}},
+     {Paste, C, "1" + QString(1999, QLatin1Char('0')), {{kView, "*|inf|inf|inf|inf|OUT||100.00"}}},
+     {Paste, C, "0." + QString(1997, QLatin1Char('0')) + "1", {{kView, "*|32|273.15|491.67|0|100|0.3908300|100.00"}}}}},
     // W = 1.617785 with R0 = 1000; dR/dt = 1000 (c1 + 2 c2 t + 4 c4 t^3 + 6 c6 t^5). W exactly 1 is 0 °C.
-    {{Open, kTabNickel, "NdAt100AndBack"},
-     {Type, NC, "100", "100|212|373.15|671.67|80|1617.785|6.926|1"},
-     {Over, NRes, "1617.785", "100.|212|373.15|671.67|80|1617.785|6.926|1"},
-     {Over, NRes, "1000", "0.|32|273.15|491.67|0|1000|5.485|1"},
-     {Over, NF, "-76", "-60|-76|213.15|383.67|-48|695.2026|4.662858|1"}},
+    {"NdAt100AndBack", {{Click, kTabBase + kTabNickel},
+     {Type, NC, "100", {{kView, "100|212|373.15|671.67|80|1617.785|6.926|1"}}},
+     {Over, NRes, "1617.785", {{kView, "100.|212|373.15|671.67|80|1617.785|6.926|1"}}},
+     {Over, NRes, "1000", {{kView, "0.|32|273.15|491.67|0|1000|5.485|1"}}},
+     {Over, NF, "-76", {{kView, "-60|-76|213.15|383.67|-48|695.2026|4.662858|1"}}}}},
     // Every click loads its preset and empties the values, also on the chosen button: that restores edited
     // coefficients.
-    {{Open, kTabNickel, "NickelEveryPresetClickLoadsIt"},
+    {"NickelEveryPresetClickLoadsIt", {{Click, kTabBase + kTabNickel},
      {Type, NC, "100"},
-     {Click, 4, "", "|||||||4"},
-     {Type, NRes, "2000", "141.2382|286.2288|414.3882|745.8988|112.9906|2000|8.356948|4"},
+     {Click, 4, {}, {{kView, "|||||||4"}}},
+     {Type, NRes, "2000", {{kView, "141.2382|286.2288|414.3882|745.8988|112.9906|2000|8.356948|4"}}},
      {Over, kA, "0.006"},
-     {Click, 4, "", "|||||||4"},
-     {Look, 0, "", "0.00588025|8.28385e-06|0|7.67175e-12|0|1.49e-16|1000.", kParameters},
-     {Click, 2, "", "|||||||2"},
-     {Look, 0, "", "0.004427|5.172e-06|5.585e-09|0|0|0|1000.", kParameters},
-     {Type, NC, "100", "100|212|373.15|671.67|80|1500.005|5.62895|2"},
-     {Click, 3, "", "|||||||3"},
-     {Look, 0, "", "0.0056472|6.69504e-06|5.68816e-09|0|0|0|1000.", kParameters},
-     {Type, NC, "100", "100|212|373.15|671.67|80|1637.359|7.156853|3"}},
+     {Click, 4, {}, {{kView, "|||||||4"}}},
+     {Look, 0, {}, {{kParameters, "0.00588025|8.28385e-06|0|7.67175e-12|0|1.49e-16|1000."}}},
+     {Click, 2, {}, {{kView, "|||||||2"}}},
+     {Look, 0, {}, {{kParameters, "0.004427|5.172e-06|5.585e-09|0|0|0|1000."}}},
+     {Type, NC, "100", {{kView, "100|212|373.15|671.67|80|1500.005|5.62895|2"}}},
+     {Click, 3, {}, {{kView, "|||||||3"}}},
+     {Look, 0, {}, {{kParameters, "0.0056472|6.69504e-06|5.68816e-09|0|0|0|1000."}}},
+     {Type, NC, "100", {{kView, "100|212|373.15|671.67|80|1637.359|7.156853|3"}}}}},
     // Coefficients and R0 count from the next edit of a value on; c3 to c6 may be empty or junk (0).
-    {{Open, kTabNickel, "NickelCoefficientsCountFromTheNextEdit"},
+    {"NickelCoefficientsCountFromTheNextEdit", {{Click, kTabBase + kTabNickel},
      {Type, NC, "100"},
-     {Over, NR0, "100", "100|212|373.15|671.67|80|1617.785|6.926|1"},
-     {Over, NC, "100", "100|212|373.15|671.67|80|161.7785|0.6926000|1"},
+     {Over, NR0, "100", {{kView, "100|212|373.15|671.67|80|1617.785|6.926|1"}}},
+     {Over, NC, "100", {{kView, "100|212|373.15|671.67|80|161.7785|0.6926000|1"}}},
      {Over, NR0, "1000"},
-     {Paste, kA + 3, ""},
+     {Paste, kA + 3},
      {Paste, kA + 5, "junk"},
-     {Over, NC, "100", "100|212|373.15|671.67|80|1615.|6.815|1"}},
-    {{Open, kTabNickel, "NickelTextWithoutANumberEmptiesItsDirection"},
+     {Over, NC, "100", {{kView, "100|212|373.15|671.67|80|1615.|6.815|1"}}}}},
+    {"NickelTextWithoutANumberEmptiesItsDirection", {{Click, kTabBase + kTabNickel},
      {Type, NC, "100"},
-     {Paste, NC, "abc", "abc|32|273.15|491.67|0|||1"},
-     {Type, NRes, "1617.785", "100.|212|373.15|671.67|80|1617.785|6.926|1"},
-     {Paste, NRes, "\u03a9", "|||||\u03a9||1"},
+     {Paste, NC, "abc", {{kView, "abc|32|273.15|491.67|0|||1"}}},
+     {Type, NRes, "1617.785", {{kView, "100.|212|373.15|671.67|80|1617.785|6.926|1"}}},
+     {Paste, NRes, "\u03a9", {{kView, "|||||\u03a9||1"}}},
      {Type, NRes, "1617.785"},
-     {Back, NRes, "8", "|||||\u03a9||1"}},
+     {Back, NRes, "8", {{kView, "|||||\u03a9||1"}}}}},
     // Texts the program writes, and typing into the slope or a coefficient, compute nothing.
-    {{Open, kTabNickel, "NickelWrittenFieldsNeverConvertBack"},
-     {Type, NRes, "1617.785", "100.|212|373.15|671.67|80|1617.785|6.926|1"},
+    {"NickelWrittenFieldsNeverConvertBack", {{Click, kTabBase + kTabNickel},
+     {Type, NRes, "1617.785", {{kView, "100.|212|373.15|671.67|80|1617.785|6.926|1"}}},
      {Write, NC, "0"},
-     {Write, NSlope, "0", "0|212|373.15|671.67|80|1617.785|0|1"},
+     {Write, NSlope, "0", {{kView, "0|212|373.15|671.67|80|1617.785|0|1"}}},
      {Type, NSlope, "5"},
-     {Type, kA + 2, "1", "0|212|373.15|671.67|80|1617.785|05|1"}},
+     {Type, kA + 2, "1", {{kView, "0|212|373.15|671.67|80|1617.785|05|1"}}}}},
     // No root within the step bound for 1e300 Ω; at 1e300 °C the negative c6 wins.
-    {{Open, kTabNickel, "NickelHugeValues"},
-     {Paste, NRes, "1e300", "OUT|OUT|OUT|OUT|OUT|1e300|OUT|1"},
-     {Paste, NC, "1e300", "1e300|1.8e+300|1e+300|1.8e+300|8e+299|-inf|-inf|1"},
-     {Paste, NC, "nan", "nan|OUT|OUT|OUT|OUT|OUT|OUT|1"},
-     {Paste, NC, kNines, "*|inf|inf|inf|inf|-inf|-inf|1"}},
+    {"NickelHugeValues", {{Click, kTabBase + kTabNickel},
+     {Paste, NRes, "1e300", {{kView, "OUT|OUT|OUT|OUT|OUT|1e300|OUT|1"}}},
+     {Paste, NC, "1e300", {{kView, "1e300|1.8e+300|1e+300|1.8e+300|8e+299|-inf|-inf|1"}}},
+     {Paste, NC, "nan", {{kView, "nan|OUT|OUT|OUT|OUT|OUT|OUT|1"}}},
+     {Paste, NC, kNines, {{kView, "*|inf|inf|inf|inf|-inf|-inf|1"}}}}},
     // Nothing until every input is filled in (an empty cell reads as 0, "not yet"). A and B to about 12
     // digits; C is limited by the 0.1 mΩ resistance at -40 °C. The check row converts with the fitted
     // coefficients both ways, 12 digits and 7 decimals, up to a tenth of a degree beyond the range.
-    {{Open, kTabPtCoefficient, "PtFitAndCheckRow"},
+    {"PtFitAndCheckRow", {{Click, kTabBase + kTabPtCoefficient},
      {Type, 8, "84.2707"},
-     {Type, 11, "138.5055", "||||"},
-     {Type, 14, "212.0515", kStandardPt + "||"},
-     {Type, kCheckT, "100", "*|*|*|100|138.5055000"},
-     {Over, kCheckT, "-100", "*|*|*|-100|60.2569107"},
-     {Over, kCheckT, "850.1", "*|*|*|850.1|390.5103899"},
-     {Over, kCheckT, "850.2", "*|*|*|850.2|OUT"},
-     {Over, kCheckR, "138.5055", "*|*|*|100.0000000|138.5055"},
-     {Over, kCheckR, "60.2558", "*|*|*|-100.0027407|60.2558"},
-     {Over, kCheckR, "100", "*|*|*|0.|100"}},  // W exactly 1
-    {{Open, kTabPtCoefficient, "PtFitEqualUpperTemperaturesGiveNoCoefficients"},
+     {Type, 11, "138.5055", {{kView, "||||"}}},
+     {Type, 14, "212.0515", {{kView, kStandardPt + "||"}}},
+     {Type, kCheckT, "100", {{kView, "*|*|*|100|138.5055000"}}},
+     {Over, kCheckT, "-100", {{kView, "*|*|*|-100|60.2569107"}}},
+     {Over, kCheckT, "850.1", {{kView, "*|*|*|850.1|390.5103899"}}},
+     {Over, kCheckT, "850.2", {{kView, "*|*|*|850.2|OUT"}}},
+     {Over, kCheckR, "138.5055", {{kView, "*|*|*|100.0000000|138.5055"}}},
+     {Over, kCheckR, "60.2558", {{kView, "*|*|*|-100.0027407|60.2558"}}},
+     {Over, kCheckR, "100", {{kView, "*|*|*|0.|100"}}}}},  // W exactly 1
+    {"PtFitEqualUpperTemperaturesGiveNoCoefficients", {{Click, kTabBase + kTabPtCoefficient},
      {Type, kPoints, "84.2707|138.5055|212.0515"},
-     {Paste, 13, "100", "OUT|OUT|OUT||"},
-     {Type, kCheckT, "50", "OUT|OUT|OUT|50|OUT"},
-     {Paste, 13, "300", kStandardPt + "|50|OUT"}},
+     {Paste, 13, "100", {{kView, "OUT|OUT|OUT||"}}},
+     {Type, kCheckT, "50", {{kView, "OUT|OUT|OUT|50|OUT"}}},
+     {Paste, 13, "300", {{kView, kStandardPt + "|50|OUT"}}}}},
     // Written by the program while no input cell has the focus: no fit (the program itself writes only
     // results and the check row). Typed into headings, names or results: nothing fitted. The eight inputs
     // share one focus flag: moving from one to another and typing fits.
-    {{Open, kTabPtCoefficient, "PtFitOnlyTheEightInputCellsFit"},
+    {"PtFitOnlyTheEightInputCellsFit", {{Click, kTabBase + kTabPtCoefficient},
      {Type, 8, "84.2707"},
      {Type, 11, "138.5055"},
      {Focus, 0},
-     {Write, 14, "212.0515", "||||"},
-     {Type, kPassive, "5|5|5|5|5|5|5|5|5|5|5|5|5", "5|5|5||"},
-     {Type, 14, "", "5|5|5||"},  // focus and no change
+     {Write, 14, "212.0515", {{kView, "||||"}}},
+     {Type, kPassive, "5|5|5|5|5|5|5|5|5|5|5|5|5", {{kView, "5|5|5||"}}},
+     {Type, 14, {}, {{kView, "5|5|5||"}}},  // focus and no change
      {Focus, 5},
      {Back, 14},
-     {Type, 14, "5", kStandardPt + "||"}},
+     {Type, 14, "5", {{kView, kStandardPt + "||"}}}}},
     // Before any fit the coefficients are zero: R0 (1 + 0 t). R0 or the typed value without a number:
     // nothing happens.
-    {{Open, kTabPtCoefficient, "PtFitCheckRowBeforeAnyFit"},
-     {Type, kCheckT, "50", "|||50|100.0000000"},
-     {Over, kCheckR, "120", "|||OUT|120"},
+    {"PtFitCheckRowBeforeAnyFit", {{Click, kTabBase + kTabPtCoefficient},
+     {Type, kCheckT, "50", {{kView, "|||50|100.0000000"}}},
+     {Over, kCheckR, "120", {{kView, "|||OUT|120"}}},
      {Paste, 5, "abc"},
-     {Over, kCheckT, "25", "|||25|120"},
+     {Over, kCheckT, "25", {{kView, "|||25|120"}}},
      {Paste, 5, "100"},
-     {Paste, kCheckT, "junk", "|||junk|120"}},
+     {Paste, kCheckT, "junk", {{kView, "|||junk|120"}}}}},
     // A fit from a mistyped point makes the check row's Newton iteration diverge; it gives up at once.
-    {{Open, kTabPtCoefficient, "PtFitMistypedPointAnswersAtOnce"},
+    {"PtFitMistypedPointAnswersAtOnce", {{Click, kTabBase + kTabPtCoefficient},
      {Type, kPoints, "84.2707|138.5055|21.0515"},
-     {Type, kCheckR, "80.5", "*|*|*|OUT|80.5"}},
+     {Type, kCheckR, "80.5", {{kView, "*|*|*|OUT|80.5"}}}}},
     // Cu50 resistances of the standard at 100, 150 and -10 °C; the check row has 12 digits and 12 decimals,
     // trailing zeros dropped in the general form.
-    {{Open, kTabCuCoefficient, "CuFitAndCheckRow"},
-     {Type, kPoints, "71.4|82.1343|47.8542", kStandardCu + "||"},
-     {Type, kCheckT, "100", "*|*|*|100|71.4"},
-     {Over, kCheckT, "50", "*|*|*|50|60.7039511364"},
-     {Over, kCheckT, "150.2", "*|*|*|150.2|OUT"},
-     {Over, kCheckR, "60", "*|*|*|46.7082324705|60"},
-     {Over, kCheckR, "50", "*|*|*|0.|50"}},
+    {"CuFitAndCheckRow", {{Click, kTabBase + kTabCuCoefficient},
+     {Type, kPoints, "71.4|82.1343|47.8542", {{kView, kStandardCu + "||"}}},
+     {Type, kCheckT, "100", {{kView, "*|*|*|100|71.4"}}},
+     {Over, kCheckT, "50", {{kView, "*|*|*|50|60.7039511364"}}},
+     {Over, kCheckT, "150.2", {{kView, "*|*|*|150.2|OUT"}}},
+     {Over, kCheckR, "60", {{kView, "*|*|*|46.7082324705|60"}}},
+     {Over, kCheckR, "50", {{kView, "*|*|*|0.|50"}}}}},
     // A result cell is passive; two points at 100 °C leave the previous coefficients, shown again.
-    {{Open, kTabCuCoefficient, "CuFitSingularSystemKeepsThePreviousCoefficients"},
+    {"CuFitSingularSystemKeepsThePreviousCoefficients", {{Click, kTabBase + kTabCuCoefficient},
      {Type, kPoints, "71.4|82.1343|47.8542"},
-     {Type, 16, "9", "0.0042800000000009|-0.000000093146970|0.000000001230758||"},
-     {Paste, 10, "100", kStandardCu + "||"},
-     {Type, kCheckT, "100", "*|*|*|100|71.4"}},
+     {Type, 16, "9", {{kView, "0.0042800000000009|-0.000000093146970|0.000000001230758||"}}},
+     {Paste, 10, "100", {{kView, kStandardCu + "||"}}},
+     {Type, kCheckT, "100", {{kView, "*|*|*|100|71.4"}}}}},
     // Every sub-page keeps its texts, and the fit its coefficients, while others are shown.
-    {{Open, kTabPt100, "TextsSurviveSwitchingTabs"},
+    {"TextsSurviveSwitchingTabs", {{Click, kTabBase + kTabPt100},
      {Type, C, "100"},
-     {Tab, kTabCu50},
-     {Type, C, "100", "100|212|373.15|671.67|80|71.4|0.2141495|50.00"},
-     {Tab, kTabNickel},
-     {Type, NC, "100", "100|212|373.15|671.67|80|1617.785|6.926|1"},
-     {Tab, kTabPtCoefficient},
-     {Type, kPoints, "84.2707|138.5055|212.0515", kStandardPt + "||"},
-     {Tab, kTabPt100, "", "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"},
-     {Tab, kTabCu50, "", "100|212|373.15|671.67|80|71.4|0.2141495|50.00"},
-     {Tab, kTabNickel, "", "100|212|373.15|671.67|80|1617.785|6.926|1"},
-     {Tab, kTabPtCoefficient},
-     {Type, kCheckT, "100", kStandardPt + "|100|138.5055000"}},
+     {Click, kTabBase + kTabCu50},
+     {Type, C, "100", {{kView, "100|212|373.15|671.67|80|71.4|0.2141495|50.00"}}},
+     {Click, kTabBase + kTabNickel},
+     {Type, NC, "100", {{kView, "100|212|373.15|671.67|80|1617.785|6.926|1"}}},
+     {Click, kTabBase + kTabPtCoefficient},
+     {Type, kPoints, "84.2707|138.5055|212.0515", {{kView, kStandardPt + "||"}}},
+     {Click, kTabBase + kTabPt100, {}, {{kView, "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"}}},
+     {Click, kTabBase + kTabCu50, {}, {{kView, "100|212|373.15|671.67|80|71.4|0.2141495|50.00"}}},
+     {Click, kTabBase + kTabNickel, {}, {{kView, "100|212|373.15|671.67|80|1617.785|6.926|1"}}},
+     {Click, kTabBase + kTabPtCoefficient},
+     {Type, kCheckT, "100", {{kView, kStandardPt + "|100|138.5055000"}}}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, RtdScenario, testing::ValuesIn(kScenarios),
-                         [](const auto& row) { return row.param.front().keys.toStdString(); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // The tab band under the title band (93 pixels of 1052): 93 to 139, then the sub-pages two pixels lower,
 // each shown by its tab and opening empty but for its defaults.
@@ -434,23 +381,19 @@ TEST_F(RtdPages, OpensOnPt100UnderTheTitleAndTheTabs)
     EXPECT_GT(line.red() - line.green(), 50);
     EXPECT_EQ(image.pixelColor(500, 300), QColor(Qt::white));
 
-    Run({{Open, kTabPt100, "", "|||||||100.00"},
-         {Tab, kTabPt50, "", "|||||||50.00"},
-         {Tab, kTabPtX, "", "|||||||25.00"},
-         {Tab, kTabCu100, "", "|||||||100.00"},
-         {Tab, kTabCu50, "", "|||||||50.00"},
-         {Tab, kTabNickel, "", "|||||||1"},
-         {Look, 0, "", "0.005485|6.65e-06|0|2.805e-11|0|-2e-17|1000.", kParameters},
-         {Tab, kTabPtCoefficient, "", "||||"},
-         {Look, 0, "",
-          "|Temperature \u2103|Resistance \u03a9|R0|0|100|neg temp pt|-40||posi temp pt|100||posi temp "
-          "pt|300||A||B||C|",
-          kGrid},
-         {Tab, kTabCuCoefficient, "", "||||"},
-         {Look, 0, "",
-          "|Temperature \u2103|Resistance \u03a9|R0|0|50|temp pt|100||temp pt|150||temp "
-          "pt|-10||\u03b1||\u03b2||\u03b3|",
-          kGrid}});
+    Run({{Click, kTabBase + kTabPt100, {}, {{kView, "|||||||100.00"}}},
+         {Click, kTabBase + kTabPt50, {}, {{kView, "|||||||50.00"}}},
+         {Click, kTabBase + kTabPtX, {}, {{kView, "|||||||25.00"}}},
+         {Click, kTabBase + kTabCu100, {}, {{kView, "|||||||100.00"}}},
+         {Click, kTabBase + kTabCu50, {}, {{kView, "|||||||50.00"}}},
+         {Click, kTabBase + kTabNickel, {}, {{kView, "|||||||1"}}},
+         {Look, 0, {}, {{kParameters, "0.005485|6.65e-06|0|2.805e-11|0|-2e-17|1000."}}},
+         {Click, kTabBase + kTabPtCoefficient, {}, {{kView, "||||"}}},
+         {Look, 0, {}, {{kGrid, "|Temperature \u2103|Resistance \u03a9|R0|0|100|neg temp pt|-40||posi temp pt|100||posi temp "
+          "pt|300||A||B||C|"}}},
+         {Click, kTabBase + kTabCuCoefficient, {}, {{kView, "||||"}}},
+         {Look, 0, {}, {{kGrid, "|Temperature \u2103|Resistance \u03a9|R0|0|50|temp pt|100||temp pt|150||temp "
+          "pt|-10||\u03b1||\u03b2||\u03b3|"}}}});
 }
 
 // Labels and units where they name a field (the unit symbol names a scale in English); a coefficient cell
@@ -469,21 +412,21 @@ TEST_F(RtdPages, LabelsUnitsAndAccessibleNames)
     EXPECT_EQ(Names(kTabPtCoefficient, {3042, 3043}, label) + Names(kTabPtCoefficient, {3042, 3043}, unit),
               "Temperature|Resistance\u2103|\u03a9");
     EXPECT_EQ(Names(kTabCuCoefficient, {3044}, label), "Temperature");
-    Run({{Tab, kTabPtCoefficient}});
+    Run({{Click, kTabBase + kTabPtCoefficient}});
     EXPECT_EQ(Fit()->checkTemperatureId(), 3042);
     EXPECT_EQ(Fit()->checkResistanceId(), 3043);
     EXPECT_EQ(Edit(0)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     EXPECT_EQ(Edit(8)->accessibleName(), "neg temp pt Resistance \u03a9");
     EXPECT_EQ(Edit(4)->accessibleName(), "R0 Temperature \u2103");
     EXPECT_EQ(Edit(20)->accessibleName(), "C");
-    Run({{Tab, kTabCuCoefficient}});
+    Run({{Click, kTabBase + kTabCuCoefficient}});
     EXPECT_EQ(Fit()->checkTemperatureId(), 3044);
     EXPECT_EQ(Fit()->checkResistanceId(), 3045);
 }
 
 TEST_F(RtdPages, ClicksOutsideTheTabsChangeNothing)
 {
-    Run({{Tab, kTabCu100}});
+    Run({{Click, kTabBase + kTabCu100}});
     QTest::mouseClick(m_container->tabs(), Qt::RightButton, {}, QPoint(10, 10));
     QTest::mouseClick(m_container.get(), Qt::LeftButton, {}, QPoint(500, 50));  // on the title band
     EXPECT_EQ(m_container->selectedTab(), kTabCu100);
@@ -492,24 +435,24 @@ TEST_F(RtdPages, ClicksOutsideTheTabsChangeNothing)
 
 TEST_F(RtdPages, NickelArrowKeysMoveThePresetToo)
 {
-    Run({{Tab, kTabNickel}});
+    Run({{Click, kTabBase + kTabNickel}});
     Nickel()->presetButton(1)->setFocus();
     QTest::keyClick(Nickel()->presetButton(1), Qt::Key_Down);
-    Run({{Look, 0, "", "|||||||2"}, {Look, 0, "", "0.004427|5.172e-06|5.585e-09|0|0|0|1000.", kParameters}});
+    Run({{Look, 0, {}, {{kView, "|||||||2"}}}, {Look, 0, {}, {{kParameters, "0.004427|5.172e-06|5.585e-09|0|0|0|1000."}}}});
 }
 
 // A zero, or a text without a number, in R0, c1 or c2 is "not filled in": nothing is written, though the
 // strip itself still follows the typed temperature.
 TEST_F(RtdPages, NickelUnfilledR0C1OrC2WritesNothing)
 {
-    Run({{Tab, kTabNickel}, {Type, NC, "100"}});
+    Run({{Click, kTabBase + kTabNickel}, {Type, NC, "100"}});
     for (int id : {NR0, kA, kA + 1}) {
         const QString kept = Edit(id)->text();
         for (const char* unfilled : {"0", "-0", "abc", ""}) {
             Run({{Paste, id, unfilled}});
             const QString before = Edit(NRes)->text();
-            Run({{Over, NC, "50", "50|122|323.15|581.67|40|" + before + "|6.926|1"},
-                 {Over, NRes, "1200", "50|122|323.15|581.67|40|1200|6.926|1"}});
+            Run({{Over, NC, "50", {{kView, "50|122|323.15|581.67|40|" + before + "|6.926|1"}}},
+                 {Over, NRes, "1200", {{kView, "50|122|323.15|581.67|40|1200|6.926|1"}}}});
         }
         Run({{Paste, id, kept}});
     }
@@ -520,13 +463,13 @@ TEST_F(RtdPages, NickelUnfilledR0C1OrC2WritesNothing)
 TEST_F(RtdPages, PtFitZeroOrMissingInputsLeaveTheResults)
 {
     const QString fitted = kStandardPt + "||";
-    Run({{Tab, kTabPtCoefficient}, {Type, kPoints, "84.2707|138.5055|212.0515", fitted}});
+    Run({{Click, kTabBase + kTabPtCoefficient}, {Type, kPoints, "84.2707|138.5055|212.0515", {{kView, fitted}}}});
     for (int id : {5, 7, 8, 10, 11, 13, 14}) {
         const QString kept = Edit(id)->text();
-        for (const char* unfilled : {"0", "", "abc", "-0", "0e5"}) Run({{Paste, id, unfilled, fitted}});
+        for (const char* unfilled : {"0", "", "abc", "-0", "0e5"}) Run({{Paste, id, unfilled, {{kView, fitted}}}});
         Run({{Paste, id, kept}});
     }
-    Run({{Paste, 4, "20", fitted}});
+    Run({{Paste, 4, "20", {{kView, fitted}}}});
 }
 
 // Every bad text in every field: each step answers at once (Run), nothing crashes.
@@ -536,9 +479,9 @@ TEST_F(RtdPages, BadInputInEveryFieldOfEverySubPage)
                        "1e12", "-1e10", "nan", "inf", "-inf",  "-0",     "~",     "e-"};
     inputs << kNines << QString(2000, QChar(0x6e29)) << "4.096" + QString(1995, QLatin1Char('x'));
     for (int tab = 0; tab < kRtdSubPageCount; ++tab) {
-        Run({{Tab, tab}});
+        Run({{Click, kTabBase + tab}});
         std::vector<int> ids = {C, F, K, R, Re, kRes, kSlope, kR0};
-        std::vector<Step> after;  // good values pasted after each bad one
+        Scenario after;  // good values pasted after each bad one
         if (tab == kTabNickel) {
             ids = {NC, NC + 1, NC + 2, NC + 3, NC + 4, NRes,   NSlope,
                    kA, kA + 1, kA + 2, kA + 3, kA + 4, kA + 5, NR0};
@@ -553,7 +496,7 @@ TEST_F(RtdPages, BadInputInEveryFieldOfEverySubPage)
                 Run({{Paste, id, input}});
                 Run(after);
             }
-            if (tab == kTabNickel) Run({{Paste, id, ""}, {Click, 1}});
+            if (tab == kTabNickel) Run({{Paste, id}, {Click, 1}});
         }
     }
 }
@@ -569,7 +512,7 @@ TEST_F(RtdPages, EverySubPageReadsInBothLanguages)
         OpenContainer();
         const QString tag = language == Language::English ? QStringLiteral("en") : QStringLiteral("zh");
         for (int tab = 0; tab < 8; ++tab) {
-            Run({{Tab, tab}});
+            Run({{Click, kTabBase + tab}});
             if (tab < kTabNickel) Run({{Type, C, "-123.456"}});
             if (tab == kTabNickel) Run({{Type, NRes, "1234.5678"}});
             if (tab > kTabNickel) {
@@ -590,7 +533,7 @@ TEST_F(RtdPages, EverySubPageReadsInBothLanguages)
     SetLanguage(Language::Chinese);
     OpenContainer();
     EXPECT_EQ(Sub()->field(C)->label->text(), "\u6444\u6c0f\u5ea6");
-    Run({{Type, C, "900", "900|*|*|*|*|\u8d85\u51fa\u8303\u56f4||100.00"}});
+    Run({{Type, C, "900", {{kView, "900|*|*|*|*|\u8d85\u51fa\u8303\u56f4||100.00"}}}});
 }
 
 TEST(RtdThroughMainWindow, NavigationItemTwoThenATab)

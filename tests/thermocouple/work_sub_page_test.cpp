@@ -3,8 +3,8 @@
 
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
+#include "page_scenario.h"
 #include "resources/string_table.h"
-#include "ui_test_util.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>
@@ -15,12 +15,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// Readable failures: the texts rather than their bytes.
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tmcalc {
 namespace {
@@ -34,27 +28,13 @@ constexpr int kOutputs = -2;  // "emf|slope"
 const QString kOut = QStringLiteral("Out of Rage.");
 const QString kDigits(2000, QLatin1Char('9'));
 
-enum class Act {
-    Type,   // keys appended to the text
-    Over,   // keys typed over the whole text
-    Paste,  // pasted over the whole text
-    Back,   // backspace, `text` times
-    Set,    // written by the program, not by the user
-};
-
-// One action and what the fields then show: "OUT" stands for the out-of-range text, "#" for any other
-// text that is not empty.
-struct Step {
-    Act act;
-    int field;
-    QString text;
-    std::vector<std::pair<int, QString>> shows = {};
-};
+using test::Act;
+using test::Step;
 
 struct Scenario {
     const char* name;
     ThermocoupleType type;
-    std::vector<Step> steps;
+    test::Scenario steps;
 };
 
 const Scenario kScenarios[] = {
@@ -108,7 +88,7 @@ const Scenario kScenarios[] = {
     // sets and typing into the output-only slope start nothing.
     {"OnlyTypingIntoAnInputConverts", TC::K, {
         {Act::Type, Cj, "0"}, {Act::Type, C, "1000", {{C, "1000"}}},
-        {Act::Set, Emf, "10"}, {Act::Set, Cj, "50"}, {Act::Set, F, "0", {{C, "1000"}, {Slope, "38.98138"}}},
+        {Act::Write, Emf, "10"}, {Act::Write, Cj, "50"}, {Act::Write, F, "0", {{C, "1000"}, {Slope, "38.98138"}}},
         {Act::Type, Slope, "5", {{C, "1000"}}}}},
     // Junk after a number is ignored, junk alone reads as 0 mV (the cold junction's own temperature, as
     // far as the inverse reproduces it); NaN and infinities are out of range; the whole text counts.
@@ -142,40 +122,13 @@ protected:
         ASSERT_TRUE(test::ShowActive(m_page.get()));
     }
 
-    void Do(const Step& step)
+    [[nodiscard]] test::PageDriver Driver() const
     {
-        QLineEdit* edit = m_page->edit(step.field);
-        switch (step.act) {
-        case Act::Type: test::Type(edit, step.text); break;
-        case Act::Over:
-            test::Focus(edit);
-            edit->selectAll();
-            QTest::keyClicks(edit, step.text);
-            break;
-        case Act::Paste: test::PasteOver(edit, step.text); break;
-        case Act::Back: test::Backspace(edit, step.text.toInt()); break;
-        case Act::Set: edit->setText(step.text); break;
-        }
-    }
-
-    // The texts of the field (or group), in the notation of the expectation.
-    QString Shown(int id, const QString& expected) const
-    {
-        const std::vector<int> ids = id == kScales ? std::vector<int>{C, F, K, R, Re}
-                                     : id == kOutputs ? std::vector<int>{Emf, Slope}
-                                                      : std::vector<int>{id};
-        const QStringList wanted = expected.split(QLatin1Char('|'));
-        QStringList shown;
-        for (const int field : ids) {
-            QString text = m_page->edit(field)->text();
-            if (text == kOut) {
-                text = QStringLiteral("OUT");
-            } else if (!text.isEmpty() && wanted.value(shown.size()) == "#") {
-                text = QStringLiteral("#");
-            }
-            shown << text;
-        }
-        return shown.join(QLatin1Char('|'));
+        return {[this](int id) -> QLineEdit* { return m_page->edit(id); }, [](int group) {
+                    if (group == kScales) return std::vector<int>{C, F, K, R, Re};
+                    if (group == kOutputs) return std::vector<int>{Emf, Slope};
+                    return std::vector<int>{};
+                }};
     }
 
     std::unique_ptr<ThermocoupleSubPage> m_page;
@@ -192,12 +145,7 @@ class SubPageScenario : public SubPageTest, public testing::WithParamInterface<S
 TEST_P(SubPageScenario, ShowsWhatTheUserExpects)
 {
     Open(GetParam().type);
-    int number = 0;
-    for (const Step& step : GetParam().steps) {
-        SCOPED_TRACE(testing::Message() << "step " << ++number);
-        Do(step);
-        for (const auto& [id, expected] : step.shows) EXPECT_EQ(Shown(id, expected), expected) << "field " << id;
-    }
+    test::RunScenario(Driver(), GetParam().steps);
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkSubPage, SubPageScenario, testing::ValuesIn(kScenarios),
