@@ -9,10 +9,12 @@
 #include "resources/ui/artwork/images.h"
 #include "ui_test_util.h"
 
+#include <QFontMetrics>
 #include <QLocale>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 namespace tmcalc {
@@ -117,6 +119,45 @@ TEST_F(MainWindowTest, CloseAreaEndsTheProgramWithCodeZero)
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });  // a safety net, never reached
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(m_window->isVisible());
+}
+
+// A tile text too wide for one line wraps at word boundaries inside its tile (the English tiles once
+// showed "Coefficient Co", "e Tension Conv" and "Viscosity Conv"); every text that fits stays on one line.
+TEST(MoreTiles, EveryTextIsWholeInItsTileInBothLanguages)
+{
+    const auto tiles = MoreTileRects(Ui().geometry.W);
+    const QFontMetrics metrics(MoreTileFont());
+    int wrapped = 0;
+    for (Language language : {Language::English, Language::Chinese}) {
+        SetLanguage(language);
+        for (int k = 0; k < kMoreTileCount; ++k) {
+            const QRect tile = ToQRect(ToRect(tiles[static_cast<std::size_t>(k)]));
+            const QString text = Str(kStrFirstMoreTile + k);
+            const QRect shown = metrics.boundingRect(tile, Qt::AlignCenter | Qt::TextWordWrap, text);
+            EXPECT_TRUE(tile.contains(shown)) << text.toStdString();
+            const bool fits = metrics.horizontalAdvance(text) <= tile.width();
+            EXPECT_EQ(shown.height() < 2 * metrics.height(), fits) << text.toStdString();  // one line or more
+            if (!fits) ++wrapped;
+            if (language == Language::Chinese) EXPECT_TRUE(fits) << text.toStdString();
+        }
+    }
+    SetLanguage(Language::English);
+    EXPECT_GE(wrapped, 3);
+}
+
+TEST(MainWindowPages, AreMadeWhenFirstShownAndThenKept)
+{
+    test::ScratchStandards standards;
+    MainWindow window(standards.store);
+    for (int i = 1; i < kPageCount; ++i) EXPECT_FALSE(window.isPageMade(i)) << i;
+    EXPECT_TRUE(window.isPageMade(0));
+    window.ShowPage(5);
+    QWidget* page = window.page(5);
+    window.ShowPage(0);
+    window.ShowPage(5);
+    EXPECT_EQ(window.page(5), page);
+    EXPECT_TRUE(page->isVisibleTo(&window));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::current_path() / kStandardsFileName));
 }
 
 TEST(MainWindowLanguage, ChineseTitlesAndItems)

@@ -20,6 +20,13 @@ constexpr std::array<QRgb, kMoreTileCount> kTileColours{
 
 }  // namespace
 
+QFont MoreTileFont()
+{
+    QFont font(Ui().fontFamily);
+    font.setPointSizeF(MoreTileFontPoints(Ui().geometry));
+    return font;
+}
+
 MorePage::MorePage(QWidget* parent, const QRect& geometry) : QWidget(parent)
 {
     setGeometry(geometry);
@@ -35,9 +42,7 @@ void MorePage::paintEvent(QPaintEvent* /*event*/)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.translate(1, 1);  // client area inside the border
     const auto tiles = MoreTileRects(Ui().geometry.W);
-    QFont font(Ui().fontFamily);
-    font.setPointSizeF(MoreTileFontPoints(Ui().geometry));
-    painter.setFont(font);
+    painter.setFont(MoreTileFont());
     for (int k = 0; k < kMoreTileCount; ++k) {
         const QRect r = ToQRect(ToRect(tiles[static_cast<std::size_t>(k)]));
         painter.fillRect(r, QColor(kTileColours[static_cast<std::size_t>(k)]));

@@ -4,7 +4,12 @@
 
 #include <QWidget>
 
+class QFont;
+
 namespace tmcalc {
+
+// The font of the More tiles' texts.
+[[nodiscard]] QFont MoreTileFont();
 
 // Page 11: eleven coloured tiles leading to pages 12-22.
 class MorePage : public QWidget {

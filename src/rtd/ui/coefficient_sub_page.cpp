@@ -1,13 +1,14 @@
 #include "rtd/ui/coefficient_sub_page.h"
 
-#include "framework/ui/field.h"
 #include "framework/number_text.h"
+#include "framework/ui/field.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
 #include "rtd/copper.h"
 #include "rtd/fits.h"
 #include "rtd/platinum.h"
 #include "rtd/rtd_page_layout.h"
+#include "resources/string_table.h"
 
 #include <QLabel>
 
@@ -31,39 +32,40 @@ struct CoefficientPageTable {
     int checkDecimals;
 };
 
-// Headings 3031 "Temperature ℃", 3032 "Resistance Ω", 3033 "R0"; point names 3034-3036 (platinum: one
-// point below 0 °C, two above) and 3037 (copper); coefficient names 2001-2003 (A, B, C) and 768-770 (α, β, γ).
+// Headings, point names (platinum: one point below 0 °C, two above), coefficient names (A, B, C; α, β, γ).
+// clang-format off
 constexpr CoefficientPageTable kPlatinumPage{
     "gyrdzPtCalCoffe",
-    {{{0, ""},    {3031, ""}, {3032, ""},  //
-      {3033, ""}, {0, "0"},   {0, "100"},  //
-      {3034, ""}, {0, "-40"}, {0, ""},     //
-      {3035, ""}, {0, "100"}, {0, ""},     //
-      {3036, ""}, {0, "300"}, {0, ""},     //
-      {2001, ""}, {0, ""},                 //
-      {2002, ""}, {0, ""},                 //
-      {2003, ""}, {0, ""}}},
-    3038,
-    3039,
+    {{{0, ""},                    {kStrGridTemperature, ""}, {kStrGridResistance, ""},
+      {kStrGridR0, ""},           {0, "0"},                  {0, "100"},
+      {kStrPtPointBelowZero, ""}, {0, "-40"},                {0, ""},
+      {kStrPtPointAboveZero, ""}, {0, "100"},                {0, ""},
+      {kStrPtPointAboveZero2, ""},{0, "300"},                {0, ""},
+      {kStrPtA, ""}, {0, ""},
+      {kStrPtB, ""}, {0, ""},
+      {kStrPtC, ""}, {0, ""}}},
+    kStrPtCheckTemperature,
+    kStrPtCheckResistance,
     12,
     7,
 };
 
 constexpr CoefficientPageTable kCopperPage{
     "gyrdzCuCalCoffe",
-    {{{0, ""},    {3031, ""}, {3032, ""},  //
-      {3033, ""}, {0, "0"},   {0, "50"},   //
-      {3037, ""}, {0, "100"}, {0, ""},     //
-      {3037, ""}, {0, "150"}, {0, ""},     //
-      {3037, ""}, {0, "-10"}, {0, ""},     //
-      {768, ""},  {0, ""},                 //
-      {769, ""},  {0, ""},                 //
-      {770, ""},  {0, ""}}},
-    3040,
-    3041,
+    {{{0, ""},                    {kStrGridTemperature, ""}, {kStrGridResistance, ""},
+      {kStrGridR0, ""},           {0, "0"},                  {0, "50"},
+      {kStrCuPoint, ""},          {0, "100"},                {0, ""},
+      {kStrCuPoint, ""},          {0, "150"},                {0, ""},
+      {kStrCuPoint, ""},          {0, "-10"},                {0, ""},
+      {kStrCuAlpha, ""}, {0, ""},
+      {kStrCuBeta, ""},  {0, ""},
+      {kStrCuGamma, ""}, {0, ""}}},
+    kStrCuCheckTemperature,
+    kStrCuCheckResistance,
     12,
     12,
 };
+// clang-format on
 
 const CoefficientPageTable& PageTableOf(RtdMetal metal)
 {

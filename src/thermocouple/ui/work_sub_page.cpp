@@ -13,8 +13,6 @@
 namespace tmcalc {
 namespace {
 
-constexpr int kLabelBase = 201;  // 201-205 the scales, 206-208 emf, differential emf, cold junction
-constexpr int kUnitBase = 211;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -23,7 +21,8 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 ThermocoupleSubPage::ThermocoupleSubPage(QWidget* parent, const QRect& geometry, ThermocoupleType type)
     : Page(parent, geometry, 0, false), m_type(type)
 {
-    BuildInputOutputRows(kLabelBase, kUnitBase);
+    // The scales share their texts with the temperature page; then emf, differential emf, cold junction.
+    BuildInputOutputRows(kStrTemperatureLabels, kStrTemperatureUnits);
     for (int i = 0; i < kTemperatureScaleCount; ++i) m_strip[static_cast<std::size_t>(i)] = edit(i);
     // Nothing converts until the cold junction is known; the hint says so while that field is empty.
     edit(kTcColdJunction)->setPlaceholderText(Str(kStrColdJunctionHint));
