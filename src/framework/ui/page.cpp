@@ -143,86 +143,63 @@ bool Page::Show(int id, double value) const
     return f != nullptr && WriteField(f->edit, f->display, value);
 }
 
-std::vector<Field*> Page::BuildFieldColumn(int labelBase, int unitBase, FieldPolicy policy)
+std::vector<Field*> Page::AddFields(const std::vector<FieldRects>& rects, EditStyle style, FieldPolicy policy,
+                                    const std::function<FieldSpec(int k)>& spec)
 {
     std::vector<Field*> out;
-    out.reserve(32);
-    const auto rects = FieldColumnLayout(Ui().geometry, clientArea().width);
-    for (int i = 0; i < static_cast<int>(rects.size()); ++i)
-        out.push_back(AddField({i, labelBase + i, unitBase + i, policy.read, policy.display}, rects[i], EditStyle::Centred));
+    out.reserve(rects.size());
+    for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
+        FieldSpec s = spec(k);
+        s.read = policy.read;
+        s.display = policy.display;
+        out.push_back(AddField(s, rects[static_cast<std::size_t>(k)], style));
+    }
     RaiseEditBoxes();
     return out;
+}
+
+std::vector<Field*> Page::BuildFieldColumn(int labelBase, int unitBase, FieldPolicy policy)
+{
+    return AddFields(FieldColumnLayout(Ui().geometry, clientArea().width), EditStyle::Centred, policy,
+                     [=](int k) { return FieldSpec{k, labelBase + k, unitBase + k}; });
 }
 
 std::vector<Field*> Page::BuildFieldGrid(int rows, int cols, int labelBase, int unitBase, FieldPolicy policy)
 {
-    std::vector<Field*> out;
-    out.reserve(32);
-    const auto rects = FieldGridLayout(Ui().geometry, clientArea().width, rows, cols);
-    for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
-        const int id = 10 * (k / rows) + k % rows;
-        out.push_back(AddField({id, labelBase + k, unitBase + k, policy.read, policy.display}, rects[k], EditStyle::Centred));
-    }
-    RaiseEditBoxes();
-    return out;
+    return AddFields(FieldGridLayout(Ui().geometry, clientArea().width, rows, cols), EditStyle::Centred, policy,
+                     [=](int k) { return FieldSpec{10 * (k / rows) + k % rows, labelBase + k, unitBase + k}; });
 }
 
 std::vector<Field*> Page::BuildWideFieldGrid(int rows, int cols, int labelBase, int unitBase, FieldPolicy policy)
 {
-    std::vector<Field*> out;
-    out.reserve(32);
     const Rect c = clientArea();
-    const auto rects = WideFieldGridLayout(Ui().geometry, c.width, c.height, rows, cols);
-    for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
-        const int id = 10 * (k / rows) + k % rows;
-        out.push_back(AddField({id, labelBase + k, unitBase + k, policy.read, policy.display}, rects[k], EditStyle::Centred));
-    }
-    RaiseEditBoxes();
-    return out;
+    return AddFields(WideFieldGridLayout(Ui().geometry, c.width, c.height, rows, cols), EditStyle::Centred, policy,
+                     [=](int k) { return FieldSpec{10 * (k / rows) + k % rows, labelBase + k, unitBase + k}; });
 }
 
 std::vector<Field*> Page::BuildFieldGridInRect(Rect rect, int cols, int rows, int labelBase, int unitBase,
                                                FieldPolicy policy)
 {
-    std::vector<Field*> out;
-    out.reserve(32);
-    const auto rects = FieldGridInRectLayout(Ui().geometry, rect, cols, rows);
-    for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
-        const int unitId = unitBase == 0 ? 0 : unitBase + k;
-        out.push_back(AddField({labelBase + k, labelBase + k, unitId, policy.read, policy.display}, rects[k], EditStyle::Centred));
-    }
-    RaiseEditBoxes();
-    return out;
+    return AddFields(FieldGridInRectLayout(Ui().geometry, rect, cols, rows), EditStyle::Centred, policy, [=](int k) {
+        return FieldSpec{labelBase + k, labelBase + k, unitBase == 0 ? 0 : unitBase + k};
+    });
 }
 
 std::vector<Field*> Page::BuildFixedPointGrid(Rect rect, FieldPolicy policy)
 {
-    std::vector<Field*> out;
-    out.reserve(32);
-    const auto rects = FixedPointGridLayout(Ui().geometry, rect);
-    for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
-        const int column = k / 9;
+    return AddFields(FixedPointGridLayout(Ui().geometry, rect), EditStyle::LabelFont, policy, [](int k) {
         const int row = k % 9;
-        const int labelId = (column == 0 ? kStrFixedPointLabels : kStrFixedPointLabels2) + row;
+        const int labelId = (k < 9 ? kStrFixedPointLabels : kStrFixedPointLabels2) + row;
         // The first column's units, 794-802, have no texts in the tables; they follow label 793.
-        const int unitId = (column == 0 ? kStrFixedPointLabels2 + 4 : kStrFixedPointUnits2) + row;
-        out.push_back(AddField({labelId, labelId, unitId, policy.read, policy.display}, rects[k], EditStyle::LabelFont));
-    }
-    RaiseEditBoxes();
-    return out;
+        const int unitId = (k < 9 ? kStrFixedPointLabels2 + 4 : kStrFixedPointUnits2) + row;
+        return FieldSpec{labelId, labelId, unitId};
+    });
 }
 
 std::vector<Field*> Page::BuildInputOutputRows(int labelBase, int unitBase, FieldPolicy policy)
 {
-    std::vector<Field*> out;
-    out.reserve(32);
-    const auto rects = InputOutputRowsLayout(Ui().geometry, clientArea());
-    for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
-        const int id = k < 5 ? k : 10 + (k - 5);
-        out.push_back(AddField({id, labelBase + k, unitBase + k, policy.read, policy.display}, rects[k], EditStyle::Plain));
-    }
-    RaiseEditBoxes();
-    return out;
+    return AddFields(InputOutputRowsLayout(Ui().geometry, clientArea()), EditStyle::Plain, policy,
+                     [=](int k) { return FieldSpec{k < 5 ? k : 10 + (k - 5), labelBase + k, unitBase + k}; });
 }
 
 void Page::RaiseEditBoxes() const

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -88,6 +89,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One field per rectangle, the k-th with the ids `spec(k)` gives and the builder's policy.
+    std::vector<Field*> AddFields(const std::vector<FieldRects>& rects, EditStyle style, FieldPolicy policy,
+                                  const std::function<FieldSpec(int k)>& spec);
     Field* AddEdit(const FieldSpec& spec, const Rect& rect, EditStyle style);
     void OnTextChanged(int id);
 
