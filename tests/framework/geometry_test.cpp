@@ -2,20 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tmcalc {
 namespace {
 
 TEST(ScreenGeometry, DesignScreenGivesTheDesignWindowAndFonts)
 {
     const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
-    EXPECT_EQ(g.W, 1300.0);
-    EXPECT_EQ(g.H, 831.0);
-    EXPECT_EQ(static_cast<int>(g.X), 310);
-    EXPECT_EQ(static_cast<int>(g.Y), 124);
-    EXPECT_EQ(g.navigationFont, (FontSize{-14, -7}));
-    EXPECT_EQ(g.secondFont, (FontSize{-15, -7}));
-    EXPECT_EQ(g.labelFont, (FontSize{-16, -8}));
-    EXPECT_EQ(g.editFont, (FontSize{-27, -10}));
+    EXPECT_EQ(std::tuple(g.W, g.H, static_cast<int>(g.X), static_cast<int>(g.Y)),
+              std::tuple(1300.0, 831.0, 310, 124));
+    EXPECT_EQ(std::tuple(g.navigationFont, g.secondFont, g.labelFont, g.editFont),
+              std::tuple(FontSize{-14, -7}, FontSize{-15, -7}, FontSize{-16, -8}, FontSize{-27, -10}));
     EXPECT_EQ(PageRect(g), (Rect{223, 120, 1054, 537}));
 }
 
@@ -97,6 +95,10 @@ TEST(FieldLayouts, InputOutputRows)
     EXPECT_EQ(rows[0].unit, (Rect{436, 50, 52, 45}));
     EXPECT_EQ(rows[1].label.y, 85);
     EXPECT_EQ(rows[5].label, (Rect{20 + 522 - 20, 50 + 5 + 45, 208, 45}));
+    // An odd fifth of the area rounds the step up: 355 / 5 = 71 gives (71 + 1) / 2 = 36, not 35.
+    const auto odd = InputOutputRowsLayout(g, Rect{0, 0, 1054, 405});
+    EXPECT_EQ(odd[1].label.y, 50 + 36);
+    EXPECT_EQ(odd[6].label.y, 50 + 5 + 45 + 36);
 }
 
 TEST(FieldLayouts, FixedPointGrid)

@@ -138,13 +138,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"plain", u"100", 100.0, true}, ReadRow{"trailing_junk", u"12abc", 12.0, true},
         ReadRow{"lone_minus", u"-", 0.0, false}, ReadRow{"empty", u"", 0.0, false},
         ReadRow{"letters", u"abc", 0.0, false}, ReadRow{"leading_space", u" \t 3.5", 3.5, true},
-        ReadRow{"leading_c_white_space", u"\v\f\r\n 7", 7.0, true}, ReadRow{"nbsp_is_no_space", u"\u00a07", 0.0, false},
-        ReadRow{"plus_sign", u"+5", 5.0, true}, ReadRow{"point_first", u".5", 0.5, true},
-        ReadRow{"point_alone", u".", 0.0, false}, ReadRow{"comma_is_no_point", u"1,5", 1.0, true},
-        ReadRow{"exponent", u"1.5e3", 1500.0, true}, ReadRow{"dangling_exponent", u"1e", 1.0, true},
-        ReadRow{"dangling_exponent_sign", u"2E-", 2.0, true}, ReadRow{"overflow", u"1e400", kInf, true},
-        ReadRow{"negative_overflow", u"-1e400", -kInf, true}, ReadRow{"underflow", u"1e-400", 0.0, true},
-        ReadRow{"negative_underflow", u"-1e-400", -0.0, true},
+        ReadRow{"leading_c_white_space", u"\v\f\r\n 7", 7.0, true},
+        ReadRow{"nbsp_is_no_space", u"\u00a07", 0.0, false}, ReadRow{"plus_sign", u"+5", 5.0, true},
+        ReadRow{"point_first", u".5", 0.5, true}, ReadRow{"point_alone", u".", 0.0, false},
+        ReadRow{"comma_is_no_point", u"1,5", 1.0, true}, ReadRow{"exponent", u"1.5e3", 1500.0, true},
+        ReadRow{"dangling_exponent", u"1e", 1.0, true}, ReadRow{"dangling_exponent_sign", u"2E-", 2.0, true},
+        ReadRow{"overflow", u"1e400", kInf, true}, ReadRow{"negative_overflow", u"-1e400", -kInf, true},
+        ReadRow{"underflow", u"1e-400", 0.0, true}, ReadRow{"negative_underflow", u"-1e-400", -0.0, true},
         ReadRow{"overflow_by_digits", std::u16string(400, u'9'), kInf, true},
         ReadRow{"infinity", u"inf", kInf, true}, ReadRow{"infinity_word", u"-Infinity", -kInf, true},
         ReadRow{"nan", u"nan", kNaN, true}, ReadRow{"nan_payload", u"NaN(123)", kNaN, true},
@@ -152,8 +152,18 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"hex_without_digits", u"0x", 0.0, true}, ReadRow{"hex_overflow", u"0x1p99999", kInf, true},
         ReadRow{"tilde", u"~5", 0.0, false}, ReadRow{"unit_after_number", u"25 ℃", 25.0, true},
         ReadRow{"unit_before_number", u"℃25", 0.0, false}, ReadRow{"latin1_letter", u"7\u00e9", 7.0, true},
-        ReadRow{"nul_ends_number", std::u16string(u"4\0" u"2", 3), 4.0, true},
-        ReadRow{"fullwidth_digit", u"\uff11", 0.0, false}),
+        ReadRow{"nul_ends_number",
+                std::u16string(u"4\0"
+                               u"2",
+                               3),
+                4.0, true},
+        ReadRow{"fullwidth_digit", u"\uff11", 0.0, false},
+        // A 33-digit value was once cut after 31 characters and read 100 times too small; pasted text far
+        // beyond any buffer reads whole.
+        ReadRow{"thirty_three_digits", u"123456789012345678901234567890123", 1.23456789012345678901234567890123e32,
+                true},
+        ReadRow{"forty_zeros", u"1." + std::u16string(40, u'0') + u"e-9", 1e-9, true},
+        ReadRow{"pasted_100000_zeros", u"2.5" + std::u16string(100000, u'0') + u"xyz", 2.5, true}),
     [](const ::testing::TestParamInfo<ReadRow>& row) { return std::string(row.param.name); });
 
 struct RangeRow {
@@ -179,32 +189,16 @@ TEST_P(RangeTextReader, ReadsHighAfterWhereLowStopped)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, RangeTextReader,
-    ::testing::Values(RangeRow{"signal", u"4~20", 4, true, 20, true},
-                      RangeRow{"negative_low", u"-189.3442~0.01", -189.3442, true, 0.01, true},
-                      RangeRow{"any_separator", u"1x5", 1, true, 5, true},
-                      RangeRow{"exponent_low", u"1e1~2e1", 10, true, 20, true},
-                      RangeRow{"only_low", u"-200", -200, true, 0, false},
-                      RangeRow{"separator_at_end", u"0~", 0, true, 0, false},
-                      RangeRow{"tilde_alone", u"~", 0, false, 0, false},
-                      // Nothing read for low: high starts one character in, as the C library's end pointer says.
-                      RangeRow{"no_low", u"~5", 0, false, 5, true},
-                      RangeRow{"overflowing_low", u"1e999~2", std::numeric_limits<double>::infinity(), true, 2, true},
-                      RangeRow{"wide_separator", u"0\u2192660", 0, true, 660, true},
-                      RangeRow{"two_separators", u"0~~5", 0, true, 0, false},
-                      RangeRow{"empty", u"", 0, false, 0, false}),
+    ::testing::Values(
+        RangeRow{"signal", u"4~20", 4, true, 20, true}, RangeRow{"any_separator", u"1x5", 1, true, 5, true},
+        RangeRow{"negative_low", u"-189.3442~0.01", -189.3442, true, 0.01, true},
+        RangeRow{"exponent_low", u"1e1~2e1", 10, true, 20, true}, RangeRow{"only_low", u"-200", -200, true, 0, false},
+        RangeRow{"separator_at_end", u"0~", 0, true, 0, false}, RangeRow{"tilde_alone", u"~", 0, false, 0, false},
+        // Nothing read for low: high starts one character in, as the C library's end pointer says.
+        RangeRow{"no_low", u"~5", 0, false, 5, true}, RangeRow{"overflowing_low", u"1e999~2", kInf, true, 2, true},
+        RangeRow{"wide_separator", u"0\u2192660", 0, true, 660, true},
+        RangeRow{"two_separators", u"0~~5", 0, true, 0, false}, RangeRow{"empty", u"", 0, false, 0, false}),
     [](const ::testing::TestParamInfo<RangeRow>& row) { return std::string(row.param.name); });
-
-TEST(ReadValue, ReadsTheWholeTextNotJustItsBeginning)
-{
-    // A 33-digit value was once cut after 31 characters and read 100 times too small.
-    const std::u16string longValue = u"123456789012345678901234567890123";
-    EXPECT_DOUBLE_EQ(ReadFieldValue(longValue), 1.23456789012345678901234567890123e32);
-    std::u16string tiny = u"1." + std::u16string(40, u'0') + u"e-9";
-    EXPECT_DOUBLE_EQ(ReadFieldValue(tiny), 1e-9);
-    // Pasted text far beyond any buffer reads fine.
-    std::u16string huge = u"2.5" + std::u16string(100000, u'0') + u"xyz";
-    EXPECT_DOUBLE_EQ(ReadFieldValue(huge), 2.5);
-}
 
 TEST(ReadValue, IgnoresTheProcessLocale)
 {

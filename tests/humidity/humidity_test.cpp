@@ -19,23 +19,11 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kAtm = 1013.25;  // hPa
 
-double Es(double t, double p = kAtm)
-{
-    return SaturationPressureWater(t) * EnhancementFactor(t, p);
-}
+double Es(double t, double p = kAtm) { return SaturationPressureWater(t) * EnhancementFactor(t, p); }
 // Quantities of air at 20 °C and 1013.25 hPa.
-double Q20(int kind, double e)
-{
-    return QuantityFromVaporPressure(kind, e, 20, kAtm, Es(20));
-}
-double E20(int kind, double x)
-{
-    return VaporPressureFromQuantity(kind, x, 20, kAtm, Es(20));
-}
-double Rh20(double rh)
-{
-    return rh / 100 * Es(20);
-}
+double Q20(int kind, double e) { return QuantityFromVaporPressure(kind, e, 20, kAtm, Es(20)); }
+double E20(int kind, double x) { return VaporPressureFromQuantity(kind, x, 20, kAtm, Es(20)); }
+double Rh20(double rh) { return rh / 100 * Es(20); }
 
 struct Row {
     const char* name;
@@ -43,10 +31,7 @@ struct Row {
     double want;  // NaN: a NaN is wanted
     double tol;   // 0: the very same double
 };
-void PrintTo(const Row& row, std::ostream* out)
-{
-    *out << row.name;
-}
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
 class Humidity : public ::testing::TestWithParam<Row> {};
 
@@ -65,21 +50,25 @@ TEST_P(Humidity, GivesTheReferenceValue)
 
 // Saturation pressures as ratios to the reference: double evaluation loses about 1e-14 to the exponent's
 // cancellation, and 1e-12 is a million times tighter than the agreement asked of the formulation.
+Row Ratio(const char* name, double (*f)(double), double t, double reference)
+{
+    return {name, [=] { return f(t) / reference; }, 1, 1e-12};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Sonntag1990, Humidity,
-    ::testing::Values(
-        Row{"WaterMinus100", [] { return SaturationPressureWater(-100) / 3.6216183203605974e-5; }, 1, 1e-12},
-        Row{"IceMinus100", [] { return SaturationPressureIce(-100) / 1.4020744815447114e-5; }, 1, 1e-12},
-        Row{"WaterMinus40", [] { return SaturationPressureWater(-40) / 0.19032651766900416; }, 1, 1e-12},
-        Row{"IceMinus40", [] { return SaturationPressureIce(-40) / 0.12836968161925677; }, 1, 1e-12},
-        Row{"WaterIcePoint", [] { return SaturationPressureWater(0) / 6.1121284004643729; }, 1, 1e-12},
-        Row{"IceIcePoint", [] { return SaturationPressureIce(0) / 6.1115354443422655; }, 1, 1e-12},
-        // the triple point: water and ice agree to six digits, 6.11657 hPa
-        Row{"WaterTriplePoint", [] { return SaturationPressureWater(0.01) / 6.1165708022446725; }, 1, 1e-12},
-        Row{"IceTriplePoint", [] { return SaturationPressureIce(0.01) / 6.1165696528874264; }, 1, 1e-12},
-        Row{"WaterRoom", [] { return SaturationPressureWater(20) / 23.39249160534024; }, 1, 1e-12},
-        Row{"WaterBoiling", [] { return SaturationPressureWater(100) / 1014.1904173564119; }, 1, 1e-12},
-        Row{"IceBoiling", [] { return SaturationPressureIce(100) / 2380.7337881200469; }, 1, 1e-12}),
+    ::testing::Values(Ratio("WaterMinus100", SaturationPressureWater, -100, 3.6216183203605974e-5),
+                      Ratio("IceMinus100", SaturationPressureIce, -100, 1.4020744815447114e-5),
+                      Ratio("WaterMinus40", SaturationPressureWater, -40, 0.19032651766900416),
+                      Ratio("IceMinus40", SaturationPressureIce, -40, 0.12836968161925677),
+                      Ratio("WaterIcePoint", SaturationPressureWater, 0, 6.1121284004643729),
+                      Ratio("IceIcePoint", SaturationPressureIce, 0, 6.1115354443422655),
+                      // the triple point: water and ice agree to six digits, 6.11657 hPa
+                      Ratio("WaterTriplePoint", SaturationPressureWater, 0.01, 6.1165708022446725),
+                      Ratio("IceTriplePoint", SaturationPressureIce, 0.01, 6.1165696528874264),
+                      Ratio("WaterRoom", SaturationPressureWater, 20, 23.39249160534024),
+                      Ratio("WaterBoiling", SaturationPressureWater, 100, 1014.1904173564119),
+                      Ratio("IceBoiling", SaturationPressureIce, 100, 2380.7337881200469)),
     [](const ::testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
 
 // Hardy's own ice pressures differ from Sonntag's: 5e-5 over ice, 1e-6 over water. Outside its ranges,
@@ -87,11 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Hardy1998, Humidity,
     ::testing::Values(Row{"Room", [] { return EnhancementFactor(20, kAtm); }, 1.0039909549444983, 1e-6},
-                      Row{"RoomAsStated", [] { return EnhancementFactor(20, kAtm); }, 1.003991, 5e-7},
                       Row{"IcePointWaterSet", [] { return EnhancementFactor(0, kAtm); }, 1.0038616763377345, 1e-6},
                       Row{"HotHighPressure", [] { return EnhancementFactor(50, 5000); }, 1.0149644779938928, 1e-6},
-                      Row{"WaterAtTheLimit", [] { return EnhancementFactor(80, 20000); }, 1.0473371451036062,
-                          1e-6},
+                      Row{"WaterAtTheLimit", [] { return EnhancementFactor(80, 20000); }, 1.047337145103606, 1e-6},
                       Row{"JustBelowZero", [] { return EnhancementFactor(-0.5, 500); }, 1.0021276473570534, 5e-5},
                       Row{"Minus100", [] { return EnhancementFactor(-100, kAtm); }, 1.0094580411944161, 5e-5},
                       Row{"IceAtTheLimit", [] { return EnhancementFactor(-20, 20000); }, 1.0882458659704209, 5e-5},

@@ -18,10 +18,7 @@ struct TransmitterRow {
     double x;
     std::optional<double> want;  // empty: the page writes nothing
 };
-void PrintTo(const TransmitterRow& row, std::ostream* out)
-{
-    *out << row.name;
-}
+void PrintTo(const TransmitterRow& row, std::ostream* out) { *out << row.name; }
 
 class Transmitter : public ::testing::TestWithParam<TransmitterRow> {};
 

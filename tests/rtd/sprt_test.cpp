@@ -122,7 +122,7 @@ TEST(SprtDeviation, GroupSelection)
     });
 }
 
-TEST(SprtRatio, PublishedExampleAndFailures)
+TEST(SprtRatio, PublishedExampleFailuresAndTheGapAtZero)
 {
     const SprtCoefficientSet a10{.a10 = -1.5e-4, .flags = kSprtFlagA10};
     const double w100 = SprtRatio(a10, 100);
@@ -145,10 +145,7 @@ TEST(SprtRatio, PublishedExampleAndFailures)
     });
     // 100,000 steps are a few milliseconds in a release build; the bound allows for the sanitizers.
     EXPECT_LT(elapsed, 1.0);
-}
-
-TEST(SprtTemperature, BadRatiosAndTheGapAtZero)
-{
+    // Bad ratios give no temperature.
     const SprtCoefficientSet all = Only(kSprtFlagA4B4 | kSprtFlagA7B7C7);
     for (double w : {kNaN, kInf, -kInf, 0.0, -1.0, 1e300, 1e-300, 10.0}) {
         EXPECT_TRUE(std::isnan(SprtTemperature(all, w))) << w;
@@ -179,21 +176,23 @@ TEST_P(SprtRange, Codes)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, SprtRange,
+    // clang-format off
     ::testing::Values(
-        RangeRow{"aluminium", u"0~660.323", 0, 2}, RangeRow{"mercury_zinc", u"-38.8344~419.527", 1, 1},
+        RangeRow{"aluminium", u"0~660.323", 0, 2},        RangeRow{"mercury_zinc", u"-38.8344~419.527", 1, 1},
         RangeRow{"argon_gallium", u"-189.3442~29.7647", 4, 0}, RangeRow{"page_default", u"-189.344~660.23", 0, 0},
-        RangeRow{"grid_default", u"-200~660", 0, 0}, RangeRow{"a11_a5", u"-38.8344~29.7647", 4, 1},
-        RangeRow{"indium_short", u"0~156.598", 3, 2}, RangeRow{"gallium", u"0~29.7646", 4, 2},
-        RangeRow{"triple_point", u"0~0.01", 4, 2}, RangeRow{"argon_zero", u"-189.3442~0", 5, 0},
-        RangeRow{"zinc_slack", u"0~419.5270", 1, 2}, RangeRow{"past_zinc", u"0~419.5272", 0, 2},
-        RangeRow{"past_gallium", u"0~29.7649", 3, 2}, RangeRow{"first_keystroke", u"0", 5, 2},
+        RangeRow{"grid_default", u"-200~660", 0, 0},      RangeRow{"a11_a5", u"-38.8344~29.7647", 4, 1},
+        RangeRow{"indium_short", u"0~156.598", 3, 2},     RangeRow{"gallium", u"0~29.7646", 4, 2},
+        RangeRow{"triple_point", u"0~0.01", 4, 2},        RangeRow{"argon_zero", u"-189.3442~0", 5, 0},
+        RangeRow{"zinc_slack", u"0~419.5270", 1, 2},      RangeRow{"past_zinc", u"0~419.5272", 0, 2},
+        RangeRow{"past_gallium", u"0~29.7649", 3, 2},     RangeRow{"first_keystroke", u"0", 5, 2},
         RangeRow{"low_only", u"-200", 5, 0}, RangeRow{"empty", u"", 5, 2}, RangeRow{"tilde", u"~", 5, 2},
-        RangeRow{"overflow_low", u"1e999~", 5, 2}, RangeRow{"wide", u"-300~1000", 0, 0},
-        RangeRow{"other_separator", u"-10 200", 2, 1}, RangeRow{"nan", u"nan~nan", 5, 2},
+        RangeRow{"overflow_low", u"1e999~", 5, 2},   RangeRow{"wide", u"-300~1000", 0, 0},
+        RangeRow{"nan", u"nan~nan", 5, 2},           RangeRow{"other_separator", u"-10 200", 2, 1},
         RangeRow{"pasted", std::u16string(2000, u'9'), 5, 2}),
+    // clang-format on
     [](const ::testing::TestParamInfo<RangeRow>& row) { return std::string(row.param.name); });
 
-TEST(SprtFixedPoints, RowsAndGalliumAsShown)
+TEST(SprtFixedPoints, RowsGalliumAsShownAndSetsFromGroups)
 {
     const SprtFixedPointRows wide = SprtFixedPoints({0, 0});
     const SprtFixedPointRows gallium = SprtFixedPoints({4, 1});
@@ -210,6 +209,15 @@ TEST(SprtFixedPoints, RowsAndGalliumAsShown)
     EXPECT_EQ(SprtUpperGroup(2).names[1], "b9");
     EXPECT_EQ(SprtUpperGroup(9).coefficient_count, 0);
     EXPECT_EQ(SprtLowerGroup(-1).point_count, 0);
+    // Coefficient sets from the groups chosen.
+    const SprtCoefficientSet set = SprtSetFromGroups({2, 1}, {1, 2, 3}, {4, 5});
+    EXPECT_EQ(set.flags, kSprtFlagA9B9 | kSprtFlagA5B5);
+    EXPECT_EQ(set.a9 * 1000 + set.b9 * 100 + set.a5 * 10 + set.b5, 1245.0);
+    EXPECT_EQ(set.a7 + set.c7 + set.a4 + set.a10 + set.a11, 0.0);
+    EXPECT_EQ(SprtSetFromGroups({5, 2}, {1, 2, 3}, {4, 5}).flags, 0u);
+    EXPECT_TRUE(SprtHasCompleteGroup(SprtSetFromGroups({0, 2}, {1, 2, 0}, {})));
+    EXPECT_FALSE(SprtHasCompleteGroup(SprtSetFromGroups({0, 0}, {1, 0, 3}, {1, 0})));
+    EXPECT_TRUE(SprtHasCompleteGroup(SprtSetFromGroups({3, 2}, {1, 0, 0}, {})));
 }
 
 // W at t by the fixed-point iteration W = Wr(t) + ΔW(W) with the deviation of the group that applies at
@@ -261,18 +269,6 @@ TEST(SprtFits, DegenerateInputsGiveNoNumberAndNoCrash)
     EXPECT_EQ(FitSprtUpper(5, 25, r).count, 0);
     EXPECT_EQ(FitSprtUpper(0, 25, std::span(r, 2)).count, 0);  // too few resistances
     EXPECT_EQ(FitSprtLower(2, 25, 20, 21).count, 0);
-}
-
-TEST(SprtSet, FromGroupsAndCompleteness)
-{
-    const SprtCoefficientSet set = SprtSetFromGroups({2, 1}, {1, 2, 3}, {4, 5});
-    EXPECT_EQ(set.flags, kSprtFlagA9B9 | kSprtFlagA5B5);
-    EXPECT_EQ(set.a9 * 1000 + set.b9 * 100 + set.a5 * 10 + set.b5, 1245.0);
-    EXPECT_EQ(set.a7 + set.c7 + set.a4 + set.a10 + set.a11, 0.0);
-    EXPECT_EQ(SprtSetFromGroups({5, 2}, {1, 2, 3}, {4, 5}).flags, 0u);
-    EXPECT_TRUE(SprtHasCompleteGroup(SprtSetFromGroups({0, 2}, {1, 2, 0}, {})));
-    EXPECT_FALSE(SprtHasCompleteGroup(SprtSetFromGroups({0, 0}, {1, 0, 3}, {1, 0})));
-    EXPECT_TRUE(SprtHasCompleteGroup(SprtSetFromGroups({3, 2}, {1, 0, 0}, {})));
 }
 
 TEST(SprtConversion, BothDirections)

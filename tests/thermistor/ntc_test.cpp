@@ -26,15 +26,8 @@ constexpr double kC = 8.76741e-8;
 constexpr double kCx = 1e-6;
 constexpr double kDx = 8e-8;
 
-std::optional<FitPoint> Pt(double t, double r)
-{
-    return FitPoint{t, r};
-}
-
-std::optional<FitPoint> ShPoint(double t)
-{
-    return FitPoint{t, *NtcShResistance(kA, kB, kC, t)};
-}
+std::optional<FitPoint> Pt(double t, double r) { return FitPoint{t, r}; }
+std::optional<FitPoint> ShPoint(double t) { return FitPoint{t, *NtcShResistance(kA, kB, kC, t)}; }
 
 // The largest relative error of A, B, C fitted through three points of the curve above.
 std::optional<double> ShFitError(double t1, double t2, double t3)
@@ -57,10 +50,7 @@ struct Row {
     std::optional<double> want;  // empty: no result; NaN: NaN
     double tol = 0;              // 0: the very same double
 };
-void PrintTo(const Row& row, std::ostream* out)
-{
-    *out << row.name;
-}
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
 class Ntc : public ::testing::TestWithParam<Row> {};
 

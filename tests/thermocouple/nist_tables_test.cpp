@@ -1,9 +1,11 @@
+// The reference functions against the printed ITS-90 tables of nist_its90_tables.csv (beside this file):
+// the emf to the printed microvolt, and the inverse polynomials within their published error bands.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <fstream>
-#include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -17,44 +19,66 @@ namespace {
 
 using Type = ThermocoupleType;
 
-const std::string kFolder = std::string(TMCALC_REFDATA_DIR) + "/thermocouple/";
-
-std::optional<Type> TypeFromLetter(const std::string& letter)
-{
-    const auto at = std::string_view("SRBKNJETDC").find(letter);
-    if (letter.size() != 1 || at == std::string_view::npos) return std::nullopt;
-    return static_cast<Type>(at);
-}
-
-// Comma-separated rows after the header line; an empty result means the file is absent.
-std::vector<std::vector<std::string>> ReadCsv(const std::string& name)
-{
-    std::vector<std::vector<std::string>> rows;
-    std::ifstream file(kFolder + name);
-    std::string line;
-    for (bool header = true; std::getline(file, line); header = false) {
-        std::vector<std::string> cells;
-        std::stringstream stream(line);
-        for (std::string cell; std::getline(stream, cell, ',');) cells.push_back(cell);
-        if (!header && !cells.empty()) rows.push_back(cells);
-    }
-    return rows;
-}
-
 struct TableRow {
     Type type;
     double t;      // °C
     double emfMv;  // printed to 1 µV
 };
 
-std::vector<TableRow> ReadTable()
-{
+struct ErrorBand {
+    Type type;
+    double emfLowMv, emfHighMv;
+    double low, high;  // °C, the wider of the published and the recomputed extremes
+};
+
+struct Tables {
     std::vector<TableRow> rows;
-    for (const auto& cells : ReadCsv("thermocouple_nist.csv")) {
-        const auto type = TypeFromLetter(cells.at(0));
-        if (type) rows.push_back({*type, std::stod(cells.at(1)), std::stod(cells.at(2))});
-    }
-    return rows;
+    std::vector<ErrorBand> bands;
+};
+
+// Lines "type,t_C,emf_mV" and "band,type,..." as the file's header describes them.
+const Tables& ReadTables()
+{
+    static const Tables tables = [] {
+        Tables out;
+        std::ifstream file(TMCALC_NIST_TABLES);
+        for (std::string line; std::getline(file, line);) {
+            if (line.empty() || line[0] == '#') continue;
+            std::vector<std::string> cells;
+            std::stringstream stream(line);
+            for (std::string cell; std::getline(stream, cell, ',');) cells.push_back(cell);
+            const bool band = cells.at(0) == "band";
+            const std::size_t letter = std::string_view("SRBKNJETDC").find(cells.at(band ? 1 : 0));
+            EXPECT_LT(letter, 8U) << line;
+            std::vector<double> v;
+            for (std::size_t i = band ? 2 : 1; i < cells.size(); ++i) v.push_back(std::stod(cells[i]));
+            const auto type = static_cast<Type>(letter);
+            if (!band) {
+                out.rows.push_back({type, v.at(0), v.at(1)});
+            } else {
+                // Recomputed extremes are printed to 1E-4 °C; half of that is added.
+                out.bands.push_back({type, v.at(2), v.at(3), std::min(v.at(4), v.at(6)) - 5E-5,
+                                     std::max(v.at(5), v.at(7)) + 5E-5});
+            }
+        }
+        return out;
+    }();
+    return tables;
+}
+
+std::string Where(const TableRow& row)
+{
+    return std::string(1, "SRBKNJETDC"[static_cast<int>(row.type)]) + " at " + std::to_string(row.t);
+}
+
+TEST(NistTables, FileHoldsEveryTypeAndBand)
+{
+    const Tables& tables = ReadTables();
+    std::set<Type> types;
+    for (const TableRow& row : tables.rows) types.insert(row.type);
+    EXPECT_EQ(types.size(), 8U) << TMCALC_NIST_TABLES;
+    EXPECT_GT(tables.rows.size(), 1500U);
+    EXPECT_EQ(tables.bands.size(), 23U);
 }
 
 // The printed emf is rounded to 1 µV; a few true values lie within 1E-8 mV of a rounding tie.
@@ -62,46 +86,19 @@ constexpr double kEmfTolerance = 0.0005 + 1E-8;
 
 TEST(NistTables, EmfAgreesWithPrintedTables)
 {
-    const auto rows = ReadTable();
-    if (rows.empty()) GTEST_SKIP() << "no reference tables in " << kFolder;
-    EXPECT_GT(rows.size(), 12000U);
-    for (const TableRow& row : rows) {
-        ASSERT_NEAR(TcEmf(row.type, row.t) / 1000, row.emfMv, kEmfTolerance)
-            << static_cast<int>(row.type) << " at " << row.t;
+    for (const TableRow& row : ReadTables().rows) {
+        ASSERT_NEAR(TcEmf(row.type, row.t) / 1000, row.emfMv, kEmfTolerance) << Where(row);
         if (row.type == Type::S || row.type == Type::B) {
-            ASSERT_NEAR(StdRefEmf(row.type, row.t), row.emfMv, kEmfTolerance)
-                << static_cast<int>(row.type) << " at " << row.t;
+            ASSERT_NEAR(StdRefEmf(row.type, row.t), row.emfMv, kEmfTolerance) << Where(row);
         }
     }
 }
 
-struct ErrorBand {
-    Type type;
-    double emfLowMv;
-    double emfHighMv;
-    double low;  // °C, the wider of the published and the recomputed extremes
-    double high;
-};
-
-std::vector<ErrorBand> ReadBands()
-{
-    std::vector<ErrorBand> bands;
-    for (const auto& cells : ReadCsv("thermocouple_inverse_errors.csv")) {
-        const auto type = TypeFromLetter(cells.at(0));
-        if (!type) continue;
-        // Recomputed extremes are printed to 1E-4 °C; half of that is added.
-        bands.push_back({*type, std::stod(cells.at(3)), std::stod(cells.at(4)),
-                         std::min(std::stod(cells.at(5)), std::stod(cells.at(8))) - 5E-5,
-                         std::max(std::stod(cells.at(6)), std::stod(cells.at(9))) + 5E-5});
-    }
-    return bands;
-}
-
 // The fit used for an emf starts at the highest lower limit at or below it (S and R fits overlap).
-const ErrorBand* BandFor(const std::vector<ErrorBand>& bands, Type type, double emfMv)
+const ErrorBand* BandFor(Type type, double emfMv)
 {
     const ErrorBand* chosen = nullptr;
-    for (const ErrorBand& band : bands) {
+    for (const ErrorBand& band : ReadTables().bands) {
         if (band.type == type && band.emfLowMv <= emfMv && (!chosen || band.emfLowMv > chosen->emfLowMv)) {
             chosen = &band;
         }
@@ -111,29 +108,24 @@ const ErrorBand* BandFor(const std::vector<ErrorBand>& bands, Type type, double 
 
 TEST(NistTables, InverseWithinPublishedErrorBands)
 {
-    const auto rows = ReadTable();
-    const auto bands = ReadBands();
-    if (rows.empty() || bands.empty()) GTEST_SKIP() << "no reference tables in " << kFolder;
     int inside = 0;
     int beyond = 0;
-    for (const TableRow& row : rows) {
+    for (const TableRow& row : ReadTables().rows) {
         if (row.type == Type::B && row.t < 60) continue;  // two temperatures share one emf there
         const double t = TcTemperature(row.type, row.emfMv * 1000);
         // Rounding of the printed emf, 1.25 x 0.0005 mV, seen as temperature.
         const double widening = 0.625 / TcSlope(row.type, row.t);
-        const ErrorBand* band = BandFor(bands, row.type, row.emfMv);
-        const std::string where = std::to_string(static_cast<int>(row.type)) + " at " + std::to_string(row.t);
-        if (band != nullptr) {
+        if (const ErrorBand* band = BandFor(row.type, row.emfMv)) {
             ++inside;
-            ASSERT_GE(t - row.t, band->low - widening) << where;
-            ASSERT_LE(t - row.t, band->high + widening) << where;
+            ASSERT_GE(t - row.t, band->low - widening) << Where(row);
+            ASSERT_LE(t - row.t, band->high + widening) << Where(row);
         } else {
             ++beyond;  // refined on the reference function itself
-            ASSERT_NEAR(t, row.t, widening + 0.001) << where;
+            ASSERT_NEAR(t, row.t, widening + 0.001) << Where(row);
         }
     }
-    EXPECT_GT(inside, 10000);
-    EXPECT_GT(beyond, 200);
+    EXPECT_GT(inside, 1000) << inside << " " << beyond;
+    EXPECT_GT(beyond, 40);
 }
 
 }  // namespace

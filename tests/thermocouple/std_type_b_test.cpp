@@ -9,6 +9,7 @@
 #include <limits>
 #include <span>
 #include <string>
+#include <tuple>
 
 #include "thermocouple/deviation_fit.h"
 #include "thermocouple/std_reference.h"
@@ -56,22 +57,15 @@ TEST(StdBCalibration, PublishedCoefficientsReproduceTheReference)
     }
 }
 
-TEST(StdBTemperature, AboveTheReferenceInverseStartsAt1820)
+TEST(StdBTemperature, AboveTheReferenceInverseAndWithoutARoot)
 {
     // Once NaN after 1000001 steps from a NaN start: the reference inverse stops at 13.820 mV.
     EXPECT_NEAR(StdBTemperature(kHighRange, 13900), 1826.988374, 5E-6);
-    // The low-range polynomial extrapolated that far has a root too; it is what the certificate says.
-    const double t = StdBTemperature(kLowRange, 13900);
-    EXPECT_NEAR(StdBEmfMicro(kLowRange, t), 13900, 1E-7);
-    // The reference inverse keeps refusing.
     EXPECT_TRUE(std::isnan(StdRefBTemperature(13.9)));
-}
-
-TEST(StdBTemperature, NoRootGivesNaN)
-{
+    // The low-range polynomial extrapolated that far has a root too; it is what the certificate says.
+    EXPECT_NEAR(StdBEmfMicro(kLowRange, StdBTemperature(kLowRange, 13900)), 13900, 1E-7);
     // 1 + t^2 never reaches 0 µV: Newton wanders for 1000001 steps. Once the last step was the result.
-    const StdBCalibration noRoot = {StdBMode::HighRange, {1, 0, 1}};
-    EXPECT_TRUE(std::isnan(StdBTemperature(noRoot, 0)));
+    EXPECT_TRUE(std::isnan(StdBTemperature({StdBMode::HighRange, {1, 0, 1}}, 0)));
     // Fixed points: the curve never falls to -10 µV (its minimum is -2.6 µV at 21 °C).
     EXPECT_TRUE(std::isnan(StdBTemperature(FixedPoints(0, 0, 0), -10)));
 }
@@ -103,7 +97,7 @@ TEST(StdBFixedPoints, FitRecoversTheDeviation)
     for (double t : {700.0, 1000.0, 1820.0}) EXPECT_NEAR(StdBTemperature(cal, StdBEmfMicro(cal, t)), t, 1E-6) << t;
 }
 
-TEST(StdBFixedPoints, FitIsSinglePrecision)
+TEST(StdBFixedPoints, FitIsSinglePrecisionAndNeedsFivePoints)
 {
     // A constant 1 µV deviation: the double-precision normal equations give a = 0.001 mV to 1E-12; the
     // float ones miss by about 3E-6 mV and leave a curvature.
@@ -117,13 +111,7 @@ TEST(StdBFixedPoints, FitIsSinglePrecision)
     // Exact reference emfs give exactly no deviation.
     const auto none = fitted(FixedPoints(0, 0, 0));
     ASSERT_TRUE(none);
-    EXPECT_EQ(none->a, 0.0);
-    EXPECT_EQ(none->b, 0.0);
-    EXPECT_EQ(none->c, 0.0);
-}
-
-TEST(StdBFixedPoints, ListsOfWrongLength)
-{
+    EXPECT_EQ(std::tuple(none->a, none->b, none->c), std::tuple(0.0, 0.0, 0.0));
     const std::array<double, 2> two = {1.0, 2.0};
     EXPECT_FALSE(FitDeviationQuadratic(kStdBFixedPointTemperatures, two));
     EXPECT_FALSE(

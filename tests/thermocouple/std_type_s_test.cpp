@@ -41,10 +41,8 @@ struct Shown {
 };
 
 const Shown kShown[] = {
-    {"RoundedA", kRounded.a, 0.006998045, 5E-10},
-    {"RoundedB", kRounded.b, -2.6224087E-05, 5E-13},
-    {"RoundedC", kRounded.c, 2.4518735E-08, 5E-16},
-    {"Emf1000", StdSEmf(1000, 0, kRounded).emf, 9.5923903, 5E-8},
+    {"RoundedA", kRounded.a, 0.006998045, 5E-10}, {"RoundedB", kRounded.b, -2.6224087E-05, 5E-13},
+    {"RoundedC", kRounded.c, 2.4518735E-08, 5E-16}, {"Emf1000", StdSEmf(1000, 0, kRounded).emf, 9.5923903, 5E-8},
     {"Slope1000", StdSEmf(1000, 0, kRounded).slope, 11.56214, 5E-6},
     {"EmfAtCopperIsCertificate", StdSEmf(1084.62, 0, kRounded).emf, 10.5822, 5E-8},
     // Below 400 °C the deviation is added in mV as if µV: 0.0004 µV here instead of 0.43.
@@ -64,10 +62,7 @@ const Shown kShown[] = {
     {"TemperatureJustBelowStep", StdSTemperature(3.2593, 0, kPrecise).t, 399.99402, 5E-5},
 };
 
-void PrintTo(const Shown& row, std::ostream* out)
-{
-    *out << row.name;
-}
+void PrintTo(const Shown& row, std::ostream* out) { *out << row.name; }
 
 class StdSShownTest : public testing::TestWithParam<Shown> {};
 
@@ -79,15 +74,8 @@ TEST_P(StdSShownTest, AsPublished)
 INSTANTIATE_TEST_SUITE_P(StdS, StdSShownTest, testing::ValuesIn(kShown),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(StdSDeviation, CalculatorShowsFifteenDecimals)
-{
-    EXPECT_EQ(FormatShowValue(15, 15, kRounded.a), "0.006998044679556");
-    EXPECT_EQ(FormatShowValue(15, 15, kRounded.b), "-0.000026224086768");
-    EXPECT_EQ(FormatShowValue(15, 15, kRounded.c), "0.000000024518735");
-}
-
 // Each variant passes exactly through the deviations from its own reference set; the variants differ in
-// the ninth digit of a.
+// the ninth digit of a, which the calculator shows with fifteen decimals.
 TEST(StdSDeviation, VariantsThroughTheirFixedPoints)
 {
     const auto dev = [](const SDeviation& d, double t) { return d.a + d.b * t + d.c * t * t; };
@@ -99,6 +87,9 @@ TEST(StdSDeviation, VariantsThroughTheirFixedPoints)
         EXPECT_NEAR(TcEmf(ThermocoupleType::S, t) / 1000 + dev(kRounded, t), emf, 1E-10) << t;
     }
     EXPECT_NEAR(kPrecise.a - kRounded.a, 8.6E-10, 1E-11);
+    EXPECT_EQ(FormatShowValue(15, 15, kRounded.a), "0.006998044679556");
+    EXPECT_EQ(FormatShowValue(15, 15, kRounded.b), "-0.000026224086768");
+    EXPECT_EQ(FormatShowValue(15, 15, kRounded.c), "0.000000024518735");
 }
 
 TEST(StdSTemperature, RoundTripsWithColdJunction)
@@ -113,7 +104,7 @@ TEST(StdSTemperature, RoundTripsWithColdJunction)
     }
 }
 
-TEST(StdSTemperature, TracesStepsThroughDiagnostics)
+TEST(StdSTemperature, TracesStepsAndGivesNaNForBadInputs)
 {
     static std::string line;
     SetDiagnosticSink([](std::string_view text) { line = text; });
@@ -123,18 +114,14 @@ TEST(StdSTemperature, TracesStepsThroughDiagnostics)
     EXPECT_TRUE(std::isnan(StdSTemperature(kWanderingEmf, 0, kWandering).t));
     EXPECT_EQ(line.rfind("\n Vt->T_SP newton: 100001 ,", 0), 0U) << line;
     SetDiagnosticSink(nullptr);
-}
-
-TEST(StdSTemperature, BadInputsGiveNaN)
-{
     // Beyond the reach of the reference function (18.70 mV at 1769.1 °C), non-finite emfs, cold junctions
     // and deviations: NaN at once, not after 100001 steps on NaN.
     for (double emf : {18.8, -0.3, 1E300, kNaN, kInf, -kInf}) {
         EXPECT_TRUE(std::isnan(StdSTemperature(emf, 0, kPrecise).t)) << emf;
     }
     for (double tc : {kNaN, kInf, 2000.0}) EXPECT_TRUE(std::isnan(StdSTemperature(5, tc, kPrecise).t)) << tc;
-    EXPECT_TRUE(std::isnan(StdSTemperature(5, 0, {kNaN, 0, 0}).t));
-    EXPECT_TRUE(std::isnan(StdSTemperature(5, 0, {kInf, 0, 0}).t));
+    EXPECT_TRUE(std::isnan(StdSTemperature(5, 0, {kNaN, 0, 0}).t) &&
+                std::isnan(StdSTemperature(5, 0, {kInf, 0, 0}).t));
     for (double t : {kNaN, kInf, 1769.2, -51.5}) EXPECT_TRUE(std::isnan(StdSEmf(t, 0, kRounded).emf)) << t;
     EXPECT_TRUE(std::isnan(StdSEmf(1000, kNaN, kRounded).emf));
     // Zero fixed points are numbers like any other.
@@ -152,13 +139,11 @@ TEST(HundredDegreeTable, TextsAsShown)
     for (std::size_t k = 0; k < table.size(); ++k) {
         EXPECT_DOUBLE_EQ(table[k], StdSEmf(100.0 * static_cast<double>(k + 3), 0, kRounded).emf) << k;
     }
-}
-
-TEST(HundredDegreeTable, NonFiniteValuesShowOutOfRange)
-{
-    const std::string outOfRange = FormatValueG(kNaN, 5);
-    const auto texts = HundredDegreeTableTexts(HundredDegreeTable({kInf, 0, 0}), {kInf, -kInf, kNaN});
-    for (const std::string& text : texts) EXPECT_EQ(text, outOfRange);
+    // Non-finite values show out of range.
+    for (const std::string& text :
+         HundredDegreeTableTexts(HundredDegreeTable({kInf, 0, 0}), {kInf, -kInf, kNaN})) {
+        EXPECT_EQ(text, FormatValueG(kNaN, 5));
+    }
 }
 
 TEST(StdSPage, ZeroFixedPointMeansNotFilledIn)
