@@ -2,6 +2,8 @@
 
 #include "app/ui/pages.h"
 #include "framework/ui/container_page.h"
+#include "humidity/ui/humidity_page.h"
+#include "humidity/ui/transmitter_page.h"
 #include "resources/string_table.h"
 #include "rtd/ui/rtd_pages.h"
 #include "thermocouple/ui/work_pages.h"
@@ -27,11 +29,12 @@ const std::array<PageEntry, kPageCount>& PageRegistry()
         {kStrTitleStdThermocouple, &Placeholder},
         {kStrTitleSprt, &Placeholder},
         {kStrTitleThermistor, &Placeholder},
-        {kStrTitleHumidity, &Placeholder},
+        {kStrTitleHumidity, [](const PageSite& s) -> QWidget* { return new HumidityPage(s.parent, s.geometry); }},
         {kStrTitleHeatTransferCoefficient, &Placeholder},
         {kStrTitleThermalConductivity, &Placeholder},
         {kStrTitleHeatFlux, &Placeholder},
-        {kStrTitleTransmitter, &Placeholder},
+        {kStrTitleTransmitter,
+         [](const PageSite& s) -> QWidget* { return new TransmitterPage(s.parent, s.geometry); }},
         {0, [](const PageSite& s) -> QWidget* { return new MorePage(s.parent, s.geometry); }},
         {kStrTitlePower, &Placeholder},
         {kStrTitlePressure, &Placeholder},
