@@ -94,10 +94,15 @@ std::vector<FieldRects> WideFieldGridLayout(const ScreenGeometry& g, int pw, int
     const int p = (ph - y0) / (rows + 2);
     const int step = 2 * Trunc(p * 4.0 / 7.0);
     const int unitW = Trunc(eW * 0.417);
+    // The column pitch grows with the page height and the widths with its width, so on screens squarer
+    // than 16:9 (and for six rows even on the design screen) the last column's unit would leave the page.
+    // Only then the pitch shrinks until that unit box ends at the page's edge; every other grid keeps it.
+    int pitch = eW + 2 * p + gap;
+    if (cols > 1 && gap + (cols - 1) * pitch + eW + unitW > pw) pitch = (pw - gap - eW - unitW) / (cols - 1);
     std::vector<FieldRects> out;
     out.reserve(32);
     for (int c = 0; c < cols; ++c) {
-        const int ex = gap + c * (eW + 2 * p + gap);
+        const int ex = gap + c * pitch;
         for (int r = 0; r < rows; ++r) out.push_back(Field(ex - eW, eW, ex, eW, ex + eW, unitW, y0 + r * step, p));
     }
     return out;

@@ -1,5 +1,7 @@
 #include "units/unit_pages.h"
 
+#include "resources/string_ids.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -315,41 +317,59 @@ constexpr std::array<Row, 27> kEnergy{{
 
 constexpr UnitBaseScheme kOneBase{};
 
-constexpr auto kHeatTransferCoefficientCells = MakeCells<6, 1>(261, 267, kHeatTransferCoefficient);
-constexpr auto kThermalConductivityCells = MakeCells<6, 2>(273, 285, kThermalConductivity);
-constexpr auto kHeatFluxCells = MakeCells<5, 2>(297, 307, kHeatFlux);
-constexpr auto kPowerCells = MakeCells<5, 2>(317, 327, kPower);
-constexpr auto kPressureCells = MakeCells<7, 2>(337, 351, kPressure);
-constexpr auto kLengthCells = MakeCells<9, 3>(365, 392, kLength);
-constexpr auto kAreaCells = MakeCells<6, 3>(419, 437, kArea);
-constexpr auto kVelocityCells = MakeCells<7, 1>(455, 462, kVelocity);
-constexpr auto kForceCells = MakeCells<6, 2>(469, 481, kForce);
-constexpr auto kDynamicViscosityCells = MakeCells<5, 2>(493, 503, kDynamicViscosity);
-constexpr auto kKinematicViscosityCells = MakeCells<6, 2>(513, 525, kKinematicViscosity);
-constexpr auto kDiffusionCells = MakeCells<5, 1>(537, 542, kDiffusion);
-constexpr auto kSurfaceTensionCells = MakeCells<4, 2>(547, 555, kSurfaceTension);
-constexpr auto kEnergyCells = MakeCells<9, 3>(563, 590, kEnergy);
+constexpr auto kHeatTransferCoefficientCells =
+    MakeCells<6, 1>(kStrHeatTransferCoefficientLabels, kStrHeatTransferCoefficientUnits, kHeatTransferCoefficient);
+constexpr auto kThermalConductivityCells =
+    MakeCells<6, 2>(kStrThermalConductivityLabels, kStrThermalConductivityUnits, kThermalConductivity);
+constexpr auto kHeatFluxCells = MakeCells<5, 2>(kStrHeatFluxLabels, kStrHeatFluxUnits, kHeatFlux);
+constexpr auto kPowerCells = MakeCells<5, 2>(kStrPowerLabels, kStrPowerUnits, kPower);
+constexpr auto kPressureCells = MakeCells<7, 2>(kStrPressureLabels, kStrPressureUnits, kPressure);
+constexpr auto kLengthCells = MakeCells<9, 3>(kStrLengthLabels, kStrLengthUnits, kLength);
+constexpr auto kAreaCells = MakeCells<6, 3>(kStrAreaLabels, kStrAreaUnits, kArea);
+constexpr auto kVelocityCells = MakeCells<7, 1>(kStrVelocityLabels, kStrVelocityUnits, kVelocity);
+constexpr auto kForceCells = MakeCells<6, 2>(kStrForceLabels, kStrForceUnits, kForce);
+constexpr auto kDynamicViscosityCells =
+    MakeCells<5, 2>(kStrDynamicViscosityLabels, kStrDynamicViscosityUnits, kDynamicViscosity);
+constexpr auto kKinematicViscosityCells =
+    MakeCells<6, 2>(kStrKinematicViscosityLabels, kStrKinematicViscosityUnits, kKinematicViscosity);
+constexpr auto kDiffusionCells = MakeCells<5, 1>(kStrDiffusionLabels, kStrDiffusionUnits, kDiffusion);
+constexpr auto kSurfaceTensionCells =
+    MakeCells<4, 2>(kStrSurfaceTensionLabels, kStrSurfaceTensionUnits, kSurfaceTension);
+constexpr auto kEnergyCells = MakeCells<9, 3>(kStrEnergyLabels, kStrEnergyUnits, kEnergy);
 
 using enum UnitGridBuilder;
 constexpr UnitTextForm kG7 = UnitTextForm::G7;
 constexpr UnitReadRule kPlain = UnitReadRule::Plain;
 
 constexpr std::array<UnitPage, kUnitPageCount> kUnitPages{{
-    {7, 184, FieldGrid, 6, 1, 261, 267, 6, kG7, 0, 0, kPlain, &kOneBase, kHeatTransferCoefficientCells},
-    {8, 185, FieldGrid, 6, 2, 273, 285, 12, kG7, 0, 0, kPlain, &kOneBase, kThermalConductivityCells},
-    {9, 186, FieldGrid, 5, 2, 297, 307, 9, kG7, 0, 0, kPlain, &kOneBase, kHeatFluxCells},
-    {12, 187, FieldGrid, 5, 2, 317, 327, 10, kG7, 0, 0, kPlain, &kOneBase, kPowerCells},
-    {13, 188, WideFieldGrid, 7, 2, 337, 351, 14, UnitTextForm::ShowValue, 7, 7, kPlain, &kOneBase, kPressureCells},
-    {14, 189, WideFieldGrid, 9, 3, 365, 392, 25, kG7, 0, 0, kPlain, &kOneBase, kLengthCells},
-    {15, 190, WideFieldGrid, 6, 3, 419, 437, 18, kG7, 0, 0, kPlain, &kOneBase, kAreaCells},
-    {16, 191, WideFieldGrid, 7, 1, 455, 462, 7, kG7, 0, 0, kPlain, &kOneBase, kVelocityCells},
-    {17, 192, FieldGrid, 6, 2, 469, 481, 12, UnitTextForm::ShowValue, 12, 7, UnitReadRule::Checked, &kForceBases,
-     kForceCells},
-    {18, 193, FieldGrid, 5, 2, 493, 503, 10, kG7, 0, 0, kPlain, &kOneBase, kDynamicViscosityCells},
-    {19, 194, FieldGrid, 6, 2, 513, 525, 12, kG7, 0, 0, kPlain, &kOneBase, kKinematicViscosityCells},
-    {20, 195, FieldColumn, 5, 1, 537, 542, 5, kG7, 0, 0, kPlain, &kOneBase, kDiffusionCells},
-    {21, 196, FieldGrid, 4, 2, 547, 555, 8, kG7, 0, 0, kPlain, &kOneBase, kSurfaceTensionCells},
-    {22, 197, WideFieldGrid, 9, 3, 563, 590, 27, kG7, 0, 0, kPlain, &kOneBase, kEnergyCells},
+    {7, kStrTitleHeatTransferCoefficient, FieldGrid, 6, 1, kStrHeatTransferCoefficientLabels,
+     kStrHeatTransferCoefficientUnits, 6, kG7, 0, 0, kPlain, &kOneBase, kHeatTransferCoefficientCells},
+    {8, kStrTitleThermalConductivity, FieldGrid, 6, 2, kStrThermalConductivityLabels, kStrThermalConductivityUnits,
+     12, kG7, 0, 0, kPlain, &kOneBase, kThermalConductivityCells},
+    {9, kStrTitleHeatFlux, FieldGrid, 5, 2, kStrHeatFluxLabels, kStrHeatFluxUnits, 9, kG7, 0, 0, kPlain, &kOneBase,
+     kHeatFluxCells},
+    {12, kStrTitlePower, FieldGrid, 5, 2, kStrPowerLabels, kStrPowerUnits, 10, kG7, 0, 0, kPlain, &kOneBase,
+     kPowerCells},
+    {13, kStrTitlePressure, WideFieldGrid, 7, 2, kStrPressureLabels, kStrPressureUnits, 14,
+     UnitTextForm::ShowValue, 7, 7, kPlain, &kOneBase, kPressureCells},
+    {14, kStrTitleLength, WideFieldGrid, 9, 3, kStrLengthLabels, kStrLengthUnits, 25, kG7, 0, 0, kPlain, &kOneBase,
+     kLengthCells},
+    {15, kStrTitleArea, WideFieldGrid, 6, 3, kStrAreaLabels, kStrAreaUnits, 18, kG7, 0, 0, kPlain, &kOneBase,
+     kAreaCells},
+    {16, kStrTitleVelocity, WideFieldGrid, 7, 1, kStrVelocityLabels, kStrVelocityUnits, 7, kG7, 0, 0, kPlain,
+     &kOneBase, kVelocityCells},
+    {17, kStrTitleForce, FieldGrid, 6, 2, kStrForceLabels, kStrForceUnits, 12, UnitTextForm::ShowValue, 12, 7,
+     UnitReadRule::Checked, &kForceBases, kForceCells},
+    {18, kStrTitleDynamicViscosity, FieldGrid, 5, 2, kStrDynamicViscosityLabels, kStrDynamicViscosityUnits, 10,
+     kG7, 0, 0, kPlain, &kOneBase, kDynamicViscosityCells},
+    {19, kStrTitleKinematicViscosity, FieldGrid, 6, 2, kStrKinematicViscosityLabels, kStrKinematicViscosityUnits,
+     12, kG7, 0, 0, kPlain, &kOneBase, kKinematicViscosityCells},
+    {20, kStrTitleDiffusion, FieldColumn, 5, 1, kStrDiffusionLabels, kStrDiffusionUnits, 5, kG7, 0, 0, kPlain,
+     &kOneBase, kDiffusionCells},
+    {21, kStrTitleSurfaceTension, FieldGrid, 4, 2, kStrSurfaceTensionLabels, kStrSurfaceTensionUnits, 8, kG7, 0, 0,
+     kPlain, &kOneBase, kSurfaceTensionCells},
+    {22, kStrTitleEnergy, WideFieldGrid, 9, 3, kStrEnergyLabels, kStrEnergyUnits, 27, kG7, 0, 0, kPlain, &kOneBase,
+     kEnergyCells},
 }};
 
 // The grid, first ids and live count of each descriptor must agree with the cells it points at.

@@ -8,12 +8,20 @@
 #include "rtd/ui/rtd_pages.h"
 #include "thermocouple/ui/work_pages.h"
 #include "units/ui/temperature_page.h"
+#include "units/ui/unit_page.h"
 
 namespace tmcalc {
 namespace {
 
 // A page still to be built: its title band over an empty body, so every item and tile leads somewhere.
 QWidget* Placeholder(const PageSite& site) { return new TitledPage(site.parent, site.geometry, site.titleId); }
+
+// A unit page: the descriptor shown at that page index says everything else.
+template <int PageIndex>
+QWidget* UnitPageOf(const PageSite& site)
+{
+    return CreateUnitPage(site.parent, site.geometry, PageIndex);
+}
 
 }  // namespace
 
@@ -30,23 +38,23 @@ const std::array<PageEntry, kPageCount>& PageRegistry()
         {kStrTitleSprt, &Placeholder},
         {kStrTitleThermistor, &Placeholder},
         {kStrTitleHumidity, [](const PageSite& s) -> QWidget* { return new HumidityPage(s.parent, s.geometry); }},
-        {kStrTitleHeatTransferCoefficient, &Placeholder},
-        {kStrTitleThermalConductivity, &Placeholder},
-        {kStrTitleHeatFlux, &Placeholder},
+        {kStrTitleHeatTransferCoefficient, &UnitPageOf<7>},
+        {kStrTitleThermalConductivity, &UnitPageOf<8>},
+        {kStrTitleHeatFlux, &UnitPageOf<9>},
         {kStrTitleTransmitter,
          [](const PageSite& s) -> QWidget* { return new TransmitterPage(s.parent, s.geometry); }},
         {0, [](const PageSite& s) -> QWidget* { return new MorePage(s.parent, s.geometry); }},
-        {kStrTitlePower, &Placeholder},
-        {kStrTitlePressure, &Placeholder},
-        {kStrTitleLength, &Placeholder},
-        {kStrTitleArea, &Placeholder},
-        {kStrTitleVelocity, &Placeholder},
-        {kStrTitleForce, &Placeholder},
-        {kStrTitleDynamicViscosity, &Placeholder},
-        {kStrTitleKinematicViscosity, &Placeholder},
-        {kStrTitleDiffusion, &Placeholder},
-        {kStrTitleSurfaceTension, &Placeholder},
-        {kStrTitleEnergy, &Placeholder},
+        {kStrTitlePower, &UnitPageOf<12>},
+        {kStrTitlePressure, &UnitPageOf<13>},
+        {kStrTitleLength, &UnitPageOf<14>},
+        {kStrTitleArea, &UnitPageOf<15>},
+        {kStrTitleVelocity, &UnitPageOf<16>},
+        {kStrTitleForce, &UnitPageOf<17>},
+        {kStrTitleDynamicViscosity, &UnitPageOf<18>},
+        {kStrTitleKinematicViscosity, &UnitPageOf<19>},
+        {kStrTitleDiffusion, &UnitPageOf<20>},
+        {kStrTitleSurfaceTension, &UnitPageOf<21>},
+        {kStrTitleEnergy, &UnitPageOf<22>},
     }};
     return registry;
 }

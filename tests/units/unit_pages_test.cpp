@@ -1,0 +1,254 @@
+#include "app/ui/page_registry.h"
+#include "framework/geometry.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
+#include "page_scenario.h"
+#include "resources/string_table.h"
+#include "ui_test_util.h"
+#include "units/ui/unit_page.h"
+#include "units/unit_conversion.h"
+
+#include <gtest/gtest.h>
+#include <QLabel>
+
+#include <cctype>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tmcalc {
+namespace {
+
+using test::Act;
+using test::Scenario;
+
+const QRect kPageRect(223, 120, 1054, 537);  // the page rectangle of the 1920 x 1080 main window
+
+std::unique_ptr<UnitConversionPage> MakePage(int pageIndex, const QRect& rect = kPageRect)
+{
+    return std::make_unique<UnitConversionPage>(nullptr, rect, *UnitPageAt(pageIndex));
+}
+
+std::string PageName(int pageIndex)
+{
+    std::string name = "Page" + std::to_string(pageIndex) + "_";
+    for (char c : std::string(LoadString(UnitPageAt(pageIndex)->titleId, Language::English)))
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0) name += c;
+    return name;
+}
+
+// Every page, every live field: typing 1 there shows the engine's texts in every other live field and
+// leaves the typed field and the hidden cells alone; deleting the 1 empties the others again.
+class EveryUnitPage : public ::testing::TestWithParam<int> {};
+
+TEST_P(EveryUnitPage, OneInEachLiveFieldFillsEveryOtherAndDeletingItEmptiesThem)
+{
+    const UnitPage& unit = *UnitPageAt(GetParam());
+    const auto page = MakePage(unit.pageIndex);
+    ASSERT_TRUE(test::ShowActive(page.get()));
+    EXPECT_EQ(page->titleId(), unit.titleId);
+    ASSERT_EQ(page->fields().size(), unit.fields.size());
+    for (std::size_t k = 0; k < unit.fields.size(); ++k) {
+        const UnitField& cell = unit.fields[k];
+        EXPECT_EQ(page->fields()[k]->id, cell.id);
+        EXPECT_EQ(page->edit(cell.id)->isVisibleTo(page.get()), !cell.dead) << cell.id;
+        EXPECT_EQ(page->field(cell.id)->unit->text(), Str(cell.unitId));
+    }
+    for (const UnitField& driver : unit.fields) {
+        if (driver.dead) continue;
+        SCOPED_TRACE(driver.id);
+        test::Focus(page->edit(driver.id));
+        page->edit(driver.id)->selectAll();
+        QTest::keyClicks(page->edit(driver.id), QStringLiteral("1"));
+        const UnitFieldTexts want = UnitTextsAfterEdit(unit, driver.id, u"1");
+        for (std::size_t k = 0; k < unit.fields.size(); ++k) {
+            const QString shown = page->edit(unit.fields[k].id)->text();
+            if (unit.fields[k].dead) {
+                EXPECT_TRUE(shown.isEmpty()) << "hidden cell " << unit.fields[k].id << " was written";
+            } else if (unit.fields[k].id == driver.id) {
+                EXPECT_EQ(shown, "1");
+            } else {
+                ASSERT_TRUE(want.texts[k].has_value());
+                EXPECT_EQ(shown.toStdString(), *want.texts[k]) << "cell " << unit.fields[k].id;
+                EXPECT_FALSE(shown.isEmpty());
+            }
+        }
+    }
+    const int last = unit.fields[static_cast<std::size_t>(unit.liveCount - 1)].id;
+    test::Backspace(page->edit(last));
+    for (Field* f : page->fields()) EXPECT_TRUE(f->edit->text().isEmpty()) << f->id;
+}
+
+// The registry makes each unit page from its descriptor, under the same title.
+TEST_P(EveryUnitPage, TheRegistryMakesThePageOfItsIndexUnderTheDescriptorsTitle)
+{
+    const UnitPage& unit = *UnitPageAt(GetParam());
+    EXPECT_EQ(PageTitleId(unit.pageIndex), unit.titleId);
+    const PageEntry& entry = PageRegistry()[static_cast<std::size_t>(unit.pageIndex)];
+    std::unique_ptr<QWidget> made(entry.create(PageSite{nullptr, kPageRect, entry.titleId, nullptr}));
+    const auto* page = dynamic_cast<const UnitConversionPage*>(made.get());
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(&page->descriptor(), &unit);
+    EXPECT_EQ(page->titleId(), entry.titleId);
+}
+
+// No label or unit text is cut, outside the page or under another widget, in either language.
+TEST_P(EveryUnitPage, EveryTextIsReadableInBothLanguages)
+{
+    for (Language language : {Language::English, Language::Chinese}) {
+        SetLanguage(language);
+        const auto page = MakePage(GetParam());
+        SetLanguage(Language::English);
+        EXPECT_EQ(test::UnreadableTexts(*page), std::vector<std::string>{})
+            << (language == Language::Chinese ? "Chinese" : "English");
+    }
+}
+
+std::vector<int> AllPageIndexes()
+{
+    std::vector<int> out;
+    for (const UnitPage& page : UnitPages()) out.push_back(page.pageIndex);
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(UnitPages, EveryUnitPage, ::testing::ValuesIn(AllPageIndexes()),
+                         [](const ::testing::TestParamInfo<int>& page) { return PageName(page.param); });
+
+// Builder ids (10 x column + row) of the fields the cases below name, page by page.
+// clang-format off
+enum : int {
+    kPa = 0, kKPa = 1, kMPa = 2, kPsi = 3, kBar = 4, kMbar = 5, kTorr = 6, kInHg = 10, kMmHg = 11, kAtm = 16,
+    kNewton = 0, kDyne = 4, kTonneForce = 5, kLongTonForce = 10, kKgf = 12, kLbf = 13, kPoundal = 15,
+    kMetre = 0, kKm = 1, kInch = 10, kMil = 11, kMile = 14, kAu = 26, kLengthHidden1 = 27, kLengthHidden2 = 28,
+    kJoule = 0, kKWh = 5, kKcalFood = 14, kElectronVolt = 21, kFootPoundal = 28,
+    kKcalPerSecondCoefficient = 2, kKcalPerHourCoefficient = 3,
+    kSquareMetrePerSecond = 0, kSquareInchPerSecond = 10, kSquareFootPerSecond = 13,
+    kWatt = 1, kKW = 2, kMetricHp = 4, kKcalPerSecond = 11,
+    kHiddenFluxCell = 14,
+};
+
+struct Case {
+    const char* name;
+    int pageIndex;
+    Scenario steps;
+};
+
+const Case kCases[] = {
+    {"PressureFormatsFixedBelowOneAndGeneralAbove", 13, {
+        {Act::Type, kAtm, "1", {{kPa, "101325."}, {kKPa, "101.325"}, {kMPa, "0.1013250"}, {kBar, "1.01325"},
+                                {kMbar, "1013.25"}, {kPsi, "14.69595"}}},
+        {Act::Over, kPa, "1", {{kKPa, "0.0010000"}, {kMPa, "0.0000010"}}},
+        {Act::Over, kMmHg, "1", {{kTorr, "0.9999998"}}},
+        {Act::Over, kInHg, "1", {{kPa, "3386.388"}}},
+        {Act::Back, kInHg, "", {{kPa, ""}, {kAtm, ""}, {kTorr, ""}}}}},
+    {"ForceFormatsAndTheLongTonMend", 17, {
+        {Act::Type, kKgf, "1", {{kNewton, "9.8066500"}, {kTonneForce, "0.0010000"}, {kLbf, "2.2046226"}}},
+        // 2240 lbf; the old table's 10000 N showed 1.0197162 tf
+        {Act::Over, kLongTonForce, "1", {{kNewton, "9964.0164182"}, {kTonneForce, "1.0160469"},
+                                         {kLbf, "2240.0000000"}}},
+        {Act::Over, kNewton, "1", {{kPoundal, "7.2330139"}, {kTonneForce, "0.0001020"}, {kDyne, "100000."}}}}},
+    {"ForceLoneMinusOrPointClearsTheOthersAndJunkAfterANumberIsIgnored", 17, {
+        {Act::Type, kNewton, "-", {{kNewton, "-"}, {kKgf, ""}, {kLbf, ""}, {kPoundal, ""}}},
+        {Act::Type, kNewton, "2", {{kDyne, "-200000."}}},
+        {Act::Over, kNewton, ".", {{kDyne, ""}, {kKgf, ""}}},
+        {Act::Paste, kNewton, "5x", {{kDyne, "500000."}}}}},
+    {"LengthLoneMinusReadsAsZeroAndExponentFormsAgree", 14, {
+        {Act::Type, kKm, "-", {{kMetre, "0"}, {kMile, "0"}, {kAu, "0"}}},
+        {Act::Over, kKm, "1e3", {{kMetre, "1000000"}}},
+        {Act::Over, kKm, "1E3", {{kMetre, "1000000"}}},
+        {Act::Over, kKm, "1000", {{kMetre, "1000000"}, {kMile, "621.3712"}}},
+        {Act::Over, kKm, "1e", {{kMetre, "1000"}}},
+        {Act::Over, kKm, ".", {{kMetre, "0"}}},
+        {Act::Over, kMetre, "1", {{kMil, "39370.08"}, {kInch, "39.37008"}, {kLengthHidden1, ""},
+                                  {kLengthHidden2, ""}}},
+        // the program writing a field while another holds the focus converts nothing
+        {Act::Write, kInch, "7", {{kMil, "39370.08"}, {kMetre, "1"}}},
+        {Act::Over, kAu, "1", {{kMetre, "1.495979e+11"}}}}},
+    {"HeatFluxNeverWritesItsHiddenCell", 9, {
+        {Act::Type, 0, "1", {{10, "#"}, {13, "#"}, {kHiddenFluxCell, ""}}}}},
+    {"EnergyMends", 22, {
+        {Act::Type, kElectronVolt, "1", {{kJoule, "1.602177e-19"}}},  // not 1.60219e-19
+        {Act::Over, kKcalFood, "1", {{kJoule, "4184"}}},               // not 4186
+        {Act::Over, kFootPoundal, "1", {{kJoule, "0.04214011"}}},
+        {Act::Over, kKWh, "1", {{kJoule, "3600000"}}}}},
+    {"HeatTransferCoefficientKcalPairsAreInverses", 7, {
+        {Act::Type, kKcalPerSecondCoefficient, "1", {{kKcalPerHourCoefficient, "3600"}}}}},  // not 3599.938
+    {"KinematicViscositySquareFootIs144SquareInches", 19, {
+        {Act::Type, kSquareFootPerSecond, "1", {{kSquareInchPerSecond, "144"},                // not 143.9999
+                                                {kSquareMetrePerSecond, "0.09290304"}}}}},
+    {"PowerMetricHorsepowerAndKcalPerSecond", 12, {
+        {Act::Type, kKW, "1", {{kMetricHp, "1.359622"}, {kKcalPerSecond, "0.2390057"}, {kWatt, "1000"}}}}},
+};
+// clang-format on
+
+void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class UnitPageCase : public ::testing::TestWithParam<Case> {};
+
+TEST_P(UnitPageCase, Scenario)
+{
+    const auto page = MakePage(GetParam().pageIndex);
+    ASSERT_TRUE(test::ShowActive(page.get()));
+    test::RunScenario({[&page](int id) -> QLineEdit* { return page->edit(id); }}, GetParam().steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(UnitPages, UnitPageCase, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<Case>& c) { return std::string(c.param.name); });
+
+// The length page has the longest texts of the three-column grids: units of one column sit under the
+// labels of the next and the first labels start left of the page. Edit boxes still take every click
+// inside them, also where a neighbour's label box overlaps them.
+TEST(UnitPageGeometry, EditBoxesOfTheLengthPageTakeEveryClickInsideThem)
+{
+    for (Language language : {Language::English, Language::Chinese}) {
+        SetLanguage(language);
+        const auto page = MakePage(14);
+        SetLanguage(Language::English);
+        for (Field* f : page->fields()) {
+            if (!f->edit->isVisibleTo(page.get())) continue;
+            const QPoint inside = f->edit->geometry().topRight() + QPoint(-2, 2);
+            EXPECT_EQ(page->childAt(inside), f->edit) << f->id;
+        }
+    }
+}
+
+// On screens squarer than 16:9 the wide grid's columns close up instead of leaving the page (the area
+// page's third column did), and every text stays readable. Left as it is: on the length page the English
+// "Centimeter" of the first column starts a few pixels left of the page there.
+TEST(UnitPageGeometry, WideGridsKeepEveryFieldOnThePageOnSquarerScreens)
+{
+    for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1600, 1200)}) {
+        InitUiContext(screen.width(), screen.height());
+        for (int pageIndex : {13, 14, 15, 16, 22}) {
+            for (Language language : {Language::English, Language::Chinese}) {
+                SetLanguage(language);
+                const auto page = MakePage(pageIndex, ToQRect(PageRect(Ui().geometry)));
+                SetLanguage(Language::English);
+                const std::string where = std::to_string(screen.width()) + " x " +
+                                          std::to_string(screen.height()) + ", page " + std::to_string(pageIndex);
+                for (Field* f : page->fields()) {
+                    if (!f->edit->isVisibleTo(page.get())) continue;
+                    EXPECT_TRUE(page->clientRect().contains(f->edit->geometry())) << where << ", field " << f->id;
+                    EXPECT_LE(f->unit->geometry().right(), page->clientRect().right())
+                        << where << ", field " << f->id;
+                }
+                if (pageIndex != 14 || language == Language::Chinese) {
+                    EXPECT_EQ(test::UnreadableTexts(*page), std::vector<std::string>{}) << where;
+                }
+            }
+        }
+    }
+    InitUiContext(1920, 1080);
+    const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
+    const auto length = WideFieldGridLayout(g, 1052, 535, 9, 3);  // fits: pitch 175 + 2 x 38 + 86 as before
+    EXPECT_EQ(length[9].edit.x - length[0].edit.x, 337);
+    const auto area = WideFieldGridLayout(g, 1052, 535, 6, 3);  // 365 would end the last unit at 1063
+    EXPECT_EQ(area[6].edit.x - area[0].edit.x, 359);
+    EXPECT_LE(area[17].unit.x + area[17].unit.width, 1052);
+}
+
+}  // namespace
+}  // namespace tmcalc
