@@ -38,7 +38,9 @@ Sample RunProbe(const char* mode)
     const char* other = std::getenv("TMCALC_STARTUP_PROBE");
     std::string probe = other != nullptr ? other : TMCALC_STARTUP_PROBE;
     std::array<char*, 3> args{probe.data(), const_cast<char*>(mode), nullptr};
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Offscreen unless told otherwise (TMCALC_STARTUP_PLATFORM=xcb under Xvfb, say).
+    const char* platform = std::getenv("TMCALC_STARTUP_PLATFORM");
+    setenv("QT_QPA_PLATFORM", platform != nullptr ? platform : "offscreen", 1);
     timespec start{};
     clock_gettime(CLOCK_MONOTONIC, &start);
     pid_t pid = 0;
