@@ -1,6 +1,7 @@
 // Reading all standards of a kind (the manager's fill) and one save (every edit, Add and Delete),
-// for a small and a very large file. A save includes reading and parsing the file, writing the whole
-// new file, flushing it to the disk and the rename.
+// for a small and a very large file. A save includes taking the lock, reading and parsing the file,
+// writing the whole new file, flushing it and its folder to the disk and the rename; the flushes are
+// wall time, so the CPU column is the one to compare with and without the lock.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -8,6 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include "standards/file_lock.h"
+#include "standards/profile_file.h"
 #include "standards/standards_store.h"
 #include "standards/standards_template.h"
 #include "standards/utf_text.h"
@@ -56,6 +59,8 @@ public:
         return tmcalc::StandardsStore(std::move(options));
     }
     [[nodiscard]] std::size_t Bytes() const { return m_bytes; }
+    [[nodiscard]] fs::path Path() const { return m_folder / tmcalc::kStandardsFileName; }
+    [[nodiscard]] fs::path LockPath() const { return m_folder / tmcalc::kStandardsLockFileName; }
 
 private:
     fs::path m_folder;
@@ -97,6 +102,54 @@ void BM_SaveStandard(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveStandard)->Arg(10)->Arg(1000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The same save done as the store did it before it took the lock (read, replace the section, write and
+// rename atomically), so that the difference to BM_SaveStandard is what the lock costs.
+void BM_SaveStandardUnlocked(benchmark::State& state)
+{
+    const StandardsFile file(static_cast<int>(state.range(0)));
+    const tmcalc::StandardsStore store = file.Store();
+    const std::size_t middle = store.Count(StandardKind::Resistor) / 2;
+    const std::u16string name = tmcalc::Utf8ToUtf16(store.GetStandardName(StandardKind::Resistor, middle));
+    tmcalc::StandardRecord record = *store.LoadStandardAt(StandardKind::Resistor, middle);
+    int edit = 0;
+    for (auto _ : state) {
+        record.SetValue("a8", std::to_string(++edit));
+        std::vector<std::u16string> body;
+        for (const std::string& line : tmcalc::StandardSaveBody(record)) body.push_back(tmcalc::Utf8ToUtf16(line));
+        const tmcalc::FileReadResult read = tmcalc::ReadWholeFile(file.Path(), tmcalc::kStandardsFileMaxBytes);
+        tmcalc::ProfileFile profile = tmcalc::ProfileFile::FromBytes(read.bytes);
+        if (!profile.HasSection(name)) state.SkipWithError("no section");
+        profile.ReplaceSection(name, body);
+        if (tmcalc::ReplaceFileAtomically(file.Path(), profile.ToBytes()) != tmcalc::FileWriteStatus::Ok) {
+            state.SkipWithError("save failed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_SaveStandardUnlocked)->Arg(10)->Arg(1000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// What every change adds: take the lock, stamp the file before and after, count the change, let go.
+void BM_LockAndStamps(benchmark::State& state)
+{
+    const StandardsFile file(10);
+    for (auto _ : state) {
+        tmcalc::FileLock lock = tmcalc::FileLock::Acquire(file.LockPath(), std::chrono::milliseconds{0});
+        benchmark::DoNotOptimize(tmcalc::StampOf(file.Path(), file.LockPath()));
+        lock.CountChange();
+        benchmark::DoNotOptimize(tmcalc::StampOf(file.Path(), file.LockPath()));
+    }
+}
+BENCHMARK(BM_LockAndStamps)->Unit(benchmark::kMicrosecond);
+
+// The check a list makes when its window or menu opens and before every change, the file unchanged.
+void BM_RefreshIfUnchanged(benchmark::State& state)
+{
+    const StandardsFile file(10);
+    tmcalc::StandardsStore store = file.Store();
+    for (auto _ : state) benchmark::DoNotOptimize(store.RefreshIfChanged(StandardKind::Resistor));
+}
+BENCHMARK(BM_RefreshIfUnchanged)->Unit(benchmark::kMicrosecond);
 
 void BM_SetStandardValue(benchmark::State& state)
 {

@@ -12,7 +12,7 @@ enum class FileReadStatus {
     Ok,
     Missing,   // no file at the path: a fresh, empty document
     TooLarge,  // only the first maxBytes were read; rewriting from them would lose the rest
-    Failed,    // it exists but cannot be read (a folder, no permission, an I/O error)
+    Failed,    // it cannot be read (a folder, no permission, an I/O error, a link to nothing)
 };
 
 struct FileReadResult {
@@ -38,7 +38,7 @@ struct FileWriteHooks {
 // Writes the bytes to a new temporary file in the target's folder, flushes it to the disk and renames it
 // over the target, so that the file on disk is at every moment either the old or the new whole file.
 // A symbolic link is followed, so the file it names is replaced and the link stays. The new file takes
-// over the old one's permissions.
+// over the old one's permissions. Ok only once the folder, too, is flushed.
 [[nodiscard]] FileWriteStatus ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                                                     const FileWriteHooks& hooks = {});
 
@@ -46,5 +46,10 @@ struct FileWriteHooks {
 // at all (written aside, then linked into place without replacing anything).
 [[nodiscard]] FileWriteStatus CreateFileExclusively(const std::filesystem::path& target, std::string_view bytes,
                                                     const FileWriteHooks& hooks = {});
+
+// Removes the temporary files that writes to the target left behind when they were cut short (a crash, a
+// power cut), and nothing else: only plain files named exactly as the writes name them. Only safe while
+// no write to the target can be under way, i.e. with the target's lock held. Returns how many went.
+std::size_t RemoveLeftoverTempFiles(const std::filesystem::path& target);
 
 }  // namespace tmcalc

@@ -94,7 +94,9 @@ ProfileFile ProfileFile::FromBytes(std::string_view bytes)
     if (StartsWithBytes(utf8, "\xEF\xBB\xBF")) utf8.remove_prefix(3);
     if (utf8.find('\0') == std::string_view::npos && IsValidUtf8(utf8)) return FromText(Utf8ToUtf16(utf8));
     if (StartsWithBytes(bytes, "\xFF\xFE")) bytes.remove_prefix(2);
-    return FromText(DecodeUtf16Le(bytes));
+    ProfileFile file = FromText(DecodeUtf16Le(bytes));
+    if (bytes.size() % 2 != 0) file.m_oddByte.assign(1, bytes.back());
+    return file;
 }
 
 ProfileFile ProfileFile::FromText(std::u16string_view text)
@@ -156,6 +158,8 @@ std::string ProfileFile::ToBytes() const
         bytes.push_back(static_cast<char>(unit & 0xFF));
         bytes.push_back(static_cast<char>(unit >> 8));
     }
+    // Alone, the byte would read back as a one-character UTF-8 file.
+    if (!bytes.empty()) bytes += m_oddByte;
     return bytes;
 }
 

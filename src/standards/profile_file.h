@@ -25,14 +25,14 @@ public:
     // with no zero byte at all that is valid UTF-8 (after an optional UTF-8 mark) is read as UTF-8: an
     // editor saved it so, since UTF-16 text with any bracket, equals sign or line feed has zero bytes.
     // Anything else is UTF-16LE, with a byte-order mark skipped, NUL characters dropped wherever they
-    // stand (which removes the zero padding behind the first-start template) and an odd last byte
-    // dropped.
+    // stand (which removes the zero padding behind the first-start template). An odd last byte is no
+    // text; it is kept and written back last, so that saving a damaged file loses nothing more of it.
     [[nodiscard]] static ProfileFile FromBytes(std::string_view bytes);
     [[nodiscard]] static ProfileFile FromText(std::u16string_view text);
 
     // Every line ends in a line feed; lines that came in with a carriage return keep it.
     [[nodiscard]] std::u16string ToText() const;
-    // UTF-16 little-endian without a byte-order mark.
+    // UTF-16 little-endian without a byte-order mark, then the odd last byte the file came with, if any.
     [[nodiscard]] std::string ToBytes() const;
 
     // Distinct section names in file order, each spelled as its first header spells it.
@@ -64,6 +64,7 @@ private:
     void RebuildIndex();
 
     std::vector<std::u16string> m_preamble;  // lines before the first header
+    std::string m_oddByte;                   // empty, or the half UTF-16 unit that ended the file
     std::vector<Section> m_sections;
     std::unordered_map<std::u16string, std::size_t> m_index;  // folded name -> first section of it
 };

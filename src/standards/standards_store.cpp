@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <unordered_set>
 
 #include "framework/diagnostics.h"
@@ -135,6 +136,10 @@ std::string_view StoreStatusText(StoreStatus status)
             return "file cannot be read whole";
         case StoreStatus::WriteFailed:
             return "file could not be written";
+        case StoreStatus::Busy:
+            return "file is locked by another copy of the program";
+        case StoreStatus::NotFound:
+            return "standard no longer in the file";
     }
     return "unknown";
 }
@@ -152,8 +157,18 @@ StandardsStore::StandardsStore(StandardsStoreOptions options) : m_options(std::m
         folder = fs::current_path(ec);
     }
     m_path = folder / kStandardsFileName;
+    m_lockPath = folder / kStandardsLockFileName;
 
-    if (CreateFileExclusively(m_path, StandardsTemplateImage()) == FileWriteStatus::Failed) {
+    // Without the lock (another copy busy, or a folder we cannot write) leftovers stay for the next
+    // start: one of them could be that copy's write in progress.
+    const FileLock lock = m_options.readOnly ? FileLock() : FileLock::Acquire(m_lockPath, m_options.lockWait);
+    if (lock.Status() == FileLockStatus::Held) {
+        if (const std::size_t removed = RemoveLeftoverTempFiles(m_path)) {
+            EmitDiagnostic("removed " + std::to_string(removed) + " leftover temporary standards files");
+        }
+    }
+    if (!m_options.readOnly &&
+        CreateFileExclusively(m_path, StandardsTemplateImage()) == FileWriteStatus::Failed) {
         // Runs on, as with a file without templates: lists empty, nothing can be added.
         m_startStatus = StoreStatus::WriteFailed;
         EmitDiagnostic("standards file could not be created: " + PathText(m_path));
@@ -161,19 +176,44 @@ StandardsStore::StandardsStore(StandardsStoreOptions options) : m_options(std::m
 
     const Snapshot snapshot = ReadFile();
     if (snapshot.status != StoreStatus::Ok) m_startStatus = snapshot.status;
-    for (const std::u16string& name : snapshot.file.SectionNames()) {
+    ListStandards(snapshot.file, std::nullopt);
+    m_seen.fill(snapshot.stamp);
+}
+
+void StandardsStore::ListStandards(const ProfileFile& file, std::optional<StandardKind> onlyKind)
+{
+    const auto take = [&](StandardKind kind, const std::u16string& name) {
+        if (!onlyKind || *onlyKind == kind) ListOf(kind).push_back(name);
+    };
+    for (const StandardKind kind : kAllStandardKinds) {
+        if (!onlyKind || *onlyKind == kind) ListOf(kind).clear();
+    }
+    for (const std::u16string& name : file.SectionNames()) {
         if (StartsWith(name, "couplestd")) {
-            ListOf(StandardKind::Thermocouple).push_back(name);
+            take(StandardKind::Thermocouple, name);
         } else if (StartsWith(name, "resistorstd")) {
-            ListOf(StandardKind::Resistor).push_back(name);
+            take(StandardKind::Resistor, name);
         } else if (StartsWith(name, "NTCThermistors")) {
-            ListOf(StandardKind::Thermistor).push_back(name);
+            take(StandardKind::Thermistor, name);
+        } else if (onlyKind) {
+            // The marks stay as the file had them at start.
         } else if (StartsWith(name, "CoupleTemplate")) {
             m_coupleTemplate = true;
         } else if (StartsWith(name, "ResistorTemplate") || StartsWith(name, "NTCTemplate")) {
             m_resistorTemplate = true;
         }
     }
+}
+
+bool StandardsStore::RefreshIfChanged(StandardKind kind)
+{
+    FileStamp& seen = m_seen[static_cast<std::size_t>(kind) - 1];
+    if (StampOf(m_path, m_lockPath) == seen) return false;
+    // No lock needed: every write renames a whole file into place, so a read sees one whole version.
+    const Snapshot snapshot = ReadFile();
+    ListStandards(snapshot.file, kind);
+    seen = snapshot.stamp;
+    return true;
 }
 
 bool StandardsStore::CanAdd(StandardKind kind) const
@@ -244,53 +284,66 @@ StoreStatus StandardsStore::SaveStandard(StandardKind kind, std::string_view sec
     const auto clean = NormalisedForSaving(record);
     if (!clean) return StoreStatus::BadValue;
 
-    Snapshot snapshot = ReadFile();
-    if (snapshot.status != StoreStatus::Ok) return snapshot.status;
-    snapshot.file.ReplaceSection(name, BodyLines(*clean));
-    return WriteFile(snapshot.file);
+    return Change([&](ProfileFile& file) {
+        if (!file.HasSection(name)) return StoreStatus::NotFound;
+        file.ReplaceSection(name, BodyLines(*clean));
+        return StoreStatus::Ok;
+    });
 }
 
 StoreStatus StandardsStore::AddStandard(StandardKind kind, StandardRecord& record)
 {
     if (!CanAdd(kind)) {
+        // A file that cannot be read shows no templates either; say which it is.
+        if (ReadFile().status != StoreStatus::Ok) return StoreStatus::Unreadable;
         return kind == StandardKind::Thermocouple ? StoreStatus::NoCoupleTemplate
                                                   : StoreStatus::NoResistorTemplate;
     }
-    Snapshot snapshot = ReadFile();
-    if (snapshot.status != StoreStatus::Ok) return snapshot.status;
+    std::u16string name;
+    const StoreStatus status = Change([&](ProfileFile& file) {
+        // A thermistor may be added from a file with only the resistor template (the marks are shared);
+        // its values then start empty.
+        record = StandardRecord(kind);
+        FillRecord(file, Widen(StandardTemplateSection(kind)), record);
 
-    // A thermistor may be added from a file with only the resistor template (the marks are shared); its
-    // values then start empty.
-    record = StandardRecord(kind);
-    FillRecord(snapshot.file, Widen(StandardTemplateSection(kind)), record);
+        name = FreshSectionName(file, kind);
+        const LocalDateTime now = m_options.clock.localTime();
+        std::array<char, 64> stamp{};
+        std::snprintf(stamp.data(), stamp.size(), "%04d%02d%02d%02d%02d%02d", now.year, now.month, now.day,
+                      now.hour, now.minute, now.second);
+        record.SetValue("ProductNo", stamp.data() + TickDigits(m_options.clock.tickCount()));
 
-    const std::u16string name = FreshSectionName(snapshot.file, kind);
-    const LocalDateTime now = m_options.clock.localTime();
-    std::array<char, 64> stamp{};
-    std::snprintf(stamp.data(), stamp.size(), "%04d%02d%02d%02d%02d%02d", now.year, now.month, now.day, now.hour,
-                  now.minute, now.second);
-    record.SetValue("ProductNo", stamp.data() + TickDigits(m_options.clock.tickCount()));
-
-    const auto clean = NormalisedForSaving(record);
-    if (!clean) return StoreStatus::BadValue;
-    snapshot.file.ReplaceSection(name, BodyLines(*clean));
-    const StoreStatus status = WriteFile(snapshot.file);
+        const auto clean = NormalisedForSaving(record);
+        if (!clean) return StoreStatus::BadValue;
+        file.ReplaceSection(name, BodyLines(*clean));
+        return StoreStatus::Ok;
+    });
     if (status == StoreStatus::Ok) ListOf(kind).push_back(name);
     return status;
 }
 
 StoreStatus StandardsStore::DeleteStandard(StandardKind kind, std::size_t index)
 {
-    auto& list = ListOf(kind);
+    const auto& list = ListOf(kind);
     if (index >= list.size()) return StoreStatus::BadIndex;
-    Snapshot snapshot = ReadFile();
-    if (snapshot.status != StoreStatus::Ok) return snapshot.status;
-    if (snapshot.file.DeleteSection(list[index])) {
-        const StoreStatus status = WriteFile(snapshot.file);
-        if (status != StoreStatus::Ok) return status;
+    return DeleteSection(kind, std::u16string(list[index]));
+}
+
+StoreStatus StandardsStore::DeleteStandard(StandardKind kind, std::string_view sectionName)
+{
+    return sectionName.empty() ? StoreStatus::BadName : DeleteSection(kind, Utf8ToUtf16(sectionName));
+}
+
+StoreStatus StandardsStore::DeleteSection(StandardKind kind, const std::u16string& name)
+{
+    StoreStatus status = Change(
+        [&](ProfileFile& file) { return file.DeleteSection(name) ? StoreStatus::Ok : StoreStatus::NotFound; });
+    if (status == StoreStatus::NotFound) status = StoreStatus::Ok;
+    if (status == StoreStatus::Ok) {
+        std::erase_if(ListOf(kind),
+                      [&name](const std::u16string& listed) { return EqualsIgnoreCase(listed, name); });
     }
-    list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
-    return StoreStatus::Ok;
+    return status;
 }
 
 StoreStatus StandardsStore::SetStandardValue(StandardKind kind, std::size_t index, std::string_view key,
@@ -298,31 +351,74 @@ StoreStatus StandardsStore::SetStandardValue(StandardKind kind, std::size_t inde
 {
     const auto& list = ListOf(kind);
     if (index >= list.size()) return StoreStatus::BadIndex;
+    return SetValueIn(kind, std::u16string(list[index]), key, value);
+}
+
+StoreStatus StandardsStore::SetStandardValue(StandardKind kind, std::string_view sectionName, std::string_view key,
+                                             std::string_view value)
+{
+    return sectionName.empty() ? StoreStatus::BadName : SetValueIn(kind, Utf8ToUtf16(sectionName), key, value);
+}
+
+StoreStatus StandardsStore::SetValueIn(StandardKind kind, const std::u16string& name, std::string_view key,
+                                       std::string_view value)
+{
     const std::string_view canonical = CanonicalStandardKey(kind, key);
     if (canonical.empty()) return StoreStatus::UnknownKey;
     if (HoldsLineBreakOrNul(value)) return StoreStatus::BadValue;
 
-    Snapshot snapshot = ReadFile();
-    if (snapshot.status != StoreStatus::Ok) return snapshot.status;
-    snapshot.file.SetValue(list[index], Widen(canonical), Utf8ToUtf16(TrimValue(value)));
-    return WriteFile(snapshot.file);
+    // Without the check a standard deleted by another copy would come back holding this one value.
+    return Change([&](ProfileFile& file) {
+        if (!file.HasSection(name)) return StoreStatus::NotFound;
+        file.SetValue(name, Widen(canonical), Utf8ToUtf16(TrimValue(value)));
+        return StoreStatus::Ok;
+    });
 }
 
 StandardsStore::Snapshot StandardsStore::ReadFile() const
 {
+    const FileStamp stamp = StampOf(m_path, m_lockPath);
     FileReadResult read = ReadWholeFile(m_path, m_options.maxFileBytes);
     switch (read.status) {
         case FileReadStatus::Ok:
-            return {StoreStatus::Ok, ProfileFile::FromBytes(read.bytes)};
+            return {StoreStatus::Ok, ProfileFile::FromBytes(read.bytes), stamp};
         case FileReadStatus::Missing:
-            return {StoreStatus::Ok, ProfileFile()};
+            return {StoreStatus::Ok, ProfileFile(), stamp};
         // What could be read is still shown; only writing is refused.
         case FileReadStatus::TooLarge:
-            return {StoreStatus::Unreadable, ProfileFile::FromBytes(read.bytes)};
+            return {StoreStatus::Unreadable, ProfileFile::FromBytes(read.bytes), stamp};
         case FileReadStatus::Failed:
             break;
     }
-    return {StoreStatus::Unreadable, ProfileFile()};
+    return {StoreStatus::Unreadable, ProfileFile(), stamp};
+}
+
+StoreStatus StandardsStore::Change(const std::function<StoreStatus(ProfileFile&)>& edit)
+{
+    if (m_options.readOnly) return StoreStatus::ReadOnly;
+    FileLock lock = FileLock::Acquire(m_lockPath, m_options.lockWait);
+    if (lock.Status() != FileLockStatus::Held) {
+        const StoreStatus status =
+            lock.Status() == FileLockStatus::Busy ? StoreStatus::Busy : StoreStatus::WriteFailed;
+        EmitDiagnostic("standards file not written (" + std::string(StoreStatusText(status)) +
+                       "): " + PathText(m_lockPath));
+        return status;
+    }
+    Snapshot snapshot = ReadFile();
+    if (snapshot.status != StoreStatus::Ok) return snapshot.status;
+    const StoreStatus edited = edit(snapshot.file);
+    if (edited != StoreStatus::Ok) return edited;
+    // Counted before the write: should the write fail half-way, readers look once more for nothing.
+    lock.CountChange();
+    const StoreStatus written = WriteFile(snapshot.file);
+    if (written != StoreStatus::Ok) return written;
+    // A list that matched the file before still matches it: this change altered the list it was made
+    // through the same way (Add, Delete) or none at all.
+    const FileStamp after = StampOf(m_path, m_lockPath);
+    for (FileStamp& seen : m_seen) {
+        if (seen == snapshot.stamp) seen = after;
+    }
+    return StoreStatus::Ok;
 }
 
 StoreStatus StandardsStore::WriteFile(const ProfileFile& file) const

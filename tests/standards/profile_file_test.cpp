@@ -79,18 +79,6 @@ TEST(ProfileFile, UntouchedTextWritesBackUnchanged)
     EXPECT_EQ(Utf16ToUtf8(ProfileFile::FromText(u"[A]\nk = v").ToText()), "[A]\nk = v\n");
 }
 
-TEST(ProfileFile, TemplateReadsAsWritten)
-{
-    const ProfileFile file = ProfileFile::FromBytes(StandardsTemplateImage());
-    EXPECT_EQ(file.SectionNames(),
-              (std::vector<std::u16string>{u"CoupleTemplate", u"ResistorTemplate", u"NTCTemplate"}));
-    EXPECT_EQ(file.Value(u"CoupleTemplate", u"Graduation"), u"S");    // twelve trailing spaces trimmed
-    EXPECT_EQ(file.Value(u"ResistorTemplate", u"Rtp"), u"25.12462");  // written as "rtp"
-    EXPECT_EQ(file.Value(u"ResistorTemplate", u"a9"), u"0");
-    EXPECT_FALSE(file.Find(u"NTCTemplate", u"D").has_value());
-    EXPECT_EQ(file.Value(u"NTCTemplate", u"C"), u"1.821320203E-7");
-}
-
 TEST(ProfileFile, NulCharactersAreIgnoredWhereverTheyStand)
 {
     std::string bytes = Utf16Bytes("[Se");
@@ -125,38 +113,43 @@ TEST_P(ProfileEncoding, ReadsTheSameEntry)
 
 INSTANTIATE_TEST_SUITE_P(
     Encodings, ProfileEncoding,
-    testing::Values(
-        EncodingRow{"Utf16Le", Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n")},
-        EncodingRow{"Utf16LeWithMark", "\xFF\xFE" + Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n")},
-        EncodingRow{"Utf16LeOddLastByte", Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n") + "\x41"},
-        EncodingRow{"Utf8", "[NTCThermistors1]\r\nTypeNo = 型号 NTC\r\n"},
-        EncodingRow{"Utf8WithMark", "\xEF\xBB\xBF[NTCThermistors1]\nTypeNo = 型号 NTC\n"}),
+    testing::Values(EncodingRow{"Utf16Le", Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n")},
+                    EncodingRow{"Utf16LeWithMark",
+                                "\xFF\xFE" + Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n")},
+                    EncodingRow{"Utf8", "[NTCThermistors1]\r\nTypeNo = 型号 NTC\r\n"},
+                    EncodingRow{"Utf8WithMark", "\xEF\xBB\xBF[NTCThermistors1]\nTypeNo = 型号 NTC\n"}),
     test::kRowName);
 
-TEST(ProfileFile, SetValueEditsInPlaceOrAppends)
+// Regression: a reader that took one byte too many made a stray line of the half unit; and a save once
+// dropped that byte.
+TEST(ProfileFile, OddLastByteIsNoTextAndIsKept)
 {
-    ProfileFile file = ProfileFile::FromText(u"[A]\nk1 = 1\nK2 = 2\n   \n[B]\nz = 9\n");
+    const std::string text = "[NTCThermistors1]\nTypeNo = 型号 NTC\n";
+    for (const char odd : {'\x41', '\0', '\xFF'}) {
+        ProfileFile file = ProfileFile::FromBytes(Utf16Bytes(text) + odd);
+        EXPECT_EQ(Utf16ToUtf8(file.ToText()), text);
+        EXPECT_EQ(file.ToBytes(), Utf16Bytes(text) + odd);
+        file.SetValue(u"NTCThermistors1", u"D", u"1");
+        EXPECT_EQ(file.ToBytes(), Utf16Bytes(text + "D = 1\n") + odd);
+    }
+}
+
+TEST(ProfileFile, EditsChangeOnlyTheirLinesAndKeepSeparators)
+{
+    ProfileFile file = ProfileFile::FromText(u"[A]\nk1 = 1\nK2 = 2\n   \n[B]\nz = 9\n[a]\nk = 3\n");
     file.SetValue(u"a", u"k2", u"20");  // existing key: rewritten where it stands
     file.SetValue(u"A", u"k3", u"30");  // new key: after the last entry, before the blank separator
     file.SetValue(u"C", u"n", u"new");  // new section: at the end
-    EXPECT_EQ(Utf16ToUtf8(file.ToText()), "[A]\nk1 = 1\nk2 = 20\nk3 = 30\n   \n[B]\nz = 9\n[C]\nn = new\n");
-}
-
-TEST(ProfileFile, ReplaceSectionKeepsTheSeparatorBehindIt)
-{
-    ProfileFile file = ProfileFile::FromText(u"[A]\nold = 1\nold2 = 2\n            \n[B]\nz = 9\n");
-    const std::vector<std::u16string> body = {u"n1 = a", u"n2 = b"};
-    file.ReplaceSection(u"a", body);
-    file.ReplaceSection(u"New", body);
     EXPECT_EQ(Utf16ToUtf8(file.ToText()),
-              "[A]\nn1 = a\nn2 = b\n            \n[B]\nz = 9\n[New]\nn1 = a\nn2 = b\n");
-}
-
-TEST(ProfileFile, DeleteSectionRemovesTwinsToo)
-{
-    ProfileFile file = ProfileFile::FromText(u"[A]\nk = 1\n[B]\nk = 2\n[a]\nk = 3\n");
-    EXPECT_TRUE(file.DeleteSection(u"A"));
-    EXPECT_EQ(Utf16ToUtf8(file.ToText()), "[B]\nk = 2\n");
+              "[A]\nk1 = 1\nk2 = 20\nk3 = 30\n   \n[B]\nz = 9\n[a]\nk = 3\n[C]\nn = new\n");
+    const std::vector<std::u16string> body = {u"n1 = a", u"n2 = b"};
+    file.ReplaceSection(u"a", body);  // the separator behind the old lines stays
+    file.ReplaceSection(u"New", body);
+    EXPECT_TRUE(file.DeleteSection(u"B"));
+    EXPECT_EQ(Utf16ToUtf8(file.ToText()),
+              "[A]\nn1 = a\nn2 = b\n   \n[a]\nk = 3\n[C]\nn = new\n[New]\nn1 = a\nn2 = b\n");
+    EXPECT_TRUE(file.DeleteSection(u"A"));  // a hand-made twin too, or it would come back to life
+    EXPECT_EQ(Utf16ToUtf8(file.ToText()), "[C]\nn = new\n[New]\nn1 = a\nn2 = b\n");
     EXPECT_FALSE(file.DeleteSection(u"A"));
 }
 

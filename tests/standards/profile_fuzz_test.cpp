@@ -58,8 +58,12 @@ TEST(ProfileFuzz, RandomBytesAndMutatedStoreFiles)
         for (int edit = 0; edit < 4; ++edit) {
             const std::size_t pos = std::uniform_int_distribution<std::size_t>(0, bytes.size())(random);
             switch (action(random)) {
-                case 0: bytes.insert(pos, RandomBytes(random, 3)); break;
-                case 1: bytes.erase(pos, 3); break;
+                case 0:
+                    bytes.insert(pos, RandomBytes(random, 3));
+                    break;
+                case 1:
+                    bytes.erase(pos, 3);
+                    break;
                 default:
                     if (pos < bytes.size()) bytes[pos] = RandomBytes(random, 1)[0];
             }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "standards/manager_columns.h"
+#include "standards/standards_template.h"
 #include "standards_test_support.h"
 
 namespace tmcalc {
@@ -73,25 +74,17 @@ TEST_F(StoreTest, FirstStartWritesTheTemplateImageByteForByte)
     for (const Kind kind : kAllStandardKinds) EXPECT_EQ(store.Count(kind), 0U);
 }
 
-TEST_F(StoreTest, ExistingFileIsNeverRewritten)
-{
-    WriteFileText("[couplestd1]\nZn = 1\n");
-    const std::string before = ReadBytes(m_folder.File());
-    StandardsStore store = MakeStore();
-    EXPECT_EQ(ReadBytes(m_folder.File()), before);
-    EXPECT_EQ(store.Count(Kind::Thermocouple), 1U);
-    StandardRecord record;
-    EXPECT_EQ(store.AddStandard(Kind::Thermocouple, record), Status::NoCoupleTemplate);
-    EXPECT_EQ(store.AddStandard(Kind::Resistor, record), Status::NoResistorTemplate);
-    EXPECT_EQ(ReadBytes(m_folder.File()), before);
-}
-
-TEST_F(StoreTest, ListsByCaseSensitivePrefixInFileOrder)
+TEST_F(StoreTest, ExistingFileIsListedByCaseSensitivePrefixAndNeverRewritten)
 {
     WriteFileText(
         "[couplestd5]\n[resistorstd1]\n[CoupleStd9]\n[couplestd-hand-made]\n[NTCThermistors7]\n"
         "[ntcthermistors8]\n[Other]\n[COUPLESTD5]\n[resistorstd]\n");
-    const StandardsStore store = MakeStore();
+    const std::string before = ReadBytes(m_folder.File());
+    StandardsStore store = MakeStore();
+    StandardRecord record;
+    EXPECT_EQ(store.AddStandard(Kind::Thermocouple, record), Status::NoCoupleTemplate);
+    EXPECT_EQ(store.AddStandard(Kind::Resistor, record), Status::NoResistorTemplate);
+    EXPECT_EQ(ReadBytes(m_folder.File()), before);
     EXPECT_EQ(store.Names(Kind::Thermocouple), (std::vector<std::string>{"couplestd5", "couplestd-hand-made"}));
     EXPECT_EQ(store.Names(Kind::Resistor), (std::vector<std::string>{"resistorstd1", "resistorstd"}));
     EXPECT_EQ(store.Names(Kind::Thermistor), (std::vector<std::string>{"NTCThermistors7"}));
@@ -121,8 +114,8 @@ INSTANTIATE_TEST_SUITE_P(Sections, StoreMarks,
                                          MarkRow{"ResistorOnly", "[ResistorTemplate]\n", false, true},
                                          MarkRow{"NtcOnly", "[NTCTemplate]\n", false, true},
                                          MarkRow{"PrefixSuffices", "[CoupleTemplateOld]\n", true, false},
-                                         MarkRow{"CaseMatters", "[coupletemplate]\n[ntctemplate]\n", false, false},
-                                         MarkRow{"None", "[Other]\n", false, false}),
+                                         MarkRow{"CaseMatters", "[coupletemplate]\n[ntctemplate]\n", false,
+                                                 false}),
                          test::kRowName);
 
 TEST_F(StoreTest, AddCopiesTheTemplateUnderAFreshNameAndProductNumber)
@@ -174,19 +167,28 @@ INSTANTIATE_TEST_SUITE_P(
                     TickRow{"LongestLow32Bits", 0xFFFFFFFFu, "couplestd42949672", "2024030914050742949672"}),
     test::kRowName);
 
-// Regression: with the same first 8 tick digits the second Add once got the first one's section
-// name and replaced that standard.
-TEST_F(StoreTest, TwoAddsWithCollidingTicksKeepBothStandards)
+// Regression: with the same first 8 tick digits the second Add once got the first one's section name and
+// replaced that standard. The name check folds case, which only the thermistor prefix puts to the test;
+// the third Add, by another copy, knows the names from the file alone.
+TEST_F(StoreTest, AddsWithCollidingTicksKeepEveryStandardOfEveryKind)
 {
-    m_clock.ticks = {1234567890, 1234567891, 1234567899, 1234567899};
-    StandardsStore store = MakeStore();
-    Added(store, Kind::Thermocouple);
-    ASSERT_EQ(store.SetStandardValue(Kind::Thermocouple, 0, "Zn", "3.5"), Status::Ok);
-    Added(store, Kind::Thermocouple);
-    EXPECT_EQ(store.Names(Kind::Thermocouple),
-              (std::vector<std::string>{"couplestd12345678", "couplestd12345679"}));
-    EXPECT_EQ(store.LoadStandardAt(Kind::Thermocouple, 0)->Value("Zn"), "3.5");
-    EXPECT_EQ(store.LoadStandardAt(Kind::Thermocouple, 1)->Value("Zn"), "3.4472");
+    for (const Kind kind : kAllStandardKinds) {
+        m_clock.ticks = {1234567890, 1234567891, 1234567899};
+        m_clock.next = 0;
+        StandardsStore store = MakeStore();
+        StandardsStore other = MakeStore();
+        Added(store, kind);
+        const std::string key(StandardKeys(kind)[2]);
+        ASSERT_EQ(store.SetStandardValue(kind, 0, key, "first"), Status::Ok);
+        Added(store, kind);
+        Added(other, kind);
+        const std::string prefix(StandardSectionPrefix(kind));
+        ASSERT_TRUE(store.RefreshIfChanged(kind));
+        ASSERT_EQ(store.Names(kind),
+                  (std::vector<std::string>{prefix + "12345678", prefix + "12345679", prefix + "12345680"}));
+        EXPECT_EQ(store.LoadStandardAt(kind, 0)->Value(key), "first");
+        EXPECT_NE(store.LoadStandardAt(kind, 1)->Value(key), "first");
+    }
 }
 
 struct SaveRow {
@@ -228,19 +230,25 @@ INSTANTIATE_TEST_SUITE_P(
     Records, StoreSaves,
     testing::Values(
         // The record holds a11 before a10; the file and the list do not.
-        SaveRow{"ResistorA10AndA11ByKey", Kind::Resistor, {{"a10", "-1.5e-5"}, {"A11", "2.25e-6"}},
+        SaveRow{"ResistorA10AndA11ByKey",
+                Kind::Resistor,
+                {{"a10", "-1.5e-5"}, {"A11", "2.25e-6"}},
                 "b9 = 0\na10 = -1.5e-5\na11 = 2.25e-6\n"},
-        SaveRow{"ThermistorBodyWritesDWithoutSpace", Kind::Thermistor, {{"D", "1.5E-9"}},
+        SaveRow{"ThermistorBodyWritesDWithoutSpace",
+                Kind::Thermistor,
+                {{"D", "1.5E-9"}},
                 "[NTCThermistors12345678]\nProductNo = 2024030914050712345678\nTypeNo = NTC001\n"
                 "CertNo = QX10000003\nMethod = 1\nR25 = 10000\nBeta = 3380.13\n"
                 "A = 0.8744102777E-3\nB = 2.537694912E-4\nC = 1.821320203E-7\nD =1.5E-9\n"},
         // Regression: c1 to c8 were once written as fixed zeros, so a saved c5 of 7 read back as 0.
-        SaveRow{"ThermocoupleCoefficientsFromTheRecord", Kind::Thermocouple, {{"c5", "7"}, {"c8", "-2.5e-3"}},
+        SaveRow{"ThermocoupleCoefficientsFromTheRecord",
+                Kind::Thermocouple,
+                {{"c5", "7"}, {"c8", "-2.5e-3"}},
                 "c4 = 0\nc5 = 7\nc6 = 0\nc7 = 0\nc8 = -2.5e-3\n"},
         // Regression: a 32-character coefficient was once cut to 31 and read back as "...e-0", 1e5 too large.
         SaveRow{"LongValuesStayWhole",
                 Kind::Resistor,
-                {{"a8", "1.23456789012345678901234567e-05"}, {"CertNo", std::string(300, 'x')}},
+                {{"A8", "1.23456789012345678901234567e-05"}, {"CertNo", std::string(300, 'x')}},
                 "a8 = 1.23456789012345678901234567e-05\n",
                 true}),
     test::kRowName);
@@ -274,31 +282,28 @@ TEST_F(StoreTest, DeleteRemovesTheSectionAndMovesLaterStandardsUp)
     EXPECT_EQ(reopened.LoadAllStandards(Kind::Thermocouple), store.LoadAllStandards(Kind::Thermocouple));
 }
 
-TEST_F(StoreTest, SetOneValueByKeyInAnyCase)
+TEST_F(StoreTest, SetsOneValueByKeyInAnyCaseAndRejectsWhatTheFileCannotHold)
 {
     StandardsStore store = MakeStore();
     Added(store, Kind::Thermocouple);
     EXPECT_EQ(store.SetStandardValue(Kind::Thermocouple, 0, "zn", "  3.4480 "), Status::Ok);
     EXPECT_NE(FileText(store.Path()).find("\nZn = 3.4480\n"), std::string::npos);
-    EXPECT_EQ(store.LoadStandardAt(Kind::Thermocouple, 0)->Value("Zn"), "3.4480");
-}
-
-TEST_F(StoreTest, RejectsWhatTheFileCannotHold)
-{
-    StandardsStore store = MakeStore();
-    Added(store, Kind::Thermocouple);
     const std::string before = ReadBytes(store.Path());
     const StandardRecord couple(Kind::Thermocouple);
     StandardRecord broken(Kind::Thermocouple);
     broken.SetValue("Zn", "1\n[couplestd9]");
     EXPECT_EQ(store.SetStandardValue(Kind::Thermocouple, 0, "Rtp", "1"), Status::UnknownKey);
     EXPECT_EQ(store.SetStandardValue(Kind::Thermocouple, 0, "Zn", "1\n[x]"), Status::BadValue);
+    // Regression: the refused characters, written without their count, stopped at the NUL and let it in.
+    EXPECT_EQ(store.SetStandardValue(Kind::Thermocouple, 0, "Zn", std::string("1\0[x]", 5)), Status::BadValue);
+    broken.SetValue("Al", std::string("2\0", 2));
+    EXPECT_EQ(store.SaveStandard(Kind::Thermocouple, store.GetStandardName(Kind::Thermocouple, 0), broken),
+              Status::BadValue);
     EXPECT_EQ(store.SetStandardValue(Kind::Thermocouple, 1, "Zn", "1"), Status::BadIndex);
     EXPECT_EQ(store.SaveStandard(Kind::Thermocouple, "", couple), Status::BadName);
     EXPECT_EQ(store.SaveStandard(Kind::Thermocouple, "couple]std", couple), Status::BadName);
     EXPECT_EQ(store.SaveStandard(Kind::Thermocouple, " couplestd1", couple), Status::BadName);
     EXPECT_EQ(store.SaveStandard(Kind::Resistor, "resistorstd1", couple), Status::KindMismatch);
-    EXPECT_EQ(store.SaveStandard(Kind::Thermocouple, "couplestd1", broken), Status::BadValue);
     EXPECT_EQ(ReadBytes(store.Path()), before);
     StandardRecord record;
     EXPECT_EQ(store.LoadStandard(Kind::Thermocouple, "", record), Status::BadName);
@@ -329,6 +334,7 @@ TEST_F(StoreTest, InterruptedSaveLeavesTheOldFileIntact)
     const StandardsStore reopened = MakeStore();
     EXPECT_EQ(reopened.LoadStandardAt(Kind::Thermocouple, 0)->Value("Zn"), "3.4472");
     EXPECT_EQ(reopened.Count(Kind::Resistor), 0U);
+    EXPECT_FALSE(fs::exists(abandoned));  // the next start cleans up after the crash
 }
 
 TEST_F(StoreTest, ReadOnlyFileRefusesEveryChange)
@@ -367,6 +373,15 @@ TEST_F(StoreTest, SaveKeepsPermissionsAndSymbolicLinks)
     EXPECT_TRUE(fs::is_symlink(m_folder.File()));
     EXPECT_NE(FileText(real).find("[couplestd"), std::string::npos);
     EXPECT_EQ(fs::status(real).permissions(), perms);
+
+    // A link to nothing is an unreadable file, not an empty one that refuses every Add without saying why.
+    fs::remove(real);
+    StandardsStore dangling = MakeStore();
+    EXPECT_EQ(dangling.StartStatus(), Status::Unreadable);
+    StandardRecord record;
+    EXPECT_EQ(dangling.AddStandard(Kind::Thermocouple, record), Status::Unreadable);
+    EXPECT_EQ(store.AddStandard(Kind::Thermocouple, record), Status::Unreadable);
+    EXPECT_FALSE(fs::exists(real));
 }
 
 TEST_F(StoreTest, UnwritableFolderStillRuns)
@@ -388,21 +403,30 @@ TEST_F(StoreTest, FileDeletedWhileRunning)
     Added(store, Kind::Thermocouple);
     fs::remove(store.Path());
     EXPECT_EQ(store.LoadStandardAt(Kind::Thermocouple, 0), StandardRecord(Kind::Thermocouple));
-    ASSERT_EQ(store.SetStandardValue(Kind::Thermocouple, 0, "Zn", "2"), Status::Ok);
-    EXPECT_EQ(FileText(store.Path()), "[couplestd12345678]\nZn = 2\n");  // recreated without templates
+    EXPECT_EQ(store.SetStandardValue(Kind::Thermocouple, 0, "Zn", "2"), Status::NotFound);
+    EXPECT_FALSE(fs::exists(store.Path()));
+    const StandardRecord added = Added(store, Kind::Thermocouple);  // recreated without templates
+    EXPECT_EQ(added.Value("Zn"), "");
+    EXPECT_TRUE(store.RefreshIfChanged(Kind::Thermocouple));
+    EXPECT_EQ(store.Count(Kind::Thermocouple), 1U);
 }
 
 TEST_F(StoreTest, FileLargerThanTheReaderTakesIsNeverRewritten)
 {
-    StandardsStore first = MakeStore();  // the 2048-byte template file
-    const std::string before = ReadBytes(first.Path());
-    StandardsStore store = MakeStore({}, 1500);
-    EXPECT_EQ(store.StartStatus(), Status::Unreadable);
-    EXPECT_TRUE(store.CanAdd(Kind::Thermocouple));  // what could be read is read
-    StandardRecord record;
-    EXPECT_EQ(store.AddStandard(Kind::Thermocouple, record), Status::Unreadable);
-    EXPECT_EQ(store.SaveStandard(Kind::Thermocouple, "couplestd1", record), Status::Unreadable);
-    EXPECT_EQ(ReadBytes(store.Path()), before);
+    // The reader takes 64 KiB pieces. Regression: with a limit of whole pieces, a file just over it once
+    // read as whole but cut, and the next save wrote the cut file back.
+    for (const std::size_t limit : {std::size_t{1500}, std::size_t{2} << 16}) {
+        std::string bytes = StandardsTemplateImage();
+        bytes.resize(std::max(bytes.size(), limit + 1), '\0');
+        test::WriteBytes(m_folder.File(), bytes);
+        const std::string before = ReadBytes(m_folder.File());
+        StandardsStore store = MakeStore({}, limit);
+        EXPECT_EQ(store.StartStatus(), Status::Unreadable) << limit;
+        EXPECT_TRUE(store.CanAdd(Kind::Thermocouple));  // what could be read is read
+        StandardRecord record;
+        EXPECT_EQ(store.AddStandard(Kind::Thermocouple, record), Status::Unreadable);
+        EXPECT_EQ(ReadBytes(m_folder.File()), before);
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "standards/profile_file.h"
 #include "standards/standards_store.h"
 #include "standards/utf_text.h"
 
@@ -28,14 +29,13 @@ public:
     }
     ~TempFolder()
     {
+        namespace fs = std::filesystem;
         std::error_code ec;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ec)) {
-            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add, ec);
+        for (const auto& entry : fs::recursive_directory_iterator(m_path, ec)) {
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
         }
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                     ec);
-        std::filesystem::remove_all(m_path, ec);
+        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(m_path, ec);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -70,16 +70,10 @@ inline std::string Utf16Bytes(std::string_view utf8)
     return bytes;
 }
 
+// The file's lines as the reader takes them (the byte-exact checks use ReadBytes).
 inline std::string FileText(const std::filesystem::path& path)
 {
-    const std::string bytes = ReadBytes(path);
-    std::u16string text;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                (static_cast<unsigned char>(bytes[i + 1]) << 8));
-        if (unit != 0) text.push_back(unit);
-    }
-    return Utf16ToUtf8(text);
+    return Utf16ToUtf8(ProfileFile::FromBytes(ReadBytes(path)).ToText());
 }
 
 // Names parameterized tests after their rows' `name`, rather than numbering them.

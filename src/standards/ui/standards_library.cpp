@@ -1,6 +1,8 @@
 #include "standards/ui/standards_library.h"
 
+#include "framework/ui/container_page.h"
 #include "standards/standards_store.h"
+#include "standards/ui/standards_manager.h"
 
 #include <QComboBox>
 
@@ -9,7 +11,7 @@ namespace tmcalc {
 ProductNumberModel::ProductNumberModel(StandardsStore& store, StandardKind kind, QObject* parent)
     : QAbstractListModel(parent), m_store(store), m_kind(kind)
 {
-    Refresh();
+    ReadRows();
 }
 
 int ProductNumberModel::rowCount(const QModelIndex& parent) const
@@ -26,6 +28,19 @@ QVariant ProductNumberModel::data(const QModelIndex& index, int role) const
 
 void ProductNumberModel::Refresh()
 {
+    static_cast<void>(m_store.RefreshIfChanged(m_kind));
+    ReadRows();
+}
+
+bool ProductNumberModel::RefreshIfChanged()
+{
+    if (!m_store.RefreshIfChanged(m_kind)) return false;
+    ReadRows();
+    return true;
+}
+
+void ProductNumberModel::ReadRows()
+{
     QStringList numbers;
     for (const StandardRecord& record : m_store.LoadAllStandards(m_kind)) {
         const std::string& number = record.Value("ProductNo");
@@ -35,15 +50,16 @@ void ProductNumberModel::Refresh()
         beginResetModel();
         m_numbers = std::move(numbers);
         endResetModel();
-        return;
+    } else {
+        // Same count, maybe renamed: a combo box keeps its selection.
+        for (qsizetype row = 0; row < numbers.size(); ++row) {
+            if (numbers.at(row) == m_numbers.at(row)) continue;
+            m_numbers[row] = numbers.at(row);
+            const QModelIndex changed = index(static_cast<int>(row));
+            Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+        }
     }
-    // Same standards, maybe renamed: a combo box keeps its selection.
-    for (qsizetype row = 0; row < numbers.size(); ++row) {
-        if (numbers.at(row) == m_numbers.at(row)) continue;
-        m_numbers[row] = numbers.at(row);
-        const QModelIndex changed = index(static_cast<int>(row));
-        Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
-    }
+    Q_EMIT reread();
 }
 
 std::optional<StandardRecord> ProductNumberModel::Load(int index) const
@@ -65,14 +81,53 @@ ProductNumberModel& StandardsLibrary::products(StandardKind kind) const
     return *m_models[static_cast<std::size_t>(kind) - 1];
 }
 
-QComboBox* MakeProductCombo(QWidget* parent, ProductNumberModel& products)
+void ChooseStandard(ContainerPage& container, const ProductNumberModel& products, int index)
 {
-    auto* combo = new QComboBox(parent);
+    if (const std::optional<StandardRecord> record = products.Load(index)) container.ChooseStandard(*record);
+}
+
+StandardsManager* MakeConfigureSubPage(ContainerPage& container, QWidget* host, const QRect& geometry,
+                                       ProductNumberModel& products)
+{
+    auto* manager = new StandardsManager(host, products);
+    manager->setGeometry(geometry);
+    QObject::connect(
+        manager, &StandardsManager::standardChosen, &container,
+        [&container, &products](int index) { ChooseStandard(container, products, index); }, Qt::QueuedConnection);
+    return manager;
+}
+
+namespace {
+
+// Opening the list is the moment to look at the file again: a combo box has no other.
+class ProductCombo final : public QComboBox {
+public:
+    ProductCombo(QWidget* parent, ProductNumberModel& products) : QComboBox(parent), m_products(products) {}
+
+    void showPopup() override
+    {
+        m_products.RefreshIfChanged();
+        QComboBox::showPopup();
+    }
+
+private:
+    ProductNumberModel& m_products;
+};
+
+}  // namespace
+
+QComboBox* MakeProductCombo(QWidget* parent, ProductNumberModel& products, ContainerPage* container)
+{
+    auto* combo = new ProductCombo(parent, products);
     combo->setObjectName(QStringLiteral("ProductNumbers"));
     combo->setModel(&products);
     const auto fitAll = [combo, &products] { combo->setMaxVisibleItems(products.rowCount() + 1); };
     fitAll();
     QObject::connect(&products, &QAbstractItemModel::modelReset, combo, fitAll);
+    if (container != nullptr) {
+        QObject::connect(combo, &QComboBox::activated, container,
+                         [container, &products](int index) { ChooseStandard(*container, products, index); });
+    }
     return combo;
 }
 

@@ -9,14 +9,20 @@
 #include <optional>
 
 class QComboBox;
+class QRect;
+class QWidget;
 
 namespace tmcalc {
 
+class ContainerPage;
+class StandardsManager;
 class StandardsStore;
 
 // The product numbers of the stored standards of one kind, in list order, as the file holds them. Every
 // product-number combo box and every manager of the kind share one model, so an Add, Delete or rename
-// in one manager shows everywhere at once.
+// in one manager shows everywhere at once. Another copy of the program may change the file too; the
+// model follows it when asked (RefreshIfChanged), which its views do whenever they open and before
+// every change, with no watcher running in between.
 class ProductNumberModel final : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -28,12 +34,21 @@ public:
     [[nodiscard]] int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
 
-    // Reads the list again from the file; views are reset.
+    // Reads the list again from the file (the store's list too, if the file changed meanwhile); views
+    // are reset when the count changed, else told of the rows that did. Ends with `reread`.
     void Refresh();
+    // Refresh, but only when the file changed since the kind's list was last read; true when it did.
+    bool RefreshIfChanged();
     // The record of the index-th standard, read from the file now.
     [[nodiscard]] std::optional<StandardRecord> Load(int index) const;
 
+Q_SIGNALS:
+    // The rows were read from the file again; a view showing more than product numbers reads them too.
+    void reread();
+
 private:
+    void ReadRows();
+
     StandardsStore& m_store;
     StandardKind m_kind;
     QStringList m_numbers;
@@ -55,7 +70,17 @@ private:
     std::array<std::unique_ptr<ProductNumberModel>, 3> m_models;
 };
 
-// A combo box of the kind's product numbers; it lists them all without scrolling.
-[[nodiscard]] QComboBox* MakeProductCombo(QWidget* parent, ProductNumberModel& products);
+// A combo box of the kind's product numbers; it lists them all without scrolling and looks at the file
+// again each time it opens. With a container, the user's pick (not a refill of the list) loads that standard into it, as a Choose in its manager does.
+[[nodiscard]] QComboBox* MakeProductCombo(QWidget* parent, ProductNumberModel& products,
+                                          ContainerPage* container = nullptr);
+
+// The "Configure" sub-page of a container: the kind's manager, whose Choose loads the chosen standard
+// into the container. Queued: the manager's menu is still on the stack when it reports the choice.
+[[nodiscard]] StandardsManager* MakeConfigureSubPage(ContainerPage& container, QWidget* host, const QRect& geometry,
+                                                     ProductNumberModel& products);
+
+// Loads the index-th standard of the products' kind from the file and hands it to the container.
+void ChooseStandard(ContainerPage& container, const ProductNumberModel& products, int index);
 
 }  // namespace tmcalc

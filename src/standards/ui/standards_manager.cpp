@@ -11,9 +11,12 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
@@ -87,7 +90,7 @@ std::string ValueForFile(QString text)
 bool FileRefused(StoreStatus status)
 {
     return status == StoreStatus::ReadOnly || status == StoreStatus::WriteFailed ||
-           status == StoreStatus::Unreadable;
+           status == StoreStatus::Unreadable || status == StoreStatus::Busy;
 }
 
 // The cell editor: long enough for any certificate value, its text selected so typing replaces it.
@@ -176,19 +179,18 @@ StandardsManager::StandardsManager(QWidget* parent, ProductNumberModel& products
     m_list->onCommit = [this](const QString& text) { CommitEdit(text); };
     m_list->onEditorClosed = [this] { EndEdit(); };
     connect(m_list, &QAbstractItemView::doubleClicked, this, &StandardsManager::OnDoubleClick);
-    // Another manager of the kind changed the list: show the file as it is now, but never under an open
-    // cell editor (the list is filled again once the edit has ended).
-    const auto refill = [this] {
+    // The list was read again (a change here, in another manager of the kind or in another copy of the
+    // program): show the file as it is now, but never under an open cell editor (the list is filled
+    // again once the edit has ended).
+    connect(&m_products, &ProductNumberModel::reread, this, [this] {
         if (m_editing) {
             m_stale = true;
         } else {
             Fill();
         }
-    };
-    connect(&m_products, &QAbstractItemModel::modelReset, this, refill);
-    connect(&m_products, &QAbstractItemModel::dataChanged, this, refill);
+    });
 
-    Fill();
+    if (!m_products.RefreshIfChanged()) Fill();
     m_menuMode = ManagerCommand::None;
 }
 
@@ -207,6 +209,17 @@ QTableWidget* StandardsManager::list() const
     return m_list;
 }
 
+void StandardsManager::showEvent(QShowEvent* event)
+{
+    FollowFile();
+    QFrame::showEvent(event);
+}
+
+void StandardsManager::FollowFile()
+{
+    m_products.RefreshIfChanged();
+}
+
 void StandardsManager::Fill()
 {
     m_list->setRowCount(0);
@@ -221,6 +234,12 @@ void StandardsManager::Fill()
         m_list->setColumnHidden(c, column.width == 0);
     }
     for (const auto& values : m_store.LoadListRows(m_kind)) AppendRow(values);
+    m_rowNames = m_store.Names(m_kind);
+    // The remembered click follows its standard to wherever it now stands.
+    if (!m_clickName.empty()) {
+        const auto found = std::find(m_rowNames.begin(), m_rowNames.end(), m_clickName);
+        m_clickRow = found == m_rowNames.end() ? -1 : static_cast<int>(found - m_rowNames.begin());
+    }
 }
 
 void StandardsManager::AppendRow(const std::vector<std::string>& values)
@@ -240,6 +259,7 @@ void StandardsManager::OnRightPress(const QPoint& viewportPos)
     const QModelIndex index = m_list->indexAt(viewportPos);
     m_clickRow = index.isValid() ? index.row() : -1;
     m_clickColumn = index.isValid() ? index.column() : m_list->columnAt(viewportPos.x());
+    m_clickName = RowName(m_clickRow);
     qCDebug(lcDiagnostics).noquote() << QString::asprintf("\n code= %d , NM_RCLICK = %d\n", kRightClickCode,
                                                           kRightClickCode);
 }
@@ -258,6 +278,7 @@ void StandardsManager::OnContextMenu(QContextMenuEvent* event)
     const QModelIndex current = m_list->currentIndex();
     m_clickRow = current.isValid() ? current.row() : -1;
     m_clickColumn = current.isValid() ? current.column() : 0;
+    m_clickName = RowName(m_clickRow);
     const QRect cell = m_list->visualRect(current);
     const QPoint at = cell.isValid() ? cell.center() : m_list->viewport()->rect().center();
     OpenMenu(m_list->viewport()->mapToGlobal(at));
@@ -265,6 +286,7 @@ void StandardsManager::OnContextMenu(QContextMenuEvent* event)
 
 void StandardsManager::OpenMenu(const QPoint& globalPos)
 {
+    FollowFile();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("StandardsContextMenu"));
     const auto add = [&menu](ManagerCommand command, const char* objectName) {
@@ -287,11 +309,18 @@ void StandardsManager::OpenMenu(const QPoint& globalPos)
 void StandardsManager::RunCommand(ManagerCommand command)
 {
     m_menuMode = command;
+    FollowFile();
     if (command == ManagerCommand::Add) {
         AddStandard();
         return;
     }
-    if (m_clickRow < 0 || m_clickRow >= m_list->rowCount()) return;
+    if (m_clickRow < 0 || m_clickRow >= m_list->rowCount()) {
+        // A click on no row asks for nothing; a click on a standard that has since gone is told.
+        const bool needsRow = command == ManagerCommand::Edit || command == ManagerCommand::Delete ||
+                              command == ManagerCommand::Choose;
+        if (needsRow && !m_clickName.empty()) ShowMessage(kStrStandardRemovedElsewhere);
+        return;
+    }
     switch (command) {
         case ManagerCommand::Edit:
             BeginEdit(m_clickRow, m_clickColumn);
@@ -323,6 +352,7 @@ void StandardsManager::BeginEdit(int row, int column)
     m_editing = true;
     m_editCommitted = false;
     m_editIndex = m_list->model()->index(row, column);
+    m_editName = RowName(row);
     m_list->setCurrentCell(row, column);
     if (!m_list->StartEdit(m_editIndex)) EndEdit();
 }
@@ -335,15 +365,17 @@ void StandardsManager::CommitEdit(const QString& text)
     const int row = m_editIndex.row();
     const int column = m_editIndex.column();
     const std::string_view key = StandardListColumnKey(m_kind, column);
-    const auto index = static_cast<std::size_t>(row);
 
-    const StoreStatus status = m_store.SetStandardValue(m_kind, index, key, ValueForFile(text));
+    FollowFile();  // a refill this brings waits for the editor to close
+    const StoreStatus status = m_store.SetStandardValue(m_kind, m_editName, key, ValueForFile(text));
     ReportWrite(status);
+    if (status == StoreStatus::NotFound) m_products.Refresh();
     if (status != StoreStatus::Ok) return;  // the cell keeps the value the file still holds
 
     // Show the value as the file now gives it back (trimmed), not as typed.
-    const auto record = m_store.LoadStandardAt(m_kind, index);
-    const QString stored = record ? FromUtf8(record->Value(key)) : text;
+    StandardRecord record(m_kind);
+    const QString stored =
+        m_store.LoadStandard(m_kind, m_editName, record) == StoreStatus::Ok ? FromUtf8(record.Value(key)) : text;
     if (QTableWidgetItem* item = m_list->item(row, column)) item->setText(stored);
     m_menuMode = ManagerCommand::None;
     if (key == "ProductNo") m_products.Refresh();
@@ -379,8 +411,9 @@ void StandardsManager::DeleteStandard(int row)
 {
     const QTableWidgetItem* first = m_list->item(row, 0);
     const QString productNo = first ? first->text() : QString();
+    const std::string name = RowName(row);  // the question waits on the user; the row may move meanwhile
     if (m_confirmDelete && !m_confirmDelete(this, productNo)) return;
-    const StoreStatus status = m_store.DeleteStandard(m_kind, static_cast<std::size_t>(row));
+    const StoreStatus status = m_store.DeleteStandard(m_kind, name);
     ReportWrite(status);
     if (status != StoreStatus::Ok) return;  // the standard is still in the file, so its row stays
     m_products.Refresh();
@@ -393,9 +426,36 @@ void StandardsManager::ReportWrite(StoreStatus status)
         m_message->clear();
         return;
     }
-    if (!FileRefused(status)) return;
-    m_message->setText(Str(status == StoreStatus::ReadOnly ? kStrStandardsReadOnly : kStrStandardsWriteFailed));
+    switch (status) {
+        case StoreStatus::ReadOnly:
+            ShowMessage(kStrStandardsReadOnly);
+            break;
+        case StoreStatus::WriteFailed:
+        case StoreStatus::Unreadable:
+            ShowMessage(kStrStandardsWriteFailed);
+            break;
+        case StoreStatus::Busy:
+            ShowMessage(kStrStandardsBusy);
+            break;
+        case StoreStatus::NotFound:
+            ShowMessage(kStrStandardRemovedElsewhere);
+            break;
+        default:  // a value the file cannot hold never gets this far
+            break;
+    }
+}
+
+void StandardsManager::ShowMessage(int stringId)
+{
+    m_message->setText(Str(stringId));
     m_message->show();
+}
+
+std::string StandardsManager::RowName(int row) const
+{
+    return row >= 0 && static_cast<std::size_t>(row) < m_rowNames.size()
+               ? m_rowNames[static_cast<std::size_t>(row)]
+               : std::string();
 }
 
 }  // namespace tmcalc

@@ -4,6 +4,8 @@
 #include <QPersistentModelIndex>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "standards/standard_records.h"
 #include "standards/standards_store.h"
@@ -11,6 +13,7 @@
 
 class QContextMenuEvent;
 class QLabel;
+class QShowEvent;
 class QTableWidget;
 
 namespace tmcalc {
@@ -41,6 +44,10 @@ using DeleteConfirmation = std::function<bool(QWidget* parent, const QString& pr
 // store), one column per shown value. A right-click opens a menu to choose, edit, add or delete a
 // standard; every change goes to the file at once, and a change the file refused is undone on screen
 // and reported in a line under the list.
+//
+// Another copy of the program may change the file meanwhile. The list is read again when the window is
+// shown, when the menu opens and before every change if the file changed, and a command acts on the
+// standard the user clicked, found by its section name, never on whatever now fills its row.
 class StandardsManager : public QFrame {
     Q_OBJECT
 public:
@@ -60,7 +67,8 @@ public:
 
     // The last command chosen from the menu; back to None after a confirmed edit.
     [[nodiscard]] ManagerCommand menuMode() const { return m_menuMode; }
-    // Cell of the last right-click on the list: (0, 0) before the first, row -1 when it hit no row.
+    // Cell of the last right-click on the list: (0, 0) before the first, row -1 when it hit no row or
+    // when the standard there has since gone from the file.
     [[nodiscard]] int lastRightClickRow() const { return m_clickRow; }
     [[nodiscard]] int lastRightClickColumn() const { return m_clickColumn; }
     [[nodiscard]] bool isEditing() const { return m_editing; }
@@ -73,8 +81,12 @@ Q_SIGNALS:
     // Owners that must not re-enter the manager connect with Qt::QueuedConnection.
     void standardChosen(int index);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Fill();
+    void FollowFile();
     void AppendRow(const std::vector<std::string>& values);
     void OnRightPress(const QPoint& viewportPos);
     void OnContextMenu(QContextMenuEvent* event);
@@ -86,6 +98,8 @@ private:
     void AddStandard();
     void DeleteStandard(int row);
     void ReportWrite(StoreStatus status);
+    void ShowMessage(int stringId);
+    [[nodiscard]] std::string RowName(int row) const;
 
     ProductNumberModel& m_products;
     StandardsStore& m_store;
@@ -97,10 +111,13 @@ private:
     ManagerCommand m_menuMode = ManagerCommand::None;
     int m_clickRow = 0;
     int m_clickColumn = 0;
+    std::string m_clickName;              // section of the right-clicked standard; empty: none yet
+    std::vector<std::string> m_rowNames;  // section of each row, as filled
     bool m_editing = false;
     bool m_editCommitted = false;
     bool m_stale = false;  // the list changed elsewhere during an edit
     QPersistentModelIndex m_editIndex;
+    std::string m_editName;  // section of the standard being edited
 };
 
 }  // namespace tmcalc
