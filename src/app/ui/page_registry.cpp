@@ -6,6 +6,7 @@
 #include "humidity/ui/transmitter_page.h"
 #include "resources/string_table.h"
 #include "rtd/ui/rtd_pages.h"
+#include "thermistor/ui/thermistor_pages.h"
 #include "thermocouple/ui/work_pages.h"
 #include "units/ui/temperature_page.h"
 #include "units/ui/unit_page.h"
@@ -36,7 +37,10 @@ const std::array<PageEntry, kPageCount>& PageRegistry()
         {kStrTitleWorkRtd, [](const PageSite& s) -> QWidget* { return CreateWorkRtdPage(s.parent, s.geometry); }},
         {kStrTitleStdThermocouple, &Placeholder},
         {kStrTitleSprt, &Placeholder},
-        {kStrTitleThermistor, &Placeholder},
+        {kStrTitleThermistor,
+         [](const PageSite& s) -> QWidget* {
+             return s.standards != nullptr ? CreateThermistorPage(s.parent, s.geometry, *s.standards) : Placeholder(s);
+         }},
         {kStrTitleHumidity, [](const PageSite& s) -> QWidget* { return new HumidityPage(s.parent, s.geometry); }},
         {kStrTitleHeatTransferCoefficient, &UnitPageOf<7>},
         {kStrTitleThermalConductivity, &UnitPageOf<8>},

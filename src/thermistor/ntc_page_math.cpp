@@ -1,0 +1,76 @@
+#include "thermistor/ntc_page_math.h"
+
+#include "framework/number_text.h"
+#include "standards/utf_text.h"
+#include "thermistor/ntc_conversions.h"
+
+namespace tmcalc {
+
+std::optional<double> NtcPanelTemperature(NtcMode mode, const NtcPanelValues& v, double r)
+{
+    switch (mode) {
+        case NtcMode::Beta:
+            return NtcBetaTemperature(v.r25, v.beta, r);
+        case NtcMode::SteinhartHart:
+            return NtcShTemperature(v.a, v.b, v.c, r);
+        case NtcMode::Extended:
+            return NtcShxTemperature(v.a, v.b, v.c, v.d, r);
+    }
+    return std::nullopt;
+}
+
+std::optional<double> NtcPanelResistance(NtcMode mode, const NtcPanelValues& v, double t)
+{
+    switch (mode) {
+        case NtcMode::Beta:
+            return NtcBetaResistance(v.r25, v.beta, t);
+        case NtcMode::SteinhartHart:
+            return NtcShResistance(v.a, v.b, v.c, t);
+        case NtcMode::Extended:
+            return NtcShxResistance(v.a, v.b, v.c, v.d, t);
+    }
+    return std::nullopt;
+}
+
+std::optional<NtcMode> NtcModeFromMethod(std::u16string_view method)
+{
+    const CheckedValue m = ReadFieldValueChecked(method);
+    if (!m.consumed) return std::nullopt;
+    if (m.value == 1.0) return NtcMode::Beta;
+    if (m.value == 2.0) return NtcMode::SteinhartHart;
+    if (m.value == 3.0) return NtcMode::Extended;
+    return std::nullopt;
+}
+
+std::optional<NtcStandardLoad> NtcLoadFromStandard(const StandardRecord& record)
+{
+    const auto text = [&record](std::string_view key) { return Utf8ToUtf16(record.Value(key)); };
+    const std::optional<NtcMode> mode = NtcModeFromMethod(text("Method"));
+    if (!mode) return std::nullopt;
+
+    NtcStandardLoad load;
+    load.mode = *mode;
+    const CheckedValue r25 = ReadFieldValueChecked(text("R25"));
+    NtcPanelValues& v = load.values;
+    v.r25 = r25.value;
+    v.beta = ReadFieldValue(text("Beta"));
+    v.a = ReadFieldValue(text("A"));
+    v.b = ReadFieldValue(text("B"));
+    v.c = ReadFieldValue(text("C"));
+    v.d = ReadFieldValue(text("D"));
+    switch (*mode) {
+        case NtcMode::Beta:
+            load.fill = r25.consumed && v.r25 != 0.0 && v.beta != 0.0;
+            break;
+        case NtcMode::SteinhartHart:
+            load.fill = v.a != 0.0 && v.b != 0.0 && v.c != 0.0;
+            break;
+        case NtcMode::Extended:
+            // C may be zero: the extended form without its square term is still a thermistor curve.
+            load.fill = v.a != 0.0 && v.b != 0.0 && v.d != 0.0;
+            break;
+    }
+    return load;
+}
+
+}  // namespace tmcalc

@@ -1,0 +1,302 @@
+// The thermistor page as a user meets it: "T↔R" in its three forms, the two coefficient fits, standards
+// chosen in the manager and in the product list, in both languages.
+#include "thermistor/ui/thermistor_pages.h"
+
+#include "app/ui/page_registry.h"
+#include "framework/ui/container_page.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/sub_page_tabs.h"
+#include "framework/ui/ui_context.h"
+#include "page_scenario.h"
+#include "resources/string_table.h"
+#include "standards/ui/standards_library.h"
+#include "standards/ui/standards_manager.h"
+#include "thermistor/ui/ntc_convert_sub_page.h"
+#include "thermistor/ui/ntc_fit_sub_page.h"
+#include "ui_test_util.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include <memory>
+
+namespace tmcalc {
+namespace {
+
+using test::Act;
+using test::Scenario;
+
+// Pseudo-fields: the checked mode button (its string id) and the ids of the visible fields.
+constexpr int kCheckedMode = -1;
+constexpr int kShown = -2;
+// Click ids: the mode buttons by their string ids, the tabs by theirs.
+constexpr int kBeta = 1010, kSh = 1011, kExt = 1012, kTabFit = 20222;
+
+class ThermistorPage : public testing::Test {
+protected:
+    void SetUp() override { Open(); }
+    void TearDown() override { SetLanguage(Language::English); }
+
+    void Open()
+    {
+        m_page.reset();
+        m_page.reset(CreateThermistorPage(nullptr, QRect(0, 0, 1054, 537), m_library));
+        ASSERT_TRUE(test::ShowActive(m_page.get()));
+    }
+
+    [[nodiscard]] auto* Convert() const { return static_cast<NtcConvertSubPage*>(m_page->subPage(kNtcTabConvert)); }
+    [[nodiscard]] auto* Fit() const { return static_cast<NtcFitSubPage*>(m_page->subPage(kNtcTabFit)); }
+    [[nodiscard]] Page* Current() const { return static_cast<Page*>(m_page->subPage(m_page->selectedTab())); }
+
+    void ClickTab(int tab) const
+    {
+        const Rect r = SubPageTabRects(m_page->clientArea().width, kNtcTabCount)[static_cast<std::size_t>(tab)];
+        QTest::mouseClick(m_page->tabs(), Qt::LeftButton, {}, QPoint(r.x + r.width / 2, r.height / 2));
+    }
+
+    [[nodiscard]] QRadioButton* Button(int stringId) const
+    {
+        return Current()->findChild<QRadioButton*>(QStringLiteral("mode_%1").arg(stringId));
+    }
+
+    [[nodiscard]] test::PageDriver Driver() const
+    {
+        return {[this](int id) -> QLineEdit* { return id < 0 ? nullptr : Current()->edit(id); }, {},
+                [this](int id) {
+                    QStringList out;
+                    for (Field* f : Current()->fields()) {
+                        if (id == kShown && f->edit->isVisibleTo(Current())) out << QString::number(f->id);
+                    }
+                    for (int b = kBeta; id == kCheckedMode && b <= kExt; ++b)
+                        if (Button(b) != nullptr && Button(b)->isChecked()) out << QString::number(b);
+                    return out.join(QLatin1Char(','));
+                },
+                [this](int id) {
+                    if (id >= kStrFirstNtcTab) {
+                        ClickTab(id - kStrFirstNtcTab);
+                        return;
+                    }
+                    QTest::mouseClick(Button(id), Qt::LeftButton, {}, QPoint(8, Button(id)->height() / 2));
+                }};
+    }
+
+    test::ScratchStandards m_scratch;
+    StandardsLibrary m_library{m_scratch.store};
+    std::unique_ptr<ContainerPage> m_page;
+};
+
+struct ScenarioRow {
+    const char* name;
+    Scenario steps;
+};
+
+class ThermistorScenario : public ThermistorPage, public testing::WithParamInterface<ScenarioRow> {};
+
+TEST_P(ThermistorScenario, Steps) { test::RunScenario(Driver(), GetParam().steps); }
+
+const ScenarioRow kScenarios[] = {
+    // R25 = 10000, β = 3950: 25 °C exactly; the ice point; and back from it without any snapping to 0.
+    {"BetaMode",
+     {{Act::Look, 0, "", {{kCheckedMode, "1010"}, {kShown, "1,3,5,7"}, {1, ""}, {5, ""}, {7, ""}}},
+      {Act::Type, 1, "10000", {{5, ""}, {7, ""}}},  // coefficients start nothing
+      {Act::Type, 3, "3950"},
+      {Act::Type, 5, "10000", {{7, "25."}}},
+      {Act::Over, 7, "0", {{5, "33620.6"}}},
+      {Act::Over, 5, "33620.60372", {{7, "8.066081e-010"}}},
+      {Act::Over, 7, "100", {{5, "697.5198"}}},
+      {Act::Over, 5, "0", {{7, "100"}}},  // R = 0: no result, nothing written
+      {Act::Paste, 5, "-5", {{7, "OUT"}}},
+      {Act::Paste, 5, "junk", {{7, ""}}},
+      {Act::Paste, 5, "1e999", {{7, "*"}}}}},
+    {"SteinhartHartMode",
+     {{Act::Click, kSh, "", {{kCheckedMode, "1011"}, {kShown, "11,13,15,17,19"}}},
+      {Act::Type, 11, "1.129148e-3"},
+      {Act::Type, 13, "2.34125e-4"},
+      {Act::Type, 15, "8.76741e-8"},
+      {Act::Type, 17, "10000", {{19, "24.99967"}}},
+      {Act::Over, 19, "25", {{17, "9999.854"}}},
+      {Act::Paste, 19, "-300", {{17, "1.178374e-028"}}},  // T < 0 K still has a real root
+      {Act::Over, 15, "0"},
+      {Act::Over, 17, "5000", {{19, "-300"}}}}},  // C = 0: no result, the last text stays
+    // The extended form shows its resistance with four significant digits.
+    {"ExtendedMode",
+     {{Act::Click, kExt, "", {{kCheckedMode, "1012"}, {kShown, "21,23,25,27,29,31"}}},
+      {Act::Type, 21, "1.129148e-3"},
+      {Act::Type, 23, "2.34125e-4"},
+      {Act::Type, 25, "1e-6"},
+      {Act::Type, 27, "8e-8"},
+      {Act::Type, 29, "10000", {{31, "18.15275"}}},
+      {Act::Over, 31, "18.152751242958118", {{29, "1.e+004"}}},
+      {Act::Over, 31, "10", {{29, "#"}}},
+      {Act::Paste, 31, "1e999", {{29, "*"}}}}},
+    {"SwitchingModesKeepsTexts",
+     {{Act::Type, 1, "10000"},
+      {Act::Click, kExt},
+      {Act::Type, 29, "123"},
+      {Act::Click, kBeta, "", {{kShown, "1,3,5,7"}, {1, "10000"}}},
+      {Act::Click, kExt, "", {{29, "123"}}},
+      {Act::Click, kTabFit},
+      {Act::Click, kStrFirstNtcTab, "", {{kCheckedMode, "1012"}, {29, "123"}}}}},
+    // (10000 Ω, 25 °C) and (3601.034978 Ω, 50 °C) give β = 3936.22; 0 °C is a valid point; a point without
+    // a number or with R = 0 leaves the result alone.
+    {"BetaFit",
+     {{Act::Click, kTabFit, "", {{kShown, "0,1,2,3,4,5,6,7,8,9,10"}}},
+      {Act::Type, 4, "10000", {{10, ""}}},
+      {Act::Type, 5, "25"},
+      {Act::Type, 7, "3601.034978"},
+      {Act::Type, 8, "50", {{10, "3936.22054953657"}}},
+      {Act::Over, 7, "32650.37471"},
+      {Act::Over, 8, "0", {{10, "3854.60888806964"}}},
+      {Act::Over, 7, "0", {{10, "3854.60888806964"}}},
+      {Act::Back, 5, "2", {{10, "3854.60888806964"}}}}},
+    // Points of A = 1.129148e-3, B = 2.34125e-4, C = 8.76741e-8 at 0, 25 and 50 °C (ten digits) give them back;
+    // single-precision steps once made C wrong in its fifth digit.
+    {"SteinhartHartFit",
+     {{Act::Click, kTabFit},
+      {Act::Click, kSh, "", {{kShown, "11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28"}}},
+      {Act::Type, 15, "32650.37471"},
+      {Act::Type, 16, "0"},
+      {Act::Type, 18, "9999.854436"},
+      {Act::Type, 19, "25"},
+      {Act::Type, 21, "3601.034978"},
+      {Act::Type, 22, "50", {{24, "0.001129148000044"}, {26, "0.000234125000001"}, {28, "0.000000087674100"}}},
+      {Act::Over, 21, "0", {{24, "0.001129148000044"}}},
+      {Act::Paste, 22, "junk", {{24, "0.001129148000044"}}}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Pages, ThermistorScenario, testing::ValuesIn(kScenarios),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// The template's thermistor with the given method.
+StandardRecord Template(const char* method)
+{
+    StandardRecord record(StandardKind::Thermistor);
+    const char* const values[][2] = {{"ProductNo", "20230107003"}, {"Method", method},          {"R25", "10000"},
+                                     {"Beta", "3380.13"},          {"A", "0.8744102777E-3"},   {"B", "2.537694912E-4"},
+                                     {"C", "1.821320203E-7"},      {"D", "5e-8"}};
+    for (const auto& kv : values) record.SetValue(kv[0], kv[1]);
+    return record;
+}
+
+struct ChooseRow {
+    const char* name;
+    const char* method;
+    int checked;
+    std::vector<std::pair<int, QString>> shows;
+};
+
+class ThermistorChoose : public ThermistorPage, public testing::WithParamInterface<ChooseRow> {};
+
+// A choice selects "T↔R" and its form, writes the coefficients and empties the resistance and temperature.
+TEST_P(ThermistorChoose, LoadsTheStandard)
+{
+    const ChooseRow& row = GetParam();
+    for (int id : {5, 7, 17, 19, 29, 31}) Convert()->edit(id)->setText(QStringLiteral("1"));
+    ClickTab(kNtcTabFit);
+    m_page->ChooseStandard(Template(row.method));
+    EXPECT_EQ(m_page->selectedTab(), kNtcTabConvert);
+    EXPECT_TRUE(Convert()->modeButton(static_cast<NtcMode>(row.checked - kBeta))->isChecked());
+    for (const auto& [id, text] : row.shows) EXPECT_EQ(Convert()->edit(id)->text(), text) << id;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Methods, ThermistorChoose,
+    testing::Values(ChooseRow{"Beta", "1", kBeta, {{1, "10000."}, {3, "3380.13"}, {5, ""}, {7, ""}, {17, "1"}}},
+                    // Regression: A written "0.0008744" (ShowValue 12, 7) made 10 kΩ read 23.74 °C.
+                    ChooseRow{"SteinhartHart",
+                              " 2.0",
+                              kSh,
+                              {{11, "8.744102777e-004"}, {13, "2.537694912e-004"}, {15, "1.821320203e-007"},
+                               {17, ""}, {19, ""}, {5, "1"}}},
+                    ChooseRow{"Extended", "3", kExt, {{27, "5.e-008"}, {29, ""}, {31, ""}}},
+                    ChooseRow{"NoMethod", "4", kBeta, {{1, ""}, {5, "1"}, {7, "1"}}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(ThermistorPage, TemplateCoefficientsGiveTwentyFiveDegreesAtTenKiloOhm)
+{
+    m_page->ChooseStandard(Template("2"));
+    test::Type(Convert()->edit(kNtcShResistance), QStringLiteral("10000"));
+    EXPECT_NEAR(Convert()->edit(kNtcShTemperature)->text().toDouble(), 25.00, 0.005);
+}
+
+// Through the store: the manager's Choose (queued) and a pick in the product list load the same way, and
+// the list then shows the standard that was loaded.
+TEST_F(ThermistorPage, ManagerAndProductListLoadFromTheFile)
+{
+    StandardsStore& store = m_scratch.store;
+    for (const char* method : {"1", "3"}) {
+        StandardRecord record(StandardKind::Thermistor);
+        ASSERT_EQ(store.AddStandard(StandardKind::Thermistor, record), StoreStatus::Ok);
+        ASSERT_EQ(store.SetStandardValue(StandardKind::Thermistor, store.Names(StandardKind::Thermistor).size() - 1,
+                                         "Method", method),
+                  StoreStatus::Ok);
+    }
+    m_library.products(StandardKind::Thermistor).Refresh();
+    QComboBox* list = Convert()->productList();
+    ASSERT_EQ(list->count(), 2);
+
+    ClickTab(kNtcTabConfigure);
+    auto* manager = static_cast<StandardsManager*>(m_page->subPage(kNtcTabConfigure));
+    const QRect secondRow = manager->list()->visualRect(manager->list()->model()->index(1, 0));
+    QTest::mousePress(manager->list()->viewport(), Qt::RightButton, {}, secondRow.center());
+    QTest::mouseRelease(manager->list()->viewport(), Qt::RightButton, {}, secondRow.center());
+    manager->RunCommand(ManagerCommand::Choose);
+    QApplication::processEvents();
+    EXPECT_EQ(m_page->selectedTab(), kNtcTabConvert);
+    EXPECT_EQ(Convert()->mode(), NtcMode::Extended);
+    EXPECT_EQ(list->currentIndex(), 1);
+
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);  // the user's pick of the first standard
+    EXPECT_EQ(Convert()->mode(), NtcMode::Beta);
+    EXPECT_EQ(Convert()->edit(kNtcR25)->text(), QStringLiteral("10000."));
+    EXPECT_EQ(Convert()->edit(kNtcBeta)->text(), QStringLiteral("3380.13"));
+}
+
+TEST_F(ThermistorPage, AccessibleNamesAndObjectNames)
+{
+    EXPECT_EQ(Convert()->objectName(), QStringLiteral("rmdzRtoT"));
+    EXPECT_EQ(Fit()->objectName(), QStringLiteral("rmdzCalCoffe"));
+    QStringList names;
+    for (int id : {1, 3, 5, 7}) names << Convert()->edit(id)->accessibleName();
+    EXPECT_EQ(names.join('|'), QStringLiteral("R(25℃) Ω|β|Resistance Ω|Temperature ℃"));
+    names.clear();
+    for (int id : {4, 8, 10, 16, 22, 24, 28}) names << Fit()->edit(id)->accessibleName();
+    EXPECT_EQ(names.join('|'), QStringLiteral("temp pt 1 Resistance Ω|temp pt 2 Temperature ℃|β =|"
+                                              "Temperature Point 1 Temperature ℃|Temperature Point 3 Temperature ℃|"
+                                              "A =|C ="));
+    EXPECT_FALSE(Fit()->edit(3)->isEnabled());
+    EXPECT_TRUE(Fit()->edit(4)->isEnabled());
+}
+
+// Every label of every panel and grid is whole and clear of the edit boxes, in both languages.
+TEST_F(ThermistorPage, TextsReadableInBothLanguages)
+{
+    for (Language language : {Language::English, Language::Chinese}) {
+        SetLanguage(language);
+        Open();
+        for (int b = kBeta; b <= kExt; ++b) {
+            QTest::mouseClick(Convert()->modeButton(static_cast<NtcMode>(b - kBeta)), Qt::LeftButton, {},
+                              QPoint(8, 8));
+            EXPECT_EQ(test::UnreadableTexts(*Convert()), std::vector<std::string>{}) << b;
+        }
+        for (int k = 0; k < 2; ++k) {
+            ClickTab(kNtcTabFit);
+            QTest::mouseClick(Fit()->modeButton(k), Qt::LeftButton, {}, QPoint(8, 8));
+            EXPECT_EQ(Fit()->steinhartHartShown(), k == 1);
+            EXPECT_EQ(test::UnreadableTexts(*Fit()), std::vector<std::string>{}) << k;
+        }
+    }
+}
+
+TEST_F(ThermistorPage, RegistryBuildsTheContainerForPageFive)
+{
+    QWidget host;
+    std::unique_ptr<QWidget> page(PageRegistry()[5].create({&host, QRect(0, 0, 1054, 537), 200, &m_library}));
+    ASSERT_NE(qobject_cast<ContainerPage*>(page.get()), nullptr);
+    EXPECT_EQ(page->findChild<NtcConvertSubPage*>()->objectName(), QStringLiteral("rmdzRtoT"));
+}
+
+}  // namespace
+}  // namespace tmcalc
