@@ -7,6 +7,7 @@
 #include "resources/string_table.h"
 #include "rtd/ui/rtd_pages.h"
 #include "thermistor/ui/thermistor_pages.h"
+#include "thermocouple/ui/std_pages.h"
 #include "thermocouple/ui/work_pages.h"
 #include "units/ui/temperature_page.h"
 #include "units/ui/unit_page.h"
@@ -35,7 +36,10 @@ const std::array<PageEntry, kPageCount>& PageRegistry()
         {kStrTitleWorkThermocouple,
          [](const PageSite& s) -> QWidget* { return CreateWorkThermocouplePage(s.parent, s.geometry); }},
         {kStrTitleWorkRtd, [](const PageSite& s) -> QWidget* { return CreateWorkRtdPage(s.parent, s.geometry); }},
-        {kStrTitleStdThermocouple, &Placeholder},
+        {kStrTitleStdThermocouple,
+         [](const PageSite& s) -> QWidget* {
+             return s.standards != nullptr ? CreateStdThermocouplePage(s.parent, s.geometry, *s.standards) : Placeholder(s);
+         }},
         {kStrTitleSprt, &Placeholder},
         {kStrTitleThermistor,
          [](const PageSite& s) -> QWidget* {

@@ -1,0 +1,291 @@
+// The standard thermocouple page as a user meets it: the container with the type S, type B and
+// coefficient sub-pages and the manager, driven by clicking, typing and pasting, in both languages.
+#include "thermocouple/ui/std_pages.h"
+
+#include "framework/ui/container_page.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/sub_page_tabs.h"
+#include "framework/ui/ui_context.h"
+#include "page_scenario.h"
+#include "resources/string_table.h"
+#include "standards/ui/standards_library.h"
+#include "standards/ui/standards_manager.h"
+#include "thermocouple/ui/std_b_sub_page.h"
+#include "thermocouple/ui/std_s_calculator_sub_page.h"
+#include "thermocouple/ui/std_s_sub_page.h"
+
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <memory>
+#include <optional>
+
+namespace tmcalc {
+namespace {
+
+using enum test::Act;
+using test::Scenario;
+
+// Groups and pseudo-fields of the scenarios.
+constexpr int kFixed = -1;        // 221|222|223 (type S), the rows 781-785 (type B), the inputs 1|3|5
+constexpr int kLabels = -2;       // the labels of the nine value rows, "-" for a hidden row
+constexpr int kUnits = -3;        // the units of the first five value rows
+constexpr int kCalcOut = -4;      // the calculator's a|b|c
+constexpr int kHighRange = -5;    // the nine value rows 781-789
+constexpr int kMode = -6;         // the checked mode (pseudo-field), and clicks on the modes 1-3 below
+constexpr int kSTable = -7;       // the type S panel text (pseudo-field)
+
+struct NamedScenario {
+    const char* name;
+    int tab;
+    Scenario steps;
+};
+
+// The template standard's fixed points (mV at Zn, Al, Cu); NIST type B emfs at 1100-1500 °C (ITS-90
+// tables: 5.780, 6.786, 7.848, 8.956, 10.099 mV); and the NIST type B coefficients of 630.615-1820 °C
+// (µV), typed as a0..a8.
+const QString kTemplate = QStringLiteral("3.4472|5.8605|10.5822");
+const QString kBFixed = QStringLiteral("5.780|6.786|7.848|8.956|10.099");
+const QString kBHigh = QStringLiteral(
+    "-3893.8168621|28.57174747|-0.084885104785|0.00015785280164|-1.6835344864e-7|1.1109794013e-10|"
+    "-4.4515431033e-14|9.8975640821e-18|-9.3791330289e-22");
+
+class StdPages : public ::testing::Test {
+protected:
+    void SetUp() override { Open(); }
+    void TearDown() override { SetLanguage(Language::English); }
+
+    void Open()
+    {
+        m_container.reset();
+        m_library.emplace(m_scratch.store);
+        m_container.reset(CreateStdThermocouplePage(nullptr, QRect(0, 0, 1054, 537), *m_library));
+        ASSERT_TRUE(test::ShowActive(m_container.get()));
+    }
+
+    void ClickTab(int tab)
+    {
+        const Rect r = SubPageTabRects(m_container->clientArea().width, 4)[static_cast<std::size_t>(tab)];
+        QTest::mouseClick(m_container->tabs(), Qt::LeftButton, {}, QPoint(r.x + r.width / 2, r.height / 2));
+    }
+
+    [[nodiscard]] Page* Sub(int tab) const { return static_cast<Page*>(m_container->subPage(tab)); }
+    [[nodiscard]] auto* S() const { return static_cast<StdSSubPage*>(Sub(kTabStdS)); }
+    [[nodiscard]] auto* B() const { return static_cast<StdBSubPage*>(Sub(kTabStdB)); }
+
+    [[nodiscard]] test::PageDriver Driver(int tab)
+    {
+        test::PageDriver page{[this, tab](int id) { return id < 0 ? nullptr : Sub(tab)->edit(id); }};
+        page.group = [tab](int group) -> std::vector<int> {
+            if (group == kFixed && tab == kTabStdSCalculator) return {kCalcZinc, kCalcAluminium, kCalcCopper};
+            if (group == kFixed) return tab == kTabStdS ? std::vector{221, 222, 223} : std::vector{781, 782, 783, 784, 785};
+            if (group == kCalcOut) return {kCalcA, kCalcB, kCalcC};
+            if (group == kHighRange) return {781, 782, 783, 784, 785, 786, 787, 788, 789};
+            return {};
+        };
+        page.text = [this](int id) {
+            QStringList texts;
+            for (int row = 0; id == kLabels && row < 9; ++row) {
+                const Field* f = B()->field(781 + row);
+                texts << (f->edit->isVisibleTo(B()) ? f->label->text() : QStringLiteral("-"));
+            }
+            for (int row = 0; id == kUnits && row < 5; ++row) texts << B()->field(781 + row)->unit->text();
+            if (id == kMode) return QString::number(static_cast<int>(B()->mode()));
+            if (id == kSTable) return S()->tableText();
+            return texts.join(QLatin1Char('|'));
+        };
+        page.click = [this](int mode) { B()->modeButton(static_cast<StdBMode>(mode))->click(); };
+        return page;
+    }
+
+    test::ScratchStandards m_scratch;
+    std::optional<StandardsLibrary> m_library;
+    std::unique_ptr<ContainerPage> m_container;
+};
+
+class StdPageScenarios : public StdPages, public ::testing::WithParamInterface<NamedScenario> {};
+
+const NamedScenario kScenarios[] = {
+    // The copper point gives back its emf; 1000 °C is the published example (9.5923903 mV, 11.56214 µV/°C).
+    {"SCopperPointAndThousandDegrees", kTabStdS,
+     {{Type, kFixed, kTemplate}, {Type, 227, "0"},
+      {Type, 226, "1084.62", {{224, "10.5822000"}}},
+      {Over, 226, "1000", {{224, "9.5923903"}, {225, "11.5621400"}}},
+      // Within the iteration's 1e-6 mV (1e-4 °C); the precise deviation differs in its last digits.
+      {Over, 224, "9.5923903", {{226, "999.9999975"}, {225, "11.5621400"}}},
+      {Back, 224, "9", {{226, ""}, {225, ""}}}}},
+    // Below 400 °C the deviation counts in µV unscaled (kept): 399.9 °C gives 3.2584004, 400 °C 3.2597882.
+    // An emf inside the step between them reads 400 °C, not one side of the step after the step limit.
+    {"SStepAt400", kTabStdS,
+     {{Type, kFixed, kTemplate}, {Type, 227, "0"},
+      {Type, 226, "399.9", {{224, "3.2584004"}}},
+      {Over, 226, "400", {{224, "3.2597882"}}},
+      {Over, 224, "3.2596", {{226, "400.0000000"}}}}},
+    {"SNothingWithoutFixedPoints", kTabStdS,
+     {{Type, 227, "0"}, {Type, 226, "1000", {{224, ""}, {225, ""}}},
+      {Type, 224, "9.59", {{226, "1000"}, {225, ""}}},
+      {Type, kFixed, "3.4472|5.8605|0", {{kSTable, "#"}}},
+      {Over, 226, "1000", {{224, "9.59"}}}}},
+    {"SNothingWithoutColdJunction", kTabStdS,
+     {{Type, kFixed, kTemplate}, {Type, 226, "1000", {{224, ""}}}, {Type, 224, "9.5", {{226, "1000"}}}}},
+    // Pasted nonsense: no crash, no stall, out-of-range texts where a number cannot be had.
+    {"SBadInput", kTabStdS,
+     {{Type, kFixed, kTemplate}, {Type, 227, "0"},
+      {Paste, 226, "1e999", {{224, "OUT"}, {225, "OUT"}}},
+      {Paste, 224, "1e999", {{226, "OUT"}}},
+      {Paste, 224, "99", {{226, "OUT"}}},
+      {Paste, 227, "1e999", {{224, "*"}}},
+      {Paste, 221, "1e999", {{kSTable, "#"}}}}},
+    // Mode 2 with the published coefficients is the reference function: 4.834 mV at 1000 °C (NIST). A cold
+    // junction of exactly 0 adds nothing although a0 is -3893.8 µV; at 20 °C it takes the reference
+    // function's -0.003 mV, not the certificate polynomial's -3.355 mV.
+    {"BHighRange", kTabStdB,
+     {{Click, 2, "", {{kMode, "2"}, {kLabels, "a0|a1|a2|a3|a4|a5|a6|a7|a8"}}},
+      {Type, kHighRange, kBHigh}, {Type, 790, "0"},
+      {Type, 791, "1000", {{792, "4.8343387"}, {793, "#"}}},
+      {Over, 790, "20", {{791, "999.7172855"}, {792, "4.8343387"}}},
+      {Over, 791, "1000", {{792, "4.8369176"}}},
+      // Back within the rounding of the 7-decimal emf (5e-8 mV, 6 µK).
+      {Over, 792, "4.8369176", {{791, "999.9999992"}}}}},
+    // Switching modes relabels and empties the value rows and keeps the conversion fields; clicking the
+    // mode already chosen keeps the typed values.
+    {"BModeSwitching", kTabStdB,
+     {{Look, 0, "", {{kMode, "1"}, {kLabels, "a1|a2|a3|a4|a5|a6|-|-|-"}}},
+      {Type, kFixed, "1|2|3|4|5"}, {Type, 790, "20"}, {Type, 792, "1"},
+      {Click, 1, "", {{kFixed, "1|2|3|4|5"}}},
+      {Click, 3, "", {{kMode, "3"}, {kLabels, "1100℃|1200℃|1300℃|1400℃|1500℃|-|-|-|-"}, {kUnits, "mV|mV|mV|mV|mV"},
+                      {kFixed, "||||"}, {790, "20"}, {792, "1"}}},
+      {Click, 1, "", {{kLabels, "a1|a2|a3|a4|a5|a6|-|-|-"}, {kUnits, "||||"}, {790, "20"}}}}},
+    // A row without a number stops the conversion; beyond 13.820 mV the iteration starts at 1820 °C.
+    {"BBadInput", kTabStdB,
+     {{Type, kFixed, "1|2|3|4|5"}, {Type, 790, "0"}, {Type, 791, "1000", {{792, ""}}},
+      {Type, 786, "0"}, {Over, 791, "1000", {{792, "#"}}},
+      // Beyond the reference inverse (13.820 mV) the iteration starts at 1820 °C, not at NaN, and converges
+      // on the polynomial.
+      {Click, 2}, {Type, kHighRange, kBHigh},
+      {Over, 792, "13.9", {{791, "1826.9883739"}}},
+      {Over, 792, "14", {{791, "1835.7742837"}}},
+      {Paste, 792, "1e999", {{791, "OUT"}}},
+      {Click, 3}, {Type, kFixed, kBFixed}, {Paste, 792, "1e999", {{791, "OUT"}}},
+      {Paste, 792, "99", {{791, "*"}}}}},
+    // The published example; nothing until all three inputs are non-zero.
+    {"CalculatorTemplate", kTabStdSCalculator,
+     {{Type, kCalcZinc, "3.4472"}, {Type, kCalcAluminium, "5.8605", {{kCalcOut, "||"}}},
+      {Type, kCalcCopper, "10.5822", {{kCalcCopper, "10.5822"}, {kCalcOut, "0.006998044679556|-0.000026224086768|0.000000024518735"}}},
+      // Emptied key by key: "1" still computes, the empty text changes nothing.
+      {Back, kCalcCopper, "7", {{kCalcOut, "-9.39952739112104|0.036640855894596|-0.000033931197266"}}}}},
+};
+
+TEST_P(StdPageScenarios, Run)
+{
+    ClickTab(GetParam().tab);
+    ASSERT_EQ(m_container->selectedTab(), GetParam().tab);
+    test::RunScenario(Driver(GetParam().tab), GetParam().steps);
+}
+INSTANTIATE_TEST_SUITE_P(Std, StdPageScenarios, ::testing::ValuesIn(kScenarios),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+// Mode 3 fits in single precision, whose summation order moves the last digits: compare with a tolerance.
+TEST_F(StdPages, TypeBFixedPointsReproduceTheReferenceFunction)
+{
+    ClickTab(kTabStdB);
+    test::RunScenario(Driver(kTabStdB), {{Click, 3}, {Type, kFixed, kBFixed}, {Type, 790, "0"}, {Type, 791, "1300"}});
+    EXPECT_EQ(B()->edit(781)->accessibleName(), QStringLiteral("1100℃ mV"));  // relabelled, name and all
+    // The typed emfs are the reference function rounded to 1 µV: the fit passes within a few µV.
+    EXPECT_NEAR(B()->edit(792)->text().toDouble(), 7.848, 0.005);
+    test::RunScenario(Driver(kTabStdB), {{Over, 790, "20"}, {Over, 792, "7.848"}});
+    // With the reference function's cold junction (-2.6 µV at 20 °C, about 0.2 °C at 1300 °C); the
+    // certificate deviation extrapolated to 20 °C would be some 2 °C off.
+    EXPECT_NEAR(B()->edit(791)->text().toDouble(), 1299.8, 0.1);
+}
+
+// The polynomial never reaches 99 mV: the iteration runs out its 1000001 steps (timed by the bench, not
+// here: unoptimised builds take longer than a scenario step may) and shows no number, not its last step.
+TEST_F(StdPages, TypeBIterationThatRunsOutShowsNoNumber)
+{
+    ClickTab(kTabStdB);
+    test::RunScenario(Driver(kTabStdB), {{Click, 2}, {Type, kHighRange, kBHigh}, {Type, 790, "0"}});
+    test::PasteOver(B()->edit(792), QStringLiteral("99"));
+    EXPECT_EQ(B()->edit(791)->text(), Str(kStrOutOfRange));
+}
+
+// A Choose in the manager and a pick in the product list both load the standard into tab 0.
+TEST_F(StdPages, ChoosingTheTemplateStandardFillsTypeS)
+{
+    for (int i = 0; i < 2; ++i) {
+        StandardRecord record(StandardKind::Thermocouple);
+        ASSERT_EQ(m_scratch.store.AddStandard(StandardKind::Thermocouple, record), StoreStatus::Ok);
+    }
+    ASSERT_EQ(m_scratch.store.SetStandardValue(StandardKind::Thermocouple, 1, "Cu", "10.5830"), StoreStatus::Ok);
+    Open();
+    ClickTab(kTabStdS);
+    test::RunScenario(Driver(kTabStdS), {{Type, 227, "5"}, {Type, 226, "100"}, {Look, 0, "", {{kSTable, Str(kStrStdSTable)}}}});
+    ClickTab(kTabStdConfigure);
+    auto* manager = qobject_cast<StandardsManager*>(m_container->subPage(kTabStdConfigure));
+    ASSERT_NE(manager, nullptr);
+    Q_EMIT manager->standardChosen(0);
+    QApplication::processEvents();
+    EXPECT_EQ(m_container->selectedTab(), kTabStdS);
+    const QString table = S()->tableText();
+    test::RunScenario(Driver(kTabStdS), {{Look, 0, "", {{kFixed, kTemplate}, {224, ""}, {225, ""}, {226, ""}, {227, ""}}}});
+    EXPECT_TRUE(table.contains(QStringLiteral("a:\t0.00699804\nb:\t-2.62241e-05\nc:\t2.45187e-08"))) << table.toStdString();
+    EXPECT_TRUE(table.contains(QStringLiteral("300℃\t2.323\n400℃\t3.2598\n")) && table.endsWith(QStringLiteral("c:\t2.45187e-08")))
+        << table.toStdString();
+    EXPECT_TRUE(table.contains(QStringLiteral("1300℃\t13.173\n")));
+    EXPECT_EQ(S()->productList()->currentIndex(), 0);
+
+    ClickTab(kTabStdB);
+    Q_EMIT S()->productList()->activated(1);  // the user's pick in the list
+    EXPECT_EQ(m_container->selectedTab(), kTabStdS);
+    EXPECT_EQ(S()->edit(223)->text(), "10.5830");
+    EXPECT_NE(S()->tableText(), table);
+}
+
+// No label or unit text cut, outside its sub-page, under an edit box or over another, in both languages,
+// with the widest labels each sub-page shows; pictures in the temporary folder to look at.
+TEST_F(StdPages, EverySubPageReadsInBothLanguages)
+{
+    const QString dir = QDir::temp().filePath(QStringLiteral("std_thermocouple_pages"));
+    QDir().mkpath(dir);
+    for (Language language : {Language::English, Language::Chinese}) {
+        SetLanguage(language);
+        Open();
+        const std::string tag = language == Language::English ? "en" : "zh";
+        for (int tab = 0; tab < 3; ++tab) {
+            ClickTab(tab);
+            if (tab == kTabStdS)
+                test::RunScenario(Driver(tab), {{Type, kFixed, kTemplate}, {Type, 227, "0"}, {Type, 226, "-12.345"}});
+            if (tab == kTabStdSCalculator) {
+                test::RunScenario(Driver(tab), {{Type, kFixed, kTemplate}});
+                for (int id : {kCalcA, kCalcB, kCalcC}) {
+                    const QLineEdit* cell = Sub(tab)->edit(id);
+                    EXPECT_LE(cell->fontMetrics().horizontalAdvance(cell->text()), cell->width()) << tag << ' ' << id;
+                }
+            }
+            for (int mode = 1; mode <= (tab == kTabStdB ? 3 : 1); ++mode) {
+                if (tab == kTabStdB) test::RunScenario(Driver(tab), {{Click, mode}});
+                const std::vector<std::string> problems = test::UnreadableTexts(*Sub(tab));
+                EXPECT_TRUE(problems.empty()) << tag << ' ' << tab << ": " << problems.front();
+                m_container->grab().save(QStringLiteral("%1/%2_%3_%4.png")
+                                             .arg(dir, QString::fromStdString(tag))
+                                             .arg(tab)
+                                             .arg(mode));
+            }
+        }
+        for (StdBMode mode : {StdBMode::LowRange, StdBMode::HighRange, StdBMode::FixedPoints}) {
+            const QRadioButton* button = B()->modeButton(mode);
+            EXPECT_LE(button->sizeHint().width(), button->width()) << tag << ' ' << button->text().toStdString();
+        }
+        EXPECT_LE(S()->productList()->geometry().bottom(), Sub(kTabStdS)->height());
+        for (const Field* f : S()->fields()) {  // the product list hides no field
+            for (const QWidget* w : {static_cast<QWidget*>(f->label), static_cast<QWidget*>(f->edit), static_cast<QWidget*>(f->unit)})
+                EXPECT_FALSE(S()->productList()->geometry().intersects(w->geometry())) << tag << ' ' << f->id;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tmcalc
