@@ -6,8 +6,9 @@
 #include "humidity/ui/transmitter_page.h"
 #include "resources/string_table.h"
 #include "rtd/ui/rtd_pages.h"
-#include "thermistor/ui/thermistor_pages.h"
+#include "rtd/ui/sprt_pages.h"
 #include "thermocouple/ui/std_pages.h"
+#include "thermistor/ui/thermistor_pages.h"
 #include "thermocouple/ui/work_pages.h"
 #include "units/ui/temperature_page.h"
 #include "units/ui/unit_page.h"
@@ -40,7 +41,10 @@ const std::array<PageEntry, kPageCount>& PageRegistry()
          [](const PageSite& s) -> QWidget* {
              return s.standards != nullptr ? CreateStdThermocouplePage(s.parent, s.geometry, *s.standards) : Placeholder(s);
          }},
-        {kStrTitleSprt, &Placeholder},
+        {kStrTitleSprt,
+         [](const PageSite& s) -> QWidget* {
+             return s.standards != nullptr ? CreateSprtPage(s.parent, s.geometry, *s.standards) : Placeholder(s);
+         }},
         {kStrTitleThermistor,
          [](const PageSite& s) -> QWidget* {
              return s.standards != nullptr ? CreateThermistorPage(s.parent, s.geometry, *s.standards) : Placeholder(s);

@@ -1,0 +1,162 @@
+#include "rtd/ui/sprt_coefficient_sub_page.h"
+
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
+#include "rtd/sprt_page_layout.h"
+
+#include <QLabel>
+
+#include <array>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace tmcalc {
+namespace {
+
+constexpr char16_t kDefaultRange[] = u"-200~660";
+// The triple point row: its number, its temperature and a typical Rtp.
+constexpr std::array<const char16_t*, kSprtGridColumns> kTriplePointRow{u"0", u"0.01", u"25.12461"};
+constexpr int kResultDigits = 15;
+constexpr int kResultDecimals = 15;
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Freeze(NumericEdit* cell)
+{
+    cell->setReadOnly(true);
+    cell->setEnabled(false);
+}
+
+}  // namespace
+
+SprtCoefficientSubPage::SprtCoefficientSubPage(QWidget* parent, const QRect& geometry)
+    : Page(parent, geometry, 0, false)
+{
+    setObjectName(QStringLiteral("bzrdzCalCoffe"));
+    const SprtCoefficientPageLayout layout = ComputeSprtCoefficientPageLayout(Ui().geometry, clientArea());
+    const QString temperature = Str(kSprtTemperatureLabel);
+    const QString resistance = Str(kSprtResistanceLabel);
+
+    for (int r = 0; r < kSprtGridRows; ++r) {
+        for (int c = 0; c < kSprtGridColumns; ++c) {
+            // Screen readers know a cell by its column heading, and the triple point's resistance as Rtp.
+            const QString row = r == 1 && c == 2 ? Str(kStrSprtLabels) : QString();
+            const QString column = r == 0 ? QString() : c == 1 ? temperature : c == 2 ? resistance : QString();
+            const Rect& cell = layout.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+            Field* f = AddCell({SprtGridCell(r, c)}, cell, EditStyle::LabelFont, row, column);
+            f->edit->setAlignment(Qt::AlignCenter);
+            // Only Rtp and the fixed points' resistances take input.
+            if (c != 2 || r == 0) Freeze(f->edit);
+        }
+    }
+    edit(SprtGridCell(0, 1))->setText(temperature);
+    edit(SprtGridCell(0, 2))->setText(resistance);
+
+    Field* range = AddField({kSprtFitRange, kSprtFitRange, 0}, layout.range, EditStyle::Plain);
+    range->edit->setAlignment(Qt::AlignCenter);
+    for (int k = 0; k < kSprtResultPairs; ++k) {
+        const auto& pair = layout.results[static_cast<std::size_t>(k)];
+        Freeze(AddCell({SprtResultName(k)}, pair[0], EditStyle::LabelFont)->edit);
+        AddCell({SprtResultValue(k)}, pair[1], EditStyle::LabelFont)->edit->setAlignment(Qt::AlignCenter);
+        edit(SprtResultName(k))->setAlignment(Qt::AlignCenter);
+    }
+    RaiseEditBoxes();
+
+    std::vector<int> resistances{kSprtFitRtp};
+    for (int r = kSprtFirstPointRow; r < kSprtGridRows; ++r) resistances.push_back(SprtGridCell(r, 2));
+    ShareFocusFlag(resistances);
+
+    // Every change of the range rebuilds the grid, typed or written.
+    connect(range->edit, &QLineEdit::textChanged, this, [this] { Rebuild(); });
+    range->edit->setText(QString::fromUtf16(kDefaultRange));
+}
+
+void SprtCoefficientSubPage::Rebuild()
+{
+    m_codes = SprtRangeClasses(FieldText(edit(kSprtFitRange)));
+    const SprtCoefficientGridTexts grid = SprtCoefficientGrid(m_codes);
+    m_upperRows = grid.upperRows;
+    m_lowerRows = grid.rows - grid.upperRows;
+    m_upperResults = grid.upperResults;
+
+    for (int c = 0; c < kSprtGridColumns; ++c)
+        edit(SprtGridCell(1, c))->setText(QString::fromUtf16(kTriplePointRow[static_cast<std::size_t>(c)]));
+    const QString resistance = Str(kSprtResistanceLabel);
+    for (int i = 0; i + kSprtFirstPointRow < kSprtGridRows; ++i) {
+        const int row = kSprtFirstPointRow + i;
+        const bool shown = i < grid.rows;
+        const auto k = static_cast<std::size_t>(i);
+        edit(SprtGridCell(row, 0))->setText(shown ? Text(grid.numbers[k]) : QString());
+        edit(SprtGridCell(row, 1))->setText(shown ? Text(grid.temperatures[k]) : QString());
+        edit(SprtGridCell(row, 2))->clear();
+        // Screen readers name a resistance cell by its fixed point.
+        edit(SprtGridCell(row, 2))
+            ->setAccessibleName(shown ? Text(grid.temperatures[k]) + QLatin1Char(' ') + resistance : QString());
+        for (int c = 0; c < kSprtGridColumns; ++c) SetFieldShown(SprtGridCell(row, c), shown);
+    }
+    for (int k = 0; k < kSprtResultPairs; ++k) {
+        const bool shown = k < grid.results;
+        const QString name = shown ? Text(grid.names[static_cast<std::size_t>(k)]) : QString();
+        edit(SprtResultName(k))->setText(name);
+        edit(SprtResultValue(k))->clear();
+        edit(SprtResultValue(k))->setAccessibleName(name);
+        SetFieldShown(SprtResultName(k), shown);
+        SetFieldShown(SprtResultValue(k), shown);
+    }
+}
+
+void SprtCoefficientSubPage::Recompute(int id)
+{
+    // Only the fixed points' resistances fit: Rtp alone starts nothing, the range has its own connection.
+    const bool pointResistance = id >= SprtGridCell(kSprtFirstPointRow, 0) && id < SprtGridCell(kSprtGridRows, 0);
+    if (pointResistance && id % kSprtGridColumns == 2) Fit();
+}
+
+void SprtCoefficientSubPage::Fit()
+{
+    const CheckedValue rtp = Read(kSprtFitRtp);
+    // The resistances of `count` rows from `first`, or nothing when one of them (or Rtp) holds no number.
+    const auto resistances = [this, &rtp](int first, int count) -> std::optional<std::array<double, 3>> {
+        if (!rtp.consumed || count == 0) return std::nullopt;
+        std::array<double, 3> r{};
+        for (int i = 0; i < count; ++i) {
+            const CheckedValue v = Read(SprtGridCell(first + i, 2));
+            if (!v.consumed) return std::nullopt;
+            r[static_cast<std::size_t>(i)] = v.value;
+        }
+        return r;
+    };
+
+    if (const auto r = resistances(kSprtFirstPointRow, m_upperRows)) {
+        const SprtFit fit = FitSprtUpper(
+            m_codes.upper, rtp.value, std::span<const double>(r->data(), static_cast<std::size_t>(m_upperRows)));
+        ShowResults(0, m_upperResults, &fit);
+    } else {
+        ShowResults(0, m_upperResults, nullptr);
+    }
+    const int lowerCount = SprtLowerGroup(m_codes.lower).coefficient_count;
+    if (const auto r = resistances(kSprtFirstPointRow + m_upperRows, m_lowerRows)) {
+        const SprtFit fit = FitSprtLower(m_codes.lower, rtp.value, (*r)[0], (*r)[1]);
+        ShowResults(m_upperResults, lowerCount, &fit);
+    } else {
+        ShowResults(m_upperResults, lowerCount, nullptr);
+    }
+}
+
+void SprtCoefficientSubPage::ShowResults(int first, int count, const SprtFit* fit)
+{
+    for (int i = 0; i < count && first + i < kSprtResultPairs; ++i) {
+        NumericEdit* value = edit(SprtResultValue(first + i));
+        if (fit == nullptr || fit->count == 0) {
+            value->clear();
+        } else {
+            ShowValue(value, kResultDigits, kResultDecimals, fit->coefficients[static_cast<std::size_t>(i)]);
+        }
+    }
+}
+
+}  // namespace tmcalc

@@ -1,0 +1,155 @@
+#include "rtd/ui/sprt_conversion_sub_page.h"
+
+#include "framework/ui/container_page.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/ui_context.h"
+#include "rtd/sprt_page_layout.h"
+#include "standards/ui/standards_library.h"
+
+#include <QComboBox>
+
+#include <string_view>
+
+namespace tmcalc {
+namespace {
+
+// The range the page opens with: the a7/b7/c7 and a4/b4 groups.
+constexpr char16_t kOpeningRange[] = u"-189.344~660.23";
+
+// ShowValue digits and decimals.
+constexpr int kValueDigits = 10;  // temperature and resistance
+constexpr int kSlopeDigits = 7;   // dR/dt, W and dW/dt
+constexpr int kDecimals = 7;
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+SprtConversionSubPage::SprtConversionSubPage(QWidget* parent, const QRect& geometry, ContainerPage& container,
+                                             ProductNumberModel& products)
+    : Page(parent, geometry, 0, false)
+{
+    setObjectName(QStringLiteral("bzrdzRtoT"));
+    const SprtConversionPageLayout layout = ComputeSprtConversionPageLayout(Ui().geometry, clientArea());
+    BuildFieldGridInRect(layout.grid, 2, 6, kStrSprtLabels, kStrSprtUnits);
+
+    m_products = MakeProductCombo(this, products, &container);
+    m_products->setFont(Ui().labelFont);
+    Place(m_products, layout.products);
+
+    // A standard chosen anywhere in the container lands here, and this tab comes to the front.
+    connect(&container, &ContainerPage::standardChosen, this, [this, &container](const StandardRecord& record) {
+        LoadStandard(record);
+        container.selectTab(0);
+    });
+
+    edit(kSprtRange)->setText(QString::fromUtf16(kOpeningRange));
+    Recompute(kSprtRange);
+}
+
+SprtRangeCodes SprtConversionSubPage::Relabel()
+{
+    const SprtRangeCodes codes = SprtRangeClasses(FieldText(edit(kSprtRange)));
+    const auto relabel = [this](const SprtGroupInfo& group, int first, int rows) {
+        for (int i = 0; i < rows; ++i) {
+            const bool needed = i < group.coefficient_count;
+            if (needed) {
+                RelabelField(first + i, Text(group.names[static_cast<std::size_t>(i)]),
+                             Str(kStrSprtUnits + (first - kSprtRtp) + i));
+            }
+            SetFieldShown(first + i, needed);
+        }
+    };
+    relabel(SprtUpperGroup(codes.upper), kSprtUpper1, 3);
+    relabel(SprtLowerGroup(codes.lower), kSprtLower1, 2);
+    return codes;
+}
+
+void SprtConversionSubPage::LoadStandard(const StandardRecord& record)
+{
+    // Written texts start nothing (no focus flag), so the relabelling is called here.
+    edit(kSprtRtp)->setText(Text(record.Value("Rtp")));
+    edit(kSprtRange)->setText(Text(record.Value("TempRange")));
+    const SprtRangeCodes codes = Relabel();
+    const auto fill = [this, &record](const SprtGroupInfo& group, int first) {
+        for (int i = 0; i < group.coefficient_count; ++i)
+            edit(first + i)->setText(Text(record.Value(group.names[static_cast<std::size_t>(i)])));
+    };
+    fill(SprtUpperGroup(codes.upper), kSprtUpper1);
+    fill(SprtLowerGroup(codes.lower), kSprtLower1);
+
+    // The list shows the standard loaded, unless it already shows one of that number (the user's pick).
+    const QString number = Text(record.Value("ProductNo"));
+    if (m_products->currentText() != number) {
+        const int index = m_products->findText(number, Qt::MatchExactly);
+        if (index >= 0) m_products->setCurrentIndex(index);
+    }
+}
+
+SprtCoefficientSet SprtConversionSubPage::ReadSet() const
+{
+    const SprtRangeCodes codes = SprtRangeClasses(FieldText(edit(kSprtRange)));
+    std::array<double, 3> upper{};
+    std::array<double, 2> lower{};
+    for (int i = 0; i < SprtUpperGroup(codes.upper).coefficient_count; ++i)
+        upper[static_cast<std::size_t>(i)] = Read(kSprtUpper1 + i).value;
+    for (int i = 0; i < SprtLowerGroup(codes.lower).coefficient_count; ++i)
+        lower[static_cast<std::size_t>(i)] = Read(kSprtLower1 + i).value;
+    return SprtSetFromGroups(codes, upper, lower);
+}
+
+void SprtConversionSubPage::Recompute(int id)
+{
+    switch (id) {
+        case kSprtRange:
+            Relabel();
+            ClearFields({kSprtRtp, kSprtUpper1, kSprtUpper2, kSprtUpper3, kSprtLower1, kSprtLower2,
+                         kSprtTemperature, kSprtResistance, kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope});
+            return;
+        case kSprtTemperature:
+            FromTemperature();
+            return;
+        case kSprtResistance:
+            FromResistance();
+            return;
+        default:
+            return;  // Rtp and the coefficients count from the next conversion on
+    }
+}
+
+void SprtConversionSubPage::FromTemperature()
+{
+    const CheckedValue t = Read(kSprtTemperature);
+    if (!t.consumed) {
+        ClearFields({kSprtResistance, kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope});
+        return;
+    }
+    if (const auto c = SprtFromTemperature(ReadSet(), Read(kSprtRtp).value, t.value)) ShowConversion(*c, false);
+}
+
+void SprtConversionSubPage::FromResistance()
+{
+    const CheckedValue r = Read(kSprtResistance);
+    if (!r.consumed) {
+        ClearFields({kSprtTemperature, kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope});
+        return;
+    }
+    if (const auto c = SprtFromResistance(ReadSet(), Read(kSprtRtp).value, r.value)) ShowConversion(*c, true);
+}
+
+void SprtConversionSubPage::ShowConversion(const SprtConversion& c, bool temperature)
+{
+    if (temperature) {
+        ShowValue(edit(kSprtTemperature), kValueDigits, kDecimals, c.t);
+    } else {
+        ShowValue(edit(kSprtResistance), kValueDigits, kDecimals, c.r);
+    }
+    ShowValue(edit(kSprtResistanceSlope), kSlopeDigits, kDecimals, c.dr_dt);
+    ShowValue(edit(kSprtRatio), kSlopeDigits, kDecimals, c.w);
+    ShowValue(edit(kSprtRatioSlope), kSlopeDigits, kDecimals, c.dw_dt);
+}
+
+}  // namespace tmcalc

@@ -1,0 +1,357 @@
+// The standard platinum resistance thermometer page as a user meets it: typing on "T ↔ R" and
+// "Calculate Coefficient", picking a standard from the product list or choosing it in the manager, in both
+// languages. Rtp 10 Ω and coefficients of 1e-15 make W the reference function itself, so the fixed points
+// must come out at the published ITS-90 ratios Wr (Zn 2.56891730, Sn 1.89279768, Ga 1.11813889,
+// Hg 0.84414211; ITS-90 text, table 1). W has 7 significant digits.
+#include "rtd/ui/sprt_pages.h"
+
+#include "app/ui/page_registry.h"
+#include "framework/ui/container_page.h"
+#include "framework/ui/numeric_edit.h"
+#include "framework/ui/sub_page_tabs.h"
+#include "framework/ui/ui_context.h"
+#include "page_scenario.h"
+#include "resources/string_table.h"
+#include "rtd/sprt_page_layout.h"
+#include "rtd/ui/sprt_coefficient_sub_page.h"
+#include "rtd/ui/sprt_conversion_sub_page.h"
+#include "standards/ui/standards_library.h"
+#include "standards/ui/standards_manager.h"
+#include "ui_test_util.h"
+
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QLabel>
+#include <QTableWidget>
+
+#include <memory>
+#include <ostream>
+
+namespace tmcalc {
+namespace {
+
+using test::Act;
+using test::Expect;
+using test::Scenario;
+using test::Step;
+
+// Driver ids: the "T ↔ R" fields by their own ids (617-628); the coefficient page's cells and range as
+// kFit + id; groups and pseudo-fields below zero.
+constexpr int kFit = 1000;
+constexpr int kRows = -1;        // labels of the shown coefficient rows, joined with ','
+constexpr int kNames = -2;       // their accessible names
+constexpr int kTab = -3;         // the selected tab
+constexpr int kProduct = -4;     // the product list's current index
+constexpr int kGridRows = -5;    // the shown fixed-point rows: "number temperature", joined with ','
+constexpr int kOutputs = -10;    // T|R|dR/dt|W|dW/dt
+constexpr int kCoeffs = -11;     // Rtp and the five coefficient rows
+constexpr int kResults = -12;    // the five result values
+constexpr int kResultNames = -13;
+// Clicks: a tab by its number; kPick + k picks the k-th product; kChoose + k chooses row k in the manager.
+constexpr int kPick = 10, kChoose = 20;
+
+constexpr int R = kSprtResistance, T = kSprtTemperature, Rtp = kSprtRtp, Range = kSprtRange;
+constexpr int U1 = kSprtUpper1, U2 = kSprtUpper2, L1 = kSprtLower1, L2 = kSprtLower2;
+constexpr int FitRange = kFit + kSprtFitRange, FitRtp = kFit + kSprtFitRtp;
+constexpr int Point(int row) { return kFit + SprtGridCell(kSprtFirstPointRow + row, 2); }
+
+// The standard with a gallium to mercury range carries a coefficient longer than a double shows.
+constexpr const char* kLongA11 = "-1.23456789012345678901e-4";
+
+struct Case {
+    const char* name;
+    Scenario steps;
+};
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
+class SprtPages : public testing::TestWithParam<Case> {
+protected:
+    void SetUp() override
+    {
+        StandardRecord record(StandardKind::Resistor);
+        ASSERT_EQ(m_scratch.store.AddStandard(StandardKind::Resistor, record), StoreStatus::Ok);
+        ASSERT_EQ(m_scratch.store.AddStandard(StandardKind::Resistor, record), StoreStatus::Ok);
+        for (const auto& [key, value] : {std::pair{"TempRange", "-38.8344~29.7647"}, {"Rtp", "25.5"},
+                                         {"a11", kLongA11}, {"a5", "2e-5"}, {"b5", "-3e-6"}})
+            ASSERT_EQ(m_scratch.store.SetStandardValue(StandardKind::Resistor, 1, key, value), StoreStatus::Ok);
+        Open();
+    }
+    void TearDown() override { SetLanguage(Language::English); }
+
+    void Open()
+    {
+        m_container.reset();
+        m_library = std::make_unique<StandardsLibrary>(m_scratch.store);
+        m_container.reset(CreateSprtPage(nullptr, QRect(0, 0, 1054, 537), *m_library));
+        ASSERT_TRUE(test::ShowActive(m_container.get()));
+    }
+
+    [[nodiscard]] SprtConversionSubPage* Conversion() const
+    {
+        return static_cast<SprtConversionSubPage*>(m_container->subPage(kSprtTabConversion));
+    }
+    [[nodiscard]] Page* Coefficients() const { return static_cast<Page*>(m_container->subPage(kSprtTabCoefficients)); }
+    [[nodiscard]] StandardsManager* Manager() const
+    {
+        return static_cast<StandardsManager*>(m_container->subPage(kSprtTabConfigure));
+    }
+
+    void ClickTab(int tab) const
+    {
+        const Rect r = SubPageTabRects(m_container->clientArea().width, 3)[static_cast<std::size_t>(tab)];
+        QTest::mouseClick(m_container->tabs(), Qt::LeftButton, {}, QPoint(r.x + r.width / 2, r.height / 2));
+    }
+
+    void Click(int id) const
+    {
+        if (id < kPick) return ClickTab(id);
+        if (id < kChoose) {
+            // A pick in the list, as the popup reports it.
+            QComboBox* list = Conversion()->productList();
+            list->setCurrentIndex(id - kPick);
+            Q_EMIT list->activated(id - kPick);
+            return;
+        }
+        ClickTab(kSprtTabConfigure);
+        QTableWidget* list = Manager()->list();
+        const QRect cell = list->visualRect(list->model()->index(id - kChoose, 0));
+        QTest::mousePress(list->viewport(), Qt::RightButton, {}, cell.center());
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, cell.center());
+        Manager()->RunCommand(ManagerCommand::Choose);
+        QCoreApplication::processEvents();  // the choice is queued
+    }
+
+    [[nodiscard]] QString Text(int id) const
+    {
+        QStringList texts;
+        SprtConversionSubPage* page = Conversion();
+        for (int k = U1; (id == kRows || id == kNames) && k <= L2; ++k) {
+            if (!page->edit(k)->isVisibleTo(page)) continue;
+            texts << (id == kRows ? page->field(k)->label->text() : page->edit(k)->accessibleName());
+        }
+        for (int row = kSprtFirstPointRow; id == kGridRows && row < kSprtGridRows; ++row) {
+            if (Coefficients()->edit(SprtGridCell(row, 0))->isVisibleTo(Coefficients()))
+                texts << Coefficients()->edit(SprtGridCell(row, 0))->text() + ' ' +
+                             Coefficients()->edit(SprtGridCell(row, 1))->text();
+        }
+        for (int k = 0; id == kResultNames && k < kSprtResultPairs; ++k) {
+            if (Coefficients()->edit(SprtResultName(k))->isVisibleTo(Coefficients()))
+                texts << Coefficients()->edit(SprtResultName(k))->text();
+        }
+        if (id == kTab) return QString::number(m_container->selectedTab());
+        if (id == kProduct) return QString::number(page->productList()->currentIndex());
+        return texts.join(',');
+    }
+
+    [[nodiscard]] test::PageDriver Driver() const
+    {
+        return {[this](int id) -> QLineEdit* {
+                    if (id < 0) return nullptr;
+                    return id >= kFit ? Coefficients()->edit(id - kFit) : Conversion()->edit(id);
+                },
+                [](int group) -> std::vector<int> {
+                    if (group == kOutputs) return {T, R, kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope};
+                    if (group == kCoeffs) return {Rtp, U1, U2, kSprtUpper3, L1, L2};
+                    if (group != kResults) return {};
+                    std::vector<int> ids;
+                    for (int k = 0; k < kSprtResultPairs; ++k) ids.push_back(kFit + SprtResultValue(k));
+                    return ids;
+                },
+                [this](int id) { return Text(id); }, [this](int id) { Click(id); }};
+    }
+
+    test::ScratchStandards m_scratch;
+    std::unique_ptr<StandardsLibrary> m_library;
+    std::unique_ptr<ContainerPage> m_container;
+};
+
+TEST_P(SprtPages, Scenario)
+{
+    test::RunScenario(Driver(), GetParam().steps);
+}
+
+// Rtp 10 and all coefficients 1e-15 on the range's groups.
+Scenario Calibrated(const QString& range, std::vector<int> coefficients)
+{
+    Scenario s{{Act::Over, Range, range}, {Act::Type, Rtp, "10"}};
+    for (int id : coefficients) s.push_back({Act::Type, id, "1e-15"});
+    return s;
+}
+
+Scenario Then(Scenario s, const Scenario& more)
+{
+    s.insert(s.end(), more.begin(), more.end());
+    return s;
+}
+
+const Case kCases[] = {
+    // The list is filled but loads nothing: the page opens as specified, values empty.
+    {"OpensWithA7B7C7AndA4B4",
+     {{Act::Look, 0, {}, {{Range, "-189.344~660.23"}, {kRows, "a7,b7,c7,a4,b4"}, {kNames, "a7,b7,c7,a4,b4"},
+                          {kCoeffs, "|||||"}, {kOutputs, "||||"}, {kTab, "0"}, {kProduct, "0"}}}}},
+    // A typed range relabels and empties Rtp, the coefficients and the outputs, but never the range.
+    {"TypedRangeRelabelsAndEmpties",
+     {{Act::Type, Rtp, "25.5"},
+      {Act::Type, U1, "1e-4"},
+      {Act::Type, T, "12"},
+      {Act::Over, Range, "0~419.527", {{kRows, "a8,b8"}, {kNames, "a8,b8"}, {kCoeffs, "|||||"}, {kOutputs, "||||"}}},
+      {Act::Over, Range, "-38.8344~29.7647", {{kRows, "a11,a5,b5"}, {Range, "-38.8344~29.7647"}}},
+      {Act::Over, Range, "0~156.5985", {{kRows, "a10"}}},
+      {Act::Over, Range, "0~231.928", {{kRows, "a9,b9"}}},
+      // The first keystroke of a range has no upper bound: no groups at all.
+      {Act::Over, Range, "0", {{kRows, ""}}},
+      {Act::Over, Range, "-300~1000", {{kRows, "a7,b7,c7,a4,b4"}}},
+      {Act::Over, Range, "~", {{kRows, ""}}},
+      {Act::Over, Range, "1e999~", {{kRows, ""}}}}},
+    {"ZincAndTinFromTheReferenceRatios",
+     Then(Calibrated("0~419.527", {U1, U2}),
+          {{Act::Type, T, "419.527", {{kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
+           {Act::Over, T, "231.928", {{kOutputs, "231.928|18.9279768|#|1.892798|#"}}},
+           {Act::Over, T, "0.01", {{kOutputs, "0.01|10.0000000|#|1.0000000|#"}}},
+           // Beyond the group's top point there is nothing to compute with.
+           {Act::Over, T, "500", {{kOutputs, "500|OUT|OUT|OUT|OUT"}}},
+           {Act::Back, T, "3", {{kOutputs, "||||"}}},
+           // W = 1 is where the reference function of 0 to 961.78 °C reaches 1: 1.2 µK above the triple
+           // point (it gives 0.9999999953 there), which the refined inverse finds. W exactly 1 shows "1.".
+           {Act::Type, R, "10", {{kOutputs, "0.0100012|10|#|1.|#"}}},
+           {Act::Paste, R, QString(2000, '9'), {{kOutputs, "OUT|*|OUT|OUT|OUT"}}},
+           {Act::Paste, R, "junk", {{kOutputs, "|junk|||"}}}})},
+    {"ArgonAndMercuryBelowZero",
+     Then(Calibrated("-189.3442~0", {L1, L2}),
+          {{Act::Look, 0, {}, {{kRows, "a4,b4"}}},
+           {Act::Type, T, "-38.8344", {{kOutputs, "-38.8344|8.4414211|#|0.8441421|#"}}},
+           {Act::Over, T, "-200", {{kOutputs, "-200|OUT|OUT|OUT|OUT"}}}})},
+    // a5/b5 reaches from the mercury point to 0 °C and no further down.
+    {"GalliumAndMercuryA11A5",
+     Then(Calibrated("-38.8344~29.7647", {U1, L1, L2}),
+          {{Act::Type, T, "29.7646", {{kOutputs, "29.7646|11.1813889|#|1.118139|#"}}},
+           {Act::Over, T, "-38.8344", {{kOutputs, "-38.8344|8.4414211|#|0.8441421|#"}}},
+           {Act::Over, T, "-38.9", {{kOutputs, "-38.9|OUT|OUT|OUT|OUT"}}}})},
+    // Without Rtp or without a complete group nothing is written.
+    {"IncompleteSetWritesNothing",
+     {{Act::Type, T, "100", {{kOutputs, "100||||"}}},
+      {Act::Type, Rtp, "10"},
+      {Act::Type, U1, "1e-5"},
+      {Act::Over, T, "50", {{kOutputs, "50||||"}}},
+      {Act::Type, U2, "1e-6"},
+      {Act::Over, Rtp, "0"},
+      {Act::Over, T, "60", {{kOutputs, "60||||"}}}}},
+    // Coefficients that make the ratio's Newton iteration cycle: it gives up at its step bound, at once.
+    {"CyclingNewtonGivesUp",
+     {{Act::Type, Rtp, "25.5"},
+      {Act::Type, U1, "-9"},
+      {Act::Type, U2, "6"},
+      {Act::Type, kSprtUpper3, "-1"},
+      {Act::Paste, T, "545.5359", {{kOutputs, "545.5359|OUT|OUT|OUT|OUT"}}}}},
+    // Loading writes the record's texts verbatim and relabels without emptying anything; the conversion
+    // fields keep their texts. The template standard writes "rtp" in lower case.
+    {"PickTheTemplateStandard",
+     {{Act::Type, T, "100"},
+      {Act::Click, kPick + 0, {}, {{kCoeffs, "25.12462|0|0||0|0"}, {Range, "-189.344~419.527"}, {kRows, "a8,b8,a4,b4"},
+                                   {kOutputs, "100||||"}, {kTab, "0"}}}}},
+    {"ChooseInConfigureWhileTextsAreShown",
+     Then(Calibrated("0~419.527", {U1, U2}),
+          {{Act::Type, T, "419.527", {{kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
+           {Act::Click, kSprtTabConfigure, {}, {{kTab, "2"}}},
+           {Act::Click, kChoose + 1, {}, {{kTab, "0"}, {kRows, "a11,a5,b5"}, {kNames, "a11,a5,b5"},
+                                          {kCoeffs, QString("25.5|") + kLongA11 + "|1e-15||2e-5|-3e-6"},
+                                          {kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
+           // The list follows the choice.
+           {Act::Look, 0, {}, {{kProduct, "1"}}},
+           {Act::Click, kChoose + 0, {}, {{Range, "-189.344~419.527"}, {kRows, "a8,b8,a4,b4"}, {kProduct, "0"}}}})},
+    {"FixedPointRowsFollowTheRange",
+     {{Act::Click, kSprtTabCoefficients, {}, {{FitRange, "-200~660"},
+                                              {kGridRows, "1 660.323000,2 419.527000,3 231.928000,4 -189.344200,"
+                                                          "5 -38.834400"},
+                                              {kResultNames, "a7,b7,c7,a4,b4"}}},
+      {Act::Over, FitRange, "-38.8344~29.7647",
+       {{kGridRows, "1 29.765000,2 29.764600,3 -38.834400"}, {kResultNames, "a11,a5,b5"}}},
+      // Any change rebuilds, typed or not; Rtp goes back to its default.
+      {Act::Over, FitRtp, "24"},
+      {Act::Write, FitRange, "0~156.5985", {{kGridRows, "1 156.598500"}, {kResultNames, "a10"}, {FitRtp, "25.12461"}}},
+      {Act::Over, FitRange, "0", {{kGridRows, ""}, {kResultNames, ""}}}}},
+    // Each group is fitted as soon as its own cells hold numbers, whatever the other group's cells hold.
+    {"GroupsFitIndependently",
+     {{Act::Click, kSprtTabCoefficients},
+      {Act::Type, Point(0), "84.2", {{kResults, "||||"}}},
+      {Act::Type, Point(1), "64.5"},
+      {Act::Type, Point(2), "47.5", {{kResults, "#|#|#||"}}},
+      {Act::Type, Point(3), "5.4"},
+      {Act::Type, Point(4), "21.2", {{kResults, "#|#|#|#|#"}}},
+      {Act::Back, Point(1), "4", {{kResults, "|||#|#"}}},
+      // Rtp alone starts nothing.
+      {Act::Over, FitRtp, "0", {{kResults, "|||#|#"}}}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(User, SprtPages, testing::ValuesIn(kCases), [](const auto& p) { return p.param.name; });
+
+// A fit, its coefficients typed on "T ↔ R", and the measured resistances must give back the fixed points
+// (the inversion at a calibration point once read "Out of Rage." when the deviation was positive, as it
+// is at every upper point here: 35 mK at zinc, 44 mK at aluminium, 5 mK at gallium).
+struct FitCase {
+    const char* name;
+    const char* range;
+    std::vector<const char*> resistances;  // in the grid's row order
+    std::vector<int> rows;                 // "T ↔ R" rows of the results, in order
+    std::vector<std::pair<int, const char*>> back;  // grid row -> the temperature it must give
+};
+
+class SprtFitRoundTrip : public SprtPages {};
+
+TEST_F(SprtFitRoundTrip, FixedPointsComeBack)
+{
+    const FitCase cases[] = {
+        {"A8B8", "0~419.527", {"65.5105", "48.2679"}, {U1, U2}, {{0, "419.5270000"}, {1, "231.9280000"}}},
+        {"A11A5B5", "-38.8344~29.7647", {"28.5131", "28.5131", "21.5254"}, {U1, L1, L2},
+         {{0, "29.7646000"}, {2, "-38.8344000"}}},
+        {"A7B7C7A4B4", "-200~660", {"86.092", "65.5105", "48.2679", "5.5039", "21.5254"},
+         {U1, U2, kSprtUpper3, L1, L2},
+         {{0, "660.3230000"}, {1, "419.5270000"}, {3, "-189.3442000"}, {4, "-38.8344000"}}},
+    };
+    const test::PageDriver page = Driver();
+    for (const FitCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClickTab(kSprtTabCoefficients);
+        test::RunScenario(page, {{Act::Over, FitRange, c.range}, {Act::Over, FitRtp, "25.5"}});
+        for (std::size_t i = 0; i < c.resistances.size(); ++i)
+            test::Type(page.edit(Point(static_cast<int>(i))), c.resistances[i]);
+        Scenario convert{{Act::Click, kSprtTabConversion}, {Act::Over, Range, c.range}, {Act::Type, Rtp, "25.5"}};
+        for (std::size_t k = 0; k < c.rows.size(); ++k)
+            convert.push_back({Act::Type, c.rows[k], page.edit(kFit + SprtResultValue(static_cast<int>(k)))->text()});
+        for (const auto& [row, t] : c.back)
+            convert.push_back({Act::Over, R, c.resistances[static_cast<std::size_t>(row)], {{T, t}}});
+        test::RunScenario(page, convert);
+    }
+}
+
+// Page 4 of the main window is this container, under its title.
+TEST_F(SprtPages, MainWindowPageFour)
+{
+    const PageEntry& entry = PageRegistry()[4];
+    std::unique_ptr<QWidget> page(entry.create({nullptr, QRect(0, 0, 1054, 537), entry.titleId, m_library.get()}));
+    auto* container = qobject_cast<ContainerPage*>(page.get());
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(container->titleId(), kStrTitleSprt);
+    EXPECT_EQ(container->subPage(kSprtTabConversion)->objectName(), "bzrdzRtoT");
+    EXPECT_EQ(container->subPage(kSprtTabCoefficients)->objectName(), "bzrdzCalCoffe");
+    EXPECT_NE(qobject_cast<StandardsManager*>(container->subPage(kSprtTabConfigure)), nullptr);
+}
+
+// Every label and unit can be read, on both sub-pages, for each set of rows, in both languages.
+TEST_F(SprtPages, TextsAreReadableInBothLanguages)
+{
+    for (Language language : {Language::English, Language::Chinese}) {
+        SetLanguage(language);
+        Open();
+        for (const char* range : {"-189.344~660.23", "-38.8344~29.7647", "0~419.527"}) {
+            test::RunScenario(Driver(), {{Act::Over, Range, range}, {Act::Write, FitRange, range}});
+            for (Page* page : {static_cast<Page*>(Conversion()), Coefficients()})
+                EXPECT_EQ(test::UnreadableTexts(*page), std::vector<std::string>{}) << range;
+        }
+        EXPECT_EQ(Conversion()->field(T)->label->text(), Str(kStrSprtLabels + 7));
+    }
+}
+
+}  // namespace
+}  // namespace tmcalc
