@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tmcalc {
 
 Page::Page(QWidget* parent, const QRect& geometry, int titleId, bool bordered)
@@ -65,7 +67,12 @@ Field* Page::AddEdit(const FieldSpec& spec, const Rect& rect, EditStyle style)
     f->edit->setObjectName(QStringLiteral("edit_%1").arg(spec.id));
     f->edit->setFont(style == EditStyle::LabelFont ? ui.labelFont : ui.editFont);
     f->edit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    if (style == EditStyle::Centred) f->edit->setTextMargins(0, EditTextTopOffset(rect.height), 0, 0);
+    if (style == EditStyle::Centred) {
+        // The offset places the line as the design face does; a taller fallback face still shows whole
+        // (2: the frame's pixel above and below).
+        const int room = std::max(0, rect.height - 2 - f->edit->fontMetrics().height());
+        f->edit->setTextMargins(0, std::min(EditTextTopOffset(rect.height), room), 0, 0);
+    }
     Place(f->edit, rect);
 
     const int id = spec.id;
