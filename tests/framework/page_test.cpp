@@ -122,8 +122,8 @@ TEST(PageFramework, FieldsAsData)
 
 TEST(ContainerPageTest, HostsAnyWidgetAndPassesAChosenStandardOn)
 {
-    const ContainerSpec spec{105, 20010, 3, ContainerTabs::Strip, QColor(238, 138, 138, 200)};
-    ContainerPage container(nullptr, QRect(0, 0, 1054, 537), spec, [](ContainerPage&, QWidget* host, const QRect& r, int tab) {
+    const ContainerOptions options{105, 20010, 3, ContainerTabs::Strip, QColor(238, 138, 138, 200)};
+    ContainerPage container(nullptr, QRect(0, 0, 1054, 537), options, [](ContainerPage&, QWidget* host, const QRect& r, int tab) {
         auto* label = new QLabel(QString::number(tab), host);
         label->setGeometry(r);
         return label;

@@ -9,25 +9,25 @@
 
 namespace tmcalc {
 
-ContainerPage::ContainerPage(QWidget* parent, const QRect& geometry, const ContainerSpec& spec,
+ContainerPage::ContainerPage(QWidget* parent, const QRect& geometry, const ContainerOptions& options,
                              const SubPageFactory& make)
-    : Page(parent, geometry, spec.titleId, true), m_spec(spec)
+    : Page(parent, geometry, options.titleId, true), m_options(options)
 {
     const Rect c = clientArea();
     const QPoint origin = clientRect().topLeft();
     QWidget* host = this;
     QRect subPageRect;
-    if (spec.tabs == ContainerTabs::Strip) {
-        std::vector<Rect> tabRects = SubPageTabRects(c.width, spec.tabCount);
+    if (options.tabs == ContainerTabs::Strip) {
+        std::vector<Rect> tabRects = SubPageTabRects(c.width, options.tabCount);
         for (Rect& r : tabRects) {
             r.x += origin.x();
             r.y += origin.y();
         }
-        m_strip = new SubPageTabs(this, tabRects, spec.firstTabStringId);
+        m_strip = new SubPageTabs(this, tabRects, options.firstTabStringId);
         connect(m_strip, &SubPageTabs::subPageChosen, this, &ContainerPage::ShowSubPage);
         subPageRect = ToQRect(SubPageRect(c.width, c.height)).translated(origin);
     } else {
-        m_row = ComputeTabRow(c.width, spec.tabCount);
+        m_row = ComputeTabRow(c.width, options.tabCount);
         m_selection = QPoint(5, static_cast<int>(1.5 * m_row.bandHeight - 5));  // inside the first tab
         // The sub-pages are a full client area high and so reach below the page; a transparent body under
         // the tab row clips them at the client area, so the page's border stays visible.
@@ -36,7 +36,7 @@ ContainerPage::ContainerPage(QWidget* parent, const QRect& geometry, const Conta
         host->setGeometry(clientRect().adjusted(0, m_row.subPageY, 0, 0));
         subPageRect = QRect(0, 0, c.width, c.height);
     }
-    for (int tab = 0; tab < spec.tabCount; ++tab) {
+    for (int tab = 0; tab < options.tabCount; ++tab) {
         QWidget* sub = make(*this, host, subPageRect, tab);
         sub->hide();
         m_subPages.push_back(sub);
@@ -51,7 +51,7 @@ int ContainerPage::selectedTab() const
 
 void ContainerPage::selectTab(int tab)
 {
-    if (tab < 0 || tab >= m_spec.tabCount) return;
+    if (tab < 0 || tab >= m_options.tabCount) return;
     if (m_strip != nullptr) {
         m_strip->select(tab);  // shows it through subPageChosen
         return;
@@ -64,28 +64,28 @@ void ContainerPage::selectTab(int tab)
 
 QWidget* ContainerPage::subPage(int tab) const
 {
-    return tab >= 0 && tab < m_spec.tabCount ? m_subPages[static_cast<std::size_t>(tab)] : nullptr;
+    return tab >= 0 && tab < m_options.tabCount ? m_subPages[static_cast<std::size_t>(tab)] : nullptr;
 }
 
 void ContainerPage::ShowSubPage(int tab)
 {
-    for (int i = 0; i < m_spec.tabCount; ++i) m_subPages[static_cast<std::size_t>(i)]->setVisible(i == tab);
+    for (int i = 0; i < m_options.tabCount; ++i) m_subPages[static_cast<std::size_t>(i)]->setVisible(i == tab);
 }
 
 void ContainerPage::PaintPage(QPainter& painter)
 {
     const int w = clientArea().width;
     painter.save();
-    painter.setPen(QPen(m_spec.lineColour, 3));
+    painter.setPen(QPen(m_options.lineColour, 3));
     if (m_strip != nullptr) {
         // Along the bottom edge of the tab band, under the strip's own painting.
-        const int y = SubPageTabRects(w, m_spec.tabCount).front().bottom();
+        const int y = SubPageTabRects(w, m_options.tabCount).front().bottom();
         painter.drawLine(0, y, w, y);
     } else {
         painter.drawLine(0, m_row.lineY, w, m_row.lineY);
         std::vector<Rect> tabs;
         for (const Edges& e : m_row.tabs) tabs.push_back(ToRect(e));
-        DrawSubPageTabs(painter, tabs, m_spec.firstTabStringId, selectedTab());
+        DrawSubPageTabs(painter, tabs, m_options.firstTabStringId, selectedTab());
     }
     painter.restore();
 }

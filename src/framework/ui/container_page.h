@@ -24,7 +24,7 @@ enum class ContainerTabs {
     Row,
 };
 
-struct ContainerSpec {
+struct ContainerOptions {
     int titleId = 0;
     int firstTabStringId = 0;  // tab i shows string firstTabStringId + i
     int tabCount = 0;
@@ -45,12 +45,12 @@ using SubPageFactory = std::function<QWidget*(ContainerPage& container, QWidget*
 class ContainerPage : public Page {
     Q_OBJECT
 public:
-    ContainerPage(QWidget* parent, const QRect& geometry, const ContainerSpec& spec, const SubPageFactory& make);
+    ContainerPage(QWidget* parent, const QRect& geometry, const ContainerOptions& options, const SubPageFactory& make);
 
     [[nodiscard]] int selectedTab() const;
     // Shows the sub-page of `tab` as if its tab had been clicked.
     void selectTab(int tab);
-    [[nodiscard]] int tabCount() const { return m_spec.tabCount; }
+    [[nodiscard]] int tabCount() const { return m_options.tabCount; }
     [[nodiscard]] QWidget* subPage(int tab) const;
     // The strip widget of a Strip container (null for a Row).
     [[nodiscard]] SubPageTabs* tabs() const { return m_strip; }
@@ -70,7 +70,7 @@ protected:
 private:
     void ShowSubPage(int tab);
 
-    ContainerSpec m_spec;
+    ContainerOptions m_options;
     SubPageTabs* m_strip = nullptr;
     TabRow m_row;
     QPoint m_selection;  // Row: the last press inside the row, in client coordinates

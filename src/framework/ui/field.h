@@ -41,7 +41,7 @@ struct DisplayFormat {
 };
 
 // What one field of a block is: ids, texts and its read and display policy.
-struct FieldSpec {
+struct FieldDesc {
     int id = 0;
     int labelId = 0;  // string ids; 0 gives an empty text
     int unitId = 0;

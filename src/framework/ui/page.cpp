@@ -55,16 +55,16 @@ void Page::Place(QWidget* child, const Rect& rect) const
     child->setGeometry(ToQRect(rect).translated(clientRect().topLeft()));
 }
 
-Field* Page::AddEdit(const FieldSpec& spec, const Rect& rect, EditStyle style)
+Field* Page::AddEdit(const FieldDesc& desc, const Rect& rect, EditStyle style)
 {
     const UiContext& ui = Ui();
     auto f = std::make_unique<Field>();
-    f->id = spec.id;
-    f->read = spec.read;
-    f->display = spec.display;
+    f->id = desc.id;
+    f->read = desc.read;
+    f->display = desc.display;
 
     f->edit = new NumericEdit(this);
-    f->edit->setObjectName(QStringLiteral("edit_%1").arg(spec.id));
+    f->edit->setObjectName(QStringLiteral("edit_%1").arg(desc.id));
     f->edit->setFont(style == EditStyle::LabelFont ? ui.labelFont : ui.editFont);
     f->edit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (style == EditStyle::Centred) {
@@ -75,7 +75,7 @@ Field* Page::AddEdit(const FieldSpec& spec, const Rect& rect, EditStyle style)
     }
     Place(f->edit, rect);
 
-    const int id = spec.id;
+    const int id = desc.id;
     f->edit->installEventFilter(this);
     connect(f->edit, &QLineEdit::textChanged, this, [this, id] { OnTextChanged(id); });
 
@@ -89,31 +89,31 @@ Field* Page::AddEdit(const FieldSpec& spec, const Rect& rect, EditStyle style)
     return raw;
 }
 
-Field* Page::AddField(const FieldSpec& spec, const FieldRects& rects, EditStyle style)
+Field* Page::AddField(const FieldDesc& desc, const FieldRects& rects, EditStyle style)
 {
     const UiContext& ui = Ui();
-    Field* f = AddEdit(spec, rects.edit, style);
+    Field* f = AddEdit(desc, rects.edit, style);
 
     f->label = new QLabel(this);
-    f->label->setObjectName(QStringLiteral("label_%1").arg(spec.id));
+    f->label->setObjectName(QStringLiteral("label_%1").arg(desc.id));
     f->label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     f->label->setFont(style == EditStyle::LabelFont ? ui.navigationFont : ui.labelFont);
     Place(f->label, rects.label);
 
     f->unit = new QLabel(this);
-    f->unit->setObjectName(QStringLiteral("unit_%1").arg(spec.id));
+    f->unit->setObjectName(QStringLiteral("unit_%1").arg(desc.id));
     f->unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     f->unit->setFont(ui.labelFont);
     Place(f->unit, rects.unit);
 
-    RelabelField(spec.id, spec.labelId, spec.unitId);
+    RelabelField(desc.id, desc.labelId, desc.unitId);
     return f;
 }
 
-Field* Page::AddCell(const FieldSpec& spec, const Rect& rect, EditStyle style, const QString& rowHeading,
+Field* Page::AddCell(const FieldDesc& desc, const Rect& rect, EditStyle style, const QString& rowHeading,
                      const QString& columnHeading)
 {
-    Field* f = AddEdit(spec, rect, style);
+    Field* f = AddEdit(desc, rect, style);
     f->edit->setAccessibleName((rowHeading + QLatin1Char(' ') + columnHeading).trimmed());
     return f;
 }
@@ -151,12 +151,12 @@ bool Page::Show(int id, double value) const
 }
 
 std::vector<Field*> Page::AddFields(const std::vector<FieldRects>& rects, EditStyle style, FieldPolicy policy,
-                                    const std::function<FieldSpec(int k)>& spec)
+                                    const std::function<FieldDesc(int k)>& desc)
 {
     std::vector<Field*> out;
     out.reserve(rects.size());
     for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
-        FieldSpec s = spec(k);
+        FieldDesc s = desc(k);
         s.read = policy.read;
         s.display = policy.display;
         out.push_back(AddField(s, rects[static_cast<std::size_t>(k)], style));
@@ -168,27 +168,27 @@ std::vector<Field*> Page::AddFields(const std::vector<FieldRects>& rects, EditSt
 std::vector<Field*> Page::BuildFieldColumn(int labelBase, int unitBase, FieldPolicy policy)
 {
     return AddFields(FieldColumnLayout(Ui().geometry, clientArea().width), EditStyle::Centred, policy,
-                     [=](int k) { return FieldSpec{k, labelBase + k, unitBase + k}; });
+                     [=](int k) { return FieldDesc{k, labelBase + k, unitBase + k}; });
 }
 
 std::vector<Field*> Page::BuildFieldGrid(int rows, int cols, int labelBase, int unitBase, FieldPolicy policy)
 {
     return AddFields(FieldGridLayout(Ui().geometry, clientArea().width, rows, cols), EditStyle::Centred, policy,
-                     [=](int k) { return FieldSpec{10 * (k / rows) + k % rows, labelBase + k, unitBase + k}; });
+                     [=](int k) { return FieldDesc{10 * (k / rows) + k % rows, labelBase + k, unitBase + k}; });
 }
 
 std::vector<Field*> Page::BuildWideFieldGrid(int rows, int cols, int labelBase, int unitBase, FieldPolicy policy)
 {
     const Rect c = clientArea();
     return AddFields(WideFieldGridLayout(Ui().geometry, c.width, c.height, rows, cols), EditStyle::Centred, policy,
-                     [=](int k) { return FieldSpec{10 * (k / rows) + k % rows, labelBase + k, unitBase + k}; });
+                     [=](int k) { return FieldDesc{10 * (k / rows) + k % rows, labelBase + k, unitBase + k}; });
 }
 
 std::vector<Field*> Page::BuildFieldGridInRect(Rect rect, int cols, int rows, int labelBase, int unitBase,
                                                FieldPolicy policy)
 {
     return AddFields(FieldGridInRectLayout(Ui().geometry, rect, cols, rows), EditStyle::Centred, policy, [=](int k) {
-        return FieldSpec{labelBase + k, labelBase + k, unitBase == 0 ? 0 : unitBase + k};
+        return FieldDesc{labelBase + k, labelBase + k, unitBase == 0 ? 0 : unitBase + k};
     });
 }
 
@@ -199,14 +199,14 @@ std::vector<Field*> Page::BuildFixedPointGrid(Rect rect, FieldPolicy policy)
         const int labelId = (k < 9 ? kStrFixedPointLabels : kStrFixedPointLabels2) + row;
         // The first column's units, 794-802, have no texts in the tables; they follow label 793.
         const int unitId = (k < 9 ? kStrFixedPointLabels2 + 4 : kStrFixedPointUnits2) + row;
-        return FieldSpec{labelId, labelId, unitId};
+        return FieldDesc{labelId, labelId, unitId};
     });
 }
 
 std::vector<Field*> Page::BuildInputOutputRows(int labelBase, int unitBase, FieldPolicy policy)
 {
     return AddFields(InputOutputRowsLayout(Ui().geometry, clientArea()), EditStyle::Plain, policy,
-                     [=](int k) { return FieldSpec{k < 5 ? k : 10 + (k - 5), labelBase + k, unitBase + k}; });
+                     [=](int k) { return FieldDesc{k < 5 ? k : 10 + (k - 5), labelBase + k, unitBase + k}; });
 }
 
 void Page::RaiseEditBoxes() const

@@ -65,10 +65,10 @@ protected:
     std::vector<Field*> BuildInputOutputRows(int labelBase, int unitBase, FieldPolicy policy = {});
 
     // One field at client-area rectangles; the edit box is filtered and takes part in the driving rule.
-    Field* AddField(const FieldSpec& spec, const FieldRects& rects, EditStyle style);
+    Field* AddField(const FieldDesc& desc, const FieldRects& rects, EditStyle style);
     // A bare grid cell: an edit box alone, which screen readers know by its row and column headings
     // ("row column", either may be empty).
-    Field* AddCell(const FieldSpec& spec, const Rect& rect, EditStyle style, const QString& rowHeading = {},
+    Field* AddCell(const FieldDesc& desc, const Rect& rect, EditStyle style, const QString& rowHeading = {},
                    const QString& columnHeading = {});
     // Puts every edit box above the labels and units that overlap it on the wider grids, so that the
     // whole box takes clicks; labels and units are transparent, so no text hides another.
@@ -89,10 +89,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // One field per rectangle, the k-th with the ids `spec(k)` gives and the builder's policy.
+    // One field per rectangle, the k-th with the ids `desc(k)` gives and the builder's policy.
     std::vector<Field*> AddFields(const std::vector<FieldRects>& rects, EditStyle style, FieldPolicy policy,
-                                  const std::function<FieldSpec(int k)>& spec);
-    Field* AddEdit(const FieldSpec& spec, const Rect& rect, EditStyle style);
+                                  const std::function<FieldDesc(int k)>& desc);
+    Field* AddEdit(const FieldDesc& desc, const Rect& rect, EditStyle style);
     void OnTextChanged(int id);
 
     int m_titleId = 0;

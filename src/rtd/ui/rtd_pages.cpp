@@ -10,9 +10,9 @@ namespace tmcalc {
 
 ContainerPage* CreateWorkRtdPage(QWidget* parent, const QRect& geometry)
 {
-    const ContainerSpec spec{kStrTitleWorkRtd, kStrFirstRtdTab, kRtdSubPageCount, ContainerTabs::Strip,
+    const ContainerOptions options{kStrTitleWorkRtd, kStrFirstRtdTab, kRtdSubPageCount, ContainerTabs::Strip,
                              QColor(238, 138, 138, 200)};
-    auto* page = new ContainerPage(parent, geometry, spec, [](ContainerPage& /*container*/, QWidget* host, const QRect& rect,
+    auto* page = new ContainerPage(parent, geometry, options, [](ContainerPage& /*container*/, QWidget* host, const QRect& rect,
                                                                 int tab) -> QWidget* {
         if (tab < kRtdSensorPageCount)
             return new RtdSensorSubPage(host, rect, kRtdSensorPages[static_cast<std::size_t>(tab)]);

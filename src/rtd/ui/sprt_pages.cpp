@@ -12,11 +12,11 @@ namespace tmcalc {
 
 ContainerPage* CreateSprtPage(QWidget* parent, const QRect& geometry, StandardsLibrary& standards)
 {
-    const ContainerSpec spec{kStrTitleSprt, kStrSprtFirstTab, kSprtSubPageCount, ContainerTabs::Strip,
+    const ContainerOptions options{kStrTitleSprt, kStrSprtFirstTab, kSprtSubPageCount, ContainerTabs::Strip,
                              QColor(238, 138, 138, 200)};
     ProductNumberModel& products = standards.products(StandardKind::Resistor);
     auto* page = new ContainerPage(
-        parent, geometry, spec,
+        parent, geometry, options,
         [&products](ContainerPage& container, QWidget* host, const QRect& rect, int tab) -> QWidget* {
             if (tab == kSprtTabConversion) return new SprtConversionSubPage(host, rect, container, products);
             if (tab == kSprtTabCoefficients) return new SprtCoefficientSubPage(host, rect);

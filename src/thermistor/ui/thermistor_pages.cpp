@@ -11,11 +11,11 @@ namespace tmcalc {
 
 ContainerPage* CreateThermistorPage(QWidget* parent, const QRect& geometry, StandardsLibrary& standards)
 {
-    const ContainerSpec spec{kStrTitleThermistor, kStrFirstNtcTab, kNtcTabCount, ContainerTabs::Strip,
+    const ContainerOptions options{kStrTitleThermistor, kStrFirstNtcTab, kNtcTabCount, ContainerTabs::Strip,
                              QColor(238, 138, 138, 200)};
     ProductNumberModel& products = standards.products(StandardKind::Thermistor);
     auto* page = new ContainerPage(
-        parent, geometry, spec,
+        parent, geometry, options,
         [&products](ContainerPage& container, QWidget* host, const QRect& rect, int tab) -> QWidget* {
             if (tab == kNtcTabFit) return new NtcFitSubPage(host, rect);
             if (tab == kNtcTabConfigure) return MakeConfigureSubPage(container, host, rect, products);

@@ -13,10 +13,10 @@ namespace tmcalc {
 
 ContainerPage* CreateStdThermocouplePage(QWidget* parent, const QRect& geometry, StandardsLibrary& standards)
 {
-    const ContainerSpec spec{kStrTitleStdThermocouple, kStrFirstStdThermocoupleTab, kStdThermocoupleSubPageCount,
+    const ContainerOptions options{kStrTitleStdThermocouple, kStrFirstStdThermocoupleTab, kStdThermocoupleSubPageCount,
                              ContainerTabs::Strip, QColor(238, 138, 138, 200)};
     ProductNumberModel& products = standards.products(StandardKind::Thermocouple);
-    auto* page = new ContainerPage(parent, geometry, spec,
+    auto* page = new ContainerPage(parent, geometry, options,
                                    [&products](ContainerPage& container, QWidget* host, const QRect& rect,
                                                int tab) -> QWidget* {
                                        switch (tab) {

@@ -25,9 +25,9 @@ ThermocoupleType ThermocoupleTypeOfTab(int tab)
 
 ContainerPage* CreateWorkThermocouplePage(QWidget* parent, const QRect& geometry)
 {
-    const ContainerSpec spec{kStrTitleWorkThermocouple, kStrFirstThermocoupleTab, kThermocoupleTypeCount,
+    const ContainerOptions options{kStrTitleWorkThermocouple, kStrFirstThermocoupleTab, kThermocoupleTypeCount,
                              ContainerTabs::Row, QColor(248, 118, 118, 200)};
-    auto* page = new ContainerPage(parent, geometry, spec, [](ContainerPage& /*container*/, QWidget* host, const QRect& rect, int tab) {
+    auto* page = new ContainerPage(parent, geometry, options, [](ContainerPage& /*container*/, QWidget* host, const QRect& rect, int tab) {
         QWidget* sub = new ThermocoupleSubPage(host, rect, ThermocoupleTypeOfTab(tab));
         sub->setObjectName(QStringLiteral("ThermocoupleSubPage_%1").arg(tab));
         return sub;
