@@ -40,12 +40,6 @@ SprtConversionSubPage::SprtConversionSubPage(QWidget* parent, const QRect& geome
     m_products->setFont(Ui().labelFont);
     Place(m_products, layout.products);
 
-    // A standard chosen anywhere in the container lands here, and this tab comes to the front.
-    connect(&container, &ContainerPage::standardChosen, this, [this, &container](const StandardRecord& record) {
-        LoadStandard(record);
-        container.selectTab(0);
-    });
-
     edit(kSprtRange)->setText(QString::fromUtf16(kOpeningRange));
     Recompute(kSprtRange);
 }

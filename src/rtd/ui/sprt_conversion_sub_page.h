@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/ui/page.h"
+#include "standards/ui/standards_library.h"
 #include "resources/string_table.h"
 #include "rtd/sprt.h"
 
@@ -31,7 +32,7 @@ enum SprtConversionField : int {
 // "T ↔ R": temperature and resistance of one calibrated thermometer, both ways, with W and the slopes.
 // The coefficient rows follow the range text; a standard chosen in the container (its list of product
 // numbers here, or Choose under "Configure") writes its texts into the fields.
-class SprtConversionSubPage : public Page {
+class SprtConversionSubPage : public Page, public StandardLoader {
     Q_OBJECT
 public:
     SprtConversionSubPage(QWidget* parent, const QRect& geometry, ContainerPage& container,
@@ -40,7 +41,7 @@ public:
     [[nodiscard]] QComboBox* productList() const { return m_products; }
     // The record's texts, verbatim, into Rtp, the range and the coefficient rows of the record's groups;
     // the conversion fields keep their texts and nothing is computed.
-    void LoadStandard(const StandardRecord& record);
+    void LoadStandard(const StandardRecord& record) override;
 
 protected:
     void Recompute(int id) override;

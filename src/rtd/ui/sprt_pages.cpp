@@ -6,21 +6,19 @@
 #include "rtd/ui/sprt_coefficient_sub_page.h"
 #include "rtd/ui/sprt_conversion_sub_page.h"
 #include "standards/ui/standards_library.h"
-#include "standards/ui/standards_manager.h"
 
 namespace tmcalc {
 
 ContainerPage* CreateSprtPage(QWidget* parent, const QRect& geometry, StandardsLibrary& standards)
 {
     const ContainerOptions options{kStrTitleSprt, kStrSprtFirstTab, kSprtSubPageCount, ContainerTabs::Strip,
-                             QColor(238, 138, 138, 200)};
+                                   QColor(238, 138, 138, 200)};
     ProductNumberModel& products = standards.products(StandardKind::Resistor);
-    auto* page = new ContainerPage(
-        parent, geometry, options,
+    auto* page = MakeStandardsContainer(
+        parent, geometry, options, products, kSprtTabConversion,
         [&products](ContainerPage& container, QWidget* host, const QRect& rect, int tab) -> QWidget* {
-            if (tab == kSprtTabConversion) return new SprtConversionSubPage(host, rect, container, products);
             if (tab == kSprtTabCoefficients) return new SprtCoefficientSubPage(host, rect);
-            return MakeConfigureSubPage(container, host, rect, products);
+            return new SprtConversionSubPage(host, rect, container, products);
         });
     page->setObjectName(QStringLiteral("SprtContainer"));
     return page;

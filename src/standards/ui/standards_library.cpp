@@ -97,6 +97,27 @@ StandardsManager* MakeConfigureSubPage(ContainerPage& container, QWidget* host, 
     return manager;
 }
 
+ContainerPage* MakeStandardsContainer(QWidget* parent, const QRect& geometry, const ContainerOptions& options,
+                                      ProductNumberModel& products, int loadingTab, const SubPageFactory& make)
+{
+    const int configureTab = options.tabCount - 1;
+    return new ContainerPage(
+        parent, geometry, options,
+        [&products, loadingTab, configureTab, make](ContainerPage& container, QWidget* host, const QRect& rect,
+                                                     int tab) -> QWidget* {
+            if (tab == configureTab) return MakeConfigureSubPage(container, host, rect, products);
+            QWidget* page = make(container, host, rect, tab);
+            if (auto* loader = dynamic_cast<StandardLoader*>(page); loader != nullptr && tab == loadingTab) {
+                QObject::connect(&container, &ContainerPage::standardChosen, page,
+                                 [loader, &container, loadingTab](const StandardRecord& record) {
+                                     loader->LoadStandard(record);
+                                     container.selectTab(loadingTab);
+                                 });
+            }
+            return page;
+        });
+}
+
 namespace {
 
 // Opening the list is the moment to look at the file again: a combo box has no other.

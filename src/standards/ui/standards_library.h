@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ui/container_page.h"
 #include "standards/standard_records.h"
 
 #include <QAbstractListModel>
@@ -14,7 +15,6 @@ class QWidget;
 
 namespace tmcalc {
 
-class ContainerPage;
 class StandardsManager;
 class StandardsStore;
 
@@ -79,6 +79,23 @@ private:
 // into the container. Queued: the manager's menu is still on the stack when it reports the choice.
 [[nodiscard]] StandardsManager* MakeConfigureSubPage(ContainerPage& container, QWidget* host, const QRect& geometry,
                                                      ProductNumberModel& products);
+
+// A sub-page that takes the standard a container's user chose.
+class StandardLoader {
+public:
+    virtual void LoadStandard(const StandardRecord& record) = 0;
+
+protected:
+    ~StandardLoader() = default;
+};
+
+// A container whose sub-pages work with the standards of `products`' kind: its last tab is the kind's
+// "Configure" manager, and a standard chosen anywhere in it (the manager, a product-number list) is
+// loaded into the sub-page of `loadingTab`, a StandardLoader, which then comes to the front. `make`
+// makes every tab but the last.
+[[nodiscard]] ContainerPage* MakeStandardsContainer(QWidget* parent, const QRect& geometry,
+                                                    const ContainerOptions& options, ProductNumberModel& products,
+                                                    int loadingTab, const SubPageFactory& make);
 
 // Loads the index-th standard of the products' kind from the file and hands it to the container.
 void ChooseStandard(ContainerPage& container, const ProductNumberModel& products, int index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/ui/page.h"
+#include "standards/ui/standards_library.h"
 #include "standards/standard_records.h"
 #include "thermistor/ntc_page_layout.h"
 #include "thermistor/ntc_page_math.h"
@@ -35,7 +36,7 @@ enum NtcConvertField : int {
 // "T↔R": resistance and temperature of an NTC thermistor both ways in one of three forms, each form a
 // panel of its own whose texts stay while another is shown. A chosen standard selects its form and fills
 // in its coefficients.
-class NtcConvertSubPage : public Page {
+class NtcConvertSubPage : public Page, public StandardLoader {
     Q_OBJECT
 public:
     // The product-number list loads its pick into `container`, which hands it back through LoadStandard.
@@ -49,7 +50,7 @@ public:
     // Selects the standard's form, writes its coefficients (R25 and β as seven-digit values, A to D with
     // twelve significant digits so that the page computes with the certificate's values) and empties the
     // panel's resistance and temperature. A "Method" that names no form changes nothing.
-    void LoadStandard(const StandardRecord& record);
+    void LoadStandard(const StandardRecord& record) override;
 
 protected:
     void Recompute(int id) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/ui/page.h"
+#include "standards/ui/standards_library.h"
 #include "standards/standard_records.h"
 #include "thermocouple/std_page_layout.h"
 #include "thermocouple/std_type_s.h"
@@ -25,14 +26,14 @@ enum StdSField : int {
 
 // The type S standard: its deviation from the three fixed points, conversions both ways, and the emfs
 // at every hundred degrees in a painted panel. A standard chosen in the container fills the fixed points.
-class StdSSubPage : public Page {
+class StdSSubPage : public Page, public StandardLoader {
     Q_OBJECT
 public:
     StdSSubPage(QWidget* parent, const QRect& geometry, ContainerPage& container, ProductNumberModel& products);
 
     // Writes the record's zinc, aluminium and copper texts as they are, empties the conversion fields
     // and updates the deviation and the table; the product-number list shows the standard.
-    void LoadStandard(const StandardRecord& record);
+    void LoadStandard(const StandardRecord& record) override;
 
     // The kept (rounded) deviation, zero until the first fixed-point update.
     [[nodiscard]] const SDeviation& deviation() const { return m_deviation; }
