@@ -5,6 +5,7 @@
 #include "framework/ui/painters.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
+#include "resources/ui/artwork/images.h"
 #include "standards/ui/standards_library.h"
 
 #include <QIcon>
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QWindow>
 
-#include <map>
 
 namespace tmcalc {
 namespace {
@@ -23,10 +23,8 @@ namespace {
 // banner is repainted on every click in the navigation column.
 void DrawImage(QPainter& painter, int id, const QRectF& target)
 {
-    static std::map<int, QImage> decoded;
-    auto it = decoded.find(id);
-    if (it == decoded.end()) it = decoded.emplace(id, QImage(QStringLiteral(":/images/%1.png").arg(id))).first;
-    if (!it->second.isNull()) painter.drawImage(target, it->second);
+    const QImage& image = ArtworkImage(id);
+    if (!image.isNull()) painter.drawImage(target, image);
 }
 
 }  // namespace
@@ -38,7 +36,7 @@ MainWindow::MainWindow(StandardsStore& standards)
     m_layout = ComputeShellLayout(g);
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(Str(kStrMainWindowTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/images/icon5.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(ArtworkImage(5))));
     setGeometry(static_cast<int>(g.X), static_cast<int>(g.Y), static_cast<int>(g.W), static_cast<int>(g.H));
     setAttribute(Qt::WA_OpaquePaintEvent);
 

@@ -5,6 +5,7 @@
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
+#include "resources/ui/artwork/images.h"
 #include "standards/ui/standards_library.h"
 
 #include <QComboBox>
@@ -98,7 +99,7 @@ NtcConvertSubPage::NtcConvertSubPage(QWidget* parent, const QRect& geometry, Con
     }
     RaiseEditBoxes();
 
-    const QImage image(QStringLiteral(":/images/15.png"));
+    const QImage& image = ArtworkImage(15);
     if (!image.isNull()) {
         m_picture = QPixmap::fromImage(image.scaled(m_layout.picture.width, m_layout.picture.height,
                                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

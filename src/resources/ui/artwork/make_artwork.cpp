@@ -1,7 +1,12 @@
 // Draws the program's images: the banner, the window buttons, the footer strip, the thermistor picture
 // and the icon. They are built from this source at build time, so the artwork is reproducible and
 // reviewable like code. Only shapes and gradients, no text (the banner title is drawn by the program).
+// The program draws its images from raw premultiplied pixels (see images.h): decoding the PNGs took
+// longer than everything else the first paint does. The icon stays a PNG for the desktop.
 // Usage: tmcalc_artwork OUTPUT_FOLDER
+#include "resources/ui/artwork/images.h"
+
+#include <QFile>
 #include <QGuiApplication>
 #include <QDir>
 #include <QImage>
@@ -192,11 +197,15 @@ int main(int argc, char* argv[])
     const struct {
         const char* name;
         QImage image;
-    } images[] = {{"11.png", WindowButtons()}, {"12.png", Banner()},        {"13.png", Footer(true)},
-                  {"14.png", Footer(false)},   {"15.png", Thermistor()},    {"16.png", Strip()},
-                  {"icon5.png", Icon()}};
+    } images[] = {{"11", WindowButtons()}, {"12", Banner()},        {"13", Footer(true)},
+                  {"14", Footer(false)},   {"15", Thermistor()},    {"16", Strip()},
+                  {"icon5", Icon()}};
     for (const auto& [name, image] : images) {
-        if (!image.save(out.filePath(QString::fromLatin1(name)))) {
+        const QString path = out.filePath(QString::fromLatin1(name));
+        QFile raw(path + QStringLiteral(".argb"));
+        const QByteArray bytes = tmcalc::RawArtworkBytes(image);
+        if (!image.save(path + QStringLiteral(".png")) || !raw.open(QIODevice::WriteOnly) ||
+            raw.write(bytes) != bytes.size()) {
             std::fprintf(stderr, "tmcalc_artwork: cannot write %s\n", name);
             return 1;
         }
