@@ -5,10 +5,9 @@
 
 namespace tmcalc {
 
-// The artwork drawn at build time is compiled in twice: as PNG (":/images/11.png" ... "16.png",
-// "icon5.png") for the desktop, and as raw premultiplied ARGB32 pixels (":/images/<id>.argb", a header
-// of width and height as two native 32-bit integers, then the rows), which the program draws without
-// decoding.
+// The artwork drawn at build time (also written as PNG beside, for the desktop icon and for people) is
+// compiled in as raw premultiplied ARGB32 pixels, ":/images/<id>.argb": a header of width and height as
+// two native 32-bit integers, then the rows. The program draws them without decoding.
 
 // True when the compiled-in images are present.
 [[nodiscard]] bool ImagesAvailable();
