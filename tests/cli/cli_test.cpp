@@ -1,19 +1,17 @@
 // Runs the built tmcalc-cli as a script would and checks what it writes, its exit codes, and that it
-// leaves the folder it runs in untouched.
+// leaves the folder it runs in, and any standards file, untouched.
 
+#include "cases/work_page_cases.h"
 #include "framework/number_text.h"
 #include "humidity/humidity.h"
 #include "humidity/humidity_pages.h"
-#include "rtd/rtd_page_math.h"
-#include "rtd/sprt.h"
 #include "standards/standards_store.h"
-#include "thermistor/ntc_page_math.h"
-#include "thermocouple/std_type_s.h"
 #include "thermocouple/work_page_math.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -39,6 +37,22 @@ std::string ReadAll(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
+    if (!text.empty() && text.back() == separator) parts.emplace_back();
+    return parts;
+}
+
+// The cells of a CSV output's first row (after the header).
+std::vector<std::string> FirstRow(const std::string& csv)
+{
+    const std::vector<std::string> lines = Split(csv, '\n');
+    return lines.size() < 2 ? std::vector<std::string>{} : Split(lines[1], ',');
+}
+
 // A folder of its own per test, as the working directory of the CLI, so that anything it created there
 // would show.
 class CliRun : public ::testing::Test {
@@ -47,9 +61,7 @@ protected:
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-        for (char& c : name) {
-            if (c == '/') c = '_';
-        }
+        for (char& c : name) c = c == '/' ? '_' : c;
         m_dir = fs::temp_directory_path() / ("tmcalc_cli_test_" + name);
         fs::remove_all(m_dir);
         fs::create_directories(m_dir / "work");
@@ -75,126 +87,88 @@ protected:
     fs::path m_dir;
 };
 
-// The second line of a CSV output (the first row after the header), split at commas.
-std::vector<std::string> FirstRow(const std::string& csv)
+// The page cases through --as-shown: the computed columns equal the page's texts. A single value out of
+// range is an error (exit 1, nothing on stdout), so its texts are read from a batch of one line.
+class PageCases : public CliRun, public ::testing::WithParamInterface<cases::WorkPageCase> {};
+
+void ExpectShown(const std::string& csv, std::size_t first, const std::string& shown)
 {
-    std::istringstream in(csv);
-    std::string line;
-    std::getline(in, line);
-    std::getline(in, line);
-    std::vector<std::string> cells;
-    std::stringstream split(line);
-    for (std::string cell; std::getline(split, cell, ',');) cells.push_back(cell);
-    return cells;
-}
-
-// --as-shown must write what the page writes: the texts come from the same core functions here.
-struct ShownCase {
-    const char* name;
-    const char* args;
-    std::vector<std::string> expected;
-};
-
-class AsShown : public CliRun, public ::testing::WithParamInterface<ShownCase> {};
-
-TEST_P(AsShown, MatchesThePageTexts)
-{
-    const RunResult result = Run(GetParam().args);
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(FirstRow(result.out), GetParam().expected);
-    EXPECT_TRUE(WorkFolderEmpty());
-}
-
-std::vector<std::string> Rtd(double t, const char* tText)
-{
-    const RtdShownTexts texts = RtdTextsFromTemperature(RtdMetal::Platinum, t, 100.0);
-    return {tText, texts.value, texts.slope};
-}
-
-std::string Show(int digits, int decimals, double value)
-{
-    return FormatShowValue(digits, decimals, value).value_or("");
-}
-
-const SprtConversion kSprt100 = *SprtFromTemperature(
-    SprtSetFromGroups(SprtRangeClasses(u"-189.344~660.23"), {-1e-4, 1e-5, 0}, {-1e-4, 1e-5}), 25.5, 100);
-
-const StdSPageEmf kStdS1000 = *StdSPageTemperatureToEmf({3.45, 5.86, 10.57}, 1000, 0);
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, AsShown,
-    ::testing::Values(
-        ShownCase{"tc_k_1000_cold_20", "tc K --temp 1000 --cold 20 --as-shown",
-                  {"1000", FormatValueG7(WorkEmfMillivolts(ThermocoupleType::K, 1000, 20)),
-                   FormatValueG7(WorkSlopeShown(ThermocoupleType::K, 1000))}},
-        ShownCase{"tc_s_inverse", "tc s --emf 10 --as-shown",
-                  {"10", FormatValueG7(WorkTemperature(ThermocoupleType::S, 10, 0)),
-                   FormatValueG7(WorkSlopeShown(ThermocoupleType::S, WorkTemperature(ThermocoupleType::S, 10, 0)))}},
-        // The page's rounding to 0.1 mΩ and its fixed 7-decimal slope.
-        ShownCase{"pt100_100", "rtd pt100 --temp 100 --as-shown", Rtd(100, "100")},
-        ShownCase{"pt100_minus_200", "rtd pt100 --temp -200 --as-shown", Rtd(-200, "-200")},
-        // The ice point is the literal "0.0", not "0" (regression: a plain G7 of 0 writes "0").
-        ShownCase{"pt100_ice_point", "rtd pt100 --res 100 --as-shown",
-                  {"100", "0.0", RtdTextsFromResistance(kRtdSensorPages[0], 100, 100).slope}},
-        ShownCase{"temperature_f", "temperature --scale F -40 --as-shown",
-                  {"-40", "-40", "-40", "233.15", "419.67", "-32"}},
-        ShownCase{"ntc_beta_0", "ntc --r25 10000 --beta 3950 --temp 0 --as-shown",
-                  {"0", Show(7, 7, *NtcPanelResistance(NtcMode::Beta, {10000, 3950}, 0))}},
-        ShownCase{"stdtc_s_1000", "stdtc S --zn 3.45 --al 5.86 --cu 10.57 --temp 1000 --as-shown",
-                  {"1000", Show(11, 7, kStdS1000.result.emf), Show(11, 7, kStdS1000.result.slope)}},
-        ShownCase{"transmitter_mid", "transmitter --value 50 --as-shown", {"50", Show(10, 7, 12)}},
-        ShownCase{"sprt_100", "sprt --rtp 25.5 --a7 -1e-4 --b7 1e-5 --a4 -1e-4 --b4 1e-5 --temp 100 --as-shown",
-                  {"100", Show(10, 7, kSprt100.r), Show(7, 7, kSprt100.w), Show(7, 7, kSprt100.dw_dt),
-                   Show(7, 7, kSprt100.dr_dt)}},
-        // Columns by quantity name: absolute, dewpoint, e, enthalpy, es, mixing, ppmv-dry, ppmv-wet, rh, wetbulb.
-        ShownCase{"humidity_rh50", "humidity rh 50 --t 20 --pressure 1013.25 --as-shown",
-                  [] {
-                      const auto q = HumidityQuantities(kHumidityRelative, 50, 20, 1013.25);
-                      std::vector<std::string> texts{"50"};
-                      for (const int k : {9, 3, 6, 11, 5, 10, 7, 8, 2, 4}) texts.push_back(Show(6, 7, q[static_cast<std::size_t>(k)]));
-                      return texts;
-                  }()},
-        // 1 atm is exactly 101.325 kPa; the page's own Torr factor gives 759.99982, not the defined 760.
-        ShownCase{"units_pressure_atm", "units pressure --unit atm 1 --digits 9",
-                  {"1", "101325", "101.325", "0.101325", "14.6959494", "1.01325", "1013.25", "759.99982", "29.9212598",
-                   "760", "406.782462", "10332.2745", "1.03322745", "2116.21672", "1"}}),
-    [](const auto& param) { return std::string(param.param.name); });
-
-// Full precision: every number reads back as the very double the core computed; published values
-// (NIST ITS-90 thermocouple tables: type K at 1000 °C is 41.276 mV; IEC 60751: Pt100 at 100 °C is
-// 138.5055 Ω) hold to their last printed digit.
-TEST_F(CliRun, WritesShortestRoundTripNumbers)
-{
-    RunResult result = Run("tc K --temp 1000");
-    ASSERT_EQ(result.exitCode, 0);
-    std::vector<std::string> row = FirstRow(result.out);
-    ASSERT_EQ(row.size(), 3U);
-    EXPECT_EQ(std::strtod(row[1].c_str(), nullptr), WorkEmfMillivolts(ThermocoupleType::K, 1000, 0));
-    EXPECT_NEAR(std::strtod(row[1].c_str(), nullptr), 41.276, 0.0005);
-
-    result = Run("rtd pt100 --temp 100 --digits 7");
-    row = FirstRow(result.out);
-    ASSERT_EQ(row.size(), 3U);
-    EXPECT_EQ(row[1], "138.5055");
-}
-
-// A text that does not begin with a number is an error, never 0; "1e3", hexadecimal and "inf" read as
-// in the fields.
-TEST_F(CliRun, ReadsNumbersAsTheFieldsDo)
-{
-    EXPECT_EQ(FirstRow(Run("temperature 1e1").out)[1], "10");
-    EXPECT_EQ(FirstRow(Run("temperature 0x10").out)[1], "16");
-    for (const char* bad : {"abc", "''", "x5", "--"}) {
-        const RunResult result = Run(std::string("tc K --temp ") + bad);
-        EXPECT_NE(result.exitCode, 0) << bad;
-        EXPECT_TRUE(result.out.empty()) << bad;
-        EXPECT_NE(result.err.find("not a number"), std::string::npos) << bad << ": " << result.err;
+    const std::vector<std::string> cells = FirstRow(csv);
+    const std::vector<std::string> expected = Split(shown, '|');
+    ASSERT_EQ(cells.size(), first + expected.size()) << csv;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (expected[i] == cases::kAny) continue;
+        EXPECT_EQ(cells[first + i], expected[i] == cases::kOut ? FormatValueG7(std::nan("")) : expected[i]) << i;
     }
 }
 
+TEST_P(PageCases, AsShownEqualsThePage)
+{
+    const cases::WorkPageCase& c = GetParam();
+    std::string args = std::string(c.page) + " " + c.sensor + " --as-shown";
+    for (const cases::Setting& s : c.settings) args += std::string(" --") + s.name + " '" + s.text + "'";
+    const std::string shown = c.shown;
+    if (*c.field == '\0') {  // a fit writes its row also when a coefficient fails
+        const RunResult result = Run(args);
+        EXPECT_EQ(result.exitCode, shown.find(cases::kOut) == std::string::npos ? 0 : 1) << result.err;
+        ExpectShown(result.out, 0, shown);
+        return;
+    }
+    const bool fails = shown.rfind(cases::kOut, 0) == 0 || shown.find("inf") != std::string::npos;
+    const RunResult single = Run(args + " --" + c.field + " '" + c.typed + "'");
+    EXPECT_EQ(single.exitCode, fails ? 1 : 0) << single.err;
+    if (fails) {
+        EXPECT_NE(single.err.find("out of range"), std::string::npos) << single.err;
+        const RunResult batch = Run(args + " --" + c.field + " -", std::string(c.typed) + "\n");
+        EXPECT_EQ(batch.exitCode, 1) << batch.err;
+        ExpectShown(batch.out, 1, shown);
+    } else {
+        ExpectShown(single.out, 1, shown);
+    }
+    EXPECT_TRUE(WorkFolderEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PageCases, ::testing::ValuesIn(cases::kWorkPageCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// The pages without a sensor table: the texts come from the same core functions here.
+TEST_F(CliRun, AsShownOfTheScaleHumidityAndUnitPages)
+{
+    EXPECT_EQ(FirstRow(Run("temperature --scale F -40 --as-shown").out),
+              (std::vector<std::string>{"-40", "-40", "-40", "233.15", "419.67", "-32"}));
+    // Columns by quantity name: absolute, dewpoint, e, enthalpy, es, mixing, ppmv-dry, ppmv-wet, rh, wetbulb.
+    const auto q = HumidityQuantities(kHumidityRelative, 50, 20, 1013.25);
+    std::vector<std::string> humidity{"50"};
+    for (const int k : {9, 3, 6, 11, 5, 10, 7, 8, 2, 4}) {
+        humidity.push_back(FormatShowValue(6, 7, q[static_cast<std::size_t>(k)]).value_or(""));
+    }
+    EXPECT_EQ(FirstRow(Run("humidity rh 50 --t 20 --pressure 1013.25 --as-shown").out), humidity);
+    // 1 atm is exactly 101.325 kPa; the page's own Torr factor gives 759.99982, not the defined 760.
+    EXPECT_EQ(FirstRow(Run("units pressure --unit atm 1 --digits 9").out),
+              (std::vector<std::string>{"1", "101325", "101.325", "0.101325", "14.6959494", "1.01325", "1013.25",
+                                        "759.99982", "29.9212598", "760", "406.782462", "10332.2745", "1.03322745",
+                                        "2116.21672", "1"}));
+}
+
+// Full precision: every number reads back as the very double the core computed; published values (NIST
+// ITS-90: type K at 1000 °C is 41.276 mV; IEC 60751: Pt100 at 100 °C is 138.5055 Ω) hold to their last
+// printed digit. "1e3" and hexadecimal read as in the fields.
+TEST_F(CliRun, NumbersInAndOut)
+{
+    const std::vector<std::string> row = FirstRow(Run("tc K --temp 1000").out);
+    ASSERT_EQ(row.size(), 3U);
+    EXPECT_EQ(std::strtod(row[1].c_str(), nullptr), WorkEmfMillivolts(ThermocoupleType::K, 1000, 0));
+    EXPECT_NEAR(std::strtod(row[1].c_str(), nullptr), 41.276, 0.0005);
+    EXPECT_EQ(FirstRow(Run("rtd pt100 --temp 100 --digits 7").out)[1], "138.5055");
+    EXPECT_EQ(FirstRow(Run("temperature 1e1").out)[1], "10");
+    EXPECT_EQ(FirstRow(Run("temperature 0x10").out)[1], "16");
+}
+
+// Exit codes: 1 a value out of range, 2 settings the command cannot use, 105 and up CLI11's own.
 struct ErrorCase {
     const char* name;
     const char* args;
+    int exitCode;
     const char* message;
 };
 
@@ -203,48 +177,80 @@ class Errors : public CliRun, public ::testing::WithParamInterface<ErrorCase> {}
 TEST_P(Errors, ExitNonZeroWithAMessage)
 {
     const RunResult result = Run(GetParam().args);
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_TRUE(result.out.empty()) << result.out;
+    EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
+    EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
     EXPECT_TRUE(WorkFolderEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Errors,
-    ::testing::Values(ErrorCase{"unknown_type", "tc Q --temp 1", "unknown thermocouple type 'Q'"},
-                      ErrorCase{"unknown_rtd", "rtd pt1000 --temp 1", "unknown resistance thermometer"},
-                      // One step beyond type K's 1372 °C.
-                      ErrorCase{"k_above_range", "tc K --temp 1372.001", "out of range"},
-                      ErrorCase{"pt100_below_range", "rtd pt100 --temp -200.01", "out of range"},
-                      ErrorCase{"k_nan", "tc K --temp nan", "out of range"},
-                      ErrorCase{"k_huge_emf", "tc K --emf 1e300", "out of range"},
-                      ErrorCase{"ptx_without_r0", "rtd ptx --temp 1", "needs --r0"},
-                      ErrorCase{"no_value", "tc K", "no value"},
-                      ErrorCase{"no_command", "", "subcommand"},
-                      ErrorCase{"table_zero_step", "table tc K --from 0 --to 1 --step 0", "--step"}),
-    [](const auto& param) { return std::string(param.param.name); });
+const ErrorCase kErrors[] = {
+    // A text that does not begin with a number is an error, never 0.
+    {"temp_abc", "tc K --temp abc", 105, "not a number"},
+    {"temp_empty", "tc K --temp ''", 105, "not a number"},
+    {"temp_junk_first", "tc K --temp x5", 105, "not a number"},
+    {"ni_coefficient_junk", "rtd ni --r0 100 --a 1e-3 --b junk --temp 1", 105, "not a number"},
+    {"fit_point_junk", "fit pt --r1 x --r2 1 --r3 2", 105, "not a number"},
+    {"humidity_junk", "humidity rh x", 2, "not a number"},
+    {"unknown_type", "tc Q --temp 1", 105, "unknown thermocouple type 'Q'"},
+    {"unknown_rtd", "rtd pt1000 --temp 1", 105, "unknown resistance thermometer"},
+    {"unknown_std_type", "stdtc K --temp 1", 105, "unknown standard thermocouple type"},
+    {"unknown_b_mode", "stdtc B --mode mid --temp 1", 105, "unknown type B mode"},
+    {"unknown_fit", "fit ni --r1 1", 106, "subcommand is required"},
+    // One step beyond type K's 1372 °C and Pt100's -200 °C.
+    {"k_above_range", "tc K --temp 1372.001", 1, "out of range"},
+    {"pt100_below_range", "rtd pt100 --temp -200.01", 1, "out of range"},
+    {"ptx_without_r0", "rtd ptx --temp 1", 2, "needs --r0"},
+    {"pt100_with_r0", "rtd pt100 --r0 50 --temp 1", 2, "fixed R0"},
+    // The nickel page converts nothing while R0, A or B is zero.
+    {"ni_without_b", "rtd ni --r0 100 --a 0.005 --temp 1", 2, "non-zero --r0, --a and --b"},
+    {"ni_zero_r0", "rtd ni --r0 0 --a 0.005 --b 1e-6 --temp 1", 2, "non-zero"},
+    {"preset_with_coefficients", "rtd ni-nd --a 0.005 --temp 1", 2, "belong to rtd ni"},
+    {"b_row_missing", "stdtc B --a1 1 --a2 2 --temp 1", 2, "needs --a3 --a4 --a5 --a6"},
+    {"b_value_of_another_mode",
+     "stdtc B --mode fixed --e1100 1 --e1200 2 --e1300 3 --e1400 4 --e1500 5 --a0 1 --temp 1", 2,
+     "only its own values"},
+    {"b_from_the_file", "stdtc B --product X --temp 1", 2, "not from the standards file"},
+    {"s_without_points", "stdtc S --zn 3 --temp 1", 2, "--zn, --al, --cu"},
+    {"s_with_b_values", "stdtc S --zn 3 --al 5 --cu 10 --a1 1 --temp 1", 2, "belong to stdtc B"},
+    {"b_with_s_points", "stdtc B --zn 3 --a1 1 --a2 1 --a3 1 --a4 1 --a5 1 --a6 1 --temp 1", 2,
+     "belong to stdtc S"},
+    {"fit_zero_r0", "fit pt --r0 0 --r1 1 --r2 2 --r3 3", 2, "value not given"},
+    {"fit_pt_needs_points", "fit pt --r1 1", 106, "--r2 is required"},
+    {"cu_fit_singular", "fit cu --r1 71.4 --r2 82.1343 --r3 47.8542 --t2 100", 2, "do not determine"},
+    {"ntc_fit_one_point", "fit ntc --r1 10000 --t1 25", 2, "needs two points"},
+    {"ntc_beta_three_points", "fit ntc --r1 1 --t1 1 --r2 2 --t2 2 --r3 3 --t3 3", 2, "takes two points"},
+    {"sprt_fit_missing_points", "fit sprt --rtp 25 --al 84", 2, "needs --zn --sn --ar --hg"},
+    {"sprt_fit_no_group", "fit sprt --rtp 25 --range 0", 2, "selects no deviation group"},
+    {"s_calculator_zero", "fit stdtc --zn 3 --al 0 --cu 10", 2, "non-zero"},
+    {"no_value", "tc K", 2, "no value"},
+    {"no_command", "", 106, "subcommand"},
+    {"table_zero_step", "table tc K --from 0 --to 1 --step 0", 2, "--step"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(CliRun, HelpForEveryCommand)
 {
-    for (const char* command : {"", "tc", "rtd", "temperature", "sprt", "stdtc", "ntc", "humidity", "transmitter",
-                                "units", "table", "table tc", "table rtd", "table ntc"}) {
+    for (const char* command :
+         {"",         "tc",          "rtd",   "temperature", "sprt",      "stdtc",      "ntc",
+          "humidity", "transmitter", "units", "fit",         "fit pt",    "fit cu",     "fit ntc",
+          "fit sprt", "fit stdtc",   "table", "table tc",    "table rtd", "table stdtc"}) {
         const RunResult result = Run(std::string(command) + " --help");
         EXPECT_EQ(result.exitCode, 0) << command;
         EXPECT_NE(result.out.find("Usage"), std::string::npos) << command;
     }
 }
 
-// Batch: one output row per input line, in order; a bad line is marked in place and makes the exit
-// code 1 without stopping the rest.
+// Batch: one output row per input line, in order; a bad line is marked in place and makes the exit code 1
+// without stopping the rest.
 TEST_F(CliRun, BatchConvertsEachLine)
 {
-    const RunResult result = Run("rtd pt100 --res - --column 2 --skip 1 --digits 6",
-                                 "time,ohm\n0,138.5055\r\n1,junk\n2,100\n3,1e9\n");
+    const RunResult result =
+        Run("rtd pt100 --res - --column 2 --skip 1 --digits 6", "time,ohm\n0,138.5055\r\n1,junk\n2,100\n3,1e9\n");
     EXPECT_EQ(result.exitCode, 1);
-    std::istringstream lines(result.out);
-    std::vector<std::string> rows;
-    for (std::string line; std::getline(lines, line);) rows.push_back(line);
-    ASSERT_EQ(rows.size(), 5U);
+    const std::vector<std::string> rows = Split(result.out, '\n');
+    ASSERT_EQ(rows.size(), 6U);  // the header, four rows and the end of the last line
     EXPECT_EQ(rows[1].substr(0, 12), "138.506,100,");
     EXPECT_EQ(rows[2], "junk,not a number,not a number");
     EXPECT_EQ(rows[3].substr(0, 6), "100,0,");
@@ -252,33 +258,48 @@ TEST_F(CliRun, BatchConvertsEachLine)
     EXPECT_NE(result.err.find("2 of 4"), std::string::npos) << result.err;
 }
 
-// JSON parses and holds numbers (null where out of range); the table lands exactly on --to.
-TEST_F(CliRun, TableAsJson)
+// JSON parses and holds numbers (null where out of range); the table lands exactly on --to, also from
+// the type B standard; a fit's row parses too.
+TEST_F(CliRun, JsonParses)
 {
-    const RunResult result = Run("table tc K --from 1370 --to 1373 --step 0.5 --format json");
+    RunResult result = Run("table tc K --from 1370 --to 1373 --step 0.5 --format json");
     EXPECT_EQ(result.exitCode, 1);  // 1372.5 and 1373 are beyond type K
-    const nlohmann::json rows = nlohmann::json::parse(result.out);
+    nlohmann::json rows = nlohmann::json::parse(result.out);
     ASSERT_EQ(rows.size(), 7U);
-    EXPECT_EQ(rows[0]["t_C"], 1370.0);
     EXPECT_EQ(rows[6]["t_C"], 1373.0);
     EXPECT_TRUE(rows[4]["emf_mV"].is_number());
     EXPECT_TRUE(rows[5]["emf_mV"].is_null());
     EXPECT_EQ(rows[5]["error"], "out of range");
+
+    result =
+        Run("table stdtc B --mode fixed --e1100 5.780 --e1200 6.786 --e1300 7.848 --e1400 8.956 --e1500 10.099 "
+            "--emf --from 5.78 --to 10.099 --step 0.1 --format json");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    rows = nlohmann::json::parse(result.out);
+    ASSERT_EQ(rows.size(), 44U);
+    // NIST type B: 5.780 mV at 1100 °C; the fit passes within a few µV, some 0.5 °C.
+    EXPECT_NEAR(rows[0]["t_C"].get<double>(), 1100.0, 0.5);
+
+    rows = nlohmann::json::parse(Run("fit ntc --mode sh --r1 32650.37471 --t1 0 --r2 9999.854436 --t2 25 --r3 "
+                                     "3601.034978 --t3 50 --format json")
+                                     .out);
+    ASSERT_EQ(rows.size(), 1U);
+    EXPECT_NEAR(rows[0]["A"].get<double>(), 1.129148e-3, 1e-12);  // the thermistor's own coefficients
 }
 
 TEST_F(CliRun, TableInverseAsAlignedText)
 {
-    const RunResult result = Run("table rtd cu50 --res --from 50 --to 60 --step 5 --format text");
-    EXPECT_EQ(result.exitCode, 0);
-    std::istringstream lines(result.out);
-    std::vector<std::string> rows;
-    for (std::string line; std::getline(lines, line);) rows.push_back(line);
-    ASSERT_EQ(rows.size(), 4U);
-    for (const std::string& row : rows) EXPECT_EQ(row.size(), rows[0].size()) << row;
+    const RunResult result =
+        Run("table rtd ni --r0 1000 --a 0.005485 --b 6.65e-06 --res --from 900 --to 1100 "
+            "--step 50 --format text");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::vector<std::string> rows = Split(result.out, '\n');
+    ASSERT_EQ(rows.size(), 7U);
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i) EXPECT_EQ(rows[i].size(), rows[0].size()) << rows[i];
 }
 
-// The standards file is only read: byte for byte the same afterwards, no lock or temporary file beside
-// it, and none created where there is none.
+// The standards file is only read: byte for byte the same afterwards, no lock or temporary file beside it,
+// and none created where there is none.
 class CliStandards : public CliRun {
 protected:
     void SetUp() override
@@ -289,15 +310,21 @@ protected:
         StandardsStoreOptions options;
         options.folder = folder;
         StandardsStore store(options);
-        for (const char* product : {"T-1", "T-2", "T-2"}) {
-            StandardRecord record(StandardKind::Thermistor);
-            ASSERT_EQ(store.AddStandard(StandardKind::Thermistor, record), StoreStatus::Ok);
-            const std::size_t last = store.Count(StandardKind::Thermistor) - 1;
-            for (const auto& [key, value] : {std::pair{"ProductNo", product}, {"Method", "1"}, {"R25", "10000"},
-                                             {"Beta", "3950"}}) {
-                ASSERT_EQ(store.SetStandardValue(StandardKind::Thermistor, last, key, value), StoreStatus::Ok);
+        const auto add = [&store](StandardKind kind, std::vector<std::pair<const char*, const char*>> values) {
+            StandardRecord record(kind);
+            ASSERT_EQ(store.AddStandard(kind, record), StoreStatus::Ok);
+            for (const auto& [key, value] : values) {
+                ASSERT_EQ(store.SetStandardValue(kind, store.Count(kind) - 1, key, value), StoreStatus::Ok);
             }
+        };
+        for (const char* product : {"T-1", "T-2", "T-2"}) {
+            add(StandardKind::Thermistor,
+                {{"ProductNo", product}, {"Method", "1"}, {"R25", "10000"}, {"Beta", "3950"}});
         }
+        add(StandardKind::Thermocouple,
+            {{"ProductNo", "S-1"}, {"Zn", "3.4472"}, {"Al", "5.8605"}, {"Cu", "10.5822"}});
+        add(StandardKind::Resistor,
+            {{"ProductNo", "R-1"}, {"TempRange", "0~419.527"}, {"Rtp", "10"}, {"a8", "1e-15"}, {"b8", "1e-15"}});
         fs::remove(folder / kStandardsLockFileName);
         m_file = folder / kStandardsFileName;
         m_bytes = ReadAll(m_file);
@@ -315,23 +342,29 @@ protected:
 
 TEST_F(CliStandards, ReadsByProductNumberAndWritesNothing)
 {
-    RunResult result = Run("ntc --standards '" + m_file.parent_path().string() + "' --product T-1 --res 10000");
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(FirstRow(result.out), (std::vector<std::string>{"10000", "25"}));
+    const std::string folder = " --standards '" + m_file.parent_path().string() + "'";
+    const std::string file = " --standards '" + m_file.string() + "'";
+    EXPECT_EQ(FirstRow(Run("ntc --product T-1 --res 10000" + folder).out),
+              (std::vector<std::string>{"10000", "25"}));
+    EXPECT_EQ(FirstRow(Run("stdtc S --product S-1 --temp 1084.62 --as-shown" + file).out)[1], "10.5822000");
+    EXPECT_EQ(FirstRow(Run("fit stdtc --product S-1 --as-shown" + folder).out)[0], "0.006998044679556");
+    EXPECT_EQ(FirstRow(Run("sprt --product R-1 --temp 419.527 --as-shown" + folder).out)[1], "25.6891730");
+    const struct {
+        std::string args;
+        const char* message;
+    } failures[] = {{"ntc --product T-2 --res 1" + file, "2 standards"},
+                    {"ntc --product T-3 --res 1" + file, "no standards"},
+                    {"sprt --product S-1 --temp 1" + folder, "no standards"},
+                    {"stdtc S --product T-1 --temp 1" + folder, "no standards"},
+                    // The default is the current directory, which has no file: an error, and still no file.
+                    {"ntc --product T-1 --res 1", "no standards file"},
+                    {"fit stdtc --product S-1", "no standards file"}};
+    for (const auto& failure : failures) {
+        const RunResult result = Run(failure.args);
+        EXPECT_EQ(result.exitCode, 2) << failure.args;
+        EXPECT_NE(result.err.find(failure.message), std::string::npos) << failure.args << ": " << result.err;
+    }
     EXPECT_TRUE(Untouched());
-
-    result = Run("ntc --standards '" + m_file.string() + "' --product T-2 --res 1");
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_NE(result.err.find("2 standards"), std::string::npos) << result.err;
-    result = Run("ntc --standards '" + m_file.string() + "' --product T-3 --res 1");
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_NE(result.err.find("no standards"), std::string::npos) << result.err;
-    EXPECT_TRUE(Untouched());
-
-    // The default is the current directory, which has no file: an error, and still no file.
-    result = Run("ntc --product T-1 --res 1");
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_NE(result.err.find("no standards file"), std::string::npos) << result.err;
     EXPECT_TRUE(WorkFolderEmpty());
 }
 

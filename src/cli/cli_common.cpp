@@ -1,0 +1,496 @@
+#include "cli_common.h"
+
+#include "standards/standards_store.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <utility>
+
+namespace tmcalc::cli {
+
+std::u16string Widen(std::string_view text)
+{
+    std::u16string wide(text.size(), u'\0');
+    std::transform(text.begin(), text.end(), wide.begin(),
+                   [](char c) { return static_cast<char16_t>(static_cast<unsigned char>(c)); });
+    return wide;
+}
+
+std::optional<double> ReadNumber(std::string_view text)
+{
+    const CheckedValue checked = ReadFieldValueChecked(Widen(text));
+    if (!checked.consumed) return std::nullopt;
+    return checked.value;
+}
+
+void Complain(const std::string& message)
+{
+    std::cerr << "tmcalc-cli: " << message << '\n';
+}
+
+CLI::Option* AddNumber(CLI::App& app, const std::string& name, NumberOption& target, const std::string& help)
+{
+    return app.add_option_function<std::string>(
+        name,
+        [&target, name](const std::string& text) {
+            if (text == "-") return;  // stdin: handled by the command
+            target.value = ReadNumber(text);
+            if (!target.value) throw CLI::ValidationError(name, "not a number: '" + text + "'");
+        },
+        help);
+}
+
+std::string NumberText(double value, const OutputSettings& settings)
+{
+    // The page's own text for a value out of range, written with --as-shown.
+    if (std::isnan(value)) return settings.asShown ? FormatValueG7(kNaN) : std::string(kOutOfRange);
+    char buffer[64];
+    const auto result = settings.digits ? std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                        std::chars_format::general, *settings.digits)
+                                        : std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string ShownText(ShownFormat format, double value)
+{
+    if (format.digits == 0) return FormatValueG7(value);
+    return FormatShowValue(format.digits, format.decimals, value).value_or(std::string());
+}
+
+void Converter::Convert(double input, Row& row, bool wantShown) const
+{
+    // The row's vectors are reused from line to line: a batch of a million lines allocates nothing.
+    row.values.clear();
+    row.shown.clear();
+    row.badInput.clear();
+    row.outOfRange = !compute(input, row.values);
+    if (!wantShown) return;
+    if (pageTexts) {
+        pageTexts(input, row.shown);
+        return;
+    }
+    for (std::size_t i = 0; i < row.values.size(); ++i) {
+        row.shown.push_back(ShownText(i < formats.size() ? formats[i] : kG7, row.values[i]));
+    }
+}
+
+namespace {
+
+std::string CsvCell(const std::string& text)
+{
+    if (text.find_first_of(",\"\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// Writes rows as CSV, JSON (an array of objects) or aligned text, buffered: text waits for the widths of
+// every row, the others go out in blocks.
+class RowWriter {
+public:
+    RowWriter(const OutputSettings& settings, std::vector<std::string> columns)
+        : m_settings(settings), m_columns(std::move(columns))
+    {
+        m_buffer.reserve(1 << 16);
+    }
+
+    ~RowWriter() { Flush(); }
+    RowWriter(const RowWriter&) = delete;
+    RowWriter& operator=(const RowWriter&) = delete;
+
+    void Write(const Row& row)
+    {
+        if (row.outOfRange || !row.badInput.empty()) ++m_failed;
+        Cells(row);
+        if (m_settings.format == "text") {
+            m_held.push_back(m_cells);
+            return;
+        }
+        if (m_settings.format == "json") {
+            nlohmann::ordered_json object;
+            for (std::size_t i = 0; i < m_columns.size(); ++i) object[m_columns[i]] = JsonCell(row, i);
+            if (row.outOfRange) object["error"] = kOutOfRange;
+            if (!row.badInput.empty()) object["error"] = "not a number";
+            m_buffer += m_rows == 0 ? "[\n  " : ",\n  ";
+            m_buffer += object.dump();
+        } else {
+            if (m_rows == 0 && m_settings.header) AppendCsvLine(m_columns);
+            AppendCsvLine(m_cells);
+        }
+        ++m_rows;
+        if (m_buffer.size() > (1 << 16)) Flush();
+    }
+
+    // Ends the output; the number of rows that failed.
+    std::size_t Finish()
+    {
+        if (m_settings.format == "json") m_buffer += m_rows == 0 ? "[]\n" : "\n]\n";
+        if (m_settings.format == "text") WriteAligned();
+        Flush();
+        return m_failed;
+    }
+
+private:
+    void Cells(const Row& row)
+    {
+        m_cells.resize(m_columns.size());
+        for (std::size_t i = 0; i < m_columns.size(); ++i) {
+            if (i == 0 && !row.badInput.empty()) {
+                m_cells[i] = row.badInput;
+            } else if (!row.badInput.empty()) {
+                m_cells[i] = "not a number";
+            } else if (m_settings.asShown && i < row.shown.size()) {
+                m_cells[i] = row.shown[i];
+            } else {
+                m_cells[i] = NumberText(i < row.values.size() ? row.values[i] : kNaN, m_settings);
+            }
+        }
+    }
+
+    [[nodiscard]] nlohmann::ordered_json JsonCell(const Row& row, std::size_t i) const
+    {
+        if (m_settings.asShown || (i == 0 && !row.badInput.empty())) return m_cells[i];
+        if (!row.badInput.empty() || i >= row.values.size() || !std::isfinite(row.values[i])) return nullptr;
+        // With --digits the number is the rounded one the other formats write.
+        return m_settings.digits ? std::strtod(m_cells[i].c_str(), nullptr) : row.values[i];
+    }
+
+    void AppendCsvLine(const std::vector<std::string>& cells)
+    {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i) m_buffer += ',';
+            m_buffer += CsvCell(cells[i]);
+        }
+        m_buffer += '\n';
+    }
+
+    // Columns line up by characters, not bytes: unit names hold "℃", "²" and the like.
+    static std::size_t Width(const std::string& text)
+    {
+        return static_cast<std::size_t>(std::count_if(
+            text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    }
+
+    void WriteAligned()
+    {
+        std::vector<std::size_t> widths(m_columns.size());
+        for (std::size_t i = 0; i < m_columns.size(); ++i) widths[i] = m_settings.header ? Width(m_columns[i]) : 0;
+        for (const auto& cells : m_held) {
+            for (std::size_t i = 0; i < cells.size(); ++i) widths[i] = std::max(widths[i], Width(cells[i]));
+        }
+        const auto line = [&](const std::vector<std::string>& cells) {
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                if (i) m_buffer += "  ";
+                m_buffer.append(widths[i] - Width(cells[i]), ' ');
+                m_buffer += cells[i];
+            }
+            m_buffer += '\n';
+        };
+        if (m_settings.header) line(m_columns);
+        for (const auto& cells : m_held) line(cells);
+    }
+
+    void Flush()
+    {
+        std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout);
+        m_buffer.clear();
+    }
+
+    const OutputSettings& m_settings;
+    std::vector<std::string> m_columns;
+    std::vector<std::string> m_cells;
+    std::string m_buffer;
+    std::vector<std::vector<std::string>> m_held;
+    std::size_t m_rows = 0;
+    std::size_t m_failed = 0;
+};
+
+int Report(std::size_t failed, std::size_t rows)
+{
+    if (failed == 0) return kExitOk;
+    Complain(std::to_string(failed) + " of " + std::to_string(rows) + " values out of range or not a number");
+    return kExitFailedValues;
+}
+
+std::string_view CsvField(std::string_view line, int column)
+{
+    for (int i = 1; i < column; ++i) {
+        const std::size_t comma = line.find(',');
+        if (comma == std::string_view::npos) return {};
+        line.remove_prefix(comma + 1);
+    }
+    return line.substr(0, line.find(','));
+}
+
+}  // namespace
+
+int RunSingle(const Converter& converter, double input, const OutputSettings& settings)
+{
+    Row row;
+    converter.Convert(input, row, settings.asShown);
+    if (row.outOfRange) {
+        Complain(NumberText(input, {}) + ": " + std::string(kOutOfRange));
+        return kExitFailedValues;
+    }
+    RowWriter writer(settings, converter.columns);
+    writer.Write(row);
+    writer.Finish();
+    return kExitOk;
+}
+
+int RunTable(const Converter& converter, const InputSettings& input, const OutputSettings& settings)
+{
+    const double from = *input.from;
+    const double to = *input.to;
+    const double step = input.step.value_or(1.0);
+    if (!std::isfinite(from) || !std::isfinite(to) || !std::isfinite(step) || step <= 0.0) {
+        Complain("--from and --to must be finite and --step positive");
+        return kExitUsage;
+    }
+    // Counted, not accumulated, so that the last row lands on --to without drift; bounded so that a tiny
+    // step cannot run for hours.
+    const double span = std::abs(to - from) / step;
+    constexpr double kMaxRows = 1e8;
+    if (span > kMaxRows) {
+        Complain("more than 100000000 rows; use a larger --step");
+        return kExitUsage;
+    }
+    const auto count = static_cast<long long>(std::floor(span * (1.0 + 1e-12))) + 1;
+    const double direction = to >= from ? 1.0 : -1.0;
+    RowWriter writer(settings, converter.columns);
+    Row row;
+    for (long long i = 0; i < count; ++i) {
+        converter.Convert(from + direction * static_cast<double>(i) * step, row, settings.asShown);
+        writer.Write(row);
+    }
+    return Report(writer.Finish(), static_cast<std::size_t>(count));
+}
+
+int RunBatch(const Converter& converter, const InputSettings& input, const OutputSettings& settings)
+{
+    RowWriter writer(settings, converter.columns);
+    std::string line;
+    std::u16string wide;
+    Row row;
+    std::size_t rows = 0;
+    int skip = input.skipLines;
+    while (std::getline(std::cin, line)) {
+        if (skip > 0) {
+            --skip;
+            continue;
+        }
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string_view field = CsvField(line, input.column);
+        wide.resize(field.size());
+        std::transform(field.begin(), field.end(), wide.begin(),
+                       [](char c) { return static_cast<char16_t>(static_cast<unsigned char>(c)); });
+        const CheckedValue checked = ReadFieldValueChecked(wide);
+        if (checked.consumed) {
+            converter.Convert(checked.value, row, settings.asShown);
+        } else {
+            row.values.clear();
+            row.shown.clear();
+            row.outOfRange = false;
+            row.badInput = field.empty() ? std::string("(empty)") : std::string(field);
+        }
+        writer.Write(row);
+        ++rows;
+    }
+    return Report(writer.Finish(), rows);
+}
+
+int RunResults(const ResultRow& results, const OutputSettings& settings)
+{
+    Row row;
+    row.values = results.values;
+    for (std::size_t i = 0; i < row.values.size(); ++i) {
+        if (std::isnan(row.values[i])) row.outOfRange = true;
+        row.shown.push_back(ShownText(i < results.formats.size() ? results.formats[i] : kG7, row.values[i]));
+    }
+    // The row is written either way: which coefficients failed is part of the answer.
+    RowWriter writer(settings, results.columns);
+    writer.Write(row);
+    writer.Finish();
+    if (!row.outOfRange) return kExitOk;
+    Complain("these inputs give no coefficients (" + std::string(kOutOfRange) + ")");
+    return kExitFailedValues;
+}
+
+CLI::Validator NameCheckerOf(std::vector<std::string> list, std::string what)
+{
+    return CLI::Validator(
+        [list, what](std::string& text) -> std::string {
+            for (const std::string& name : list) {
+                if (CLI::detail::to_lower(name) == CLI::detail::to_lower(text)) {
+                    text = name;
+                    return {};
+                }
+            }
+            std::string choices;
+            for (const std::string& name : list) choices += (choices.empty() ? "" : ", ") + name;
+            return "unknown " + what + " '" + text + "' (one of " + choices + ")";
+        },
+        "", what);
+}
+
+void AddStandardsOptions(CLI::App& app, StandardsChoice& choice)
+{
+    app.add_option("--standards", choice.path,
+                   "the standards file or its folder (default: the current directory)");
+    app.add_option("--product", choice.product, "take the coefficients of the standard with this ProductNo");
+}
+
+namespace {
+
+std::string Trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+}  // namespace
+
+std::optional<StandardRecord> FindStandard(const StandardsChoice& choice, StandardKind kind)
+{
+    namespace fs = std::filesystem;
+    fs::path folder = choice.path;
+    std::error_code ec;
+    if (!folder.empty() && !fs::is_directory(folder, ec)) {
+        if (folder.filename() != kStandardsFileName) {
+            Complain(std::string("the standards file is named ") + std::string(kStandardsFileName) + ": " +
+                     choice.path);
+            return std::nullopt;
+        }
+        folder = folder.parent_path();
+        if (folder.empty()) folder = ".";
+    }
+    StandardsStoreOptions options;
+    options.folder = folder;
+    options.readOnly = true;
+    const StandardsStore store(options);
+    if (!fs::exists(store.Path(), ec)) {
+        Complain("no standards file " + store.Path().string());
+        return std::nullopt;
+    }
+    if (store.StartStatus() != StoreStatus::Ok) {
+        Complain("cannot read the standards file " + store.Path().string());
+        return std::nullopt;
+    }
+    std::vector<StandardRecord> found;
+    for (StandardRecord& record : store.LoadAllStandards(kind)) {
+        if (Trimmed(record.Value("ProductNo")) == Trimmed(choice.product)) found.push_back(std::move(record));
+    }
+    if (found.size() != 1) {
+        Complain((found.empty() ? std::string("no") : std::to_string(found.size())) +
+                 " standards with product number '" + choice.product + "' in " + store.Path().string());
+        return std::nullopt;
+    }
+    return found.front();
+}
+
+double RecordNumber(const StandardRecord& record, std::string_view key)
+{
+    return ReadFieldValue(Widen(record.Value(key)));
+}
+
+void AddTwoWay(CLI::App& app, Mode mode, const std::shared_ptr<TwoWay>& io, const std::string& forward,
+               const std::string& forwardHelp, const std::string& backward, const std::string& backwardHelp)
+{
+    if (mode == Mode::Convert) {
+        AddNumber(app, forward, io->forward, forwardHelp + " ('-': one per stdin line)")
+            ->each([io](const std::string& s) { io->forwardStdin = s == "-"; });
+        AddNumber(app, backward, io->backward, backwardHelp + " ('-': one per stdin line)")
+            ->each([io](const std::string& s) { io->backwardStdin = s == "-"; })
+            ->excludes(forward);
+    } else {
+        app.add_flag(backward, io->inverse, "rows from " + backwardHelp);
+    }
+}
+
+bool Direction(const TwoWay& io, Mode mode, bool& fromStdin, std::optional<double>& input)
+{
+    const bool backward = mode == Mode::Table ? io.inverse : (io.backward.value || io.backwardStdin);
+    fromStdin = io.forwardStdin || io.backwardStdin;
+    input = backward ? io.backward.value : io.forward.value;
+    return backward;
+}
+
+bool PositionalInput(const std::string& text, bool& fromStdin, std::optional<double>& input)
+{
+    fromStdin = text == "-";
+    if (fromStdin || text.empty()) return true;
+    input = ReadNumber(text);
+    if (!input) Complain("not a number: '" + text + "'");
+    return input.has_value();
+}
+
+namespace {
+
+void AddOutputOptions(CLI::App& app, Shared& shared)
+{
+    app.add_option("--format", shared.output.format, "csv (default), json or text (aligned columns)")
+        ->check(CLI::IsMember({"csv", "json", "text"}));
+    auto* digits = app.add_option("--digits", shared.output.digits,
+                                  "significant digits (default: the shortest text that reads back the same)")
+                       ->check(CLI::Range(1, 17));
+    app.add_flag("--as-shown", shared.output.asShown, "the texts the page shows")->excludes(digits);
+    app.add_flag("!--no-header", shared.output.header, "no header line (csv and text)");
+}
+
+}  // namespace
+
+void AddLeaf(Program& program, CLI::App& leaf, Mode mode, ConverterBuilder build)
+{
+    Shared& shared = *program.shared.emplace_back(std::make_unique<Shared>());
+    AddOutputOptions(leaf, shared);
+    if (mode == Mode::Table) {
+        leaf.add_option("--from", shared.input.from, "first input value")->required();
+        leaf.add_option("--to", shared.input.to, "last input value")->required();
+        leaf.add_option("--step", shared.input.step, "step between rows (default 1)");
+    } else {
+        leaf.add_option("--column", shared.input.column, "with '-': the CSV column of each stdin line (from 1)")
+            ->check(CLI::PositiveNumber);
+        leaf.add_option("--skip", shared.input.skipLines, "with '-': stdin header lines to skip")
+            ->check(CLI::NonNegativeNumber);
+    }
+    program.leaves.push_back(&leaf);
+    program.runners.push_back([&shared, mode, build = std::move(build)]() {
+        bool fromStdin = false;
+        std::optional<double> input;
+        const std::optional<Converter> converter = build(fromStdin, input);
+        if (!converter) return kExitUsage;
+        if (mode == Mode::Table) return RunTable(*converter, shared.input, shared.output);
+        if (fromStdin) return RunBatch(*converter, shared.input, shared.output);
+        if (!input) {
+            Complain("no value to convert (give one, or '-' to read lines from stdin)");
+            return kExitUsage;
+        }
+        return RunSingle(*converter, *input, shared.output);
+    });
+}
+
+void AddResultLeaf(Program& program, CLI::App& leaf, std::function<std::optional<ResultRow>()> build)
+{
+    Shared& shared = *program.shared.emplace_back(std::make_unique<Shared>());
+    AddOutputOptions(leaf, shared);
+    program.leaves.push_back(&leaf);
+    program.runners.push_back([&shared, build = std::move(build)]() {
+        const std::optional<ResultRow> results = build();
+        if (!results) return kExitUsage;
+        return RunResults(*results, shared.output);
+    });
+}
+
+}  // namespace tmcalc::cli

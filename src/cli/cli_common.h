@@ -1,0 +1,196 @@
+#pragma once
+
+// What every tmcalc-cli command shares: reading numbers as the fields do, the output options and the one
+// row writer, single/table/batch input, the standards file opened read-only, and the command list's
+// plumbing. The command files only say which core functions a command calls and how its page writes them.
+
+#include "framework/number_text.h"
+#include "standards/standard_records.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstddef>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+namespace tmcalc::cli {
+
+inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Exit codes beside CLI11's own (which uses 100 and up for argument errors).
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailedValues = 1;  // a value out of range or not a number
+inline constexpr int kExitUsage = 2;         // a setting the command cannot work with
+
+// Reading numbers: the fields' own reader, so "1e3", "inf", hexadecimal forms and the C decimal point
+// behave as in the program. Bytes above 0x7F widen as Latin-1 and end the number like any junk.
+[[nodiscard]] std::u16string Widen(std::string_view text);
+[[nodiscard]] std::optional<double> ReadNumber(std::string_view text);
+
+// Writes "tmcalc-cli: <message>" to stderr.
+void Complain(const std::string& message);
+
+// A CLI11 option holding a number read as above; CLI11 reports the malformed text. "-" (stdin) is left
+// to the command.
+struct NumberOption {
+    std::optional<double> value;
+};
+CLI::Option* AddNumber(CLI::App& app, const std::string& name, NumberOption& target, const std::string& help);
+
+// A number option that fills `target` (a double or an optional) directly.
+template <typename Target>
+CLI::Option* AddValue(CLI::App& app, const std::string& name, Target& target, const std::string& help)
+{
+    return app.add_option_function<std::string>(
+        name,
+        [&target, name](const std::string& text) {
+            const std::optional<double> value = ReadNumber(text);
+            if (!value) throw CLI::ValidationError(name, "not a number: '" + text + "'");
+            target = *value;
+        },
+        help);
+}
+
+struct OutputSettings {
+    std::string format = "csv";  // csv, json, text
+    std::optional<int> digits;   // significant digits; none: the shortest text that reads back the same
+    bool asShown = false;        // the page's own texts
+    bool header = true;
+};
+
+inline constexpr std::string_view kOutOfRange = "out of range";
+[[nodiscard]] std::string NumberText(double value, const OutputSettings& settings);
+
+// How a page writes one value: FormatValueG7 (digits 0) or FormatShowValue(digits, decimals).
+struct ShownFormat {
+    int digits = 0;
+    int decimals = 0;
+};
+inline constexpr ShownFormat kG7{};
+[[nodiscard]] std::string ShownText(ShownFormat format, double value);
+
+// One converted value: its numbers, and the texts the page writes for them (filled only for --as-shown).
+struct Row {
+    std::vector<double> values;
+    std::vector<std::string> shown;
+    bool outOfRange = false;
+    std::string badInput;  // non-empty: the input text that holds no number
+};
+
+// A conversion from one input number to one row; the first column is the input itself.
+struct Converter {
+    std::vector<std::string> columns;
+    // Fills one value per column, the input first; false when the row is out of range.
+    std::function<bool(double input, std::vector<double>& values)> compute;
+    // How the page writes each column (missing ones: G7).
+    std::vector<ShownFormat> formats;
+    // Set where the page's texts follow rules of their own (rounding, literal texts): all of the row's.
+    std::function<void(double input, std::vector<std::string>& shown)> pageTexts;
+
+    void Convert(double input, Row& row, bool wantShown) const;
+};
+
+// A row of results that depend on no input (a fit's coefficients), written like a conversion's.
+struct ResultRow {
+    std::vector<std::string> columns;
+    std::vector<double> values;
+    std::vector<ShownFormat> formats;
+};
+
+struct InputSettings {
+    std::optional<double> from;
+    std::optional<double> to;
+    std::optional<double> step;
+    int column = 1;     // CSV column of stdin lines, from 1
+    int skipLines = 0;  // header lines of stdin
+};
+
+[[nodiscard]] int RunSingle(const Converter& converter, double input, const OutputSettings& settings);
+[[nodiscard]] int RunTable(const Converter& converter, const InputSettings& input, const OutputSettings& settings);
+[[nodiscard]] int RunBatch(const Converter& converter, const InputSettings& input, const OutputSettings& settings);
+[[nodiscard]] int RunResults(const ResultRow& results, const OutputSettings& settings);
+
+// Accepts a name of `names` in any case and passes on the spelling of the list; the message names the
+// choices rather than CLI11's internal map.
+CLI::Validator NameCheckerOf(std::vector<std::string> list, std::string what);
+template <typename Names>
+CLI::Validator NameChecker(const Names& names, std::string what)
+{
+    std::vector<std::string> list;
+    for (const auto& entry : names) {
+        if constexpr (std::is_convertible_v<decltype(entry), std::string>) {
+            list.emplace_back(entry);
+        } else {
+            list.push_back(entry.first);
+        }
+    }
+    return NameCheckerOf(std::move(list), std::move(what));
+}
+
+// The standards file: opened read-only (never created, locked or rewritten), a standard found by its
+// product number.
+struct StandardsChoice {
+    std::string path;     // folder, or the file itself; empty: the current directory
+    std::string product;  // empty: coefficients come from options
+};
+void AddStandardsOptions(CLI::App& app, StandardsChoice& choice);
+// Empty, with the reason on stderr, when the file is missing or unreadable or not exactly one matches.
+[[nodiscard]] std::optional<StandardRecord> FindStandard(const StandardsChoice& choice, StandardKind kind);
+// A coefficient as the standard's text holds it (a text without a number reads 0, as in the fields).
+[[nodiscard]] double RecordNumber(const StandardRecord& record, std::string_view key);
+
+enum class Mode { Convert, Table };
+
+// Options shared by every command: output format and input placement.
+struct Shared {
+    OutputSettings output;
+    InputSettings input;
+};
+
+// Values from --forward/--backward (or '-', stdin) for a two-way command; a table has a flag instead.
+struct TwoWay {
+    NumberOption forward, backward;
+    bool forwardStdin = false, backwardStdin = false, inverse = false;
+};
+void AddTwoWay(CLI::App& app, Mode mode, const std::shared_ptr<TwoWay>& io, const std::string& forward,
+               const std::string& forwardHelp, const std::string& backward, const std::string& backwardHelp);
+// Whether the command runs backward, and its single input.
+bool Direction(const TwoWay& io, Mode mode, bool& fromStdin, std::optional<double>& input);
+// A positional value ("-": stdin); false, with the message written, when it holds no number.
+bool PositionalInput(const std::string& text, bool& fromStdin, std::optional<double>& input);
+
+struct Program {
+    CLI::App app{"Temperature metrology conversions: the numbers of the tmcalc pages, from the shell.",
+                 "tmcalc-cli"};
+    std::vector<std::unique_ptr<Shared>> shared;
+    std::vector<std::function<int()>> runners;  // one per leaf command, run when it was parsed
+    std::vector<CLI::App*> leaves;
+};
+
+// Builds a command's converter once its options are parsed; empty: the message is already written.
+using ConverterBuilder = std::function<std::optional<Converter>(bool& fromStdin, std::optional<double>& input)>;
+
+// A leaf command: its output options, and the choice of single, batch or table input.
+void AddLeaf(Program& program, CLI::App& leaf, Mode mode, ConverterBuilder build);
+// A leaf that writes one row of results; empty: the message is already written.
+void AddResultLeaf(Program& program, CLI::App& leaf, std::function<std::optional<ResultRow>()> build);
+
+// The command families, each in its own file.
+void AddTc(Program& program, CLI::App& parent, Mode mode);
+void AddRtd(Program& program, CLI::App& parent, Mode mode);
+void AddSprt(Program& program, CLI::App& parent, Mode mode);
+void AddStdTc(Program& program, CLI::App& parent, Mode mode);
+void AddNtc(Program& program, CLI::App& parent, Mode mode);
+void AddHumidity(Program& program, CLI::App& parent, Mode mode);
+void AddTransmitter(Program& program, CLI::App& parent, Mode mode);
+void AddUnits(Program& program, CLI::App& parent, Mode mode);
+void AddTemperature(Program& program, CLI::App& parent, Mode mode);
+void AddFit(Program& program, CLI::App& parent);
+
+}  // namespace tmcalc::cli

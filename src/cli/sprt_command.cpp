@@ -1,0 +1,96 @@
+// sprt: a standard platinum resistance thermometer on ITS-90 with its deviation coefficients (by their
+// record keys a4 ... a11), from options or from a standard, as the SPRT conversion page converts.
+
+#include "cli_common.h"
+#include "rtd/sprt.h"
+
+#include <array>
+#include <cmath>
+#include <map>
+
+namespace tmcalc::cli {
+namespace {
+
+struct SprtArgs {
+    std::string range = "-189.344~660.23";  // the range the page opens with
+    std::optional<double> rtp;
+    std::map<std::string, double> coefficients;
+    StandardsChoice standards;
+};
+
+// t and R with 10 digits, W and the slopes with 7, all with 7 decimals.
+constexpr ShownFormat kSprtValue{10, 7};
+constexpr ShownFormat kSprtRatio{7, 7};
+
+Converter SprtConverter(const SprtCoefficientSet& set, double rtp, bool fromRes)
+{
+    const auto fill = [](const std::optional<SprtConversion>& c, double in, bool resFirst,
+                         std::vector<double>& v) {
+        const SprtConversion x = c.value_or(SprtConversion{kNaN, kNaN, kNaN, kNaN, kNaN});
+        v.assign({in, resFirst ? x.t : x.r, x.w, x.dw_dt, x.dr_dt});
+        return std::isfinite(v[1]);
+    };
+    const std::vector<ShownFormat> formats{kG7, kSprtValue, kSprtRatio, kSprtRatio, kSprtRatio};
+    if (fromRes) {
+        return {{"r_ohm", "t_C", "W", "dW_dt_per_C", "dR_dt_ohm_per_C"},
+                [set, rtp, fill](double r, std::vector<double>& v) {
+                    return fill(SprtFromResistance(set, rtp, r), r, true, v);
+                },
+                formats};
+    }
+    return {{"t_C", "r_ohm", "W", "dW_dt_per_C", "dR_dt_ohm_per_C"},
+            [set, rtp, fill](double t, std::vector<double>& v) {
+                return fill(SprtFromTemperature(set, rtp, t), t, false, v);
+            },
+            formats};
+}
+
+}  // namespace
+
+void AddSprt(Program& program, CLI::App& parent, Mode mode)
+{
+    auto args = std::make_shared<SprtArgs>();
+    auto io = std::make_shared<TwoWay>();
+    CLI::App* cmd = parent.add_subcommand("sprt", "standard platinum resistance thermometer on ITS-90");
+    AddTwoWay(*cmd, mode, io, "--temp", "temperature °C", "--res", "resistance Ω");
+    cmd->add_option("--range", args->range, "calibration range \"low~high\", °C (selects the deviation groups)");
+    AddValue(*cmd, "--rtp", args->rtp, "resistance at the triple point of water, Ω");
+    for (const char* key : {"a4", "b4", "a5", "b5", "a7", "b7", "c7", "a8", "b8", "a9", "b9", "a10", "a11"}) {
+        AddValue(*cmd, std::string("--") + key, args->coefficients[key],
+                 std::string("deviation coefficient ") + key);
+    }
+    AddStandardsOptions(*cmd, args->standards);
+    AddLeaf(program, *cmd, mode, [args, io, mode](bool& fromStdin, std::optional<double>& input) {
+        std::u16string range = Widen(args->range);
+        double rtp = args->rtp.value_or(0.0);
+        std::optional<StandardRecord> record;
+        if (!args->standards.product.empty()) {
+            record = FindStandard(args->standards, StandardKind::Resistor);
+            if (!record) return std::optional<Converter>();
+            range = Widen(record->Value("TempRange"));
+            rtp = RecordNumber(*record, "Rtp");
+        }
+        const auto value = [&](std::string_view name) {
+            if (record) return RecordNumber(*record, name);
+            const auto it = args->coefficients.find(std::string(name));
+            return it == args->coefficients.end() ? 0.0 : it->second;
+        };
+        const SprtRangeCodes codes = SprtRangeClasses(range);
+        std::array<double, 3> upper{};
+        std::array<double, 2> lower{};
+        const SprtGroupInfo& up = SprtUpperGroup(codes.upper);
+        for (std::size_t i = 0; i < static_cast<std::size_t>(up.coefficient_count); ++i)
+            upper[i] = value(up.names[i]);
+        const SprtGroupInfo& low = SprtLowerGroup(codes.lower);
+        for (std::size_t i = 0; i < static_cast<std::size_t>(low.coefficient_count); ++i)
+            lower[i] = value(low.names[i]);
+        const SprtCoefficientSet set = SprtSetFromGroups(codes, upper, lower);
+        if (rtp == 0.0 || !SprtHasCompleteGroup(set)) {
+            Complain("sprt needs --rtp and a complete deviation group for the range");
+            return std::optional<Converter>();
+        }
+        return std::optional<Converter>(SprtConverter(set, rtp, Direction(*io, mode, fromStdin, input)));
+    });
+}
+
+}  // namespace tmcalc::cli
