@@ -1,9 +1,12 @@
-// What the temperature sub-pages write after an edit, and where the sub-pages place their widgets.
+// What the temperature sub-pages write after an edit, and where the resistance thermometer sub-pages place
+// their widgets, without Qt.
 #include "rtd/rtd_page_math.h"
 #include "rtd/rtd_page_layout.h"
+#include "rtd/sprt_page_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <utility>
 
@@ -82,39 +85,34 @@ TEST(RtdTexts, FromTemperatureAndFromResistance)
     }
 }
 
-TEST(RtdTexts, ResistanceRoundingRegressions)
+TEST(RtdTexts, SevenDigitsFromOneThousandOhms)
 {
-    // 197.7119 Ω at 260 °C is 197.71189999999999 in binary, and taking the fifth decimal from r·100000
-    // once showed 197.7118 (and 267.562 at 460 °C).
-    EXPECT_EQ(RtdTextsFromTemperature(RtdMetal::Platinum, 260, 100).value, "197.7119");
-    EXPECT_EQ(RtdTextsFromTemperature(RtdMetal::Platinum, 460, 100).value, "267.5619");
     // From 1000 Ω up seven digits hold fewer than four decimals. Rounding to 0.1 mΩ first and then to seven
     // digits once showed a wrong last digit for 397 of the 8501 tenths of a degree from 0 to 850 °C.
-    EXPECT_EQ(RtdTextsFromTemperature(RtdMetal::Platinum, 1.4, 1000).value, "1005.47");   // was 1005.471
-    EXPECT_EQ(RtdTextsFromTemperature(RtdMetal::Platinum, 2.2, 1000).value, "1008.595");  // was 1008.596
-    EXPECT_EQ(RtdTextsFromTemperature(RtdMetal::Platinum, 4.8, 1000).value, "1018.747");  // was 1018.746
+    const std::pair<double, const char*> rows[] = {{1.4, "1005.47"}, {2.2, "1008.595"}, {4.8, "1018.747"}};
+    for (const auto& [t, text] : rows) EXPECT_EQ(RtdTextsFromTemperature(RtdMetal::Platinum, t, 1000).value, text);
 }
 
-// The page rectangle of a 1920 x 1080 screen is 1054 x 537 with a one-pixel border: client 1052 x 535.
-TEST(RtdPageLayout, SubPagesStartTwoPixelsBelowTheTabBand)
+// The sub-pages start two pixels below the tab band and end with the page, at any screen size.
+TEST(RtdPageLayout, SubPagesFillThePageBelowTheTabBand)
 {
-    // Tab band 93-139 (w x 115 / 1300 to 1.5 times that).
-    EXPECT_EQ(SubPageRect(1052, 535), (Rect{0, 141, 1052, 394}));
-    EXPECT_EQ(SubPageRect(1052, 100), (Rect{0, 141, 1052, 0}));  // never negative
-    const Rect page = PageRect(ComputeScreenGeometry(2560, 1440));
-    const Rect sub = SubPageRect(page.width - 2, page.height - 2);
-    EXPECT_EQ(sub.y, SubPageTabRects(page.width - 2, 8).front().bottom() + 2);
-    EXPECT_EQ(sub.bottom(), page.height - 2);
+    for (const auto& [w, h] : {std::pair{1920, 1080}, std::pair{1366, 768}, std::pair{2560, 1440}}) {
+        const Rect page = PageRect(ComputeScreenGeometry(w, h));
+        const Rect sub = SubPageRect(page.width - 2, page.height - 2);
+        EXPECT_EQ(sub.y, SubPageTabRects(page.width - 2, 8).front().bottom() + 2) << w;
+        EXPECT_EQ(sub.bottom(), page.height - 2) << w;
+    }
+    EXPECT_EQ(SubPageRect(1052, 100).height, 0);  // never negative
 }
 
-TEST(RtdPageLayout, NickelPresetsAndColumns)
+// Preset buttons 20 pixels high and 155 wide on a 1080-line screen, 5 apart, scaled with the screen; the
+// coefficients start 10 pixels to their right.
+TEST(RtdPageLayout, NickelPresetsScaleWithTheScreen)
 {
     const NickelPageLayout l = ComputeNickelPageLayout(ComputeScreenGeometry(1920, 1080), {0, 0, 1052, 394});
     EXPECT_EQ(l.presets[0], (Rect{20, 25, 155, 20}));
     EXPECT_EQ(l.presets[3], (Rect{20, 100, 155, 20}));
-    EXPECT_EQ(l.coefficients, (Rect{185, 15, 341, 364}));
-    EXPECT_EQ(l.values, (Rect{526, 15, 516, 364}));
-    // 20 pixels high and 155 wide on a 1080-line screen, scaled with the screen.
+    EXPECT_EQ(l.values.right(), 1042);
     const NickelPageLayout big = ComputeNickelPageLayout(ComputeScreenGeometry(2560, 1440), {0, 0, 1403, 525});
     EXPECT_EQ(big.presets[1], (Rect{20, 25 + 26 + 5, 206, 26}));
     EXPECT_EQ(big.coefficients.x, 20 + 206 + 10);
@@ -124,24 +122,129 @@ TEST(RtdPageLayout, CoefficientCellsShareTheirBorders)
 {
     const CoefficientPageLayout l =
         ComputeCoefficientPageLayout(ComputeScreenGeometry(1920, 1080), {0, 0, 1052, 394});
-    // Half of the area is 521: left cells 156 wide, right cells 104 and 260, rows 42 high.
+    // Half of the area is 521: left cells 30 % (156) wide, right cells 20 % and 50 % (104 and 260), rows 42.
     const std::pair<int, Rect> cells[] = {
-        {0, {10, 15, 156, 42}},   {1, {165, 15, 156, 42}},   {2, {320, 15, 156, 42}},
-        {3, {10, 56, 156, 42}},   {14, {320, 179, 156, 42}}, {15, {531, 15, 104, 42}},
-        {16, {634, 15, 260, 42}}, {19, {531, 97, 104, 42}},  {20, {634, 97, 260, 42}},
-    };
+        {0, {10, 15, 156, 42}}, {14, {320, 179, 156, 42}}, {15, {531, 15, 104, 42}}, {20, {634, 97, 260, 42}}};
     for (const auto& [i, rect] : cells) EXPECT_EQ(l.cells[static_cast<std::size_t>(i)], rect) << i;
     for (std::size_t i = 0; i < kCoefficientCellCount; ++i) {
         if (i % 3 != 2 && i < 15) EXPECT_EQ(l.cells[i + 1].x, l.cells[i].right() - 1) << i;
         if (i < 12) EXPECT_EQ(l.cells[i + 3].y, l.cells[i].bottom() - 1) << i;
+        EXPECT_EQ(l.cells[i].width, i < 15 ? 156 : i % 2 ? 104 : 260) << i;
     }
     // The check rows: one row height below cell 19, label and edit 40 % of the half, unit 10 %, side by side
     // (the label's text must not reach under the edit's border).
     EXPECT_EQ(l.checkRows[0].label, (Rect{531, 181, 208, 42}));
     EXPECT_EQ(l.checkRows[0].edit, (Rect{739, 181, 208, 42}));
     EXPECT_EQ(l.checkRows[0].unit, (Rect{947, 181, 52, 42}));
-    EXPECT_EQ(l.checkRows[1].label, (Rect{531, 222, 208, 42}));
+    EXPECT_EQ(l.checkRows[1].label.y, 222);
     EXPECT_LE(l.checkRows[1].unit.right(), 1052);
+}
+
+bool Overlap(const Rect& a, const Rect& b)
+{
+    return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
+}
+
+bool Inside(const Rect& inner, const Rect& outer)
+{
+    return inner.x >= outer.x && inner.y >= outer.y && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+
+// The sub-page of a 1920 x 1080 screen is 1052 x 394; 1366 x 768 is the smallest screen in use.
+class SprtLayout : public testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(SprtLayout, ProductListCoversNoLabelAndEverythingFits)
+{
+    const ScreenGeometry g = ComputeScreenGeometry(GetParam().first, GetParam().second);
+    const Rect page = PageRect(g);
+    const Rect client = SubPageRect(page.width - 2, page.height - 2);
+    const Rect sub{0, 0, client.width, client.height};
+    const SprtConversionPageLayout l = ComputeSprtConversionPageLayout(g, sub);
+    const auto fields = FieldGridInRectLayout(g, l.grid, 2, 6);
+    EXPECT_TRUE(Inside(l.products, sub));
+    for (const FieldRects& f : fields) {
+        for (const Rect& r : {f.label, f.edit, f.unit}) {
+            EXPECT_FALSE(Overlap(l.products, r));
+            EXPECT_TRUE(Inside(r, sub)) << r.x << ' ' << r.y;
+        }
+    }
+    EXPECT_EQ(l.products.x, fields.front().edit.x);
+
+    const SprtCoefficientPageLayout c = ComputeSprtCoefficientPageLayout(g, sub);
+    for (std::size_t r = 0; r < kSprtGridRows; ++r) {
+        EXPECT_TRUE(Inside(c.cells[r][2], sub)) << r;
+        EXPECT_LT(c.cells[r][2].right(), c.range.label.x) << r;  // the grid stays in the left half
+        for (std::size_t k = 1; k < kSprtGridColumns; ++k)
+            EXPECT_EQ(c.cells[r][k].x, c.cells[r][k - 1].right() - 1);
+        if (r > 0) {
+            EXPECT_EQ(c.cells[r][0].y, c.cells[r - 1][0].bottom() - 1);
+        }
+    }
+    for (std::size_t k = 0; k < kSprtResultPairs; ++k) {
+        EXPECT_EQ(c.results[k][1].x, c.results[k][0].right() - 1);
+        EXPECT_EQ(c.results[k][0].y, c.cells[k + 2][0].y);  // level with the fixed-point rows
+        EXPECT_TRUE(Inside(c.results[k][1], sub));
+    }
+    EXPECT_TRUE(Inside(c.range.edit, sub));
+    EXPECT_FALSE(Overlap(c.range.edit, c.results[0][1]));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, SprtLayout,
+                         testing::Values(std::pair{1920, 1080}, std::pair{1366, 768}, std::pair{2560, 1440},
+                                         std::pair{3840, 2160}),
+                         [](const auto& p) {
+                             return std::to_string(p.param.first) + "x" + std::to_string(p.param.second);
+                         });
+
+TEST(SprtCoefficientLayout, CellsAt1080Lines)
+{
+    const SprtCoefficientPageLayout c =
+        ComputeSprtCoefficientPageLayout(ComputeScreenGeometry(1920, 1080), {0, 0, 1052, 394});
+    // Half of the area is 521: cells 10 %, 30 % and 30 % wide, rows 45 high; results 20 % and 70 %.
+    EXPECT_EQ(c.cells[0][0], (Rect{10, 15, 52, 45}));
+    EXPECT_EQ(c.cells[6][2], (Rect{216, 15 + 6 * 44, 156, 45}));
+    EXPECT_EQ(c.results[0][0], (Rect{531, 15 + 2 * 44, 104, 45}));
+    EXPECT_EQ(c.results[0][1].width, 364);
+}
+
+// The fixed-point rows ("number temperature") and result names of each pair of groups. Gallium shows as
+// 29.765000 in the a11 group and as 29.764600 in the a5/b5 group.
+TEST(SprtGridTexts, RowsAndResultNames)
+{
+    struct GridCase {
+        const char* name;
+        SprtRangeCodes codes;
+        std::string rows, names;
+    };
+    const GridCase cases[] = {
+        {"A7AndA4", {0, 0}, "1 660.323000,2 419.527000,3 231.928000,4 -189.344200,5 -38.834400", "a7,b7,c7,a4,b4"},
+        {"A11AndA5", {4, 1}, "1 29.765000,2 29.764600,3 -38.834400", "a11,a5,b5"},
+        {"A9Alone", {2, 2}, "1 231.928000,2 156.598500", "a9,b9"},
+        {"A10Alone", {3, 2}, "1 156.598500", "a10"},
+        {"NoGroup", {5, 2}, "", ""},
+        {"UnknownCodes", {9, -1}, "", ""},
+    };
+    for (const GridCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SprtCoefficientGridTexts t = SprtCoefficientGrid(c.codes);
+        std::string rows;
+        std::string names;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(t.rows); ++i)
+            rows += (i ? "," : "") + t.numbers[i] + ' ' + t.temperatures[i];
+        for (std::size_t i = 0; i < static_cast<std::size_t>(t.results); ++i)
+            names.append(i ? "," : "").append(t.names[i]);
+        EXPECT_EQ(rows, c.rows);
+        EXPECT_EQ(names, c.names);
+    }
+}
+
+TEST(SprtFixedSix, SixDecimalsWhateverTheValue)
+{
+    EXPECT_EQ(FormatFixedSix(0.0), "0.000000");
+    EXPECT_EQ(FormatFixedSix(std::numeric_limits<double>::quiet_NaN()), "nan");
+    EXPECT_EQ(FormatFixedSix(-std::numeric_limits<double>::infinity()), "-inf");
+    EXPECT_EQ(FormatFixedSix(1e300).size(), 301u + 7u);  // no exponent, never cut
 }
 
 }  // namespace

@@ -169,36 +169,27 @@ const NamedScenario kScenarios[] = {
      {Type, kRes, ".0", {{kView, "0.0|32|273.15|491.67|0|100.0|0.3908300|100.00"}}},
      {Over, kRes, "138.5055", {{kView, "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"}}},
      {Over, kRes, "84.2707", {{kView, "-39.99988|-39.99978|233.1501|419.6702|-31.9999|84.2707|0.3957579|100.00"}}}}},
-    // Far-off values answer at once: Newton reaches a root far beyond any sensor (-69899 °C for Pt100) or
-    // stops where its iterate no longer moves (Cu).
-    {"Cu50IcePointAndTeraohm", {{Click, kTabBase + kTabCu50},
-     {Type, kRes, "50", {{kView, "0.0|32|273.15|491.67|0|50|0.2144655|50.00"}}},
-     {Paste, kRes, "1e12", {{kView, "OUT|OUT|OUT|OUT|OUT|1e12|OUT|50.00"}}}}},
     {"Pt100RangeEndsEmptyTheSlope", {{Click, kTabBase + kTabPt100},
      {Type, C, "850.01", {{kView, "850.01|1562.018|1123.16|2021.688|680.008|OUT||100.00"}}},
      {Back, C, {}, {{kView, "850.0|1562|1123.15|2021.67|680|390.4811|0.2926550|100.00"}}},
      {Over, C, "-200", {{kView, "-200|-328|73.15|131.67|-160|18.5201|0.4323352|100.00"}}}}},
     // A temperature from a pasted resistance is shown within a band beyond the range (none on PtX), and the
-    // strip follows the °C text. The band edges themselves are rows of RtdTexts.
+    // strip follows the °C text; a far-off value answers at once (Newton reaches -69899 °C). The band edges
+    // themselves are rows of RtdTexts.
     {"Pt100ResistanceBand", {{Click, kTabBase + kTabPt100},
      {Paste, kRes, "391.943", {{kView, "855.0001|1571|1128.15|2030.67|684.0001|391.943|OUT|100.00"}}},
-     {Paste, kRes, "393.1978", {{kView, "OUT|OUT|OUT|OUT|OUT|393.1978|OUT|100.00"}}},
      {Paste, kRes, "390.4958", {{kView, "850.0501|1562.09|1123.2|2021.76|680.0401|390.4958|0.2926492|100.00"}}},
      {Paste, kRes, "-1e10", {{kView, "OUT|OUT|OUT|OUT|OUT|-1e10|OUT|100.00"}}}}},
     {"PtXStrictRange", {{Click, kTabBase + kTabPtX},
      {Paste, kR0, "100"},
      {Paste, kRes, "390.4958", {{kView, "OUT|OUT|OUT|OUT|OUT|390.4958|0.2926492|100"}}}}},
-    {"Cu100ResistanceBand", {{Click, kTabBase + kTabCu100},
-     {Paste, kRes, "164.6993", {{kView, "150.9999|303.7998|424.1499|763.4698|120.7999|164.6993|OUT|100.00"}}},
-     {Paste, kRes, "164.8286", {{kView, "OUT|OUT|OUT|OUT|OUT|164.8286|OUT|100.00"}}}}},
     // A new R0 counts from the next edit of a temperature or of the resistance on; R0 alone starts nothing.
     // Pt1000 is not rounded twice (1.4 °C once showed 1005.471).
     {"PtXR0CountsFromTheNextEdit", {{Click, kTabBase + kTabPtX},
      {Type, C, "100", {{kView, "100|212|373.15|671.67|80|34.6264|0.0948200|25.00"}}},
      {Over, kR0, "1000", {{kView, "100|212|373.15|671.67|80|34.6264|0.0948200|1000"}}},
      {Over, C, "100", {{kView, "100|212|373.15|671.67|80|1385.055|3.7928000|1000"}}},
-     {Over, kR0, "25"},
-     {Over, kRes, "25", {{kView, "0.0|32|273.15|491.67|0|25|0.0977075|25"}}},
+     {Over, kR0, "25"}, {Over, kRes, "25", {{kView, "0.0|32|273.15|491.67|0|25|0.0977075|25"}}},
      {Type, kR0, "0", {{kView, "0.0|32|273.15|491.67|0|25|0.0977075|250"}}},
      {Over, kR0, "1000"},
      {Over, C, "1.4", {{kView, "1.4|34.52|274.55|494.19|1.12|1005.47|3.9066830|1000"}}}}},
@@ -211,8 +202,7 @@ const NamedScenario kScenarios[] = {
     // Texts the program writes, and typing into the slope (an output), compute nothing.
     {"Pt100WrittenFieldsNeverConvertBack", {{Click, kTabBase + kTabPt100},
      {Type, C, "-40", {{kView, "-40|-40|233.15|419.67|-32|84.2707|0.3957579|100.00"}}},
-     {Write, kRes, "200"},
-     {Write, F, "0", {{kView, "-40|0|233.15|419.67|-32|200|0.3957579|100.00"}}},
+     {Write, kRes, "200"}, {Write, F, "0", {{kView, "-40|0|233.15|419.67|-32|200|0.3957579|100.00"}}},
      {Type, kSlope, "5", {{kView, "-40|0|233.15|419.67|-32|200|0.39575795|100.00"}}}}},
     // A text reads as the number it begins with; without one it is 0 (0 °C, or 0 Ω: about -242 °C, beyond
     // the band). A "nan" on another scale writes the out-of-range text into °C, which stays so. The whole
@@ -226,9 +216,7 @@ const NamedScenario kScenarios[] = {
      {Paste, C, "-inf", {{kView, "-inf|-inf|-inf|-inf|-inf|OUT||100.00"}}},
      {Paste, kRes, "  138.5055 \u03a9", {{kView, "100|212|373.15|671.67|80|  138.5055 \u03a9|0.3792800|100.00"}}},
      {Paste, kRes, kNines, {{kView, "OUT|OUT|OUT|OUT|OUT|*|OUT|100.00"}}},
-     {Paste, C, kNines, {{kView, "*|inf|inf|inf|inf|OUT||100.00"}}},
-     {Paste, C, "1" + QString(1999, QLatin1Char('0')), {{kView, "*|inf|inf|inf|inf|OUT||100.00"}}},
-     {Paste, C, "0." + QString(1997, QLatin1Char('0')) + "1", {{kView, "*|32|273.15|491.67|0|100|0.3908300|100.00"}}}}},
+     {Paste, C, kNines, {{kView, "*|inf|inf|inf|inf|OUT||100.00"}}}}},
     // W = 1.617785 with R0 = 1000; dR/dt = 1000 (c1 + 2 c2 t + 4 c4 t^3 + 6 c6 t^5). W exactly 1 is 0 °C.
     {"NdAt100AndBack", {{Click, kTabBase + kTabNickel},
      {Type, NC, "100", {{kView, "100|212|373.15|671.67|80|1617.785|6.926|1"}}},
@@ -238,11 +226,9 @@ const NamedScenario kScenarios[] = {
     // Every click loads its preset and empties the values, also on the chosen button: that restores edited
     // coefficients.
     {"NickelEveryPresetClickLoadsIt", {{Click, kTabBase + kTabNickel},
-     {Type, NC, "100"},
-     {Click, 4, {}, {{kView, "|||||||4"}}},
+     {Type, NC, "100"}, {Click, 4, {}, {{kView, "|||||||4"}}},
      {Type, NRes, "2000", {{kView, "141.2382|286.2288|414.3882|745.8988|112.9906|2000|8.356948|4"}}},
-     {Over, kA, "0.006"},
-     {Click, 4, {}, {{kView, "|||||||4"}}},
+     {Over, kA, "0.006"}, {Click, 4, {}, {{kView, "|||||||4"}}},
      {Look, 0, {}, {{kParameters, "0.00588025|8.28385e-06|0|7.67175e-12|0|1.49e-16|1000."}}},
      {Click, 2, {}, {{kView, "|||||||2"}}},
      {Look, 0, {}, {{kParameters, "0.004427|5.172e-06|5.585e-09|0|0|0|1000."}}},
@@ -252,16 +238,12 @@ const NamedScenario kScenarios[] = {
      {Type, NC, "100", {{kView, "100|212|373.15|671.67|80|1637.359|7.156853|3"}}}}},
     // Coefficients and R0 count from the next edit of a value on; c3 to c6 may be empty or junk (0).
     {"NickelCoefficientsCountFromTheNextEdit", {{Click, kTabBase + kTabNickel},
-     {Type, NC, "100"},
-     {Over, NR0, "100", {{kView, "100|212|373.15|671.67|80|1617.785|6.926|1"}}},
+     {Type, NC, "100"}, {Over, NR0, "100", {{kView, "100|212|373.15|671.67|80|1617.785|6.926|1"}}},
      {Over, NC, "100", {{kView, "100|212|373.15|671.67|80|161.7785|0.6926000|1"}}},
-     {Over, NR0, "1000"},
-     {Paste, kA + 3},
-     {Paste, kA + 5, "junk"},
+     {Over, NR0, "1000"}, {Paste, kA + 3}, {Paste, kA + 5, "junk"},
      {Over, NC, "100", {{kView, "100|212|373.15|671.67|80|1615.|6.815|1"}}}}},
     {"NickelTextWithoutANumberEmptiesItsDirection", {{Click, kTabBase + kTabNickel},
-     {Type, NC, "100"},
-     {Paste, NC, "abc", {{kView, "abc|32|273.15|491.67|0|||1"}}},
+     {Type, NC, "100"}, {Paste, NC, "abc", {{kView, "abc|32|273.15|491.67|0|||1"}}},
      {Type, NRes, "1617.785", {{kView, "100.|212|373.15|671.67|80|1617.785|6.926|1"}}},
      {Paste, NRes, "\u03a9", {{kView, "|||||\u03a9||1"}}},
      {Type, NRes, "1617.785"},
@@ -269,8 +251,7 @@ const NamedScenario kScenarios[] = {
     // Texts the program writes, and typing into the slope or a coefficient, compute nothing.
     {"NickelWrittenFieldsNeverConvertBack", {{Click, kTabBase + kTabNickel},
      {Type, NRes, "1617.785", {{kView, "100.|212|373.15|671.67|80|1617.785|6.926|1"}}},
-     {Write, NC, "0"},
-     {Write, NSlope, "0", {{kView, "0|212|373.15|671.67|80|1617.785|0|1"}}},
+     {Write, NC, "0"}, {Write, NSlope, "0", {{kView, "0|212|373.15|671.67|80|1617.785|0|1"}}},
      {Type, NSlope, "5"},
      {Type, kA + 2, "1", {{kView, "0|212|373.15|671.67|80|1617.785|05|1"}}}}},
     // No root within the step bound for 1e300 Ω; at 1e300 °C the negative c6 wins.
@@ -283,8 +264,7 @@ const NamedScenario kScenarios[] = {
     // digits; C is limited by the 0.1 mΩ resistance at -40 °C. The check row converts with the fitted
     // coefficients both ways, 12 digits and 7 decimals, up to a tenth of a degree beyond the range.
     {"PtFitAndCheckRow", {{Click, kTabBase + kTabPtCoefficient},
-     {Type, 8, "84.2707"},
-     {Type, 11, "138.5055", {{kView, "||||"}}},
+     {Type, 8, "84.2707"}, {Type, 11, "138.5055", {{kView, "||||"}}},
      {Type, 14, "212.0515", {{kView, kStandardPt + "||"}}},
      {Type, kCheckT, "100", {{kView, "*|*|*|100|138.5055000"}}},
      {Over, kCheckT, "-100", {{kView, "*|*|*|-100|60.2569107"}}},
@@ -294,30 +274,24 @@ const NamedScenario kScenarios[] = {
      {Over, kCheckR, "60.2558", {{kView, "*|*|*|-100.0027407|60.2558"}}},
      {Over, kCheckR, "100", {{kView, "*|*|*|0.|100"}}}}},  // W exactly 1
     {"PtFitEqualUpperTemperaturesGiveNoCoefficients", {{Click, kTabBase + kTabPtCoefficient},
-     {Type, kPoints, "84.2707|138.5055|212.0515"},
-     {Paste, 13, "100", {{kView, "OUT|OUT|OUT||"}}},
+     {Type, kPoints, "84.2707|138.5055|212.0515"}, {Paste, 13, "100", {{kView, "OUT|OUT|OUT||"}}},
      {Type, kCheckT, "50", {{kView, "OUT|OUT|OUT|50|OUT"}}},
      {Paste, 13, "300", {{kView, kStandardPt + "|50|OUT"}}}}},
     // Written by the program while no input cell has the focus: no fit (the program itself writes only
     // results and the check row). Typed into headings, names or results: nothing fitted. The eight inputs
     // share one focus flag: moving from one to another and typing fits.
     {"PtFitOnlyTheEightInputCellsFit", {{Click, kTabBase + kTabPtCoefficient},
-     {Type, 8, "84.2707"},
-     {Type, 11, "138.5055"},
-     {Focus, 0},
-     {Write, 14, "212.0515", {{kView, "||||"}}},
+     {Type, 8, "84.2707"}, {Type, 11, "138.5055"}, {Focus, 0}, {Write, 14, "212.0515", {{kView, "||||"}}},
      {Type, kPassive, "5|5|5|5|5|5|5|5|5|5|5|5|5", {{kView, "5|5|5||"}}},
      {Type, 14, {}, {{kView, "5|5|5||"}}},  // focus and no change
-     {Focus, 5},
-     {Back, 14},
+     {Focus, 5}, {Back, 14},
      {Type, 14, "5", {{kView, kStandardPt + "||"}}}}},
     // Before any fit the coefficients are zero: R0 (1 + 0 t). R0 or the typed value without a number:
     // nothing happens.
     {"PtFitCheckRowBeforeAnyFit", {{Click, kTabBase + kTabPtCoefficient},
      {Type, kCheckT, "50", {{kView, "|||50|100.0000000"}}},
      {Over, kCheckR, "120", {{kView, "|||OUT|120"}}},
-     {Paste, 5, "abc"},
-     {Over, kCheckT, "25", {{kView, "|||25|120"}}},
+     {Paste, 5, "abc"}, {Over, kCheckT, "25", {{kView, "|||25|120"}}},
      {Paste, 5, "100"},
      {Paste, kCheckT, "junk", {{kView, "|||junk|120"}}}}},
     // A fit from a mistyped point makes the check row's Newton iteration diverge; it gives up at once.
@@ -341,11 +315,9 @@ const NamedScenario kScenarios[] = {
      {Type, kCheckT, "100", {{kView, "*|*|*|100|71.4"}}}}},
     // Every sub-page keeps its texts, and the fit its coefficients, while others are shown.
     {"TextsSurviveSwitchingTabs", {{Click, kTabBase + kTabPt100},
-     {Type, C, "100"},
-     {Click, kTabBase + kTabCu50},
+     {Type, C, "100"}, {Click, kTabBase + kTabCu50},
      {Type, C, "100", {{kView, "100|212|373.15|671.67|80|71.4|0.2141495|50.00"}}},
-     {Click, kTabBase + kTabNickel},
-     {Type, NC, "100", {{kView, "100|212|373.15|671.67|80|1617.785|6.926|1"}}},
+     {Click, kTabBase + kTabNickel}, {Type, NC, "100", {{kView, "100|212|373.15|671.67|80|1617.785|6.926|1"}}},
      {Click, kTabBase + kTabPtCoefficient},
      {Type, kPoints, "84.2707|138.5055|212.0515", {{kView, kStandardPt + "||"}}},
      {Click, kTabBase + kTabPt100, {}, {{kView, "100|212|373.15|671.67|80|138.5055|0.3792800|100.00"}}},
@@ -374,9 +346,7 @@ TEST_F(RtdPages, OpensOnPt100UnderTheTitleAndTheTabs)
         }
     }
     const QImage image = m_container->grab().toImage();
-    EXPECT_EQ(image.pixelColor(5, 5), QColor(11, 75, 136));       // title band
-    EXPECT_EQ(image.pixelColor(60, 100), QColor(238, 138, 138));  // Pt100 tab selected
-    EXPECT_EQ(image.pixelColor(200, 100), QColor(89, 115, 152));
+    EXPECT_EQ(image.pixelColor(60, 100), QColor(238, 138, 138));  // Pt100 tab selected in this page's colour
     const QColor line = image.pixelColor(500, 140);  // the selection colour at alpha 200 over white
     EXPECT_GT(line.red() - line.green(), 50);
     EXPECT_EQ(image.pixelColor(500, 300), QColor(Qt::white));
@@ -413,24 +383,10 @@ TEST_F(RtdPages, LabelsUnitsAndAccessibleNames)
               "Temperature|Resistance\u2103|\u03a9");
     EXPECT_EQ(Names(kTabCuCoefficient, {3044}, label), "Temperature");
     Run({{Click, kTabBase + kTabPtCoefficient}});
-    EXPECT_EQ(Fit()->checkTemperatureId(), 3042);
-    EXPECT_EQ(Fit()->checkResistanceId(), 3043);
     EXPECT_EQ(Edit(0)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     EXPECT_EQ(Edit(8)->accessibleName(), "neg temp pt Resistance \u03a9");
     EXPECT_EQ(Edit(4)->accessibleName(), "R0 Temperature \u2103");
     EXPECT_EQ(Edit(20)->accessibleName(), "C");
-    Run({{Click, kTabBase + kTabCuCoefficient}});
-    EXPECT_EQ(Fit()->checkTemperatureId(), 3044);
-    EXPECT_EQ(Fit()->checkResistanceId(), 3045);
-}
-
-TEST_F(RtdPages, ClicksOutsideTheTabsChangeNothing)
-{
-    Run({{Click, kTabBase + kTabCu100}});
-    QTest::mouseClick(m_container->tabs(), Qt::RightButton, {}, QPoint(10, 10));
-    QTest::mouseClick(m_container.get(), Qt::LeftButton, {}, QPoint(500, 50));  // on the title band
-    EXPECT_EQ(m_container->selectedTab(), kTabCu100);
-    EXPECT_EQ(VisibleSubPages(), 1);
 }
 
 TEST_F(RtdPages, NickelArrowKeysMoveThePresetToo)
@@ -536,7 +492,9 @@ TEST_F(RtdPages, EverySubPageReadsInBothLanguages)
     Run({{Type, C, "900", {{kView, "900|*|*|*|*|\u8d85\u51fa\u8303\u56f4||100.00"}}}});
 }
 
-TEST(RtdThroughMainWindow, NavigationItemTwoThenATab)
+// Navigation item 2 opens this container on Pt100 (the navigation and the tabs themselves have their own
+// tests); it converts there as it does alone.
+TEST(RtdThroughMainWindow, NavigationItemTwo)
 {
     test::ScratchStandards standards;
     MainWindow window(standards.store);
@@ -545,15 +503,10 @@ TEST(RtdThroughMainWindow, NavigationItemTwoThenATab)
     ASSERT_EQ(window.currentPage(), 2);
     auto* container = qobject_cast<ContainerPage*>(window.page(2));
     ASSERT_NE(container, nullptr);
-    EXPECT_TRUE(container->isVisible());
-    EXPECT_TRUE(container->subPage(0)->isVisible());
-
-    const Rect ptx = SubPageTabRects(container->clientArea().width, 8)[2];
-    QTest::mouseClick(container->tabs(), Qt::LeftButton, {}, QPoint(ptx.x + ptx.width / 2, ptx.height / 2));
-    auto* page = static_cast<Page*>(container->subPage(2));
+    auto* page = static_cast<Page*>(container->subPage(0));
     ASSERT_TRUE(page->isVisible());
-    EXPECT_EQ(page->objectName(), "gyrdzPtX");
-    test::Type(page->edit(kRtdResistance), "25");
+    EXPECT_EQ(page->objectName(), "gyrdzPt100");
+    test::Type(page->edit(kRtdResistance), "100");
     EXPECT_EQ(page->edit(kRtdCelsius)->text(), "0.0");
     EXPECT_EQ(page->edit(2)->text(), "273.15");
 }

@@ -30,10 +30,8 @@
 namespace tmcalc {
 namespace {
 
-using test::Act;
-using test::Expect;
+using enum test::Act;
 using test::Scenario;
-using test::Step;
 
 // Driver ids: the "T ↔ R" fields by their own ids (617-628); the coefficient page's cells and range as
 // kFit + id; groups and pseudo-fields below zero.
@@ -103,7 +101,7 @@ protected:
         QTest::mouseClick(m_container->tabs(), Qt::LeftButton, {}, QPoint(r.x + r.width / 2, r.height / 2));
     }
 
-    void Click(int id) const
+    void Press(int id) const
     {
         if (id < kPick) return ClickTab(id);
         if (id < kChoose) {
@@ -158,7 +156,7 @@ protected:
                     for (int k = 0; k < kSprtResultPairs; ++k) ids.push_back(kFit + SprtResultValue(k));
                     return ids;
                 },
-                [this](int id) { return Text(id); }, [this](int id) { Click(id); }};
+                [this](int id) { return Text(id); }, [this](int id) { Press(id); }};
     }
 
     test::ScratchStandards m_scratch;
@@ -174,8 +172,8 @@ TEST_P(SprtPages, Scenario)
 // Rtp 10 and all coefficients 1e-15 on the range's groups.
 Scenario Calibrated(const QString& range, std::vector<int> coefficients)
 {
-    Scenario s{{Act::Over, Range, range}, {Act::Type, Rtp, "10"}};
-    for (int id : coefficients) s.push_back({Act::Type, id, "1e-15"});
+    Scenario s{{Over, Range, range}, {Type, Rtp, "10"}};
+    for (int id : coefficients) s.push_back({Type, id, "1e-15"});
     return s;
 }
 
@@ -186,102 +184,84 @@ Scenario Then(Scenario s, const Scenario& more)
 }
 
 const Case kCases[] = {
-    // The list is filled but loads nothing: the page opens as specified, values empty.
+    // The list is filled but loads nothing: the page opens with its default range, values empty.
     {"OpensWithA7B7C7AndA4B4",
-     {{Act::Look, 0, {}, {{Range, "-189.344~660.23"}, {kRows, "a7,b7,c7,a4,b4"}, {kNames, "a7,b7,c7,a4,b4"},
-                          {kCoeffs, "|||||"}, {kOutputs, "||||"}, {kTab, "0"}, {kProduct, "0"}}}}},
-    // A typed range relabels and empties Rtp, the coefficients and the outputs, but never the range.
+     {{Look, 0, {}, {{Range, "-189.344~660.23"}, {kRows, "a7,b7,c7,a4,b4"}, {kNames, "a7,b7,c7,a4,b4"},
+                     {kCoeffs, "|||||"}, {kOutputs, "||||"}, {kTab, "0"}, {kProduct, "0"}}}}},
+    // A typed range relabels and empties Rtp, the coefficients and the outputs, but never the range. The
+    // first keystroke of a range has no upper bound: no groups at all.
     {"TypedRangeRelabelsAndEmpties",
-     {{Act::Type, Rtp, "25.5"},
-      {Act::Type, U1, "1e-4"},
-      {Act::Type, T, "12"},
-      {Act::Over, Range, "0~419.527", {{kRows, "a8,b8"}, {kNames, "a8,b8"}, {kCoeffs, "|||||"}, {kOutputs, "||||"}}},
-      {Act::Over, Range, "-38.8344~29.7647", {{kRows, "a11,a5,b5"}, {Range, "-38.8344~29.7647"}}},
-      {Act::Over, Range, "0~156.5985", {{kRows, "a10"}}},
-      {Act::Over, Range, "0~231.928", {{kRows, "a9,b9"}}},
-      // The first keystroke of a range has no upper bound: no groups at all.
-      {Act::Over, Range, "0", {{kRows, ""}}},
-      {Act::Over, Range, "-300~1000", {{kRows, "a7,b7,c7,a4,b4"}}},
-      {Act::Over, Range, "~", {{kRows, ""}}},
-      {Act::Over, Range, "1e999~", {{kRows, ""}}}}},
+     {{Type, Rtp, "25.5"}, {Type, U1, "1e-4"}, {Type, T, "12"},
+      {Over, Range, "0~419.527", {{kRows, "a8,b8"}, {kNames, "a8,b8"}, {kCoeffs, "|||||"}, {kOutputs, "||||"}}},
+      {Over, Range, "-38.8344~29.7647", {{kRows, "a11,a5,b5"}, {Range, "-38.8344~29.7647"}}},
+      {Over, Range, "0~231.928", {{kRows, "a9,b9"}}},
+      {Over, Range, "0", {{kRows, ""}}},
+      {Over, Range, "-300~1000", {{kRows, "a7,b7,c7,a4,b4"}}}}},
     {"ZincAndTinFromTheReferenceRatios",
      Then(Calibrated("0~419.527", {U1, U2}),
-          {{Act::Type, T, "419.527", {{kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
-           {Act::Over, T, "231.928", {{kOutputs, "231.928|18.9279768|#|1.892798|#"}}},
-           {Act::Over, T, "0.01", {{kOutputs, "0.01|10.0000000|#|1.0000000|#"}}},
+          {{Type, T, "419.527", {{kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
+           {Over, T, "231.928", {{kOutputs, "231.928|18.9279768|#|1.892798|#"}}},
+           {Over, T, "0.01", {{kOutputs, "0.01|10.0000000|#|1.0000000|#"}}},
            // Beyond the group's top point there is nothing to compute with.
-           {Act::Over, T, "500", {{kOutputs, "500|OUT|OUT|OUT|OUT"}}},
-           {Act::Back, T, "3", {{kOutputs, "||||"}}},
+           {Over, T, "500", {{kOutputs, "500|OUT|OUT|OUT|OUT"}}},
+           {Back, T, "3", {{kOutputs, "||||"}}},
            // W = 1 is where the reference function of 0 to 961.78 °C reaches 1: 1.2 µK above the triple
            // point (it gives 0.9999999953 there), which the refined inverse finds. W exactly 1 shows "1.".
-           {Act::Type, R, "10", {{kOutputs, "0.0100012|10|#|1.|#"}}},
-           {Act::Paste, R, QString(2000, '9'), {{kOutputs, "OUT|*|OUT|OUT|OUT"}}},
-           {Act::Paste, R, "junk", {{kOutputs, "|junk|||"}}}})},
+           {Type, R, "10", {{kOutputs, "0.0100012|10|#|1.|#"}}},
+           {Paste, R, QString(2000, '9'), {{kOutputs, "OUT|*|OUT|OUT|OUT"}}},
+           {Paste, R, "junk", {{kOutputs, "|junk|||"}}}})},
+    // a5/b5 reaches from the mercury point to 0 °C and no further down; a4/b4 on to argon.
     {"ArgonAndMercuryBelowZero",
      Then(Calibrated("-189.3442~0", {L1, L2}),
-          {{Act::Look, 0, {}, {{kRows, "a4,b4"}}},
-           {Act::Type, T, "-38.8344", {{kOutputs, "-38.8344|8.4414211|#|0.8441421|#"}}},
-           {Act::Over, T, "-200", {{kOutputs, "-200|OUT|OUT|OUT|OUT"}}}})},
-    // a5/b5 reaches from the mercury point to 0 °C and no further down.
+          {{Look, 0, {}, {{kRows, "a4,b4"}}},
+           {Type, T, "-38.8344", {{kOutputs, "-38.8344|8.4414211|#|0.8441421|#"}}},
+           {Over, T, "-200", {{kOutputs, "-200|OUT|OUT|OUT|OUT"}}}})},
     {"GalliumAndMercuryA11A5",
      Then(Calibrated("-38.8344~29.7647", {U1, L1, L2}),
-          {{Act::Type, T, "29.7646", {{kOutputs, "29.7646|11.1813889|#|1.118139|#"}}},
-           {Act::Over, T, "-38.8344", {{kOutputs, "-38.8344|8.4414211|#|0.8441421|#"}}},
-           {Act::Over, T, "-38.9", {{kOutputs, "-38.9|OUT|OUT|OUT|OUT"}}}})},
+          {{Type, T, "29.7646", {{kOutputs, "29.7646|11.1813889|#|1.118139|#"}}},
+           {Over, T, "-38.8344", {{kOutputs, "-38.8344|8.4414211|#|0.8441421|#"}}},
+           {Over, T, "-38.9", {{kOutputs, "-38.9|OUT|OUT|OUT|OUT"}}}})},
     // Without Rtp or without a complete group nothing is written.
     {"IncompleteSetWritesNothing",
-     {{Act::Type, T, "100", {{kOutputs, "100||||"}}},
-      {Act::Type, Rtp, "10"},
-      {Act::Type, U1, "1e-5"},
-      {Act::Over, T, "50", {{kOutputs, "50||||"}}},
-      {Act::Type, U2, "1e-6"},
-      {Act::Over, Rtp, "0"},
-      {Act::Over, T, "60", {{kOutputs, "60||||"}}}}},
+     {{Type, T, "100", {{kOutputs, "100||||"}}}, {Type, Rtp, "10"}, {Type, U1, "1e-5"},
+      {Over, T, "50", {{kOutputs, "50||||"}}}, {Type, U2, "1e-6"}, {Over, Rtp, "0"},
+      {Over, T, "60", {{kOutputs, "60||||"}}}}},
     // Coefficients that make the ratio's Newton iteration cycle: it gives up at its step bound, at once.
     {"CyclingNewtonGivesUp",
-     {{Act::Type, Rtp, "25.5"},
-      {Act::Type, U1, "-9"},
-      {Act::Type, U2, "6"},
-      {Act::Type, kSprtUpper3, "-1"},
-      {Act::Paste, T, "545.5359", {{kOutputs, "545.5359|OUT|OUT|OUT|OUT"}}}}},
+     {{Type, Rtp, "25.5"}, {Type, U1, "-9"}, {Type, U2, "6"}, {Type, kSprtUpper3, "-1"},
+      {Paste, T, "545.5359", {{kOutputs, "545.5359|OUT|OUT|OUT|OUT"}}}}},
     // Loading writes the record's texts verbatim and relabels without emptying anything; the conversion
     // fields keep their texts. The template standard writes "rtp" in lower case.
     {"PickTheTemplateStandard",
-     {{Act::Type, T, "100"},
-      {Act::Click, kPick + 0, {}, {{kCoeffs, "25.12462|0|0||0|0"}, {Range, "-189.344~419.527"}, {kRows, "a8,b8,a4,b4"},
-                                   {kOutputs, "100||||"}, {kTab, "0"}}}}},
+     {{Type, T, "100"},
+      {Click, kPick + 0, {}, {{kCoeffs, "25.12462|0|0||0|0"}, {Range, "-189.344~419.527"}, {kRows, "a8,b8,a4,b4"},
+                              {kOutputs, "100||||"}, {kTab, "0"}}}}},
+    // The list follows a choice in the manager.
     {"ChooseInConfigureWhileTextsAreShown",
      Then(Calibrated("0~419.527", {U1, U2}),
-          {{Act::Type, T, "419.527", {{kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
-           {Act::Click, kSprtTabConfigure, {}, {{kTab, "2"}}},
-           {Act::Click, kChoose + 1, {}, {{kTab, "0"}, {kRows, "a11,a5,b5"}, {kNames, "a11,a5,b5"},
-                                          {kCoeffs, QString("25.5|") + kLongA11 + "|1e-15||2e-5|-3e-6"},
-                                          {kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
-           // The list follows the choice.
-           {Act::Look, 0, {}, {{kProduct, "1"}}},
-           {Act::Click, kChoose + 0, {}, {{Range, "-189.344~419.527"}, {kRows, "a8,b8,a4,b4"}, {kProduct, "0"}}}})},
+          {{Type, T, "419.527", {{kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
+           {Click, kSprtTabConfigure, {}, {{kTab, "2"}}},
+           {Click, kChoose + 1, {}, {{kTab, "0"}, {kRows, "a11,a5,b5"}, {kNames, "a11,a5,b5"}, {kProduct, "1"},
+                                     {kCoeffs, QString("25.5|") + kLongA11 + "|1e-15||2e-5|-3e-6"},
+                                     {kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
+           {Click, kChoose + 0, {}, {{Range, "-189.344~419.527"}, {kRows, "a8,b8,a4,b4"}, {kProduct, "0"}}}})},
+    // Any change of the range rebuilds the rows, typed or not; Rtp goes back to its default.
     {"FixedPointRowsFollowTheRange",
-     {{Act::Click, kSprtTabCoefficients, {}, {{FitRange, "-200~660"},
-                                              {kGridRows, "1 660.323000,2 419.527000,3 231.928000,4 -189.344200,"
-                                                          "5 -38.834400"},
-                                              {kResultNames, "a7,b7,c7,a4,b4"}}},
-      {Act::Over, FitRange, "-38.8344~29.7647",
+     {{Click, kSprtTabCoefficients, {}, {{FitRange, "-200~660"}, {kResultNames, "a7,b7,c7,a4,b4"},
+                                         {kGridRows, "1 660.323000,2 419.527000,3 231.928000,4 -189.344200,"
+                                                     "5 -38.834400"}}},
+      {Over, FitRange, "-38.8344~29.7647",
        {{kGridRows, "1 29.765000,2 29.764600,3 -38.834400"}, {kResultNames, "a11,a5,b5"}}},
-      // Any change rebuilds, typed or not; Rtp goes back to its default.
-      {Act::Over, FitRtp, "24"},
-      {Act::Write, FitRange, "0~156.5985", {{kGridRows, "1 156.598500"}, {kResultNames, "a10"}, {FitRtp, "25.12461"}}},
-      {Act::Over, FitRange, "0", {{kGridRows, ""}, {kResultNames, ""}}}}},
-    // Each group is fitted as soon as its own cells hold numbers, whatever the other group's cells hold.
+      {Over, FitRtp, "24"},
+      {Write, FitRange, "0~156.5985", {{kGridRows, "1 156.598500"}, {kResultNames, "a10"}, {FitRtp, "25.12461"}}},
+      {Over, FitRange, "0", {{kGridRows, ""}, {kResultNames, ""}}}}},
+    // Each group is fitted as soon as its own cells hold numbers, whatever the other group's cells hold;
+    // Rtp alone starts nothing.
     {"GroupsFitIndependently",
-     {{Act::Click, kSprtTabCoefficients},
-      {Act::Type, Point(0), "84.2", {{kResults, "||||"}}},
-      {Act::Type, Point(1), "64.5"},
-      {Act::Type, Point(2), "47.5", {{kResults, "#|#|#||"}}},
-      {Act::Type, Point(3), "5.4"},
-      {Act::Type, Point(4), "21.2", {{kResults, "#|#|#|#|#"}}},
-      {Act::Back, Point(1), "4", {{kResults, "|||#|#"}}},
-      // Rtp alone starts nothing.
-      {Act::Over, FitRtp, "0", {{kResults, "|||#|#"}}}}},
+     {{Click, kSprtTabCoefficients}, {Type, Point(0), "84.2", {{kResults, "||||"}}}, {Type, Point(1), "64.5"},
+      {Type, Point(2), "47.5", {{kResults, "#|#|#||"}}}, {Type, Point(3), "5.4"},
+      {Type, Point(4), "21.2", {{kResults, "#|#|#|#|#"}}}, {Back, Point(1), "4", {{kResults, "|||#|#"}}},
+      {Over, FitRtp, "0", {{kResults, "|||#|#"}}}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(User, SprtPages, testing::ValuesIn(kCases), [](const auto& p) { return p.param.name; });
@@ -313,14 +293,14 @@ TEST_F(SprtFitRoundTrip, FixedPointsComeBack)
     for (const FitCase& c : cases) {
         SCOPED_TRACE(c.name);
         ClickTab(kSprtTabCoefficients);
-        test::RunScenario(page, {{Act::Over, FitRange, c.range}, {Act::Over, FitRtp, "25.5"}});
+        test::RunScenario(page, {{Over, FitRange, c.range}, {Over, FitRtp, "25.5"}});
         for (std::size_t i = 0; i < c.resistances.size(); ++i)
             test::Type(page.edit(Point(static_cast<int>(i))), c.resistances[i]);
-        Scenario convert{{Act::Click, kSprtTabConversion}, {Act::Over, Range, c.range}, {Act::Type, Rtp, "25.5"}};
+        Scenario convert{{Click, kSprtTabConversion}, {Over, Range, c.range}, {Type, Rtp, "25.5"}};
         for (std::size_t k = 0; k < c.rows.size(); ++k)
-            convert.push_back({Act::Type, c.rows[k], page.edit(kFit + SprtResultValue(static_cast<int>(k)))->text()});
+            convert.push_back({Type, c.rows[k], page.edit(kFit + SprtResultValue(static_cast<int>(k)))->text()});
         for (const auto& [row, t] : c.back)
-            convert.push_back({Act::Over, R, c.resistances[static_cast<std::size_t>(row)], {{T, t}}});
+            convert.push_back({Over, R, c.resistances[static_cast<std::size_t>(row)], {{T, t}}});
         test::RunScenario(page, convert);
     }
 }
@@ -345,7 +325,7 @@ TEST_F(SprtPages, TextsAreReadableInBothLanguages)
         SetLanguage(language);
         Open();
         for (const char* range : {"-189.344~660.23", "-38.8344~29.7647", "0~419.527"}) {
-            test::RunScenario(Driver(), {{Act::Over, Range, range}, {Act::Write, FitRange, range}});
+            test::RunScenario(Driver(), {{Over, Range, range}, {Write, FitRange, range}});
             for (Page* page : {static_cast<Page*>(Conversion()), Coefficients()})
                 EXPECT_EQ(test::UnreadableTexts(*page), std::vector<std::string>{}) << range;
         }

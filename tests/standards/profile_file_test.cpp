@@ -31,36 +31,33 @@ constexpr std::string_view kHandEdited =
     "[alpha]\n"
     "Key3 = in a twin section\n";
 
-struct LookupRow {
-    const char* name;
-    const char* section;
-    const char* key;
-    std::optional<std::string> expected;
-};
-
-class ProfileLookup : public testing::TestWithParam<LookupRow> {};
-
-TEST_P(ProfileLookup, FollowsProfileRules)
+TEST(ProfileFile, LookupFollowsProfileRules)
 {
+    struct LookupRow {
+        const char* name;
+        const char* section;
+        const char* key;
+        std::optional<std::string> expected;
+    };
+    const LookupRow rows[] = {
+        {"TrimmedKeyAndValue", "Alpha", "key1", "value one"},
+        {"SectionAndKeyIgnoreCase", "ALPHA", "Key2", "v2"},
+        {"EmptyValueIsPresent", "alpha", "empty", ""},
+        {"MissingKeyReadsEmpty", "Alpha", "Key9", std::nullopt},
+        {"ValueKeepsLaterEquals", "Alpha", "EQ", "a=b"},
+        {"HeaderTrimmedAndCarriageReturns", "beta", "X", "1"},
+        {"TwinSectionUnreachable", "Alpha", "Key3", std::nullopt},
+        {"MissingSection", "Gamma", "x", std::nullopt},
+    };
     const ProfileFile file = ProfileFile::FromBytes(Utf16Bytes(kHandEdited));
-    const auto found = file.Find(U(GetParam().section), U(GetParam().key));
-    ASSERT_EQ(found.has_value(), GetParam().expected.has_value());
-    if (found) {
-        EXPECT_EQ(Utf16ToUtf8(*found), *GetParam().expected);
+    for (const LookupRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto found = file.Find(U(row.section), U(row.key));
+        ASSERT_EQ(found.has_value(), row.expected.has_value());
+        if (found) EXPECT_EQ(Utf16ToUtf8(*found), *row.expected);
+        EXPECT_EQ(Utf16ToUtf8(file.Value(U(row.section), U(row.key))), row.expected.value_or(""));
     }
-    EXPECT_EQ(Utf16ToUtf8(file.Value(U(GetParam().section), U(GetParam().key))), GetParam().expected.value_or(""));
 }
-
-INSTANTIATE_TEST_SUITE_P(Rules, ProfileLookup,
-                         testing::Values(LookupRow{"TrimmedKeyAndValue", "Alpha", "key1", "value one"},
-                                         LookupRow{"SectionAndKeyIgnoreCase", "ALPHA", "Key2", "v2"},
-                                         LookupRow{"EmptyValueIsPresent", "alpha", "empty", ""},
-                                         LookupRow{"MissingKeyReadsEmpty", "Alpha", "Key9", std::nullopt},
-                                         LookupRow{"ValueKeepsLaterEquals", "Alpha", "EQ", "a=b"},
-                                         LookupRow{"HeaderTrimmedAndCarriageReturns", "beta", "X", "1"},
-                                         LookupRow{"TwinSectionUnreachable", "Alpha", "Key3", std::nullopt},
-                                         LookupRow{"MissingSection", "Gamma", "x", std::nullopt}),
-                         test::kRowName);
 
 TEST(ProfileFile, ListsDistinctSectionNamesInFileOrder)
 {
@@ -98,27 +95,21 @@ TEST(ProfileFile, NulCharactersAreIgnoredWhereverTheyStand)
     EXPECT_EQ(padded.SectionNames().size(), 4U);
 }
 
-struct EncodingRow {
-    const char* name;
-    std::string bytes;
-};
-
-class ProfileEncoding : public testing::TestWithParam<EncodingRow> {};
-
-TEST_P(ProfileEncoding, ReadsTheSameEntry)
+// UTF-16 little-endian with or without its byte-order mark, and UTF-8 with or without one.
+TEST(ProfileFile, EveryEncodingReadsTheSameEntry)
 {
-    const ProfileFile file = ProfileFile::FromBytes(GetParam().bytes);
-    EXPECT_EQ(Utf16ToUtf8(file.Value(u"NTCThermistors1", u"TypeNo")), "型号 NTC");
+    const std::string text = "[NTCThermistors1]\nTypeNo = 型号 NTC\n";
+    const std::pair<const char*, std::string> rows[] = {
+        {"Utf16Le", Utf16Bytes(text)},
+        {"Utf16LeWithMark", "\xFF\xFE" + Utf16Bytes(text)},
+        {"Utf8", "[NTCThermistors1]\r\nTypeNo = 型号 NTC\r\n"},
+        {"Utf8WithMark", "\xEF\xBB\xBF" + text},
+    };
+    for (const auto& [name, bytes] : rows) {
+        const ProfileFile file = ProfileFile::FromBytes(bytes);
+        EXPECT_EQ(Utf16ToUtf8(file.Value(u"NTCThermistors1", u"TypeNo")), "型号 NTC") << name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Encodings, ProfileEncoding,
-    testing::Values(EncodingRow{"Utf16Le", Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n")},
-                    EncodingRow{"Utf16LeWithMark",
-                                "\xFF\xFE" + Utf16Bytes("[NTCThermistors1]\nTypeNo = 型号 NTC\n")},
-                    EncodingRow{"Utf8", "[NTCThermistors1]\r\nTypeNo = 型号 NTC\r\n"},
-                    EncodingRow{"Utf8WithMark", "\xEF\xBB\xBF[NTCThermistors1]\nTypeNo = 型号 NTC\n"}),
-    test::kRowName);
 
 // Regression: a reader that took one byte too many made a stray line of the half unit; and a save once
 // dropped that byte.

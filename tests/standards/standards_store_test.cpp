@@ -92,31 +92,25 @@ TEST_F(StoreTest, ExistingFileIsListedByCaseSensitivePrefixAndNeverRewritten)
     EXPECT_EQ(store.GetStandardName(Kind::Thermocouple, 2), "");
 }
 
-struct MarkRow {
-    const char* name;
-    const char* sections;
-    bool couple, resistorAndThermistor;
-};
-
-class StoreMarks : public StoreTest, public testing::WithParamInterface<MarkRow> {};
-
-TEST_P(StoreMarks, FollowTemplateSections)
+// A template section, found by its case-sensitive prefix, allows adding standards of its kinds.
+TEST_F(StoreTest, TemplateSectionsAllowTheirKinds)
 {
-    WriteFileText(GetParam().sections);
-    const StandardsStore store = MakeStore();
-    EXPECT_EQ(store.CanAdd(Kind::Thermocouple), GetParam().couple);
-    EXPECT_EQ(store.CanAdd(Kind::Resistor), GetParam().resistorAndThermistor);
-    EXPECT_EQ(store.CanAdd(Kind::Thermistor), GetParam().resistorAndThermistor);
+    struct MarkRow {
+        const char* sections;
+        bool couple, resistorAndThermistor;
+    };
+    const MarkRow rows[] = {{"[CoupleTemplate]\n", true, false},      {"[ResistorTemplate]\n", false, true},
+                            {"[NTCTemplate]\n", false, true},         {"[CoupleTemplateOld]\n", true, false},
+                            {"[coupletemplate]\n[ntctemplate]\n", false, false}};
+    for (const MarkRow& row : rows) {
+        SCOPED_TRACE(row.sections);
+        WriteFileText(row.sections);
+        const StandardsStore store = MakeStore();
+        EXPECT_EQ(store.CanAdd(Kind::Thermocouple), row.couple);
+        EXPECT_EQ(store.CanAdd(Kind::Resistor), row.resistorAndThermistor);
+        EXPECT_EQ(store.CanAdd(Kind::Thermistor), row.resistorAndThermistor);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sections, StoreMarks,
-                         testing::Values(MarkRow{"CoupleOnly", "[CoupleTemplate]\n", true, false},
-                                         MarkRow{"ResistorOnly", "[ResistorTemplate]\n", false, true},
-                                         MarkRow{"NtcOnly", "[NTCTemplate]\n", false, true},
-                                         MarkRow{"PrefixSuffices", "[CoupleTemplateOld]\n", true, false},
-                                         MarkRow{"CaseMatters", "[coupletemplate]\n[ntctemplate]\n", false,
-                                                 false}),
-                         test::kRowName);
 
 TEST_F(StoreTest, AddCopiesTheTemplateUnderAFreshNameAndProductNumber)
 {
@@ -142,30 +136,29 @@ TEST_F(StoreTest, AddCopiesTheTemplateUnderAFreshNameAndProductNumber)
     EXPECT_EQ(Added(store, Kind::Thermistor).Value("D"), "");          // the template has no D
 }
 
-struct TickRow {
-    const char* name;
-    std::uint64_t ticks;
-    const char *section, *productNo;
-};
-
-class StoreTicks : public StoreTest, public testing::WithParamInterface<TickRow> {};
-
-TEST_P(StoreTicks, NameAndProductNumberDigits)
+// The section takes at most the first 8 digits of the low 32 bits of the tick count, the product number
+// all of them.
+TEST_F(StoreTest, NameAndProductNumberDigitsOfTheTicks)
 {
-    m_clock.ticks = {GetParam().ticks};
-    StandardsStore store = MakeStore();
-    const StandardRecord record = Added(store, Kind::Thermocouple);
-    EXPECT_EQ(store.GetStandardName(Kind::Thermocouple, 0), GetParam().section);
-    EXPECT_EQ(record.Value("ProductNo"), GetParam().productNo);
+    struct TickRow {
+        std::uint64_t ticks;
+        const char *section, *productNo;
+    };
+    const TickRow rows[] = {{4321, "couplestd4321", "202403091405074321"},
+                            {10000000, "couplestd10000000", "2024030914050710000000"},
+                            {(std::uint64_t{1} << 32) + 5, "couplestd5", "202403091405075"},
+                            {0xFFFFFFFFu, "couplestd42949672", "2024030914050742949672"}};
+    for (const TickRow& row : rows) {
+        SCOPED_TRACE(row.ticks);
+        m_clock.ticks = {row.ticks};
+        m_clock.next = 0;
+        fs::remove(m_folder.File());
+        StandardsStore store = MakeStore();
+        const StandardRecord record = Added(store, Kind::Thermocouple);
+        EXPECT_EQ(store.GetStandardName(Kind::Thermocouple, 0), row.section);
+        EXPECT_EQ(record.Value("ProductNo"), row.productNo);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Ticks, StoreTicks,
-    testing::Values(TickRow{"ShortlyAfterStart", 4321, "couplestd4321", "202403091405074321"},
-                    TickRow{"EightDigitsExactly", 10000000, "couplestd10000000", "2024030914050710000000"},
-                    TickRow{"OnlyLow32BitsCount", (std::uint64_t{1} << 32) + 5, "couplestd5", "202403091405075"},
-                    TickRow{"LongestLow32Bits", 0xFFFFFFFFu, "couplestd42949672", "2024030914050742949672"}),
-    test::kRowName);
 
 // Regression: with the same first 8 tick digits the second Add once got the first one's section name and
 // replaced that standard. The name check folds case, which only the thermistor prefix puts to the test;
@@ -426,6 +419,51 @@ TEST_F(StoreTest, FileLargerThanTheReaderTakesIsNeverRewritten)
         StandardRecord record;
         EXPECT_EQ(store.AddStandard(Kind::Thermocouple, record), Status::Unreadable);
         EXPECT_EQ(ReadBytes(m_folder.File()), before);
+    }
+}
+
+// The list columns of each kind: headings of consecutive string ids and their widths at 1920 pixels.
+TEST(ListColumns, HeadingsWidthsAndKeys)
+{
+    struct ColumnRow {
+        Kind kind;
+        int firstHeading;
+        std::vector<int> widths;
+    };
+    const ColumnRow rows[] = {
+        {Kind::Thermocouple, 657, {170, 150, 60, 120, 120, 120, 60, 150, 100}},
+        {Kind::Resistor, 666, {150, 100, 120, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80}},
+        {Kind::Thermistor, 721, {150, 100, 120, 60, 80, 80, 120, 120, 120, 120, 0}},
+    };
+    for (const ColumnRow& row : rows) {
+        SCOPED_TRACE(row.firstHeading);
+        const auto columns = StandardListColumns(row.kind);
+        ASSERT_EQ(columns.size(), row.widths.size());
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            EXPECT_EQ(columns[c].headingId, row.firstHeading + static_cast<int>(c)) << "column " << c;
+            EXPECT_EQ(columns[c].width, row.widths[c]) << "column " << c;
+        }
+    }
+    // The thermistor list's eleventh column shows and edits nothing, nor does a column beyond the list.
+    EXPECT_EQ(StandardListColumnKey(Kind::Thermistor, 9), "D");
+    EXPECT_EQ(StandardListColumnKey(Kind::Thermistor, 10), "");
+    EXPECT_EQ(StandardListColumnKey(Kind::Thermocouple, 9), "");
+    EXPECT_EQ(StandardListColumnKey(Kind::Thermocouple, -1), "");
+}
+
+TEST(ScaledColumnWidth, TruncatesTheSinglePrecisionProduct)
+{
+    struct ScaleRow {
+        int screenWidth, width, expected;
+    };
+    // Exact products are kept; fractional ones are cut, never rounded up (170 x 1366/1920 = 120.95).
+    const ScaleRow rows[] = {
+        {1920, 170, 170}, {1366, 170, 120}, {1366, 60, 42},   {2560, 170, 226},
+        {2560, 150, 200}, {1440, 60, 45},   {3840, 120, 240}, {1920, 0, 0},
+    };
+    for (const ScaleRow& r : rows) {
+        const auto scale = static_cast<float>(r.screenWidth / 1920.0);
+        EXPECT_EQ(ScaledColumnWidth(r.width, scale), r.expected) << r.screenWidth << " " << r.width;
     }
 }
 
