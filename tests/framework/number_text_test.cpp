@@ -152,11 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"hex_without_digits", u"0x", 0.0, true}, ReadRow{"hex_overflow", u"0x1p99999", kInf, true},
         ReadRow{"tilde", u"~5", 0.0, false}, ReadRow{"unit_after_number", u"25 ℃", 25.0, true},
         ReadRow{"unit_before_number", u"℃25", 0.0, false}, ReadRow{"latin1_letter", u"7\u00e9", 7.0, true},
-        ReadRow{"nul_ends_number",
-                std::u16string(u"4\0"
-                               u"2",
-                               3),
-                4.0, true},
+        ReadRow{"nul_ends_number", std::u16string(u"4\0" u"2", 3), 4.0, true},
         ReadRow{"fullwidth_digit", u"\uff11", 0.0, false},
         // A 33-digit value was once cut after 31 characters and read 100 times too small; pasted text far
         // beyond any buffer reads whole.

@@ -1,8 +1,10 @@
-// Saturation pressures, enhancement factor and the humidity quantities. Reference values are the
+// Saturation pressures, enhancement factor and the humidity quantities, and the layouts behind the humidity
+// and transmitter pages (whose linear arithmetic the page scenarios check). Reference values are the
 // formulations evaluated in 40-digit arithmetic: Sonntag (1990) for the saturation pressures, Hardy (1998,
 // "ITS-90 formulations for vapor pressure, frostpoint temperature, dewpoint temperature, and enhancement
 // factors in the range −100 to +100 °C") for the enhancement factor with its own vapour pressures.
 #include "humidity/humidity.h"
+#include "humidity/humidity_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -114,12 +116,10 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"DewPointRoundTrip",
             [] { return Q20(kHumidityRelative, E20(kHumidityDewPoint, Q20(kHumidityDewPoint, Rh20(50)))); }, 50,
             5e-6},
-        // 8.6e9 °C overflows the saturation pressure: the dew-point bisection then never ended.
+        // 8.6e9 °C overflows the saturation pressure: the dew-point bisection then never ended (the page
+        // scenarios show the wet bulb and the quantity of kind 3 at 8.6e9 °C).
         Row{"HangInputDewPoint", [] { return DewPointFromVaporPressure(10, 8.6e9, kAtm); }, kNaN, 0},
         Row{"HangInputFrost", [] { return FrostPointFromVaporPressure(10, 8.6e9, kAtm); }, kNaN, 0},
-        Row{"HangInputWetBulb", [] { return WetBulbFromVaporPressure(10, 8.6e9, kAtm); }, kNaN, 0},
-        Row{"HangInputKind3",
-            [] { return QuantityFromVaporPressure(kHumidityDewPoint, 10, 8.6e9, kAtm, Es(8.6e9)); }, kNaN, 0},
         Row{"InfiniteAir", [] { return WetBulbFromVaporPressure(10, kInf, kAtm); }, kNaN, 0},
         Row{"BelowAbsoluteZero", [] { return DewPointFromVaporPressure(10, -300, kAtm); }, kNaN, 0},
         Row{"NaNVapour", [] { return WetBulbFromVaporPressure(kNaN, 20, kAtm); }, kNaN, 0},
@@ -137,15 +137,13 @@ INSTANTIATE_TEST_SUITE_P(
                       // A dew point input below 0 °C is a frost point: the ice formula.
                       Row{"FrostPointInput", [] { return E20(kHumidityDewPoint, -5); },
                           SaturationPressureIce(-5) * EnhancementFactor(-5, kAtm), 0},
-                      Row{"SaturationInputIsNoVapour", [] { return E20(kHumiditySaturationPressure, 30); }, 0, 0},
                       Row{"SaturationOutput", [] { return Q20(kHumiditySaturationPressure, 1); }, Es(20), 0},
                       Row{"WetBulbNeverNegative", [] { return E20(kHumidityWetBulb, -60); }, 0, 0},
-                      // Dry basis: e = P/2 is exactly 1000000 ppmv; one step more is out of range, as is e >= P.
-                      Row{"PpmvDryHalfPressure", [] { return Q20(kHumidityPpmvDry, kAtm / 2); }, 1000000, 0},
+                      // Dry basis: e = P/2 is exactly 1000000 ppmv (on the page); one step more is out of
+                      // range, as is e >= P.
                       Row{"PpmvDryBeyond", [] { return Q20(kHumidityPpmvDry, std::nextafter(kAtm / 2, kAtm)); },
                           kNaN, 0},
                       Row{"PpmvDryAtPressure", [] { return Q20(kHumidityPpmvDry, kAtm); }, kNaN, 0},
-                      Row{"MixingRatioAbovePressure", [] { return Q20(kHumidityMixingRatio, 2 * kAtm); }, kNaN, 0},
                       Row{"EnthalpyNegativeVapour", [] { return Q20(kHumidityEnthalpy, -1); }, kNaN, 0},
                       Row{"NoSuchKindOut", [] { return Q20(1, 10); }, kNaN, 0},
                       Row{"NoSuchKindIn", [] { return E20(12, 10); }, kNaN, 0}),
@@ -182,6 +180,64 @@ TEST(HumidityQuantities, ExtremeInputsReturn)
                 (void)QuantityFromVaporPressure(kind, e, 20, p, Es(20, p));
                 (void)VaporPressureFromQuantity(kind, e, 20, p, Es(20, p));
             }
+        }
+    }
+}
+
+// The page's table of all quantities: air temperature and pressure are inputs, not results; the value the
+// user typed stands as typed; a kind that no field has gives nothing.
+TEST(HumidityQuantities, TheTableOfAllFields)
+{
+    const auto q = HumidityQuantities(kHumidityRelative, 50, 20, kAtm);
+    EXPECT_TRUE(std::isnan(q[0]) && std::isnan(q[1]));
+    EXPECT_EQ(q[kHumidityRelative], 50);
+    for (int kind : {1, 12, -5}) {
+        for (double v : HumidityQuantities(kind, 50, 20, kAtm)) EXPECT_TRUE(std::isnan(v)) << kind;
+    }
+    EXPECT_TRUE(std::isnan(HumidityQuantities(kHumidityRelative, kNaN, 20, kAtm)[kHumidityDewPoint]));
+}
+
+TEST(HumidityGridRect, StartsUnderTheBandOfTheWidth)
+{
+    // 1052 x 535 is the client area at 1920 x 1080. A top taken from the height (535 x 115 / 1300 x 1.25)
+    // would be 59 and put the first row across the title band.
+    EXPECT_EQ(HumidityGridRect({0, 0, 1052, 535}), (Rect{0, 116, 1052, 392}));
+    EXPECT_EQ(HumidityGridRect({3, 4, 1052, 535}), (Rect{3, 120, 1052, 392}));
+    EXPECT_EQ(HumidityGridRect({0, 0, 1052, 100}).height, 0);  // lower than the band: nothing, no negative
+}
+
+bool Inside(const Rect& inner, const Rect& outer)
+{
+    return inner.x >= outer.x && inner.y >= outer.y && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+
+// The panel's place at 1920 x 1080 is pinned on the page itself; on every screen it ends on the client
+// area's bottom (not a client area high, which would cover the page's lower border) and holds its controls.
+TEST(TransmitterLayout, PanelUnderTheBandControlsInsideOnEveryScreen)
+{
+    for (const auto& [w, h] : {std::pair{1920, 1080}, {1280, 720}, {1366, 768}, {3840, 2160}}) {
+        SCOPED_TRACE(testing::Message() << w << "x" << h);
+        const ScreenGeometry g = ComputeScreenGeometry(w, h);
+        const Rect page = PageRect(g);
+        const Rect client{0, 0, page.width - 2, page.height - 2};
+        const TransmitterPageLayout l = ComputeTransmitterPageLayout(g, client);
+        EXPECT_EQ(l.panel.bottom(), client.bottom());
+        EXPECT_EQ(l.panel.width, client.width);
+        EXPECT_GT(l.panel.y, Trunc(client.width * 115.0 / 1300.0));  // below the title band
+        const Rect panel{0, 0, l.panel.width, l.panel.height};
+        for (std::size_t k = 0; k < l.ranges.size(); ++k) {
+            EXPECT_TRUE(Inside(l.ranges[k], panel)) << k;
+            if (k > 0) { EXPECT_GT(l.ranges[k].y, l.ranges[k - 1].bottom()) << k; }
+        }
+        for (std::size_t i = 0; i < l.cells.size(); ++i) {
+            const Rect& c = l.cells[i];
+            EXPECT_TRUE(Inside(c, panel)) << i;
+            EXPECT_EQ(c.width, 280);
+            EXPECT_GT(c.y, l.ranges.back().bottom()) << i;
+            // Frames coincide: a value starts on its caption's last column, a row on the last line above.
+            if (i % 2 == 1) { EXPECT_EQ(c.x, l.cells[i - 1].right() - 1) << i; }
+            if (i >= 2) { EXPECT_EQ(c.y, l.cells[i - 2].bottom() - 1) << i; }
         }
     }
 }

@@ -1,15 +1,21 @@
 // The thermocouple arithmetic below the widgets: reference functions of the working set, the standard S
-// and B functions, slope rounding and the work pages' millivolt arithmetic.
+// and B functions, slope rounding and the work pages' millivolt arithmetic; and the reference functions
+// against the printed ITS-90 tables of nist_its90_tables.csv (beside this file): the emf to the printed
+// microvolt, and the inverse polynomials within their published error bands.
 #include "thermocouple/reference_functions.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <ostream>
+#include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "framework/diagnostics.h"
@@ -18,7 +24,6 @@
 #include "thermocouple/slope_rounding.h"
 #include "thermocouple/std_reference.h"
 #include "thermocouple/work_page_math.h"
-#include "units/temperature.h"
 
 namespace tmcalc {
 namespace {
@@ -88,7 +93,7 @@ const Value kValues[] = {
     {"EmfTBelowPublished", Emf, T, -270.5, -6257.96, 5E-3},
     // K at 0 °C takes the upper piece: its lower piece gives exactly 0, c0 and the exponential 2E-6 µV.
     {"EmfKAtZeroUpperPiece", Emf, K, 0, 1.9740838E-6, 1E-12},
-    {"SlopeKAtZeroHasExponential", Slope, K, 0, 39.450128, 5E-7}, {"SlopeK1000", Slope, K, 1000, 38.98138, 5E-6},
+    {"SlopeKAtZeroHasExponential", Slope, K, 0, 39.450128, 5E-7},
     {"SlopeBNegativeNearZero", Slope, B, 2, -0.22290787, 5E-9},
     {"SlopeD2400BeyondEmfRange", Slope, D, 2400, 7.4275029, 5E-8},
     {"TemperatureS", Temperature, S, 9587, 999.9886, 5E-5},
@@ -110,18 +115,10 @@ const Value kValues[] = {
     {"RoundTripCTopDegree", RoundTrip, C, 2320.5, 2320.5, 1E-6},
     {"RoundTripDJustAboveLowest", RoundTrip, D, -0.99, -0.99, 1E-6},
     // Beyond the fitted spans the polynomial only starts the search; the answer must invert TcEmf on a
-    // rising branch to 1E-5 °C. Regressions: K at -6000 µV gave -207.243 °C from the polynomial alone
-    // instead of about -211, B at 0 µV 98.423 °C instead of about 41.5.
-    {"BeyondK6000Low", RisingInverse, K, -6000, 0, 1E-5}, {"BeyondK6450Low", RisingInverse, K, -6450, 0, 1E-5},
-    {"BeyondN4300Low", RisingInverse, N, -4300, 0, 1E-5}, {"BeyondE9800Low", RisingInverse, E, -9800, 0, 1E-5},
-    {"BeyondT6200Low", RisingInverse, T, -6200, 0, 1E-5}, {"BeyondJ8100Low", RisingInverse, J, -8100, 0, 1E-5},
-    {"BeyondS239Low", RisingInverse, S, -239, 0, 1E-5},   {"BeyondR230Low", RisingInverse, R, -230, 0, 1E-5},
-    {"BeyondB0Low", RisingInverse, B, 0, 0, 1E-5},        {"BeyondB1Low", RisingInverse, B, -1, 0, 1E-5},
-    {"BeyondB200Low", RisingInverse, B, 200, 0, 1E-5},    {"BeyondS18700", RisingInverse, S, 18700, 0, 1E-5},
-    {"BeyondR21110", RisingInverse, R, 21110, 0, 1E-5},   {"BeyondB13830", RisingInverse, B, 13830, 0, 1E-5},
-    {"BeyondK54900", RisingInverse, K, 54900, 0, 1E-5},   {"BeyondN47540", RisingInverse, N, 47540, 0, 1E-5},
-    {"BeyondJ69600", RisingInverse, J, 69600, 0, 1E-5},   {"BeyondE76440", RisingInverse, E, 76440, 0, 1E-5},
-    {"BeyondT20930", RisingInverse, T, 20930, 0, 1E-5},
+    // rising branch to 1E-5 °C (swept over every type below). Regressions: K at -6000 µV gave -207.243 °C
+    // from the polynomial alone instead of about -211, B at 0 µV 98.423 °C instead of about 41.5.
+    {"BeyondK6000Low", RisingInverse, K, -6000, 0, 1E-5}, {"BeyondB0Low", RisingInverse, B, 0, 0, 1E-5},
+    {"BeyondS18700", RisingInverse, S, 18700, 0, 1E-5},   {"BeyondB13830", RisingInverse, B, 13830, 0, 1E-5},
     // The standard S and B functions, in mV: zinc, aluminium and copper points, then the range edges.
     {"StdEmfSZinc", StdEmf, S, 419.527, 3.4468883, 5E-8},
     {"StdEmfSAluminium", StdEmf, S, 660.323, 5.8601275, 5E-8},
@@ -139,28 +136,22 @@ const Value kValues[] = {
     {"StdBTemperatureHighest", StdBTemperature, B, 13.82, kDefined},
     {"StdBTemperatureAboveHighest", StdBTemperature, B, Above(13.82), kNaN},
     {"StdBTemperatureFarAbove", StdBTemperature, B, 13.9, kNaN},
-    // Six decimals, negative slopes truncated, in doubles (results within 1E-12 of the decimal).
+    // Six decimals, negative slopes truncated (B's near 0 °C on the work page), in doubles (results within
+    // 1E-12 of the decimal).
     {"RoundPositiveHalfUp", Round6, S, 38.9813797, 38.981380, 1E-12},
     {"RoundPositiveBelowHalf", Round6, S, 38.9813794, 38.981379, 1E-12},
-    {"RoundNegativeTruncated", Round6, S, -0.22290787, -0.222907, 1E-12},
-    {"RoundNegativeNeverAway", Round6, S, -0.23470407, -0.234704, 1E-12},
     // Once wrong: 32-bit arithmetic overflowed beyond 214 µV/°C.
     {"RoundLargeBeyond32Bits", Round6, S, 3000.0000006, 3000.000001, 1E-12},
     {"RoundLargeNegative", Round6, S, -2500.1234569, -2500.123456, 1E-12},
     {"RoundZero", Round6, S, 0, 0},         {"RoundNaN", Round6, S, kNaN, kNaN},
     {"RoundInfinity", Round6, S, kInf, kInf},  {"RoundMinusInfinity", Round6, S, -kInf, -kInf},
-    // The pages' mV with the cold junction subtracted; 1E-6 mV is far below a shown digit.
-    {"WorkEmfK1000", WorkEmf, K, 1000, 41.275606, 1E-6},
-    {"WorkEmfS1000ColdJunction20", WorkEmf, S, 1000, (9587.0977 - 112.919) / 1000, 1E-6, 20},
-    {"WorkEmfDNotDivided", WorkEmf, D, 1000, 18.229665, 1E-6},
-    {"WorkEmfTAtColdJunction", WorkEmf, T, 100, 0, 1E-12, 100}, {"WorkEmfDBeyondRange", WorkEmf, D, 2400, kNaN},
+    // The pages' mV with the cold junction subtracted, and back with its emf added, where the page scenarios
+    // do not show them; 1E-6 mV is far below a shown digit, the inverse polynomials deviate by hundredths.
+    {"WorkEmfTAtColdJunction", WorkEmf, T, 100, 0, 1E-12, 100},
     {"WorkEmfColdJunctionOutOfRange", WorkEmf, K, 20, kNaN, 0, 2000},
-    // The cold junction's emf is added before inverting; the inverse polynomials deviate by hundredths.
-    {"WorkTemperatureK", WorkTemperature, K, 41.27561, 999.9772, 1E-4},
     {"WorkTemperatureSColdJunction20", WorkTemperature, S, 9.474179, 1000, 0.01, 20},
     {"WorkTemperatureDIteratedUnscaled", WorkTemperature, D, 18.229665, 1000, 1E-4},
     {"WorkTemperatureCBeyondTop", WorkTemperature, C, 40, kNaN},
-    {"WorkTemperatureNaN", WorkTemperature, K, kNaN, kNaN},
 };
 
 // Names rather than bytes in test listings.
@@ -412,26 +403,8 @@ TEST(ReferenceFunctions, DegreeTablesAsPublished)
 {
     // The D and C tables that start the Newton search, in mV to 1 µV.
     const TcCoefficientSet& set = WorkingCoefficientSet();
-    EXPECT_EQ(set.dDegreeTable[1], 0.010);
-    EXPECT_EQ(set.dDegreeTable[3], 0.029);
-    EXPECT_EQ(set.cDegreeTable[3], 0.040);
-    EXPECT_EQ(set.cDegreeTable[2315], 37.070);
-}
-
-TEST(TemperatureStrip, EveryScaleGoesThroughCelsius)
-{
-    // 1E-9 absolute: exact up to one or two roundings of a double.
-    const auto fromF = StripScalesFromCelsius(StripCelsiusFrom(TemperatureScale::Fahrenheit, 212));
-    EXPECT_NEAR(fromF[0], 100, 1E-9);
-    EXPECT_NEAR(fromF[3], 671.67, 1E-9);
-    EXPECT_NEAR(StripCelsiusFrom(TemperatureScale::Kelvin, 0), -273.15, 1E-9);
-    EXPECT_NEAR(StripCelsiusFrom(TemperatureScale::Rankine, 491.67), 0, 1E-9);
-    EXPECT_NEAR(StripCelsiusFrom(TemperatureScale::Reaumur, 80), 100, 1E-9);
-    // Rankine as (c x 1.8 + 32) + 459.67, not the temperature page's (c + 273.15) x 1.8: at 1 °C the
-    // two differ in the last bit (493.47 against 493.46999999999997), at absolute zero in what is shown.
-    EXPECT_EQ(StripScalesFromCelsius(1)[3], 493.47);
-    EXPECT_NE(StripScalesFromCelsius(1)[3], ConvertTemperature(TemperatureScale::Celsius, 1)[3]);
-    EXPECT_NEAR(StripScalesFromCelsius(-273.15)[3], 5.684342e-14, 1E-20);
+    EXPECT_EQ(std::tuple(set.dDegreeTable[1], set.dDegreeTable[3], set.cDegreeTable[3], set.cDegreeTable[2315]),
+              std::tuple(0.010, 0.029, 0.040, 37.070));
 }
 
 // The D iteration reports its step count to the diagnostic sink; the tick is elapsed milliseconds and may
@@ -451,6 +424,115 @@ TEST(Diagnostics, DTraceCountsNewtonStepsAndNothingElseTraces)
     EXPECT_EQ(g_lines[0].rfind("\n newton iteretor count: 2 , tick : ", 0), 0U) << g_lines[0];
     EXPECT_EQ(g_lines[0].back(), '\n');
     EXPECT_EQ(g_lines[1].rfind("\n newton iteretor count: 101 , tick : ", 0), 0U) << g_lines[1];
+}
+
+struct TableRow {
+    Type type;
+    double t;      // °C
+    double emfMv;  // printed to 1 µV
+};
+
+struct ErrorBand {
+    Type type;
+    double emfLowMv, emfHighMv;
+    double low, high;  // °C, the wider of the published and the recomputed extremes
+};
+
+struct Tables {
+    std::vector<TableRow> rows;
+    std::vector<ErrorBand> bands;
+};
+
+// Lines "type,t_C,emf_mV" and "band,type,..." as the file's header describes them.
+const Tables& ReadTables()
+{
+    static const Tables tables = [] {
+        Tables out;
+        std::ifstream file(TMCALC_NIST_TABLES);
+        for (std::string line; std::getline(file, line);) {
+            if (line.empty() || line[0] == '#') continue;
+            std::vector<std::string> cells;
+            std::stringstream stream(line);
+            for (std::string cell; std::getline(stream, cell, ',');) cells.push_back(cell);
+            const bool band = cells.at(0) == "band";
+            const std::size_t letter = std::string_view("SRBKNJETDC").find(cells.at(band ? 1 : 0));
+            EXPECT_LT(letter, 8U) << line;
+            std::vector<double> v;
+            for (std::size_t i = band ? 2 : 1; i < cells.size(); ++i) v.push_back(std::stod(cells[i]));
+            const auto type = static_cast<Type>(letter);
+            if (!band) {
+                out.rows.push_back({type, v.at(0), v.at(1)});
+            } else {
+                // Recomputed extremes are printed to 1E-4 °C; half of that is added.
+                out.bands.push_back({type, v.at(2), v.at(3), std::min(v.at(4), v.at(6)) - 5E-5,
+                                     std::max(v.at(5), v.at(7)) + 5E-5});
+            }
+        }
+        return out;
+    }();
+    return tables;
+}
+
+std::string Where(const TableRow& row)
+{
+    return std::string(1, "SRBKNJETDC"[static_cast<int>(row.type)]) + " at " + std::to_string(row.t);
+}
+
+TEST(NistTables, FileHoldsEveryTypeAndBand)
+{
+    const Tables& tables = ReadTables();
+    std::set<Type> types;
+    for (const TableRow& row : tables.rows) types.insert(row.type);
+    EXPECT_EQ(types.size(), 8U) << TMCALC_NIST_TABLES;
+    EXPECT_GT(tables.rows.size(), 1500U);
+    EXPECT_EQ(tables.bands.size(), 23U);
+}
+
+// The printed emf is rounded to 1 µV; a few true values lie within 1E-8 mV of a rounding tie.
+constexpr double kEmfTolerance = 0.0005 + 1E-8;
+
+TEST(NistTables, EmfAgreesWithPrintedTables)
+{
+    for (const TableRow& row : ReadTables().rows) {
+        ASSERT_NEAR(TcEmf(row.type, row.t) / 1000, row.emfMv, kEmfTolerance) << Where(row);
+        if (row.type == Type::S || row.type == Type::B) {
+            ASSERT_NEAR(StdRefEmf(row.type, row.t), row.emfMv, kEmfTolerance) << Where(row);
+        }
+    }
+}
+
+// The fit used for an emf starts at the highest lower limit at or below it (S and R fits overlap).
+const ErrorBand* BandFor(Type type, double emfMv)
+{
+    const ErrorBand* chosen = nullptr;
+    for (const ErrorBand& band : ReadTables().bands) {
+        if (band.type == type && band.emfLowMv <= emfMv && (!chosen || band.emfLowMv > chosen->emfLowMv)) {
+            chosen = &band;
+        }
+    }
+    return chosen != nullptr && emfMv <= chosen->emfHighMv ? chosen : nullptr;
+}
+
+TEST(NistTables, InverseWithinPublishedErrorBands)
+{
+    int inside = 0;
+    int beyond = 0;
+    for (const TableRow& row : ReadTables().rows) {
+        if (row.type == Type::B && row.t < 60) continue;  // two temperatures share one emf there
+        const double t = TcTemperature(row.type, row.emfMv * 1000);
+        // Rounding of the printed emf, 1.25 x 0.0005 mV, seen as temperature.
+        const double widening = 0.625 / TcSlope(row.type, row.t);
+        if (const ErrorBand* band = BandFor(row.type, row.emfMv)) {
+            ++inside;
+            ASSERT_GE(t - row.t, band->low - widening) << Where(row);
+            ASSERT_LE(t - row.t, band->high + widening) << Where(row);
+        } else {
+            ++beyond;  // refined on the reference function itself
+            ASSERT_NEAR(t, row.t, widening + 0.001) << Where(row);
+        }
+    }
+    EXPECT_GT(inside, 1000) << inside << " " << beyond;
+    EXPECT_GT(beyond, 40);
 }
 
 }  // namespace

@@ -4,71 +4,54 @@
 
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
+#include "page_scenario.h"
 #include "thermocouple/ui/work_pages.h"
-#include "ui_test_util.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <memory>
 
 namespace tmcalc {
 namespace {
 
-constexpr int kCelsius = 0;
-constexpr int kEmf = 10;
-constexpr int kSlope = 11;
-constexpr int kColdJunction = 12;
+using enum test::Act;
+constexpr int kCelsius = 0, kEmf = 10, kSlope = 11, kColdJunction = 12;
+constexpr int kShown = -1;  // pseudo-field: "<visible sub-pages> of tab <selected tab>"
 
-class WorkContainerTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        const Rect page = PageRect(Ui().geometry);
-        m_container = std::unique_ptr<ContainerPage>(CreateWorkThermocouplePage(nullptr, QRect(0, 0, page.width, page.height)));
-        ASSERT_TRUE(test::ShowActive(m_container.get()));
-    }
-
-    void ClickTab(int tab)
-    {
-        const TabRow tabs = ComputeTabRow(m_container->clientArea().width, 10);
-        const Edges& e = tabs.tabs[static_cast<std::size_t>(tab)];
-        const QPoint centre((e.left + e.right) / 2, (e.top + e.bottom) / 2);
-        QTest::mouseClick(m_container.get(), Qt::LeftButton, {}, centre + m_container->clientRect().topLeft());
-    }
-
-    Page* shown() const { return static_cast<Page*>(m_container->subPage(m_container->selectedTab())); }
-
-    std::unique_ptr<ContainerPage> m_container;
-};
-
-TEST_F(WorkContainerTest, EachTabShowsItsOwnTypeAndKeepsItsTexts)
+// Each tab shows its own type, alone, and keeps its texts while another is shown. E comes before J on
+// the tabs; NIST at 100 °C: E 6.319 mV, J 5.269 mV.
+TEST(WorkContainer, EachTabShowsItsOwnTypeAndKeepsItsTexts)
 {
-    struct Visit { int tab, input; const char* typed; int output; const char* shown; };
-    const Visit visits[] = {
-        {5, kCelsius, "100", kEmf, "6.31893"},   // E comes before J on the tabs; NIST E at 100 °C: 6.319 mV
-        {6, kCelsius, "100", kEmf, "5.268916"},  // NIST J at 100 °C: 5.269 mV
-        {9, kEmf, "18.260189", kCelsius, "1000"},
-    };
-    std::vector<Page*> pages;
-    for (const Visit& v : visits) {
-        ClickTab(v.tab);
-        ASSERT_EQ(m_container->selectedTab(), v.tab);
-        Page* page = shown();
-        ASSERT_TRUE(page->isVisible());
-        for (Page* earlier : pages) {
-            EXPECT_NE(page, earlier);
-            EXPECT_FALSE(earlier->isVisible());
+    const Rect page = PageRect(Ui().geometry);
+    const std::unique_ptr<ContainerPage> container(
+        CreateWorkThermocouplePage(nullptr, QRect(0, 0, page.width, page.height)));
+    ASSERT_TRUE(test::ShowActive(container.get()));
+    test::PageDriver driver{[&container](int id) {
+        return id < 0 ? nullptr : static_cast<Page*>(container->subPage(container->selectedTab()))->edit(id);
+    }};
+    driver.text = [&container](int) {
+        int visible = 0;
+        for (int tab = 0; tab < 10; ++tab) {
+            const QWidget* sub = container->subPage(tab);
+            visible += sub != nullptr && sub->isVisible() ? 1 : 0;
         }
-        pages.push_back(page);
-        test::Type(page->edit(kColdJunction), "0");
-        test::Type(page->edit(v.input), v.typed);
-        EXPECT_EQ(page->edit(v.output)->text(), v.shown) << "tab " << v.tab;
-        EXPECT_FALSE(page->edit(kSlope)->text().isEmpty()) << "tab " << v.tab;
-    }
-    ClickTab(5);
-    EXPECT_EQ(shown(), pages[0]);
-    EXPECT_EQ(pages[0]->edit(kEmf)->text(), "6.31893");
-    EXPECT_EQ(pages[0]->edit(kCelsius)->text(), "100");
+        return QStringLiteral("%1 of tab %2").arg(visible).arg(container->selectedTab());
+    };
+    driver.click = [&container](int tab) {
+        const Edges e = ComputeTabRow(container->clientArea().width, 10).tabs[static_cast<std::size_t>(tab)];
+        const QPoint centre((e.left + e.right) / 2, (e.top + e.bottom) / 2);
+        QTest::mouseClick(container.get(), Qt::LeftButton, {}, centre + container->clientRect().topLeft());
+    };
+    test::RunScenario(driver, {{Click, 5, "", {{kShown, "1 of tab 5"}}},
+                               {Type, kColdJunction, "0"},
+                               {Type, kCelsius, "100", {{kEmf, "6.31893"}, {kSlope, "#"}}},
+                               {Click, 6, "", {{kShown, "1 of tab 6"}, {kEmf, ""}}},
+                               {Type, kColdJunction, "0"},
+                               {Type, kCelsius, "100", {{kEmf, "5.268916"}, {kSlope, "#"}}},
+                               {Click, 9, "", {{kShown, "1 of tab 9"}}},
+                               {Type, kColdJunction, "0"},
+                               {Type, kEmf, "18.260189", {{kCelsius, "1000"}, {kSlope, "#"}}},
+                               {Click, 5, "", {{kShown, "1 of tab 5"}, {kEmf, "6.31893"}, {kCelsius, "100"}}}});
 }
 
 }  // namespace

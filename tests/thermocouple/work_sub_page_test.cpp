@@ -60,11 +60,14 @@ const Scenario kScenarios[] = {
         {Act::Type, Cj, "0"}, {Act::Type, C, "1000", {{Emf, "18.22967"}}},
         {Act::Over, C, "2400", {{kOutputs, "OUT|#"}}},
         {Act::Over, Emf, "45", {{C, "OUT"}, {F, "OUT"}, {Slope, "0"}}}}},
-    // Through Celsius, absolute zero keeps a rounding residue in Rankine that the temperature page,
-    // converting directly, does not show.
-    {"FahrenheitTypedOnTComputesAtItsCelsiusValue", TC::T, {
+    // Every scale converts through Celsius: absolute zero keeps a rounding residue in Rankine that the
+    // temperature page, converting directly, does not show.
+    {"EveryScaleTypedOnTComputesAtItsCelsiusValue", TC::T, {
         {Act::Type, Cj, "0"},
         {Act::Type, F, "212", {{kScales, "100|212|373.15|671.67|80"}, {Emf, "4.278519"}}},
+        {Act::Over, K, "373.15", {{C, "100"}, {Emf, "4.278519"}}},
+        {Act::Over, Re, "80", {{kScales, "100|212|373.15|671.67|80"}}},
+        {Act::Over, R, "491.67", {{C, "0"}, {Emf, "0"}}},
         {Act::Over, C, "-273.15", {{kScales, "-273.15|-459.67|0|5.684342e-14|-218.52"}, {kOutputs, "OUT|OUT"}}}}},
     {"EmptyingTheEmfEmptiesTheTemperaturesAndTheSlope", TC::K, {
         {Act::Type, Cj, "0"}, {Act::Type, Emf, "10", {{C, "246.222"}, {Re, "196.9776"}}},
@@ -135,10 +138,7 @@ protected:
 };
 
 // Names rather than bytes in test listings.
-void PrintTo(const Scenario& row, std::ostream* out)
-{
-    *out << row.name;
-}
+void PrintTo(const Scenario& row, std::ostream* out) { *out << row.name; }
 
 class SubPageScenario : public SubPageTest, public testing::WithParamInterface<Scenario> {};
 

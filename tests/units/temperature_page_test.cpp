@@ -1,9 +1,10 @@
+// The temperature page as a user meets it: five scales that follow whichever one is typed into.
 #include "units/ui/temperature_page.h"
 
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
+#include "page_scenario.h"
 #include "resources/string_table.h"
-#include "ui_test_util.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -15,11 +16,53 @@
 namespace tmcalc {
 namespace {
 
-using test::Backspace;
-using test::PasteOver;
-using test::Type;
-
+using enum test::Act;
 enum Scale { C = 0, F, K, R, Re };
+constexpr int kAll = -1;  // the five scales, "°C|°F|K|°R|°Re"
+
+struct NamedScenario {
+    const char* name;
+    test::Scenario steps;
+};
+
+const NamedScenario kScenarios[] = {
+    // Every source scale once, absolute zero among them; junk typed after a number is ignored.
+    {"EachScaleDrivesTheOtherFour",
+     {{Type, C, "100", {{kAll, "100|212|373.15|671.67|80"}}},
+      {Type, K, "~", {{kAll, "100|212|373.15~|671.67|80"}}},
+      {Over, K, "0", {{kAll, "-273.15|-459.67|0|0|-218.52"}}},
+      {Over, R, "0", {{kAll, "-273.15|-459.67|0|0|-218.52"}}},
+      {Over, Re, "80", {{kAll, "100|212|373.15|671.67|80"}}},
+      {Over, F, "-40", {{C, "-40"}}},
+      {Over, C, "1", {{R, "493.47"}}},  // (1 + 273.15) x 1.8, not 493.46999999999997
+      {Over, C, "-273.15", {{R, "0"}}},  // directly, without the thermocouple strip's residue
+      {Over, C, "-1000", {{K, "-726.85"}}}}},  // no range check
+    {"EveryKeystrokeRecomputesAndDeletingTheLastCharacterEmptiesTheOthers",
+     {{Type, C, "2", {{F, "35.6"}}},
+      {Type, C, "5", {{F, "77"}}},
+      {Back, C, "", {{F, "35.6"}}},
+      {Back, C, "", {{kAll, "||||"}}}}},
+    // The program writing a field, even emptying it, and focus moving without typing convert nothing; the
+    // driving field itself is never rewritten.
+    {"WrittenFieldsNeverConvertBack",
+     {{Type, F, "212", {{C, "100"}}},
+      {Write, C, "0", {{F, "212"}, {K, "373.15"}}},
+      {Write, R, "", {{C, "0"}, {K, "373.15"}}},
+      {Focus, K, "", {{C, "0"}}},
+      {Type, K, "5", {{K, "373.155"}, {C, "100.005"}}}}},
+    {"TypingIsFilteredToNumberCharacters",
+     {{Type, C, "1a+ 2,b5", {{C, "125"}}}, {Type, C, "e-1~.E", {{C, "125e-1~.E"}, {F, "54.5"}}}}},
+    // Pasted text is read, not filtered: no number reads as 0, an overflow as an infinity, NaN out of range.
+    {"PastedTextIsReadNotFiltered",
+     {{Paste, C, "25 ℃", {{C, "25 ℃"}, {F, "77"}}},
+      {Paste, C, "℃25", {{F, "32"}}},
+      {Paste, C, "nan", {{kAll, "nan|OUT|OUT|OUT|OUT"}}},
+      {Paste, C, "1e999", {{kAll, "1e999|inf|inf|inf|inf"}}},
+      {Paste, C, "-1e999", {{K, "-inf"}}},
+      {Paste, C, "hello", {{K, "273.15"}}},
+      {Paste, C, QString(5000, QLatin1Char('9')), {{F, "inf"}}},
+      {Paste, C, "1." + QString(3000, QLatin1Char('0')) + "5", {{F, "33.8"}}}}},
+};
 
 class TemperaturePageTest : public ::testing::Test {
 protected:
@@ -29,107 +72,31 @@ protected:
         ASSERT_TRUE(test::ShowActive(m_page.get()));
     }
 
-    QLineEdit* field(int i) const { return m_page->edit(i); }
-    QString text(int i) const { return field(i)->text(); }
-    QStringList all() const
+    [[nodiscard]] test::PageDriver Driver() const
     {
-        QStringList out;
-        for (int i = 0; i < 5; ++i) out << text(i);
-        return out;
+        return {[this](int id) { return m_page->edit(id); },
+                [](int group) { return group == kAll ? std::vector<int>{C, F, K, R, Re} : std::vector<int>{}; }};
     }
 
     std::unique_ptr<TemperaturePage> m_page;
 };
 
-TEST_F(TemperaturePageTest, TypingIntoOneScaleShowsTheOtherFour)
-{
-    Type(field(C), QStringLiteral("100"));
-    EXPECT_EQ(all(), (QStringList{"100", "212", "373.15", "671.67", "80"}));
+class TemperatureScenario : public TemperaturePageTest, public ::testing::WithParamInterface<NamedScenario> {};
 
-    // Junk typed after the number is ignored: "373.15~" still reads 373.15.
-    Type(field(K), QStringLiteral("~"));
-    EXPECT_EQ(text(C), "100");
-    EXPECT_EQ(text(F), "212");
-}
+TEST_P(TemperatureScenario, Steps) { test::RunScenario(Driver(), GetParam().steps); }
 
-TEST_F(TemperaturePageTest, EdgeCasesOfTheScales)
-{
-    Type(field(K), QStringLiteral("0"));
-    EXPECT_EQ(all(), (QStringList{"-273.15", "-459.67", "0", "0", "-218.52"}));
-    field(F)->clear();  // the program writing a field never converts back...
-    EXPECT_EQ(text(C), "-273.15");
-    Type(field(F), QStringLiteral("-40"));  // ...but typing into it does
-    EXPECT_EQ(text(C), "-40");
-    field(C)->clear();  // C does not hold the focus: nothing happens
-    EXPECT_EQ(text(K), "233.15");
-    Type(field(C), QStringLiteral("1"));
-    EXPECT_EQ(text(R), "493.47");
-}
+INSTANTIATE_TEST_SUITE_P(TemperaturePage, TemperatureScenario, ::testing::ValuesIn(kScenarios),
+                         [](const auto& row) { return std::string(row.param.name); });
 
-TEST_F(TemperaturePageTest, EveryKeystrokeRecomputesAndDeletingTheLastCharacterEmptiesTheOthers)
+TEST_F(TemperaturePageTest, EditingKeysAreSwallowedButMovingKeysWork)
 {
-    Type(field(C), QStringLiteral("2"));
-    EXPECT_EQ(text(F), "35.6");
-    QTest::keyClicks(field(C), QStringLiteral("5"));
-    EXPECT_EQ(text(F), "77");
-    Backspace(field(C));
-    EXPECT_EQ(text(F), "35.6");
-    Backspace(field(C));
-    EXPECT_EQ(all(), (QStringList{"", "", "", "", ""}));
-}
-
-TEST_F(TemperaturePageTest, WrittenFieldsNeverConvertBack)
-{
-    Type(field(F), QStringLiteral("212"));
-    EXPECT_EQ(text(C), "100");
-    // The program now writes into C while F keeps the focus: nothing else may change.
-    field(C)->setText(QStringLiteral("0"));
-    EXPECT_EQ(text(F), "212");
-    EXPECT_EQ(text(K), "373.15");
-    // Focus moving without typing converts nothing either.
-    test::Focus(field(K));
-    EXPECT_EQ(text(C), "0");
-    // The driving field itself is never rewritten.
-    QTest::keyClicks(field(K), QStringLiteral("5"));
-    EXPECT_EQ(text(K), "373.155");
-    EXPECT_EQ(text(C), "100.005");
-}
-
-TEST_F(TemperaturePageTest, FilterSwallowsEverythingButNumberCharacters)
-{
-    Type(field(C), QStringLiteral("1a+ 2,b5"));
-    EXPECT_EQ(text(C), "125");
-    QTest::keyClick(field(C), Qt::Key_A, Qt::ControlModifier);  // select all: swallowed
-    QTest::keyClick(field(C), Qt::Key_X, Qt::ControlModifier);  // cut: swallowed
-    QTest::keyClick(field(C), Qt::Key_Z, Qt::ControlModifier);  // undo: swallowed
-    EXPECT_EQ(text(C), "125");
-    QTest::keyClicks(field(C), QStringLiteral("e-1~.E"));
-    EXPECT_EQ(text(C), "125e-1~.E");
-    EXPECT_EQ(text(F), "54.5");  // 12.5 degrees
-    QTest::keyClick(field(C), Qt::Key_Left);
-    QTest::keyClick(field(C), Qt::Key_Delete);  // keys that type nothing still work
-    EXPECT_EQ(text(C), "125e-1~.");
-}
-
-TEST_F(TemperaturePageTest, PastedTextIsReadNotFiltered)
-{
-    PasteOver(field(C), QStringLiteral("25 ℃"));
-    EXPECT_EQ(text(C), "25 ℃");
-    EXPECT_EQ(text(F), "77");
-    PasteOver(field(C), QStringLiteral("℃25"));
-    EXPECT_EQ(text(F), "32");  // no number: reads as 0
-    PasteOver(field(C), QStringLiteral("nan"));
-    EXPECT_EQ(all().mid(1), (QStringList{"Out of Rage.", "Out of Rage.", "Out of Rage.", "Out of Rage."}));
-    PasteOver(field(C), QStringLiteral("1e999"));
-    EXPECT_EQ(all().mid(1), (QStringList{"inf", "inf", "inf", "inf"}));
-    PasteOver(field(C), QStringLiteral("-1e999"));
-    EXPECT_EQ(text(K), "-inf");
-    PasteOver(field(C), QStringLiteral("hello"));
-    EXPECT_EQ(text(K), "273.15");
-    PasteOver(field(C), QString(5000, QLatin1Char('9')));
-    EXPECT_EQ(text(F), "inf");
-    PasteOver(field(C), QStringLiteral("1.") + QString(3000, QLatin1Char('0')) + QStringLiteral("5"));
-    EXPECT_EQ(text(F), "33.8");
+    QLineEdit* c = m_page->edit(C);
+    test::Type(c, QStringLiteral("125e-1~.E"));
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_X, Qt::Key_Z}) QTest::keyClick(c, key, Qt::ControlModifier);
+    EXPECT_EQ(c->text(), "125e-1~.E");  // no select all, cut or undo
+    QTest::keyClick(c, Qt::Key_Left);
+    QTest::keyClick(c, Qt::Key_Delete);
+    EXPECT_EQ(c->text(), "125e-1~.");
 }
 
 TEST_F(TemperaturePageTest, ReadsAndShowsThePointInAnyLocale)
@@ -137,60 +104,35 @@ TEST_F(TemperaturePageTest, ReadsAndShowsThePointInAnyLocale)
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const bool cLocale = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-    Type(field(C), QStringLiteral("1.5"));
-    EXPECT_EQ(text(F), "34.7");
-    EXPECT_EQ(text(Re), "1.2");
+    test::RunScenario(Driver(), {{Type, C, "1.5", {{F, "34.7"}, {Re, "1.2"}}}});
     QLocale::setDefault(previous);
     std::setlocale(LC_ALL, "C");
     if (!cLocale) GTEST_SKIP() << "de_DE.UTF-8 is not installed; checked with the Qt locale only";
 }
 
-TEST_F(TemperaturePageTest, FieldsCarryNamesForAccessibility)
-{
-    EXPECT_EQ(field(C)->accessibleName(), "℃");
-    EXPECT_EQ(field(Re)->accessibleName(), "°Re");
-    EXPECT_EQ(field(K)->objectName(), "edit_2");
-    EXPECT_EQ(m_page->field(F)->unit->text(), "℉");
-}
-
-TEST(TemperaturePageLanguage, ChineseLabelsNameTheScales)
-{
-    SetLanguage(Language::Chinese);
-    TemperaturePage page(nullptr, QRect(0, 0, 1054, 537));
-    SetLanguage(Language::English);
-    EXPECT_EQ(page.field(0)->label->text(), "摄氏度");
-    EXPECT_EQ(page.edit(0)->accessibleName(), "摄氏度 ℃");
-    EXPECT_EQ(page.field(4)->label->text(), "列氏度");
-}
-
-TEST(TemperaturePageLayout, FieldsSitWhereTheLayoutPutsThem)
-{
-    TemperaturePage page(nullptr, QRect(223, 120, 1054, 537));
-    // client area starts inside the one-pixel border
-    EXPECT_EQ(page.edit(0)->geometry(), QRect(395, 139, 263, 45));
-    EXPECT_EQ(page.field(0)->label->geometry(), QRect(220, 139, 175, 45));
-    EXPECT_EQ(page.field(4)->unit->geometry(), QRect(658, 139 + 4 * 74, 175, 45));
-    // every label and unit text fits its box
-    for (Field* f : page.fields()) {
-        EXPECT_LE(f->unit->fontMetrics().horizontalAdvance(f->unit->text()), f->unit->width());
-        EXPECT_LE(f->label->fontMetrics().horizontalAdvance(f->label->text()), f->label->width());
-    }
-}
-
-}  // namespace
-}  // namespace tmcalc
-
-namespace tmcalc {
-namespace {
-
-TEST(TemperaturePageLayout, EveryTextReadableInBothLanguages)
+// Names for screen readers and tests, the texts of both languages, each readable, and the fields where the
+// layout puts them inside the page's one-pixel border.
+TEST(TemperaturePageTexts, NamesAndPlacesInBothLanguages)
 {
     for (Language language : {Language::English, Language::Chinese}) {
         SetLanguage(language);
         TemperaturePage page(nullptr, QRect(223, 120, 1054, 537));
+        SetLanguage(Language::English);
         EXPECT_EQ(test::UnreadableTexts(page), std::vector<std::string>{});
+        EXPECT_EQ(page.edit(K)->objectName(), "edit_2");
+        EXPECT_EQ(page.field(F)->unit->text(), "℉");
+        EXPECT_EQ(page.edit(0)->geometry(), QRect(395, 139, 263, 45));
+        EXPECT_EQ(page.field(0)->label->geometry(), QRect(220, 139, 175, 45));
+        EXPECT_EQ(page.field(4)->unit->geometry(), QRect(658, 139 + 4 * 74, 175, 45));
+        if (language == Language::English) {
+            EXPECT_EQ(page.edit(C)->accessibleName(), "℃");
+            EXPECT_EQ(page.edit(Re)->accessibleName(), "°Re");
+        } else {
+            EXPECT_EQ(page.field(0)->label->text(), "摄氏度");
+            EXPECT_EQ(page.edit(0)->accessibleName(), "摄氏度 ℃");
+            EXPECT_EQ(page.field(4)->label->text(), "列氏度");
+        }
     }
-    SetLanguage(Language::English);
 }
 
 }  // namespace
