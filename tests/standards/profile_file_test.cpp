@@ -26,6 +26,7 @@ constexpr std::string_view kHandEdited =
     "Empty =\n"
     "a line without equals sign\n"
     "Eq = a=b\n"
+    "\vKey4\f=\f4\v\n"
     "\t[ Beta ]\r\n"
     "x = 1\r\n"
     "[alpha]\n"
@@ -45,6 +46,7 @@ TEST(ProfileFile, LookupFollowsProfileRules)
         {"EmptyValueIsPresent", "alpha", "empty", ""},
         {"MissingKeyReadsEmpty", "Alpha", "Key9", std::nullopt},
         {"ValueKeepsLaterEquals", "Alpha", "EQ", "a=b"},
+        {"VerticalTabAndFormFeedTrimmed", "Alpha", "key4", "4"},
         {"HeaderTrimmedAndCarriageReturns", "beta", "X", "1"},
         {"TwinSectionUnreachable", "Alpha", "Key3", std::nullopt},
         {"MissingSection", "Gamma", "x", std::nullopt},
