@@ -6,6 +6,7 @@
 // so that either kind of test can take the rows.
 
 #include <ostream>
+#include <string_view>
 #include <vector>
 
 namespace tmcalc::cases {
@@ -215,5 +216,15 @@ inline const std::vector<WorkPageCase> kWorkPageCases{
      "", "", "-9.39952739112104|0.036640855894596|-0.000033931197266"},
 };
 // clang-format on
+
+// The rows of one page ("tc", "fit ntc"), for the test of that page.
+inline std::vector<WorkPageCase> CasesOf(std::string_view page)
+{
+    std::vector<WorkPageCase> rows;
+    for (const WorkPageCase& c : kWorkPageCases) {
+        if (page == c.page) rows.push_back(c);
+    }
+    return rows;
+}
 
 }  // namespace tmcalc::cases

@@ -1,6 +1,7 @@
 // The humidity and transmitter pages as a user meets them: typing, pasting, deleting and clicking the
 // range buttons, each scenario on a freshly opened page, and both pages in both languages.
 #include "app/ui/page_registry.h"
+#include "cases/work_page_cases.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
 #include "humidity/ui/humidity_page.h"
@@ -13,6 +14,8 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tmcalc {
 namespace {
@@ -74,13 +77,6 @@ const NamedScenario kTransmitterScenarios[] = {
     {"StartState",
      {{Act::Look, 0, {}, {{kView, "4~20|0~10|||1"},
                           {kCaptions, "Electronic Signal Range|Convert Range|Input Value|Output Electronic Value"}}}}},
-    {"BothDirectionsUnclamped",
-     {{Act::Over, kTxConversionRange, "0~100"},
-      {Act::Type, kTxInput, "50", {{kTxOutput, "12.0000000"}}},
-      {Act::Over, kTxInput, "150", {{kTxOutput, "28.0000000"}}},
-      {Act::Over, kTxOutput, "20", {{kTxInput, "100.0000000"}}},
-      {Act::Over, kTxOutput, "4", {{kTxInput, "0."}}},
-      {Act::Over, kTxOutput, "8", {{kTxInput, "25.0000000"}}}}},
     // Equal bounds, a single number (high = low) and "~" (0 and 0) write nothing.
     {"DegenerateRangesWriteNothing",
      {{Act::Over, kTxConversionRange, "0~100"},
@@ -174,6 +170,28 @@ TEST_P(TransmitterScenario, Steps)
 }
 
 INSTANTIATE_TEST_SUITE_P(Transmitter, TransmitterScenario, testing::ValuesIn(kTransmitterScenarios),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// The shared page cases: the ranges typed over the preset ones, then the row's text pasted whole into its
+// field and the other field compared.
+std::vector<NamedScenario> SharedCases()
+{
+    std::vector<NamedScenario> rows;
+    for (const cases::WorkPageCase& row : cases::CasesOf("transmitter")) {
+        const auto id = [](std::string_view name) { return name == "value" ? kTxInput : kTxOutput; };
+        Scenario steps;
+        for (const cases::Setting& s : row.settings) {
+            const bool conversion = std::string_view(s.name) == "range";
+            steps.push_back({Act::Over, conversion ? kTxConversionRange : kTxSignalRange, s.text});
+        }
+        steps.push_back({Act::Paste, id(row.field), row.typed});
+        steps.push_back({Act::Look, 0, {}, {{id(row.field) == kTxInput ? kTxOutput : kTxInput, row.shown}}});
+        rows.push_back({row.name, steps});
+    }
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Shared, TransmitterScenario, testing::ValuesIn(SharedCases()),
                          [](const auto& row) { return std::string(row.param.name); });
 
 // The registry makes both pages; the transmitter's panel sits under the band, inside the page's border.

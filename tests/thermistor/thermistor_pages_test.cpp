@@ -3,6 +3,7 @@
 #include "thermistor/ui/thermistor_pages.h"
 
 #include "app/ui/page_registry.h"
+#include "cases/work_page_cases.h"
 #include "framework/ui/container_page.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/sub_page_tabs.h"
@@ -19,7 +20,11 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include <map>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace tmcalc {
 namespace {
@@ -30,6 +35,12 @@ using test::Scenario;
 // Pseudo-fields: the checked mode button (its string id) and the ids of the visible fields.
 constexpr int kCheckedMode = -1;
 constexpr int kShown = -2;
+// Groups typed or compared '|' apart: each form's coefficients, the fits' points before the last and the
+// Steinhart-Hart fit's A|B|C.
+constexpr int kBetaIn = -3, kShIn = -4, kExtIn = -5, kBetaFitIn = -6, kShFitIn = -7, kShFitCoefficients = -8;
+const std::map<int, std::vector<int>> kGroups{
+    {kBetaIn, {1, 3}},           {kShIn, {11, 13, 15}},            {kExtIn, {21, 23, 25, 27}},
+    {kBetaFitIn, {4, 5, 7}},     {kShFitIn, {15, 16, 18, 19, 21}}, {kShFitCoefficients, {24, 26, 28}}};
 // Click ids: the mode buttons by their string ids, the tabs by theirs.
 constexpr int kBeta = 1010, kSh = 1011, kExt = 1012, kTabFit = 20222;
 
@@ -62,7 +73,8 @@ protected:
 
     [[nodiscard]] test::PageDriver Driver() const
     {
-        return {[this](int id) -> QLineEdit* { return id < 0 ? nullptr : Current()->edit(id); }, {},
+        return {[this](int id) -> QLineEdit* { return id < 0 ? nullptr : Current()->edit(id); },
+                [](int group) { return kGroups.contains(group) ? kGroups.at(group) : std::vector<int>{}; },
                 [this](int id) {
                     QStringList out;
                     for (Field* f : Current()->fields()) {
@@ -96,39 +108,23 @@ class ThermistorScenario : public ThermistorPage, public testing::WithParamInter
 TEST_P(ThermistorScenario, Steps) { test::RunScenario(Driver(), GetParam().steps); }
 
 const ScenarioRow kScenarios[] = {
-    // R25 = 10000, β = 3950: 25 °C exactly; the ice point; and back from it without any snapping to 0.
     {"BetaMode",
      {{Act::Look, 0, "", {{kCheckedMode, "1010"}, {kShown, "1,3,5,7"}, {1, ""}, {5, ""}, {7, ""}}},
-      {Act::Type, 1, "10000", {{5, ""}, {7, ""}}},  // coefficients start nothing
-      {Act::Type, 3, "3950"},
-      {Act::Type, 5, "10000", {{7, "25."}}},
-      {Act::Over, 7, "0", {{5, "33620.6"}}},
-      {Act::Over, 5, "33620.60372", {{7, "8.066081e-010"}}},
-      {Act::Over, 7, "100", {{5, "697.5198"}}},
+      {Act::Type, kBetaIn, "10000|3950", {{5, ""}, {7, ""}}},  // coefficients start nothing
+      {Act::Type, 7, "100", {{5, "#"}}},
       {Act::Over, 5, "0", {{7, "100"}}},  // R = 0: no result, nothing written
-      {Act::Paste, 5, "-5", {{7, "OUT"}}},
       {Act::Paste, 5, "junk", {{7, ""}}},
       {Act::Paste, 5, "1e999", {{7, "*"}}}}},
     {"SteinhartHartMode",
      {{Act::Click, kSh, "", {{kCheckedMode, "1011"}, {kShown, "11,13,15,17,19"}}},
-      {Act::Type, 11, "1.129148e-3"},
-      {Act::Type, 13, "2.34125e-4"},
-      {Act::Type, 15, "8.76741e-8"},
-      {Act::Type, 17, "10000", {{19, "24.99967"}}},
-      {Act::Over, 19, "25", {{17, "9999.854"}}},
-      {Act::Paste, 19, "-300", {{17, "1.178374e-028"}}},  // T < 0 K still has a real root
+      {Act::Type, kShIn, "1.129148e-3|2.34125e-4|8.76741e-8"},
+      {Act::Type, 19, "-300", {{17, "#"}}},
       {Act::Over, 15, "0"},
       {Act::Over, 17, "5000", {{19, "-300"}}}}},  // C = 0: no result, the last text stays
-    // The extended form shows its resistance with four significant digits.
     {"ExtendedMode",
      {{Act::Click, kExt, "", {{kCheckedMode, "1012"}, {kShown, "21,23,25,27,29,31"}}},
-      {Act::Type, 21, "1.129148e-3"},
-      {Act::Type, 23, "2.34125e-4"},
-      {Act::Type, 25, "1e-6"},
-      {Act::Type, 27, "8e-8"},
-      {Act::Type, 29, "10000", {{31, "18.15275"}}},
-      {Act::Over, 31, "18.152751242958118", {{29, "1.e+004"}}},
-      {Act::Over, 31, "10", {{29, "#"}}},
+      {Act::Type, kExtIn, "1.129148e-3|2.34125e-4|1e-6|8e-8"},
+      {Act::Type, 31, "10", {{29, "#"}}},
       {Act::Paste, 31, "1e999", {{29, "*"}}},
       {Act::Over, 27, "0"},
       {Act::Over, 29, "5000", {{31, "1e999"}}}}},  // D = 0: no result, the last text stays
@@ -140,16 +136,11 @@ const ScenarioRow kScenarios[] = {
       {Act::Click, kExt, "", {{29, "123"}}},
       {Act::Click, kTabFit},
       {Act::Click, kStrFirstNtcTab, "", {{kCheckedMode, "1012"}, {29, "123"}}}}},
-    // (10000 Ω, 25 °C) and (3601.034978 Ω, 50 °C) give β = 3936.22; 0 °C is a valid point; a point without
-    // a number or with R = 0 leaves the result alone.
+    // A point without a number or with R = 0 leaves the result alone.
     {"BetaFit",
      {{Act::Click, kTabFit, "", {{kShown, "0,1,2,3,4,5,6,7,8,9,10"}}},
-      {Act::Type, 4, "10000", {{10, ""}}},
-      {Act::Type, 5, "25"},
-      {Act::Type, 7, "3601.034978"},
-      {Act::Type, 8, "50", {{10, "3936.22054953657"}}},
-      {Act::Over, 7, "32650.37471"},
-      {Act::Over, 8, "0", {{10, "3854.60888806964"}}},
+      {Act::Type, kBetaFitIn, "10000|25|32650.37471", {{10, ""}}},
+      {Act::Type, 8, "0", {{10, "3854.60888806964"}}},
       {Act::Over, 7, "0", {{10, "3854.60888806964"}}},
       {Act::Back, 5, "2", {{10, "3854.60888806964"}}}}},
     // Points of A = 1.129148e-3, B = 2.34125e-4, C = 8.76741e-8 at 0, 25 and 50 °C (ten digits) give them back;
@@ -157,18 +148,51 @@ const ScenarioRow kScenarios[] = {
     {"SteinhartHartFit",
      {{Act::Click, kTabFit},
       {Act::Click, kSh, "", {{kShown, "11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28"}}},
-      {Act::Type, 15, "32650.37471"},
-      {Act::Type, 16, "0"},
-      {Act::Type, 18, "9999.854436"},
-      {Act::Type, 19, "25"},
-      {Act::Type, 21, "3601.034978"},
-      {Act::Type, 22, "50", {{24, "0.001129148000044"}, {26, "0.000234125000001"}, {28, "0.000000087674100"}}},
+      {Act::Type, kShFitIn, "32650.37471|0|9999.854436|25|3601.034978"},
+      {Act::Type, 22, "50", {{kShFitCoefficients, "0.001129148000044|0.000234125000001|0.000000087674100"}}},
       {Act::Over, 21, "0", {{24, "0.001129148000044"}}},
       {Act::Paste, 22, "junk", {{24, "0.001129148000044"}}}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pages, ThermistorScenario, testing::ValuesIn(kScenarios),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// Where the inputs of the shared page cases live, by page and form; "out" is what a fit computes.
+const std::map<std::string, std::map<std::string, int>> kCaseFields{
+    {"ntc beta", {{"r25", 1}, {"beta", 3}, {"res", 5}, {"temp", 7}}},
+    {"ntc sh", {{"A", 11}, {"B", 13}, {"C", 15}, {"res", 17}, {"temp", 19}}},
+    {"ntc ext", {{"A", 21}, {"B", 23}, {"C", 25}, {"D", 27}, {"res", 29}, {"temp", 31}}},
+    {"fit ntc beta", {{"r1", 4}, {"t1", 5}, {"r2", 7}, {"t2", 8}, {"out", 10}}},
+    {"fit ntc sh",
+     {{"r1", 15}, {"t1", 16}, {"r2", 18}, {"t2", 19}, {"r3", 21}, {"t3", 22}, {"out", kShFitCoefficients}}},
+};
+
+class SharedCase : public ThermistorPage, public testing::WithParamInterface<cases::WorkPageCase> {};
+
+// A row of the shared page cases: its tab and form clicked, the settings typed, then its text pasted whole
+// into its field and the other field compared; a fit computes on its last input.
+TEST_P(SharedCase, ShowsWhatTheCommandLineWrites)
+{
+    const cases::WorkPageCase& row = GetParam();
+    const std::string page = row.page;
+    std::string form = "beta";
+    for (const cases::Setting& s : row.settings) form = std::string_view(s.name) == "mode" ? s.text : form;
+    const std::map<std::string, int>& ids = kCaseFields.at(page + " " + form);
+    Scenario steps;
+    if (page != "ntc") steps.push_back({Act::Click, kTabFit});
+    if (form != "beta") steps.push_back({Act::Click, form == "sh" ? kSh : kExt});
+    for (const cases::Setting& s : row.settings) {
+        if (std::string_view(s.name) != "mode") steps.push_back({Act::Type, ids.at(s.name), s.text});
+    }
+    if (page == "ntc") steps.push_back({Act::Paste, ids.at(row.field), row.typed});
+    const char* computed = page != "ntc" ? "out" : std::string_view(row.field) == "res" ? "temp" : "res";
+    steps.push_back({Act::Look, 0, "", {{ids.at(computed), row.shown}}});
+    test::RunScenario(Driver(), steps);
+}
+
+std::string RowName(const testing::TestParamInfo<cases::WorkPageCase>& row) { return row.param.name; }
+INSTANTIATE_TEST_SUITE_P(Convert, SharedCase, testing::ValuesIn(cases::CasesOf("ntc")), RowName);
+INSTANTIATE_TEST_SUITE_P(Fit, SharedCase, testing::ValuesIn(cases::CasesOf("fit ntc")), RowName);
 
 // The template's thermistor with the given method.
 StandardRecord Template(const char* method)
