@@ -127,8 +127,12 @@ TEST(RtdPageLayout, CoefficientCellsShareTheirBorders)
         {0, {10, 15, 156, 42}}, {14, {320, 179, 156, 42}}, {15, {531, 15, 104, 42}}, {20, {634, 97, 260, 42}}};
     for (const auto& [i, rect] : cells) EXPECT_EQ(l.cells[static_cast<std::size_t>(i)], rect) << i;
     for (std::size_t i = 0; i < kCoefficientCellCount; ++i) {
-        if (i % 3 != 2 && i < 15) EXPECT_EQ(l.cells[i + 1].x, l.cells[i].right() - 1) << i;
-        if (i < 12) EXPECT_EQ(l.cells[i + 3].y, l.cells[i].bottom() - 1) << i;
+        if (i % 3 != 2 && i < 15) {
+            EXPECT_EQ(l.cells[i + 1].x, l.cells[i].right() - 1) << i;
+        }
+        if (i < 12) {
+            EXPECT_EQ(l.cells[i + 3].y, l.cells[i].bottom() - 1) << i;
+        }
         EXPECT_EQ(l.cells[i].width, i < 15 ? 156 : i % 2 ? 104 : 260) << i;
     }
     // The check rows: one row height below cell 19, label and edit 40 % of the half, unit 10 %, side by side

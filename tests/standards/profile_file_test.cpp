@@ -56,7 +56,9 @@ TEST(ProfileFile, LookupFollowsProfileRules)
         SCOPED_TRACE(row.name);
         const auto found = file.Find(U(row.section), U(row.key));
         ASSERT_EQ(found.has_value(), row.expected.has_value());
-        if (found) EXPECT_EQ(Utf16ToUtf8(*found), *row.expected);
+        if (found) {
+            EXPECT_EQ(Utf16ToUtf8(*found), *row.expected);
+        }
         EXPECT_EQ(Utf16ToUtf8(file.Value(U(row.section), U(row.key))), row.expected.value_or(""));
     }
 }
