@@ -15,6 +15,7 @@ int main()
     const double r = tmcalc::PtResistance(100.0, 100.0);
     std::printf("K 1000 C = %.3f uV, back %.4f C; Pt100 100 C = %.4f ohm\n", emf, back, r);
     // The inverse polynomial of type K is within 0.06 °C of the reference function above 500 °C.
-    const bool ok = std::abs(emf - 41276.0) < 0.5 && std::abs(back - 1000.0) < 0.06 && std::abs(r - 138.5055) < 5e-5;
+    const bool ok =
+        std::abs(emf - 41276.0) < 0.5 && std::abs(back - 1000.0) < 0.06 && std::abs(r - 138.5055) < 5e-5;
     return ok ? 0 : 1;
 }

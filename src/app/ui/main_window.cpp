@@ -15,12 +15,10 @@
 #include <QPainter>
 #include <QWindow>
 
-
 namespace tmcalc {
 namespace {
 
-// Images compiled in from the artwork sources; a missing one draws nothing. Each is decoded once: the
-// banner is repainted on every click in the navigation column.
+// Images compiled in from the artwork sources; a missing one draws nothing.
 void DrawImage(QPainter& painter, int id, const QRectF& target)
 {
     const QImage& image = ArtworkImage(id);

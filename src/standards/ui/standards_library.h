@@ -71,14 +71,15 @@ private:
 };
 
 // A combo box of the kind's product numbers; it lists them all without scrolling and looks at the file
-// again each time it opens. With a container, the user's pick (not a refill of the list) loads that standard into it, as a Choose in its manager does.
+// again each time it opens. With a container, the user's pick (not a refill of the list) loads that
+// standard into it, as a Choose in its manager does.
 [[nodiscard]] QComboBox* MakeProductCombo(QWidget* parent, ProductNumberModel& products,
                                           ContainerPage* container = nullptr);
 
 // The "Configure" sub-page of a container: the kind's manager, whose Choose loads the chosen standard
 // into the container. Queued: the manager's menu is still on the stack when it reports the choice.
-[[nodiscard]] StandardsManager* MakeConfigureSubPage(ContainerPage& container, QWidget* host, const QRect& geometry,
-                                                     ProductNumberModel& products);
+[[nodiscard]] StandardsManager* MakeConfigureSubPage(ContainerPage& container, QWidget* host,
+                                                     const QRect& geometry, ProductNumberModel& products);
 
 // A sub-page that takes the standard a container's user chose.
 class StandardLoader {

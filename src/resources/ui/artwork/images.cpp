@@ -62,7 +62,8 @@ QByteArray RawArtworkBytes(const QImage& image)
                                    static_cast<std::uint32_t>(pixels.height())};
     QByteArray bytes(reinterpret_cast<const char*>(size), sizeof size);
     for (int y = 0; y < pixels.height(); ++y) {
-        bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), static_cast<qsizetype>(pixels.width()) * 4);
+        const auto* row = reinterpret_cast<const char*>(pixels.constScanLine(y));
+        bytes.append(row, static_cast<qsizetype>(pixels.width()) * 4);
     }
     return bytes;
 }
