@@ -31,6 +31,7 @@ struct StdTcArgs {
     NumberOption cold;
     StandardsChoice standards;
     std::string bMode = "low";
+    bool bModeGiven = false;
     std::array<std::optional<double>, 9> a{};      // --a0 .. --a8
     std::array<std::optional<double>, 5> fixed{};  // --e1100 .. --e1500
 };
@@ -65,8 +66,8 @@ int GivenCount(const auto& values)
 
 std::optional<Converter> TypeS(const StdTcArgs& args, bool fromEmf, double cold)
 {
-    if (GivenCount(args.a) + GivenCount(args.fixed) > 0) {
-        Complain("--a0 .. --a8 and --e1100 .. --e1500 belong to stdtc B");
+    if (args.bModeGiven || GivenCount(args.a) + GivenCount(args.fixed) > 0) {
+        Complain("--mode, --a0 .. --a8 and --e1100 .. --e1500 belong to stdtc B");
         return std::nullopt;
     }
     StdSFixedPoints points = args.points;
@@ -170,7 +171,8 @@ void AddStdTc(Program& program, CLI::App& parent, Mode mode)
         const std::string t = std::to_string(static_cast<int>(kStdBFixedPointTemperatures[i]));
         AddValue(*cmd, "--e" + t, args->fixed[i], "B: emf at " + t + " °C, mV");
     }
-    AddLeaf(program, *cmd, mode, [args, io, mode](bool& fromStdin, std::optional<double>& input) {
+    AddLeaf(program, *cmd, mode, [args, io, mode, cmd](bool& fromStdin, std::optional<double>& input) {
+        args->bModeGiven = cmd->count("--mode") > 0;
         const bool fromEmf = Direction(*io, mode, fromStdin, input);
         const double cold = args->cold.value.value_or(0.0);
         return args->type == "S" ? TypeS(*args, fromEmf, cold) : TypeB(*args, fromEmf, cold);

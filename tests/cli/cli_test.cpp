@@ -212,6 +212,7 @@ const ErrorCase kErrors[] = {
     {"b_from_the_file", "stdtc B --product X --temp 1", 2, "not from the standards file"},
     {"s_without_points", "stdtc S --zn 3 --temp 1", 2, "--zn, --al, --cu"},
     {"s_with_b_values", "stdtc S --zn 3 --al 5 --cu 10 --a1 1 --temp 1", 2, "belong to stdtc B"},
+    {"s_with_b_mode", "stdtc S --zn 3 --al 5 --cu 10 --mode high --temp 1", 2, "belong to stdtc B"},
     {"b_with_s_points", "stdtc B --zn 3 --a1 1 --a2 1 --a3 1 --a4 1 --a5 1 --a6 1 --temp 1", 2,
      "belong to stdtc S"},
     {"fit_zero_r0", "fit pt --r0 0 --r1 1 --r2 2 --r3 3", 2, "value not given"},
