@@ -7,6 +7,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include <cstdint>
+#include <memory>
+
 namespace tmcalc::test {
 
 // Shows a top-level widget and makes it the active window so that focus events are delivered.
@@ -63,9 +66,17 @@ inline void Backspace(QLineEdit* edit, int times = 1)
 namespace tmcalc::test {
 
 // A standards store in a folder of its own, removed afterwards: no test leaves a standards file behind.
+// Product numbers end in the milliseconds since start-up, so two Adds in one millisecond (easily done by
+// a test, never by a hand) would share one; this clock moves on a second at every reading.
+inline StandardsClock SteppingClock()
+{
+    auto ticks = std::make_shared<std::uint64_t>(10'000'000);
+    return {[] { return LocalDateTime{2026, 12, 6, 9, 30, 0}; }, [ticks] { return *ticks += 1000; }};
+}
+
 struct ScratchStandards {
     TempFolder folder;
-    StandardsStore store{StandardsStoreOptions{folder.Path(), StandardsClock::System(), {}}};
+    StandardsStore store{StandardsStoreOptions{folder.Path(), SteppingClock(), {}}};
 };
 
 // The part of a label that its text covers (labels right-aligned, units left-aligned).
