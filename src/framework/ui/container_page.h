@@ -56,11 +56,11 @@ public:
     [[nodiscard]] SubPageTabs* tabs() const { return m_strip; }
 
     // A standard was chosen (Choose in a manager, a pick in a product-number list): its record as the
-    // file holds it now.
-    void ChooseStandard(const StandardRecord& record) { Q_EMIT standardChosen(record); }
+    // file holds it now, and its position in the kind's list (-1: a record from elsewhere).
+    void ChooseStandard(const StandardRecord& record, int index = -1) { Q_EMIT standardChosen(record, index); }
 
 Q_SIGNALS:
-    void standardChosen(const tmcalc::StandardRecord& record);
+    void standardChosen(const tmcalc::StandardRecord& record, int index);
 
 protected:
     void Recompute(int /*id*/) override {}

@@ -74,13 +74,6 @@ void SprtConversionSubPage::LoadStandard(const StandardRecord& record)
     };
     fill(SprtUpperGroup(codes.upper), kSprtUpper1);
     fill(SprtLowerGroup(codes.lower), kSprtLower1);
-
-    // The list shows the standard loaded, unless it already shows one of that number (the user's pick).
-    const QString number = Text(record.Value("ProductNo"));
-    if (m_products->currentText() != number) {
-        const int index = m_products->findText(number, Qt::MatchExactly);
-        if (index >= 0) m_products->setCurrentIndex(index);
-    }
 }
 
 SprtCoefficientSet SprtConversionSubPage::ReadSet() const

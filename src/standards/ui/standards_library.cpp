@@ -83,7 +83,7 @@ ProductNumberModel& StandardsLibrary::products(StandardKind kind) const
 
 void ChooseStandard(ContainerPage& container, const ProductNumberModel& products, int index)
 {
-    if (const std::optional<StandardRecord> record = products.Load(index)) container.ChooseStandard(*record);
+    if (const std::optional<StandardRecord> record = products.Load(index)) container.ChooseStandard(*record, index);
 }
 
 StandardsManager* MakeConfigureSubPage(ContainerPage& container, QWidget* host, const QRect& geometry,
@@ -148,6 +148,11 @@ QComboBox* MakeProductCombo(QWidget* parent, ProductNumberModel& products, Conta
     if (container != nullptr) {
         QObject::connect(combo, &QComboBox::activated, container,
                          [container, &products](int index) { ChooseStandard(*container, products, index); });
+        // The list shows the standard the container now works with, however it was chosen: by its row,
+        // since two standards may carry one product number.
+        QObject::connect(container, &ContainerPage::standardChosen, combo, [combo](const StandardRecord&, int index) {
+            if (index >= 0) combo->setCurrentIndex(index);
+        });
     }
     return combo;
 }

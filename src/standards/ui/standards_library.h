@@ -72,7 +72,7 @@ private:
 
 // A combo box of the kind's product numbers; it lists them all without scrolling and looks at the file
 // again each time it opens. With a container, the user's pick (not a refill of the list) loads that
-// standard into it, as a Choose in its manager does.
+// standard into it, as a Choose in its manager does, and the list follows every standard chosen there.
 [[nodiscard]] QComboBox* MakeProductCombo(QWidget* parent, ProductNumberModel& products,
                                           ContainerPage* container = nullptr);
 

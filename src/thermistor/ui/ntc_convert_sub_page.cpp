@@ -63,11 +63,6 @@ const std::array<QString, kNtcModeCount> kEquations{
     QStringLiteral("1/T = A + B·ln R + C·(ln R)² + D·(ln R)³"),
 };
 
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 NtcConvertSubPage::NtcConvertSubPage(QWidget* parent, const QRect& geometry, ContainerPage& container,
@@ -195,8 +190,6 @@ void NtcConvertSubPage::LoadStandard(const StandardRecord& record)
         }
     }
     ClearFields({panel.resistance, panel.temperature});
-    // The list shows the standard the page now computes with, however it was chosen.
-    m_products->setCurrentIndex(m_products->findText(FromUtf8(record.Value("ProductNo")), Qt::MatchExactly));
 }
 
 void NtcConvertSubPage::PaintPage(QPainter& painter)

@@ -56,7 +56,6 @@ void StdSSubPage::LoadStandard(const StandardRecord& record)
     edit(kStdSCopper)->setText(QString::fromStdString(record.Value("Cu")));
     ClearFields({kStdSEmf, kStdSSlope, kStdSColdJunction, kStdSTemperature});
     FixedPointUpdate();
-    m_products->setCurrentIndex(m_products->findText(QString::fromStdString(record.Value("ProductNo"))));
 }
 
 QString StdSSubPage::tableText() const
