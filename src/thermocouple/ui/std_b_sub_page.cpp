@@ -89,41 +89,26 @@ std::optional<StdBCalibration> StdBSubPage::ReadCalibration() const
 void StdBSubPage::Recompute(int id)
 {
     if (id == kStdBTemperature) {
-        TemperatureToEmf();
+        Convert(kStdBTemperature, kStdBEmf, StdBPageTemperatureToEmf);
     } else if (id == kStdBColdJunction || id == kStdBEmf) {
-        EmfToTemperature();
+        Convert(kStdBEmf, kStdBTemperature, StdBPageEmfToTemperature);
     }
 }
 
-void StdBSubPage::TemperatureToEmf()
+void StdBSubPage::Convert(int input, int output,
+                          StdBReading (*convert)(const StdBCalibration&, double, double))
 {
     const CheckedValue tc = Read(kStdBColdJunction);
     if (!tc.consumed) return;
-    const CheckedValue t = Read(kStdBTemperature);
-    if (!t.consumed) {
-        ClearFields({kStdBEmf, kStdBSlope});
+    const CheckedValue in = Read(input);
+    if (!in.consumed) {
+        ClearFields({output, kStdBSlope});
         return;
     }
     const std::optional<StdBCalibration> calibration = ReadCalibration();
     if (!calibration) return;
-    const StdBReading out = StdBPageTemperatureToEmf(*calibration, t.value, tc.value);
-    Show(kStdBEmf, out.value);
-    Show(kStdBSlope, out.slope);
-}
-
-void StdBSubPage::EmfToTemperature()
-{
-    const CheckedValue tc = Read(kStdBColdJunction);
-    if (!tc.consumed) return;
-    const CheckedValue emf = Read(kStdBEmf);
-    if (!emf.consumed) {
-        ClearFields({kStdBTemperature, kStdBSlope});
-        return;
-    }
-    const std::optional<StdBCalibration> calibration = ReadCalibration();
-    if (!calibration) return;
-    const StdBReading out = StdBPageEmfToTemperature(*calibration, emf.value, tc.value);
-    Show(kStdBTemperature, out.value);
+    const StdBReading out = convert(*calibration, in.value, tc.value);
+    Show(output, out.value);
     Show(kStdBSlope, out.slope);
 }
 

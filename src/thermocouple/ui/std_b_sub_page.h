@@ -37,8 +37,8 @@ private:
     void ApplyMode(StdBMode mode);
     // The mode and its typed values; empty when a value row holds no number.
     [[nodiscard]] std::optional<StdBCalibration> ReadCalibration() const;
-    void TemperatureToEmf();
-    void EmfToTemperature();
+    // Reads `input` and the cold junction, writes `output` and the slope.
+    void Convert(int input, int output, StdBReading (*convert)(const StdBCalibration&, double, double));
 
     StdBMode m_mode = StdBMode::LowRange;
     bool m_modeApplied = false;
