@@ -97,46 +97,32 @@ void SprtConversionSubPage::Recompute(int id)
                          kSprtTemperature, kSprtResistance, kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope});
             return;
         case kSprtTemperature:
-            FromTemperature();
-            return;
         case kSprtResistance:
-            FromResistance();
+            Convert(id == kSprtResistance);
             return;
         default:
             return;  // Rtp and the coefficients count from the next conversion on
     }
 }
 
-void SprtConversionSubPage::FromTemperature()
+void SprtConversionSubPage::Convert(bool fromResistance)
 {
-    const CheckedValue t = Read(kSprtTemperature);
-    if (!t.consumed) {
-        ClearFields({kSprtResistance, kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope});
+    const int input = fromResistance ? kSprtResistance : kSprtTemperature;
+    const int output = fromResistance ? kSprtTemperature : kSprtResistance;
+    const CheckedValue typed = Read(input);
+    if (!typed.consumed) {
+        ClearFields({output, kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope});
         return;
     }
-    if (const auto c = SprtFromTemperature(ReadSet(), Read(kSprtRtp).value, t.value)) ShowConversion(*c, false);
-}
-
-void SprtConversionSubPage::FromResistance()
-{
-    const CheckedValue r = Read(kSprtResistance);
-    if (!r.consumed) {
-        ClearFields({kSprtTemperature, kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope});
-        return;
-    }
-    if (const auto c = SprtFromResistance(ReadSet(), Read(kSprtRtp).value, r.value)) ShowConversion(*c, true);
-}
-
-void SprtConversionSubPage::ShowConversion(const SprtConversion& c, bool temperature)
-{
-    if (temperature) {
-        ShowValue(edit(kSprtTemperature), kValueDigits, kDecimals, c.t);
-    } else {
-        ShowValue(edit(kSprtResistance), kValueDigits, kDecimals, c.r);
-    }
-    ShowValue(edit(kSprtResistanceSlope), kSlopeDigits, kDecimals, c.dr_dt);
-    ShowValue(edit(kSprtRatio), kSlopeDigits, kDecimals, c.w);
-    ShowValue(edit(kSprtRatioSlope), kSlopeDigits, kDecimals, c.dw_dt);
+    const SprtCoefficientSet set = ReadSet();
+    const double rtp = Read(kSprtRtp).value;
+    const std::optional<SprtConversion> c =
+        fromResistance ? SprtFromResistance(set, rtp, typed.value) : SprtFromTemperature(set, rtp, typed.value);
+    if (!c) return;
+    ShowValue(edit(output), kValueDigits, kDecimals, fromResistance ? c->t : c->r);
+    ShowValue(edit(kSprtResistanceSlope), kSlopeDigits, kDecimals, c->dr_dt);
+    ShowValue(edit(kSprtRatio), kSlopeDigits, kDecimals, c->w);
+    ShowValue(edit(kSprtRatioSlope), kSlopeDigits, kDecimals, c->dw_dt);
 }
 
 }  // namespace tmcalc

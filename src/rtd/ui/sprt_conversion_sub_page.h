@@ -50,9 +50,8 @@ private:
     // Labels the coefficient rows for the range text's groups and shows just the rows they need.
     SprtRangeCodes Relabel();
     [[nodiscard]] SprtCoefficientSet ReadSet() const;
-    void FromTemperature();
-    void FromResistance();
-    void ShowConversion(const SprtConversion& c, bool temperature);
+    // Converts from the typed temperature or resistance and writes the other and the three slopes.
+    void Convert(bool fromResistance);
 
     QComboBox* m_products = nullptr;
 };
