@@ -69,9 +69,10 @@ void InitUiContext(int screenWidth, int screenHeight)
 
 const UiContext& Ui() { return g_context; }
 
-QString Str(int id)
+QString Str(int id) { return FromUtf8(LoadString(id)); }
+
+QString FromUtf8(std::string_view text)
 {
-    const std::string_view text = LoadString(id);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

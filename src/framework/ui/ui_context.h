@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string_view>
+
 class QWidget;
 
 namespace tmcalc {
@@ -36,6 +38,9 @@ void InitUiContext(int screenWidth, int screenHeight);
 
 // The text of a string id in the current language.
 [[nodiscard]] QString Str(int id);
+
+// A UTF-8 text of the core (a string table entry, a standards file value) as Qt holds it.
+[[nodiscard]] QString FromUtf8(std::string_view text);
 
 [[nodiscard]] inline QRect ToQRect(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
 

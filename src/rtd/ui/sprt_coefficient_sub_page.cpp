@@ -20,11 +20,6 @@ constexpr std::array<const char16_t*, kSprtGridColumns> kTriplePointRow{u"0", u"
 constexpr int kResultDigits = 15;
 constexpr int kResultDecimals = 15;
 
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void Freeze(NumericEdit* cell)
 {
     cell->setReadOnly(true);
@@ -90,17 +85,18 @@ void SprtCoefficientSubPage::Rebuild()
         const int row = kSprtFirstPointRow + i;
         const bool shown = i < grid.rows;
         const auto k = static_cast<std::size_t>(i);
-        edit(SprtGridCell(row, 0))->setText(shown ? Text(grid.numbers[k]) : QString());
-        edit(SprtGridCell(row, 1))->setText(shown ? Text(grid.temperatures[k]) : QString());
+        edit(SprtGridCell(row, 0))->setText(shown ? FromUtf8(grid.numbers[k]) : QString());
+        edit(SprtGridCell(row, 1))->setText(shown ? FromUtf8(grid.temperatures[k]) : QString());
         edit(SprtGridCell(row, 2))->clear();
         // Screen readers name a resistance cell by its fixed point.
         edit(SprtGridCell(row, 2))
-            ->setAccessibleName(shown ? Text(grid.temperatures[k]) + QLatin1Char(' ') + resistance : QString());
+            ->setAccessibleName(shown ? FromUtf8(grid.temperatures[k]) + QLatin1Char(' ') + resistance
+                                      : QString());
         for (int c = 0; c < kSprtGridColumns; ++c) SetFieldShown(SprtGridCell(row, c), shown);
     }
     for (int k = 0; k < kSprtResultPairs; ++k) {
         const bool shown = k < grid.results;
-        const QString name = shown ? Text(grid.names[static_cast<std::size_t>(k)]) : QString();
+        const QString name = shown ? FromUtf8(grid.names[static_cast<std::size_t>(k)]) : QString();
         edit(SprtResultName(k))->setText(name);
         edit(SprtResultValue(k))->clear();
         edit(SprtResultValue(k))->setAccessibleName(name);

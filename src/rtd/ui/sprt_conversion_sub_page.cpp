@@ -21,11 +21,6 @@ constexpr int kValueDigits = 10;  // temperature and resistance
 constexpr int kSlopeDigits = 7;   // dR/dt, W and dW/dt
 constexpr int kDecimals = 7;
 
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 SprtConversionSubPage::SprtConversionSubPage(QWidget* parent, const QRect& geometry, ContainerPage& container,
@@ -51,7 +46,7 @@ SprtRangeCodes SprtConversionSubPage::Relabel()
         for (int i = 0; i < rows; ++i) {
             const bool needed = i < group.coefficient_count;
             if (needed) {
-                RelabelField(first + i, Text(group.names[static_cast<std::size_t>(i)]),
+                RelabelField(first + i, FromUtf8(group.names[static_cast<std::size_t>(i)]),
                              Str(kStrSprtUnits + (first - kSprtRtp) + i));
             }
             SetFieldShown(first + i, needed);
@@ -65,12 +60,12 @@ SprtRangeCodes SprtConversionSubPage::Relabel()
 void SprtConversionSubPage::LoadStandard(const StandardRecord& record)
 {
     // Written texts start nothing (no focus flag), so the relabelling is called here.
-    edit(kSprtRtp)->setText(Text(record.Value("Rtp")));
-    edit(kSprtRange)->setText(Text(record.Value("TempRange")));
+    edit(kSprtRtp)->setText(FromUtf8(record.Value("Rtp")));
+    edit(kSprtRange)->setText(FromUtf8(record.Value("TempRange")));
     const SprtRangeCodes codes = Relabel();
     const auto fill = [this, &record](const SprtGroupInfo& group, int first) {
         for (int i = 0; i < group.coefficient_count; ++i)
-            edit(first + i)->setText(Text(record.Value(group.names[static_cast<std::size_t>(i)])));
+            edit(first + i)->setText(FromUtf8(record.Value(group.names[static_cast<std::size_t>(i)])));
     };
     fill(SprtUpperGroup(codes.upper), kSprtUpper1);
     fill(SprtLowerGroup(codes.lower), kSprtLower1);

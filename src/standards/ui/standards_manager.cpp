@@ -72,11 +72,6 @@ namespace {
 // The list's right-click notification code, as the diagnostic line shows it.
 constexpr int kRightClickCode = -5;
 
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The store refuses line breaks and NULs, which would split or hide the entry; a pasted value keeps its
 // words on one line instead.
 std::string ValueForFile(QString text)
