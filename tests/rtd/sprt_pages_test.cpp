@@ -330,6 +330,16 @@ TEST_F(SprtFitRoundTrip, FixedPointsComeBack)
 }
 
 // Page 4 of the main window is this container, under its title.
+// Two standards may carry one product number (it is editable): the list shows the row that was chosen.
+TEST_F(SprtPages, TwoStandardsWithOneProductNumberKeepTheirRows)
+{
+    for (std::size_t row : {0u, 1u})
+        ASSERT_EQ(m_scratch.store.SetStandardValue(StandardKind::Resistor, row, "ProductNo", "42"), StoreStatus::Ok);
+    m_library->products(StandardKind::Resistor).Refresh();
+    test::RunScenario(Driver(), {{Click, kChoose + 1, {}, {{kProduct, "1"}, {Rtp, "25.5"}}},
+                                 {Click, kChoose + 0, {}, {{kProduct, "0"}}}});
+}
+
 TEST_F(SprtPages, MainWindowPageFour)
 {
     const PageEntry& entry = PageRegistry()[4];
