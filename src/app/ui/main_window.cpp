@@ -41,17 +41,19 @@ MainWindow::MainWindow(StandardsStore& standards)
     // The about link sits on the column colour at the bottom of the column; it leads nowhere.
     m_about = new QLabel(this);
     m_about->setObjectName(QStringLiteral("AboutLink"));
+    // The font goes first: a rich text is laid out as soon as it is set, and with the default face that
+    // would load a font the window never shows.
+    QFont aboutFont(Ui().fontFamily);
+    const float s = -static_cast<float>(static_cast<double>(g.scaleX()) * 38.0);
+    aboutFont.setPixelSize(std::abs(static_cast<int>(s / 3.0f)));
+    aboutFont.setWeight(QFont::Light);
+    m_about->setFont(aboutFont);
     m_about->setTextFormat(Qt::RichText);
     m_about->setText(QStringLiteral("<br><a href=\"about\" style=\"color:white\">tmcalc</a><br>"
                                     "Temperature metrology calculator<br>v3.2.2"));
     m_about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_about->setOpenExternalLinks(false);
     m_about->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    QFont aboutFont(Ui().fontFamily);
-    const float s = -static_cast<float>(static_cast<double>(g.scaleX()) * 38.0);
-    aboutFont.setPixelSize(std::abs(static_cast<int>(s / 3.0f)));
-    aboutFont.setWeight(QFont::Light);
-    m_about->setFont(aboutFont);
     m_about->setStyleSheet(QStringLiteral("QLabel { color: white; background: rgb(51,102,153); }"));
     m_about->setGeometry(ToQRect(ToRect(m_layout.aboutLink)));
 

@@ -61,7 +61,6 @@ void InitUiContext(int screenWidth, int screenHeight)
     g_context.geometry = ComputeScreenGeometry(screenWidth, screenHeight);
     g_context.fontFamily = ChooseFontFamily();
     g_context.navigationFont = MakeFont(g_context.geometry.navigationFont);
-    g_context.secondFont = MakeFont(g_context.geometry.secondFont);
     g_context.labelFont = MakeFont(g_context.geometry.labelFont);
     g_context.editFont = MakeFont(g_context.geometry.editFont);
     SetDiagnosticSink(&ForwardDiagnostic);

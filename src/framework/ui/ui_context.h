@@ -17,12 +17,12 @@ namespace tmcalc {
 // e.g. QT_LOGGING_RULES="tmcalc.diagnostics=true".
 Q_DECLARE_LOGGING_CATEGORY(lcDiagnostics)
 
-// The state shared by every page: the screen-scaled geometry and the four fonts made from it.
+// The state shared by every page: the screen-scaled geometry and the fonts the pages draw with (the
+// geometry's second font has no user yet; making it would load a font engine at start-up for nothing).
 struct UiContext {
     ScreenGeometry geometry;
     QString fontFamily;  // the preferred face, or an installed CJK sans face
     QFont navigationFont;
-    QFont secondFont;
     QFont labelFont;
     QFont editFont;
 };
