@@ -57,9 +57,8 @@ struct PageDriver {
 
 inline std::vector<int> FieldsOf(const PageDriver& page, int id)
 {
-    std::vector<int> ids = page.group ? page.group(id) : std::vector<int>{};
-    if (ids.empty()) ids.push_back(id);
-    return ids;
+    const std::vector<int> ids = page.group ? page.group(id) : std::vector<int>{};
+    return ids.empty() ? std::vector<int>{id} : ids;
 }
 
 // The texts of a field or group as an expectation states them.
@@ -68,13 +67,8 @@ inline QString Shown(const PageDriver& page, int id, const QString& want)
     const QStringList wanted = want.split(QLatin1Char('|'));
     QStringList texts;
     for (int field : FieldsOf(page, id)) {
-        QString text;
         QLineEdit* edit = page.edit(field);
-        if (edit != nullptr) {
-            text = edit->text();
-        } else if (page.text) {
-            text = page.text(field);
-        }
+        QString text = edit != nullptr ? edit->text() : page.text ? page.text(field) : QString();
         if (text == QStringLiteral("Out of Rage.")) text = QStringLiteral("OUT");  // the English text; the Chinese stays
         const qsizetype k = texts.size();
         if (k < wanted.size() && (wanted[k] == "*" || (wanted[k] == "#" && !text.isEmpty()))) text = wanted[k];

@@ -65,15 +65,15 @@ inline void Backspace(QLineEdit* edit, int times = 1)
 
 namespace tmcalc::test {
 
-// A standards store in a folder of its own, removed afterwards: no test leaves a standards file behind.
-// Product numbers end in the milliseconds since start-up, so two Adds in one millisecond (easily done by
-// a test, never by a hand) would share one; this clock moves on a second at every reading.
+// Product numbers end in the milliseconds since start-up, so two Adds by a test in one millisecond would
+// share one: this clock moves on a second at every reading.
 inline StandardsClock SteppingClock()
 {
     auto ticks = std::make_shared<std::uint64_t>(10'000'000);
     return {[] { return LocalDateTime{2026, 12, 6, 9, 30, 0}; }, [ticks] { return *ticks += 1000; }};
 }
 
+// A standards store in a folder of its own, removed afterwards: no test leaves a standards file behind.
 struct ScratchStandards {
     TempFolder folder;
     StandardsStore store{StandardsStoreOptions{folder.Path(), SteppingClock(), {}}};
@@ -86,8 +86,7 @@ inline QRect TextExtent(const QLabel* label)
     const QRect g = label->geometry();
     const int h = label->fontMetrics().height();
     const int top = g.center().y() - h / 2;
-    if (label->alignment() & Qt::AlignRight) return {g.right() - w + 1, top, w, h};
-    return {g.left(), top, w, h};
+    return {label->alignment() & Qt::AlignRight ? g.right() - w + 1 : g.left(), top, w, h};
 }
 
 // Every label and unit text of a page is whole (not wider than its box), inside the page, and clear of
@@ -108,14 +107,12 @@ inline std::vector<std::string> UnreadableTexts(const Page& page)
         }
     }
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        for (Field* f : page.fields()) {
+        for (Field* f : page.fields())
             if (f->edit->isVisibleTo(&page) && texts[i].first.intersects(f->edit->geometry()))
                 problems.push_back("under an edit box: " + texts[i].second.toStdString());
-        }
-        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+        for (std::size_t j = i + 1; j < texts.size(); ++j)
             if (texts[i].first.intersects(texts[j].first))
                 problems.push_back("overlap: " + texts[i].second.toStdString() + " / " + texts[j].second.toStdString());
-        }
     }
     return problems;
 }

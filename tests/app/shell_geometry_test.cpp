@@ -5,23 +5,14 @@
 namespace tmcalc {
 namespace {
 
-class ShellAt1080 : public ::testing::Test {
-protected:
-    ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
-    ShellLayout s = ComputeShellLayout(g);
-};
-
-TEST_F(ShellAt1080, BannerColumnAndItems)
+TEST(ShellAt1080, BannerColumnItemsAndClicksWithStrictNavigationEdges)
 {
+    const ShellLayout s = ComputeShellLayout(ComputeScreenGeometry(1920, 1080));
     EXPECT_EQ(s.banner, (Edges{0, 0, 1300, 100}));
     EXPECT_EQ(s.column, (Edges{0, 100, 203, 831}));
     EXPECT_EQ(s.items[0], (Edges{0, 100, 203, 155}));  // 54 high plus the pixel into the next item
     EXPECT_EQ(s.items[11], (Edges{0, 100 + 11 * 54, 203, 100 + 12 * 54 + 1}));
     EXPECT_EQ(s.aboutLink, (Edges{0, 747, 203, 867}));
-}
-
-TEST_F(ShellAt1080, ClicksInTheBanner)
-{
     // q = trunc(100 / 4) = 25; the top strip is y <= 25
     EXPECT_EQ(ClassifyShellClick(s, 1299, 0), ShellClick::Close);
     EXPECT_EQ(ClassifyShellClick(s, 1275, 25), ShellClick::Close);
@@ -32,10 +23,6 @@ TEST_F(ShellAt1080, ClicksInTheBanner)
     EXPECT_EQ(ClassifyShellClick(s, 1276, 26), ShellClick::None);  // close column below the strip
     EXPECT_EQ(ClassifyShellClick(s, 1290, 100), ShellClick::None);
     EXPECT_EQ(ClassifyShellClick(s, 0, 100), ShellClick::Drag);  // the banner's last row drags
-}
-
-TEST_F(ShellAt1080, NavigationUsesStrictEdges)
-{
     EXPECT_EQ(ClassifyShellClick(s, 10, 101), ShellClick::Navigate);
     EXPECT_EQ(NavigationItemAt(s, 10, 101), 0);
     EXPECT_EQ(NavigationItemAt(s, 10, 154), 0);  // the top edge of item 1 belongs to item 0

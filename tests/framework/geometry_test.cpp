@@ -7,24 +7,18 @@
 namespace tmcalc {
 namespace {
 
-// The window and page rectangles of the design screen are pinned where the main window opens, the field
-// columns where the temperature page places them.
-TEST(ScreenGeometry, DesignScreenGivesTheDesignFonts)
+// Design fonts on the design screen; elsewhere the scale is narrowed to single precision before the product.
+TEST(ScreenGeometry, DesignScreenGivesTheDesignFontsAndScaleIsNarrowedToSinglePrecision)
 {
     const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
     EXPECT_EQ(std::tuple(g.navigationFont, g.secondFont, g.labelFont, g.editFont),
               std::tuple(FontSize{-14, -7}, FontSize{-15, -7}, FontSize{-16, -8}, FontSize{-27, -10}));
-}
-
-TEST(ScreenGeometry, ScaleIsNarrowedToSinglePrecisionBeforeTheProduct)
-{
     // 1366 / 1920 in single precision times 1300 differs from the double product in the last bits.
-    const ScreenGeometry g = ComputeScreenGeometry(1366, 768);
-    EXPECT_EQ(g.W, static_cast<double>(static_cast<float>(1366 / 1920.0)) * 1300.0);
-    EXPECT_NE(g.W, 1366 / 1920.0 * 1300.0);
-    EXPECT_EQ(g.H, static_cast<double>(static_cast<float>(768 / 1080.0)) * 831.0);
-    EXPECT_DOUBLE_EQ(g.X, (1366 - g.W) * 0.5);
-
+    const ScreenGeometry s = ComputeScreenGeometry(1366, 768);
+    EXPECT_EQ(s.W, static_cast<double>(static_cast<float>(1366 / 1920.0)) * 1300.0);
+    EXPECT_NE(s.W, 1366 / 1920.0 * 1300.0);
+    EXPECT_EQ(s.H, static_cast<double>(static_cast<float>(768 / 1080.0)) * 831.0);
+    EXPECT_DOUBLE_EQ(s.X, (1366 - s.W) * 0.5);
     const ScreenGeometry uhd = ComputeScreenGeometry(3840, 2160);
     EXPECT_EQ(uhd.W, 2600.0);
     EXPECT_EQ(uhd.H, 1662.0);
@@ -44,10 +38,8 @@ TEST(FieldLayouts, GridsFillColumnByColumn)
     EXPECT_EQ(grid[1].edit.y, 138 + 60);
     EXPECT_EQ(grid[6].edit.x, 153 + 228 + 135 + 153);
     EXPECT_EQ(grid[6].edit.y, 138);
-
     const auto single = FieldGridLayout(g, 1052, 5, 1);
     EXPECT_EQ(single[0].edit.width, 263);
-
     const auto wide = WideFieldGridLayout(g, 1052, 535, 9, 3);
     ASSERT_EQ(wide.size(), 27u);
     // rowS = 45, eW = trunc(350 x 10 / 20) = 175, gap = trunc((1052 - 525) / 4 - 45) = 86,
@@ -58,7 +50,7 @@ TEST(FieldLayouts, GridsFillColumnByColumn)
     EXPECT_EQ(wide[0].unit.width, 72);
 }
 
-TEST(FieldLayouts, GridInRectCentresEachFieldInItsColumn)
+TEST(FieldLayouts, GridInRectCentresEachFieldInItsColumnAndFixedPointGrid)
 {
     const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
     const auto cells = FieldGridInRectLayout(g, Rect{10, 20, 500, 300}, 2, 6);
@@ -69,6 +61,12 @@ TEST(FieldLayouts, GridInRectCentresEachFieldInItsColumn)
     EXPECT_EQ(cells[0].unit, (Rect{237, 20, 25, 45}));
     EXPECT_EQ(cells[1].label.y, 20 + 51);  // step 300 / 6 + 1
     EXPECT_EQ(cells[6].label.x, 8 + 252);
+    const auto fixed = FixedPointGridLayout(g, Rect{100, 60, 800, 300});
+    ASSERT_EQ(fixed.size(), 18u);
+    EXPECT_EQ(fixed[0].label.width, 80);
+    EXPECT_EQ(fixed[9].label.width, 160);
+    EXPECT_EQ(fixed[0].edit.width, 160);
+    EXPECT_EQ(fixed[1].label.y, 60 + 34);  // one field height (35) - 1 below
 }
 
 TEST(FieldLayouts, InputOutputRows)
@@ -86,17 +84,6 @@ TEST(FieldLayouts, InputOutputRows)
     const auto odd = InputOutputRowsLayout(g, Rect{0, 0, 1054, 405});
     EXPECT_EQ(odd[1].label.y, 50 + 36);
     EXPECT_EQ(odd[6].label.y, 50 + 5 + 45 + 36);
-}
-
-TEST(FieldLayouts, FixedPointGrid)
-{
-    const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
-    const auto cells = FixedPointGridLayout(g, Rect{100, 60, 800, 300});
-    ASSERT_EQ(cells.size(), 18u);
-    EXPECT_EQ(cells[0].label.width, 80);
-    EXPECT_EQ(cells[9].label.width, 160);
-    EXPECT_EQ(cells[0].edit.width, 160);
-    EXPECT_EQ(cells[1].label.y, 60 + 34);  // one field height (35) - 1 below
 }
 
 TEST(TabBand, SitsUnderTheTitleBand)

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace tmcalc {
 namespace {
@@ -14,23 +15,20 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-struct ShowRow {
-    const char* name;
-    int digits;
-    int decimals;
-    double value;
-    const char* text;
-};
+// Every row starts with its name, which names its test.
+constexpr auto kName = [](const auto& info) { return std::string(std::get<0>(info.param)); };
+
+using ShowRow = std::tuple<const char*, int, int, double, const char*>;  // name, digits, decimals, value, text
 
 class ShowValueFormat : public ::testing::TestWithParam<ShowRow> {};
 
 TEST_P(ShowValueFormat, WritesTheExpectedText)
 {
     SetLanguage(Language::English);
-    const ShowRow& row = GetParam();
-    const auto text = FormatShowValue(row.digits, row.decimals, row.value);
+    const auto& [name, digits, decimals, value, expected] = GetParam();
+    const auto text = FormatShowValue(digits, decimals, value);
     ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(*text, row.text);
+    EXPECT_EQ(*text, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,10 +56,10 @@ INSTANTIATE_TEST_SUITE_P(
         ShowRow{"infinity", 7, 7, kInf, "inf"}, ShowRow{"negative_infinity", 7, 7, -kInf, "-inf"},
         ShowRow{"four_digits_fraction", 4, 7, 0.5, "0.5"}, ShowRow{"four_digits_hundredth", 4, 7, 0.05, "5.e-002"},
         ShowRow{"thousandth_exponent", 4, 7, 0.005, "5.e-003"}, ShowRow{"below_hundredth", 4, 2, 0.001234, "1.234e-003"},
-        ShowRow{"fifteen_digits_large", 15, 15, 123456.789, "123456.789"}),
-    [](const ::testing::TestParamInfo<ShowRow>& row) { return std::string(row.param.name); });
+        ShowRow{"fifteen_digits_large", 15, 15, 123456.789, "123456.789"}), kName);
 
-TEST(ShowValueFormat, NaNShowsTheOutOfRangeTextOfTheLanguage)
+// NaN shows the out-of-range text of the language; a conversion that does not fit writes nothing.
+TEST(ShowValueFormat, NaNShowsTheOutOfRangeTextAndConversionThatDoesNotFitWritesNothing)
 {
     SetLanguage(Language::English);
     EXPECT_EQ(FormatShowValue(7, 7, kNaN), "Out of Rage.");
@@ -69,10 +67,6 @@ TEST(ShowValueFormat, NaNShowsTheOutOfRangeTextOfTheLanguage)
     EXPECT_EQ(FormatShowValue(7, 7, kNaN), "超出范围");
     EXPECT_EQ(FormatValueG7(kNaN), "超出范围");
     SetLanguage(Language::English);
-}
-
-TEST(ShowValueFormat, ConversionThatDoesNotFitWritesNothing)
-{
     EXPECT_FALSE(FormatShowValue(32, 7, 1e30).has_value());  // general conversion with 32 digits
     EXPECT_EQ(FormatShowValue(32, 7, 12345.0), "12345.0000000");  // fixed notation needs no general conversion
     EXPECT_FALSE(FormatGeneral(1.0, 40).has_value());
@@ -82,17 +76,13 @@ TEST(ShowValueFormat, ConversionThatDoesNotFitWritesNothing)
     EXPECT_TRUE(FormatGeneral(1.5, 31).has_value());
 }
 
-struct G7Row {
-    const char* name;
-    double value;
-    const char* text;
-};
+using G7Row = std::tuple<const char*, double, const char*>;  // name, value, text
 
 class FormatG7 : public ::testing::TestWithParam<G7Row> {};
 
 TEST_P(FormatG7, MatchesPrintfG7)
 {
-    EXPECT_EQ(FormatValueG7(GetParam().value), GetParam().text);
+    EXPECT_EQ(FormatValueG7(std::get<1>(GetParam())), std::get<2>(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,32 +94,23 @@ INSTANTIATE_TEST_SUITE_P(
                       G7Row{"negative_zero", -0.0, "-0"}, G7Row{"infinity", kInf, "inf"},
                       G7Row{"negative_infinity", -kInf, "-inf"}, G7Row{"tie_even", 1234568.5, "1234568"},
                       G7Row{"carry", 9999999.5, "1e+07"}, G7Row{"three_digit_exponent", 1e-300, "1e-300"},
-                      G7Row{"kelvin_zero_in_celsius", 0.0 - 273.15, "-273.15"}),
-    [](const ::testing::TestParamInfo<G7Row>& row) { return std::string(row.param.name); });
+                      G7Row{"kelvin_zero_in_celsius", 0.0 - 273.15, "-273.15"}), kName);
 
-struct ReadRow {
-    const char* name;
-    std::u16string text;
-    double value;
-    bool consumed;
-};
+using ReadRow = std::tuple<const char*, std::u16string, double, bool>;  // name, text, value, consumed
 
 class ReadValue : public ::testing::TestWithParam<ReadRow> {};
 
 TEST_P(ReadValue, ParsesLikeTheCLibraryInTheCLocale)
 {
-    const ReadRow& row = GetParam();
-    const double value = ReadFieldValue(row.text);
-    const CheckedValue checked = ReadFieldValueChecked(row.text);
-    EXPECT_EQ(checked.consumed, row.consumed);
-    if (std::isnan(row.value)) {
-        EXPECT_TRUE(std::isnan(value));
-        EXPECT_TRUE(std::isnan(checked.value));
-    } else {
-        EXPECT_EQ(value, row.value);
-        EXPECT_EQ(checked.value, row.value);
-        EXPECT_EQ(std::signbit(value), std::signbit(row.value));
-    }
+    const auto& [name, text, expected, consumed] = GetParam();
+    const double value = ReadFieldValue(text);
+    const CheckedValue checked = ReadFieldValueChecked(text);
+    EXPECT_EQ(checked.consumed, consumed);
+    const auto same = [want = expected](double v) {  // NaN for NaN, else the same number with the same sign
+        return std::isnan(want) ? std::isnan(v) : v == want && std::signbit(v) == std::signbit(want);
+    };
+    EXPECT_TRUE(same(value)) << value;
+    EXPECT_TRUE(same(checked.value)) << checked.value;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -154,33 +135,24 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"unit_before_number", u"℃25", 0.0, false}, ReadRow{"latin1_letter", u"7\u00e9", 7.0, true},
         ReadRow{"nul_ends_number", std::u16string(u"4\0" u"2", 3), 4.0, true},
         ReadRow{"fullwidth_digit", u"\uff11", 0.0, false},
-        // A 33-digit value was once cut after 31 characters and read 100 times too small; pasted text far
-        // beyond any buffer reads whole.
+        // A 33-digit value was once cut after 31 characters and read 100 times too small.
         ReadRow{"thirty_three_digits", u"123456789012345678901234567890123", 1.23456789012345678901234567890123e32,
                 true},
         ReadRow{"forty_zeros", u"1." + std::u16string(40, u'0') + u"e-9", 1e-9, true},
-        ReadRow{"pasted_100000_zeros", u"2.5" + std::u16string(100000, u'0') + u"xyz", 2.5, true}),
-    [](const ::testing::TestParamInfo<ReadRow>& row) { return std::string(row.param.name); });
+        ReadRow{"pasted_100000_zeros", u"2.5" + std::u16string(100000, u'0') + u"xyz", 2.5, true}), kName);
 
-struct RangeRow {
-    const char* name;
-    std::u16string text;
-    double low;
-    bool hasLow;
-    double high;
-    bool hasHigh;
-};
+using RangeRow = std::tuple<const char*, std::u16string, double, bool, double, bool>;  // name, text, low, high
 
 class RangeTextReader : public ::testing::TestWithParam<RangeRow> {};
 
 TEST_P(RangeTextReader, ReadsHighAfterWhereLowStopped)
 {
-    const RangeRow& row = GetParam();
-    const RangeText range = ReadRangeText(row.text);
-    EXPECT_EQ(range.low.consumed, row.hasLow);
-    EXPECT_EQ(range.high.consumed, row.hasHigh);
-    EXPECT_EQ(range.low.value, row.low);
-    EXPECT_EQ(range.high.value, row.high);
+    const auto& [name, text, low, hasLow, high, hasHigh] = GetParam();
+    const RangeText range = ReadRangeText(text);
+    EXPECT_EQ(range.low.consumed, hasLow);
+    EXPECT_EQ(range.high.consumed, hasHigh);
+    EXPECT_EQ(range.low.value, low);
+    EXPECT_EQ(range.high.value, high);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -194,19 +166,14 @@ INSTANTIATE_TEST_SUITE_P(
         RangeRow{"no_low", u"~5", 0, false, 5, true}, RangeRow{"overflowing_low", u"1e999~2", kInf, true, 2, true},
         RangeRow{"wide_separator", u"0\u2192660", 0, true, 660, true},
         RangeRow{"two_separators", u"0~~5", 0, true, 0, false}, RangeRow{"empty", u"", 0, false, 0, false}),
-    [](const ::testing::TestParamInfo<RangeRow>& row) { return std::string(row.param.name); });
+    kName);
 
 TEST(ReadValue, IgnoresTheProcessLocale)
 {
-    const char* const candidates[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"};
-    const char* applied = nullptr;
-    for (const char* name : candidates) {
-        if (std::setlocale(LC_ALL, name) != nullptr) {
-            applied = name;
-            break;
-        }
-    }
-    if (applied == nullptr) GTEST_SKIP() << "no locale with a decimal comma is installed";
+    bool applied = false;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"})
+        applied = applied || std::setlocale(LC_ALL, name) != nullptr;
+    if (!applied) GTEST_SKIP() << "no locale with a decimal comma is installed";
     EXPECT_EQ(ReadFieldValue(u"1.5"), 1.5);
     EXPECT_EQ(ReadFieldValue(u"1,5"), 1.0);
     EXPECT_EQ(FormatShowValue(7, 7, 1.5), "1.5");

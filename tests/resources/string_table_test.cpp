@@ -27,42 +27,25 @@ TEST(StringTable, LooksUpByIdInTheChosenLanguage)
     EXPECT_EQ(LoadString(180, Language::Chinese), "C型偶");
     EXPECT_EQ(LoadString(183, Language::English), "Humidity ");  // the trailing space is part of the text
     EXPECT_EQ(LoadString(kStrColdJunctionHint, Language::Chinese), "首先输入冷端温度");
-
     SetLanguage(Language::Chinese);
     EXPECT_EQ(LoadString(kStrFirstNavigationItem), "温度单位");
     SetLanguage(Language::English);
     EXPECT_EQ(LoadString(kStrFirstNavigationItem), "Temperature");
-}
-
-TEST(StringTable, TemperatureLabelsAreBlankInEnglish)
-{
+    for (const int id : {0, 102, 99999, -1})  // missing ids read empty
+        EXPECT_TRUE(LoadString(id, Language::English).empty() && LoadString(id, Language::Chinese).empty()) << id;
+    // The temperature labels are blank in English.
     for (int i = 0; i < 5; ++i) EXPECT_EQ(LoadString(kStrTemperatureLabels + i, Language::English), " ");
     EXPECT_EQ(LoadString(kStrTemperatureLabels, Language::Chinese), "摄氏度");
     EXPECT_EQ(LoadString(kStrTemperatureUnits, Language::English), "℃");
     EXPECT_EQ(LoadString(kStrTemperatureUnits + 4, Language::Chinese), "°Re");
 }
 
-TEST(StringTable, MissingIdIsEmpty)
-{
-    EXPECT_TRUE(LoadString(0, Language::English).empty());
-    EXPECT_TRUE(LoadString(102, Language::English).empty());
-    EXPECT_TRUE(LoadString(99999, Language::Chinese).empty());
-    EXPECT_TRUE(LoadString(-1, Language::Chinese).empty());
-}
-
 TEST(Language, FollowsTheSystemLocale)
 {
-    EXPECT_EQ(LanguageForLocaleName("zh_CN"), Language::Chinese);
-    EXPECT_EQ(LanguageForLocaleName("zh_CN.UTF-8"), Language::Chinese);
-    EXPECT_EQ(LanguageForLocaleName("zh-CN"), Language::Chinese);
-    EXPECT_EQ(LanguageForLocaleName("zh-Hans"), Language::Chinese);
-    EXPECT_EQ(LanguageForLocaleName("zh_Hans_CN"), Language::Chinese);
-    EXPECT_EQ(LanguageForLocaleName("de_DE"), Language::English);
-    EXPECT_EQ(LanguageForLocaleName("zh_TW"), Language::English);
-    EXPECT_EQ(LanguageForLocaleName("zh-Hant-HK"), Language::English);
-    EXPECT_EQ(LanguageForLocaleName("en_US"), Language::English);
-    EXPECT_EQ(LanguageForLocaleName("C"), Language::English);
-    EXPECT_EQ(LanguageForLocaleName(""), Language::English);
+    for (const char* name : {"zh_CN", "zh_CN.UTF-8", "zh-CN", "zh-Hans", "zh_Hans_CN"})
+        EXPECT_EQ(LanguageForLocaleName(name), Language::Chinese) << name;
+    for (const char* name : {"de_DE", "zh_TW", "zh-Hant-HK", "en_US", "C", ""})
+        EXPECT_EQ(LanguageForLocaleName(name), Language::English) << name;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 #include "standards/standards_template.h"
 #include "standards_test_support.h"
@@ -12,10 +13,7 @@ namespace {
 
 using test::Utf16Bytes;
 
-std::u16string U(std::string_view utf8)
-{
-    return Utf8ToUtf16(utf8);
-}
+const auto U = [](std::string_view utf8) { return Utf8ToUtf16(utf8); };
 
 constexpr std::string_view kHandEdited =
     "; notes before any section\n"
@@ -32,15 +30,9 @@ constexpr std::string_view kHandEdited =
     "[alpha]\n"
     "Key3 = in a twin section\n";
 
-TEST(ProfileFile, LookupFollowsProfileRules)
+TEST(ProfileFile, LookupSectionsAndWriteBackFollowProfileRules)
 {
-    struct LookupRow {
-        const char* name;
-        const char* section;
-        const char* key;
-        std::optional<std::string> expected;
-    };
-    const LookupRow rows[] = {
+    const std::tuple<const char*, const char*, const char*, std::optional<std::string>> rows[] = {
         {"TrimmedKeyAndValue", "Alpha", "key1", "value one"},
         {"SectionAndKeyIgnoreCase", "ALPHA", "Key2", "v2"},
         {"EmptyValueIsPresent", "alpha", "empty", ""},
@@ -52,29 +44,17 @@ TEST(ProfileFile, LookupFollowsProfileRules)
         {"MissingSection", "Gamma", "x", std::nullopt},
     };
     const ProfileFile file = ProfileFile::FromBytes(Utf16Bytes(kHandEdited));
-    for (const LookupRow& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto found = file.Find(U(row.section), U(row.key));
-        ASSERT_EQ(found.has_value(), row.expected.has_value());
-        if (found) {
-            EXPECT_EQ(Utf16ToUtf8(*found), *row.expected);
-        }
-        EXPECT_EQ(Utf16ToUtf8(file.Value(U(row.section), U(row.key))), row.expected.value_or(""));
+    for (const auto& [name, section, key, expected] : rows) {
+        SCOPED_TRACE(name);
+        const auto found = file.Find(U(section), U(key));
+        EXPECT_EQ(found ? std::optional(Utf16ToUtf8(*found)) : std::nullopt, expected);
+        EXPECT_EQ(Utf16ToUtf8(file.Value(U(section), U(key))), expected.value_or(""));
     }
-}
-
-TEST(ProfileFile, ListsDistinctSectionNamesInFileOrder)
-{
-    const ProfileFile file = ProfileFile::FromBytes(Utf16Bytes(kHandEdited));
+    // Distinct section names in file order; text nobody touched writes back unchanged.
     EXPECT_EQ(file.SectionNames(), (std::vector<std::u16string>{u"Alpha", u"Beta"}));
     // A header cut before its bracket still names a section.
     EXPECT_EQ(ProfileFile::FromText(u"[A]\nk = 1\n[couplestd12").SectionNames(),
               (std::vector<std::u16string>{u"A", u"couplestd12"}));
-}
-
-TEST(ProfileFile, UntouchedTextWritesBackUnchanged)
-{
-    const ProfileFile file = ProfileFile::FromBytes(Utf16Bytes(kHandEdited));
     EXPECT_EQ(file.ToBytes(), Utf16Bytes(kHandEdited));
     // Every line, the last included, ends in a line feed.
     EXPECT_EQ(Utf16ToUtf8(ProfileFile::FromText(u"[A]\nk = v").ToText()), "[A]\nk = v\n");
@@ -82,16 +62,10 @@ TEST(ProfileFile, UntouchedTextWritesBackUnchanged)
 
 TEST(ProfileFile, NulCharactersAreIgnoredWhereverTheyStand)
 {
-    std::string bytes = Utf16Bytes("[Se");
-    bytes += std::string(2, '\0');
-    bytes += Utf16Bytes("c]\nR");
-    bytes += std::string(4, '\0');
-    bytes += Utf16Bytes("tp = 1");
-    bytes += std::string(2, '\0');
-    bytes += Utf16Bytes(".5\n");
-    const ProfileFile file = ProfileFile::FromBytes(bytes);
+    const std::string nul(2, '\0');
+    const ProfileFile file = ProfileFile::FromBytes(Utf16Bytes("[Se") + nul + Utf16Bytes("c]\nR") + nul + nul +
+                                                    Utf16Bytes("tp = 1") + nul + Utf16Bytes(".5\n"));
     EXPECT_EQ(file.Value(u"Sec", u"Rtp"), u"1.5");
-
     // A section appended behind the zero padding of a first-start file is not lost.
     const ProfileFile padded =
         ProfileFile::FromBytes(StandardsTemplateImage() + Utf16Bytes("[couplestd1]\nZn = 2\n"));
@@ -99,8 +73,8 @@ TEST(ProfileFile, NulCharactersAreIgnoredWhereverTheyStand)
     EXPECT_EQ(padded.SectionNames().size(), 4U);
 }
 
-// UTF-16 little-endian with or without its byte-order mark, and UTF-8 with or without one.
-TEST(ProfileFile, EveryEncodingReadsTheSameEntry)
+// Regression: an odd last byte once made a stray line, and a save dropped it.
+TEST(ProfileFile, EveryEncodingReadsTheSameEntryAndAnOddLastByteIsNoTextAndIsKept)
 {
     const std::string text = "[NTCThermistors1]\nTypeNo = 型号 NTC\n";
     const std::pair<const char*, std::string> rows[] = {
@@ -113,13 +87,6 @@ TEST(ProfileFile, EveryEncodingReadsTheSameEntry)
         const ProfileFile file = ProfileFile::FromBytes(bytes);
         EXPECT_EQ(Utf16ToUtf8(file.Value(u"NTCThermistors1", u"TypeNo")), "型号 NTC") << name;
     }
-}
-
-// Regression: a reader that took one byte too many made a stray line of the half unit; and a save once
-// dropped that byte.
-TEST(ProfileFile, OddLastByteIsNoTextAndIsKept)
-{
-    const std::string text = "[NTCThermistors1]\nTypeNo = 型号 NTC\n";
     for (const char odd : {'\x41', '\0', '\xFF'}) {
         ProfileFile file = ProfileFile::FromBytes(Utf16Bytes(text) + odd);
         EXPECT_EQ(Utf16ToUtf8(file.ToText()), text);

@@ -1,5 +1,4 @@
-// Two copies of the program on one standards file: one writer at a time, changes made to the file as it
-// is, lists that follow the file, and what cut-short writes leave behind.
+// Two copies of the program on one standards file: one writer at a time, lists that follow the file.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -75,14 +74,12 @@ Confirmed Work(const fs::path& folder, int copy)
     return done;
 }
 
-// Regression: without the lock 21 of 81 standards went missing, 24 had other values and 913 confirmed
-// deletions came back.
+// Regression: without the lock 21 of 81 standards went missing and 913 confirmed deletions came back.
 void ExpectNothingLost(const fs::path& folder, const Confirmed& first, const Confirmed& second)
 {
     std::map<std::string, std::string> stored;
-    for (const StandardRecord& record : StoreIn(folder, {}, 5s).LoadAllStandards(Kind::Thermocouple)) {
+    for (const StandardRecord& record : StoreIn(folder, {}, 5s).LoadAllStandards(Kind::Thermocouple))
         stored[record.Value("ProductNo")] = record.Value("Zn");
-    }
     std::size_t live = 0;
     for (const Confirmed* done : {&first, &second}) {
         EXPECT_EQ(done->refused, 0);
@@ -144,8 +141,7 @@ TEST_F(SharingTest, TwoProcesses)
     ExpectNothingLost(m_folder.Path(), done, other);
 }
 
-// Regression: B's Add, made while A's save sat between reading the file and renaming the new one over it,
-// reported Ok, and A's rename then erased it.
+// Regression: B's Add during A's save (between reading and renaming) reported Ok; A's rename erased it.
 TEST_F(SharingTest, ChangesDuringAnotherSaveWaitForIt)
 {
     StandardsStore b = MakeStore(2ms);
@@ -172,8 +168,7 @@ TEST_F(SharingTest, ChangesDuringAnotherSaveWaitForIt)
     EXPECT_EQ(reopened.Count(Kind::Resistor), 1U);
 }
 
-// Regression: B's stale set-one-value wrote a section holding 1 of the deleted standard's 19 values, and
-// its stale save brought the standard back whole.
+// Regression: B's stale edits once wrote 1 of 19 values of a deleted standard, or brought it back whole.
 TEST_F(SharingTest, StaleChangesToAStandardDeletedElsewhereAreRefused)
 {
     StandardsStore a = MakeStore();
@@ -183,7 +178,6 @@ TEST_F(SharingTest, StaleChangesToAStandardDeletedElsewhereAreRefused)
     const std::string name = b.GetStandardName(Kind::Thermocouple, 0);
     ASSERT_EQ(a.DeleteStandard(Kind::Thermocouple, 0), Status::Ok);
     const std::string before = ReadBytes(a.Path());
-
     EXPECT_EQ(b.SetStandardValue(Kind::Thermocouple, 0, "Zn", "9"), Status::NotFound);
     EXPECT_EQ(b.SaveStandard(Kind::Thermocouple, name, record), Status::NotFound);
     EXPECT_EQ(ReadBytes(a.Path()), before);
@@ -202,7 +196,6 @@ TEST_F(SharingTest, ListsFollowChangesMadeElsewhere)
     EXPECT_FALSE(a.RefreshIfChanged(Kind::Thermocouple));  // its own change: the caller knows it
     ASSERT_TRUE(b.RefreshIfChanged(Kind::Thermocouple));
     EXPECT_EQ(b.Names(Kind::Thermocouple), a.Names(Kind::Thermocouple));
-
     // Two edits that keep the size, likely within one tick of the file system's clock, still show.
     ASSERT_EQ(b.SetStandardValue(Kind::Thermocouple, 0, "Zn", "3.4471"), Status::Ok);
     ASSERT_EQ(b.SetStandardValue(Kind::Thermocouple, 0, "Zn", "3.4473"), Status::Ok);
@@ -211,7 +204,6 @@ TEST_F(SharingTest, ListsFollowChangesMadeElsewhere)
     ASSERT_EQ(b.SetStandardValue(Kind::Thermocouple, 0, "Al", "5.8"), Status::Ok);
     ASSERT_EQ(a.SetStandardValue(Kind::Thermocouple, 0, "Cu", "10.5"), Status::Ok);
     EXPECT_TRUE(a.RefreshIfChanged(Kind::Thermocouple));
-
     // A hand edit takes no lock and counts nothing; the file's size and identity give it away.
     test::WriteBytes(a.Path(), ReadBytes(a.Path()) + test::Utf16Bytes("[couplestd1]\n"));
     EXPECT_TRUE(a.RefreshIfChanged(Kind::Thermocouple));
@@ -229,7 +221,6 @@ TEST_F(SharingTest, StartRemovesLeftoverTemporaryFilesAndNothingElse)
     for (const auto& name : kept) test::WriteBytes(m_folder.Path() / name, "x");
     test::WriteBytes(m_folder.Path() / (file + ".fedcba9876543210.tmp"), "x");
     fs::create_directory(m_folder.Path() / (file + ".00000000ffffffff.tmp"));
-
     const auto listing = [this] {
         std::set<std::string> names;
         for (const auto& entry : fs::directory_iterator(m_folder.Path())) names.insert(entry.path().filename());

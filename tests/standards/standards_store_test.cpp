@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <tuple>
 #include <utility>
 
 #include "standards/manager_columns.h"
@@ -35,9 +36,7 @@ std::string ExpectedTemplateText()
         "[NTCTemplate]|ProductNo = 20230107003|TypeNo = NTC001|CertNo = QX10000003|Method = 1|R25 = 10000|"
         "Beta = 3380.13_|A = 0.8744102777E-3|B = 2.537694912E-4|C = 1.821320203E-7|";
     std::string expanded;
-    for (const char c : text) {
-        expanded += c == '|' ? std::string("\n") : c == '_' ? std::string(12, ' ') : std::string(1, c);
-    }
+    for (const char c : text) expanded += c == '|' ? "\n" : c == '_' ? std::string(12, ' ') : std::string(1, c);
     return expanded;
 }
 
@@ -69,9 +68,7 @@ TEST_F(StoreTest, FirstStartWritesTheTemplateImageByteForByte)
     std::string expected = Utf16Bytes(text);
     expected.resize(2048, '\0');  // a zero terminator, then zeros up to 2048 bytes
     EXPECT_EQ(ReadBytes(store.Path()), expected);
-    EXPECT_TRUE(store.CanAdd(Kind::Thermocouple));
-    EXPECT_TRUE(store.CanAdd(Kind::Thermistor));
-    for (const Kind kind : kAllStandardKinds) EXPECT_EQ(store.Count(kind), 0U);
+    for (const Kind kind : kAllStandardKinds) EXPECT_TRUE(store.CanAdd(kind) && store.Count(kind) == 0U);
 }
 
 TEST_F(StoreTest, ExistingFileIsListedByCaseSensitivePrefixAndNeverRewritten)
@@ -92,30 +89,33 @@ TEST_F(StoreTest, ExistingFileIsListedByCaseSensitivePrefixAndNeverRewritten)
     EXPECT_EQ(store.GetStandardName(Kind::Thermocouple, 2), "");
 }
 
-// A template section, found by its case-sensitive prefix, allows adding standards of its kinds.
+// Template sections are found by case-sensitive prefix; a resistor template alone adds a blank thermistor.
 TEST_F(StoreTest, TemplateSectionsAllowTheirKinds)
 {
-    struct MarkRow {
-        const char* sections;
-        bool couple, resistorAndThermistor;
-    };
-    const MarkRow rows[] = {{"[CoupleTemplate]\n", true, false},      {"[ResistorTemplate]\n", false, true},
-                            {"[NTCTemplate]\n", false, true},         {"[CoupleTemplateOld]\n", true, false},
-                            {"[coupletemplate]\n[ntctemplate]\n", false, false}};
-    for (const MarkRow& row : rows) {
-        SCOPED_TRACE(row.sections);
-        WriteFileText(row.sections);
+    const std::tuple<const char*, bool, bool> rows[] = {
+        {"[CoupleTemplate]\n", true, false},      {"[ResistorTemplate]\n", false, true},
+        {"[NTCTemplate]\n", false, true},         {"[CoupleTemplateOld]\n", true, false},
+        {"[coupletemplate]\n[ntctemplate]\n", false, false}};
+    for (const auto& [sections, couple, resistorAndThermistor] : rows) {
+        SCOPED_TRACE(sections);
+        WriteFileText(sections);
         const StandardsStore store = MakeStore();
-        EXPECT_EQ(store.CanAdd(Kind::Thermocouple), row.couple);
-        EXPECT_EQ(store.CanAdd(Kind::Resistor), row.resistorAndThermistor);
-        EXPECT_EQ(store.CanAdd(Kind::Thermistor), row.resistorAndThermistor);
+        EXPECT_EQ(store.CanAdd(Kind::Thermocouple), couple);
+        EXPECT_EQ(store.CanAdd(Kind::Resistor), resistorAndThermistor);
+        EXPECT_EQ(store.CanAdd(Kind::Thermistor), resistorAndThermistor);
     }
+    WriteFileText("[ResistorTemplate]\nrtp = 25.5\n");
+    StandardsStore store = MakeStore();
+    const StandardRecord record = Added(store, Kind::Thermistor);
+    EXPECT_EQ(record.Value("ProductNo").size(), 22U);
+    for (const std::string_view key : StandardKeys(Kind::Thermistor))
+        EXPECT_TRUE(key == "ProductNo" || record.Value(key).empty()) << key;
+    EXPECT_EQ(store.Count(Kind::Thermistor), 1U);
 }
 
 TEST_F(StoreTest, AddCopiesTheTemplateUnderAFreshNameAndProductNumber)
 {
-    // The section takes the first 8 digits of the tick count (at least 10000000 ms after start); the
-    // product number the date and time as 14 digits, then those of the next tick.
+    // Section: the tick count's first 8 digits; product number: date and time, then the next tick's digits.
     m_clock.ticks = {1234567890, 1234567901};
     StandardsStore store = MakeStore();
     const StandardRecord record = Added(store, Kind::Thermocouple);
@@ -136,38 +136,31 @@ TEST_F(StoreTest, AddCopiesTheTemplateUnderAFreshNameAndProductNumber)
     EXPECT_EQ(Added(store, Kind::Thermistor).Value("D"), "");          // the template has no D
 }
 
-// The section takes at most the first 8 digits of the low 32 bits of the tick count, the product number
-// all of them.
+// The section takes at most 8 digits of the tick count's low 32 bits, the product number all of them.
 TEST_F(StoreTest, NameAndProductNumberDigitsOfTheTicks)
 {
-    struct TickRow {
-        std::uint64_t ticks;
-        const char *section, *productNo;
-    };
-    const TickRow rows[] = {{4321, "couplestd4321", "202403091405074321"},
-                            {10000000, "couplestd10000000", "2024030914050710000000"},
-                            {(std::uint64_t{1} << 32) + 5, "couplestd5", "202403091405075"},
-                            {0xFFFFFFFFu, "couplestd42949672", "2024030914050742949672"}};
-    for (const TickRow& row : rows) {
-        SCOPED_TRACE(row.ticks);
-        m_clock.ticks = {row.ticks};
-        m_clock.next = 0;
+    const std::tuple<std::uint64_t, const char*, const char*> rows[] = {
+        {4321, "couplestd4321", "202403091405074321"},
+        {10000000, "couplestd10000000", "2024030914050710000000"},
+        {(std::uint64_t{1} << 32) + 5, "couplestd5", "202403091405075"},
+        {0xFFFFFFFFu, "couplestd42949672", "2024030914050742949672"}};
+    for (const auto& [ticks, section, productNo] : rows) {
+        SCOPED_TRACE(ticks);
+        m_clock = test::ScriptedClock{{ticks}};
         fs::remove(m_folder.File());
         StandardsStore store = MakeStore();
         const StandardRecord record = Added(store, Kind::Thermocouple);
-        EXPECT_EQ(store.GetStandardName(Kind::Thermocouple, 0), row.section);
-        EXPECT_EQ(record.Value("ProductNo"), row.productNo);
+        EXPECT_EQ(store.GetStandardName(Kind::Thermocouple, 0), section);
+        EXPECT_EQ(record.Value("ProductNo"), productNo);
     }
 }
 
-// Regression: with the same first 8 tick digits the second Add once got the first one's section name and
-// replaced that standard. The name check folds case, which only the thermistor prefix puts to the test;
-// the third Add, by another copy, knows the names from the file alone.
+// Regression: with the same first 8 tick digits the second Add once replaced the first standard. Only the
+// thermistor prefix tests the case-folding name check; the third Add, by another copy, knows only the file.
 TEST_F(StoreTest, AddsWithCollidingTicksKeepEveryStandardOfEveryKind)
 {
     for (const Kind kind : kAllStandardKinds) {
-        m_clock.ticks = {1234567890, 1234567891, 1234567899};
-        m_clock.next = 0;
+        m_clock = test::ScriptedClock{{1234567890, 1234567891, 1234567899}};
         StandardsStore store = MakeStore();
         StandardsStore other = MakeStore();
         Added(store, kind);
@@ -184,38 +177,31 @@ TEST_F(StoreTest, AddsWithCollidingTicksKeepEveryStandardOfEveryKind)
     }
 }
 
-struct SaveRow {
-    const char* name;
-    Kind kind;
-    std::vector<std::pair<std::string, std::string>> values;  // key in any case, value
-    std::string written;                                      // a part of the file after the save
-    bool oneByKey = false;  // written with SetStandardValue rather than a whole-record save
-};
+// name, kind, values (key in any case, value), a part of the file after the save, written by key (not whole)
+using SaveRow = std::tuple<const char*, Kind, std::vector<std::pair<std::string, std::string>>, std::string, bool>;
 
 class StoreSaves : public StoreTest, public testing::WithParamInterface<SaveRow> {};
 
 TEST_P(StoreSaves, ReadBackWholeByKeyAndInTheList)
 {
-    const SaveRow& row = GetParam();
+    const auto& [rowName, kind, values, written, oneByKey] = GetParam();
     StandardsStore store = MakeStore();
-    StandardRecord record = Added(store, row.kind);
-    const std::string name = store.GetStandardName(row.kind, 0);
-    for (const auto& [key, value] : row.values) {
+    StandardRecord record = Added(store, kind);
+    const std::string name = store.GetStandardName(kind, 0);
+    for (const auto& [key, value] : values) {
         ASSERT_TRUE(record.SetValue(key, value)) << key;
-        const Status status = row.oneByKey ? store.SetStandardValue(row.kind, 0, key, value) : Status::Ok;
-        ASSERT_EQ(status, Status::Ok) << key;
+        ASSERT_EQ(oneByKey ? store.SetStandardValue(kind, 0, key, value) : Status::Ok, Status::Ok) << key;
     }
-    ASSERT_EQ(row.oneByKey ? Status::Ok : store.SaveStandard(row.kind, name, record), Status::Ok);
-
+    ASSERT_EQ(oneByKey ? Status::Ok : store.SaveStandard(kind, name, record), Status::Ok);
     StandardRecord loaded;
-    ASSERT_EQ(store.LoadStandard(row.kind, name, loaded), Status::Ok);
+    ASSERT_EQ(store.LoadStandard(kind, name, loaded), Status::Ok);
     EXPECT_EQ(loaded, record);
-    for (const auto& [key, value] : row.values) EXPECT_EQ(loaded.Value(key), value) << key;
-    EXPECT_NE(FileText(store.Path()).find(row.written), std::string::npos);
+    for (const auto& [key, value] : values) EXPECT_EQ(loaded.Value(key), value) << key;
+    EXPECT_NE(FileText(store.Path()).find(written), std::string::npos);
     // Each column of the list shows its own key.
-    const auto listed = store.LoadListRows(row.kind).at(0);
+    const auto listed = store.LoadListRows(kind).at(0);
     for (std::size_t c = 0; c < listed.size(); ++c) {
-        EXPECT_EQ(listed[c], loaded.Value(StandardListColumnKey(row.kind, static_cast<int>(c)))) << c;
+        EXPECT_EQ(listed[c], loaded.Value(StandardListColumnKey(kind, static_cast<int>(c)))) << c;
     }
 }
 
@@ -223,40 +209,19 @@ INSTANTIATE_TEST_SUITE_P(
     Records, StoreSaves,
     testing::Values(
         // The record holds a11 before a10; the file and the list do not.
-        SaveRow{"ResistorA10AndA11ByKey",
-                Kind::Resistor,
-                {{"a10", "-1.5e-5"}, {"A11", "2.25e-6"}},
-                "b9 = 0\na10 = -1.5e-5\na11 = 2.25e-6\n"},
-        SaveRow{"ThermistorBodyWritesDWithoutSpace",
-                Kind::Thermistor,
-                {{"D", "1.5E-9"}},
+        SaveRow{"ResistorA10AndA11ByKey", Kind::Resistor, {{"a10", "-1.5e-5"}, {"A11", "2.25e-6"}},
+                "b9 = 0\na10 = -1.5e-5\na11 = 2.25e-6\n", false},
+        SaveRow{"ThermistorBodyWritesDWithoutSpace", Kind::Thermistor, {{"D", "1.5E-9"}},
                 "[NTCThermistors12345678]\nProductNo = 2024030914050712345678\nTypeNo = NTC001\n"
                 "CertNo = QX10000003\nMethod = 1\nR25 = 10000\nBeta = 3380.13\n"
-                "A = 0.8744102777E-3\nB = 2.537694912E-4\nC = 1.821320203E-7\nD =1.5E-9\n"},
+                "A = 0.8744102777E-3\nB = 2.537694912E-4\nC = 1.821320203E-7\nD =1.5E-9\n", false},
         // Regression: c1 to c8 were once written as fixed zeros, so a saved c5 of 7 read back as 0.
-        SaveRow{"ThermocoupleCoefficientsFromTheRecord",
-                Kind::Thermocouple,
-                {{"c5", "7"}, {"c8", "-2.5e-3"}},
-                "c4 = 0\nc5 = 7\nc6 = 0\nc7 = 0\nc8 = -2.5e-3\n"},
+        SaveRow{"ThermocoupleCoefficientsFromTheRecord", Kind::Thermocouple, {{"c5", "7"}, {"c8", "-2.5e-3"}},
+                "c4 = 0\nc5 = 7\nc6 = 0\nc7 = 0\nc8 = -2.5e-3\n", false},
         // Regression: a 32-character coefficient was once cut to 31 and read back as "...e-0", 1e5 too large.
-        SaveRow{"LongValuesStayWhole",
-                Kind::Resistor,
+        SaveRow{"LongValuesStayWhole", Kind::Resistor,
                 {{"A8", "1.23456789012345678901234567e-05"}, {"CertNo", std::string(300, 'x')}},
-                "a8 = 1.23456789012345678901234567e-05\n",
-                true}),
-    test::kRowName);
-
-TEST_F(StoreTest, ResistorTemplateAloneAllowsAThermistor)
-{
-    WriteFileText("[ResistorTemplate]\nrtp = 25.5\n");
-    StandardsStore store = MakeStore();
-    const StandardRecord record = Added(store, Kind::Thermistor);
-    EXPECT_EQ(record.Value("ProductNo").size(), 22U);
-    for (const std::string_view key : StandardKeys(Kind::Thermistor)) {
-        EXPECT_TRUE(key == "ProductNo" || record.Value(key).empty()) << key;
-    }
-    EXPECT_EQ(store.Count(Kind::Thermistor), 1U);
-}
+                "a8 = 1.23456789012345678901234567e-05\n", true}), test::kRowName);
 
 TEST_F(StoreTest, DeleteRemovesTheSectionAndMovesLaterStandardsUp)
 {
@@ -268,7 +233,6 @@ TEST_F(StoreTest, DeleteRemovesTheSectionAndMovesLaterStandardsUp)
     EXPECT_EQ(FileText(store.Path()).find("[couplestd11]"), std::string::npos);
     EXPECT_EQ(store.LoadStandardAt(Kind::Thermocouple, 0)->Value("ProductNo"), "2024030914050722");
     EXPECT_EQ(store.DeleteStandard(Kind::Thermocouple, 2), Status::BadIndex);
-
     // A second store over the same file sees exactly what this one has.
     const StandardsStore reopened = MakeStore();
     EXPECT_EQ(reopened.Names(Kind::Thermocouple), store.Names(Kind::Thermocouple));
@@ -315,7 +279,6 @@ TEST_F(StoreTest, InterruptedSaveLeavesTheOldFileIntact)
     }});
     StandardRecord record = Added(store, Kind::Thermocouple);
     const std::string before = ReadBytes(store.Path());
-
     interrupt = true;
     EXPECT_EQ(store.SetStandardValue(Kind::Thermocouple, 0, "Zn", "9.9"), Status::WriteFailed);
     EXPECT_EQ(store.AddStandard(Kind::Resistor, record), Status::WriteFailed);
@@ -323,7 +286,6 @@ TEST_F(StoreTest, InterruptedSaveLeavesTheOldFileIntact)
     EXPECT_EQ(store.Count(Kind::Resistor), 0U);
     EXPECT_EQ(abandoned.parent_path(), m_folder.Path());  // same folder, so the rename cannot cross disks
     EXPECT_NE(FileText(abandoned).find("[resistorstd"), std::string::npos);  // the new file was complete
-
     const StandardsStore reopened = MakeStore();
     EXPECT_EQ(reopened.LoadStandardAt(Kind::Thermocouple, 0)->Value("Zn"), "3.4472");
     EXPECT_EQ(reopened.Count(Kind::Resistor), 0U);
@@ -366,7 +328,6 @@ TEST_F(StoreTest, SaveKeepsPermissionsAndSymbolicLinks)
     EXPECT_TRUE(fs::is_symlink(m_folder.File()));
     EXPECT_NE(FileText(real).find("[couplestd"), std::string::npos);
     EXPECT_EQ(fs::status(real).permissions(), perms);
-
     // A link to nothing is an unreadable file, not an empty one that refuses every Add without saying why.
     fs::remove(real);
     StandardsStore dangling = MakeStore();
@@ -406,8 +367,7 @@ TEST_F(StoreTest, FileDeletedWhileRunning)
 
 TEST_F(StoreTest, FileLargerThanTheReaderTakesIsNeverRewritten)
 {
-    // The reader takes 64 KiB pieces. Regression: with a limit of whole pieces, a file just over it once
-    // read as whole but cut, and the next save wrote the cut file back.
+    // Regression: a file just over a limit of whole 64 KiB pieces once read as whole, and was saved cut.
     for (const std::size_t limit : {std::size_t{1500}, std::size_t{2} << 16}) {
         std::string bytes = StandardsTemplateImage();
         bytes.resize(std::max(bytes.size(), limit + 1), '\0');
@@ -423,25 +383,20 @@ TEST_F(StoreTest, FileLargerThanTheReaderTakesIsNeverRewritten)
 }
 
 // The list columns of each kind: headings of consecutive string ids and their widths at 1920 pixels.
-TEST(ListColumns, HeadingsWidthsAndKeys)
+TEST(ListColumns, HeadingsWidthsKeysAndTruncatedSinglePrecisionScaling)
 {
-    struct ColumnRow {
-        Kind kind;
-        int firstHeading;
-        std::vector<int> widths;
-    };
-    const ColumnRow rows[] = {
+    const std::tuple<Kind, int, std::vector<int>> rows[] = {
         {Kind::Thermocouple, 657, {170, 150, 60, 120, 120, 120, 60, 150, 100}},
         {Kind::Resistor, 666, {150, 100, 120, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80}},
         {Kind::Thermistor, 721, {150, 100, 120, 60, 80, 80, 120, 120, 120, 120, 0}},
     };
-    for (const ColumnRow& row : rows) {
-        SCOPED_TRACE(row.firstHeading);
-        const auto columns = StandardListColumns(row.kind);
-        ASSERT_EQ(columns.size(), row.widths.size());
+    for (const auto& [kind, firstHeading, widths] : rows) {
+        SCOPED_TRACE(firstHeading);
+        const auto columns = StandardListColumns(kind);
+        ASSERT_EQ(columns.size(), widths.size());
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            EXPECT_EQ(columns[c].headingId, row.firstHeading + static_cast<int>(c)) << "column " << c;
-            EXPECT_EQ(columns[c].width, row.widths[c]) << "column " << c;
+            EXPECT_EQ(columns[c].headingId, firstHeading + static_cast<int>(c)) << "column " << c;
+            EXPECT_EQ(columns[c].width, widths[c]) << "column " << c;
         }
     }
     // The thermistor list's eleventh column shows and edits nothing, nor does a column beyond the list.
@@ -449,21 +404,12 @@ TEST(ListColumns, HeadingsWidthsAndKeys)
     EXPECT_EQ(StandardListColumnKey(Kind::Thermistor, 10), "");
     EXPECT_EQ(StandardListColumnKey(Kind::Thermocouple, 9), "");
     EXPECT_EQ(StandardListColumnKey(Kind::Thermocouple, -1), "");
-}
-
-TEST(ScaledColumnWidth, TruncatesTheSinglePrecisionProduct)
-{
-    struct ScaleRow {
-        int screenWidth, width, expected;
-    };
-    // Exact products are kept; fractional ones are cut, never rounded up (170 x 1366/1920 = 120.95).
-    const ScaleRow rows[] = {
-        {1920, 170, 170}, {1366, 170, 120}, {1366, 60, 42},   {2560, 170, 226},
-        {2560, 150, 200}, {1440, 60, 45},   {3840, 120, 240}, {1920, 0, 0},
-    };
-    for (const ScaleRow& r : rows) {
-        const auto scale = static_cast<float>(r.screenWidth / 1920.0);
-        EXPECT_EQ(ScaledColumnWidth(r.width, scale), r.expected) << r.screenWidth << " " << r.width;
+    // Scaled widths keep exact products and cut fractional ones, never rounding up (170 x 1366/1920 = 120.95).
+    const int scaled[][3] = {{1920, 170, 170}, {1366, 170, 120}, {1366, 60, 42},   {2560, 170, 226},
+                             {2560, 150, 200}, {1440, 60, 45},   {3840, 120, 240}, {1920, 0, 0}};
+    for (const auto& [screenWidth, width, expected] : scaled) {
+        const auto scale = static_cast<float>(screenWidth / 1920.0);
+        EXPECT_EQ(ScaledColumnWidth(width, scale), expected) << screenWidth << " " << width;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "standards/profile_file.h"
@@ -31,9 +32,8 @@ public:
     {
         namespace fs = std::filesystem;
         std::error_code ec;
-        for (const auto& entry : fs::recursive_directory_iterator(m_path, ec)) {
+        for (const auto& entry : fs::recursive_directory_iterator(m_path, ec))
             fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
-        }
         fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(m_path, ec);
     }
@@ -55,18 +55,15 @@ inline std::string ReadBytes(const std::filesystem::path& path)
 
 inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::ssize(bytes));
 }
 
 // UTF-8 text as the file holds it: UTF-16 little-endian, no byte-order mark.
 inline std::string Utf16Bytes(std::string_view utf8)
 {
     std::string bytes;
-    for (const char16_t unit : Utf8ToUtf16(utf8)) {
-        bytes.push_back(static_cast<char>(unit & 0xFF));
-        bytes.push_back(static_cast<char>(unit >> 8));
-    }
+    for (const char16_t unit : Utf8ToUtf16(utf8))
+        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
     return bytes;
 }
 
@@ -76,8 +73,8 @@ inline std::string FileText(const std::filesystem::path& path)
     return Utf16ToUtf8(ProfileFile::FromBytes(ReadBytes(path)).ToText());
 }
 
-// Names parameterized tests after their rows' `name`, rather than numbering them.
-inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
+// Names parameterized tests after their rows' first field, a name, rather than numbering them.
+inline constexpr auto kRowName = [](const auto& info) { return std::string(std::get<0>(info.param)); };
 
 // Hands out the given tick readings in turn (the last one repeats) and a fixed local time.
 struct ScriptedClock {
