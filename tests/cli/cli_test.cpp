@@ -1,6 +1,4 @@
-// Runs the built tmcalc-cli as a script would and checks what it writes, its exit codes, and that it
-// leaves the folder it runs in, and any standards file, untouched.
-
+// Runs the built tmcalc-cli as a script would: what it writes, its exit codes, and that it touches no file.
 #include "cases/work_page_cases.h"
 #include "framework/number_text.h"
 #include "humidity/humidity.h"
@@ -24,11 +22,11 @@ namespace tmcalc {
 namespace {
 
 namespace fs = std::filesystem;
+using Cells = std::vector<std::string>;
 
 struct RunResult {
     int exitCode = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 std::string ReadAll(const fs::path& path)
@@ -37,9 +35,9 @@ std::string ReadAll(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<std::string> Split(const std::string& text, char separator)
+Cells Split(const std::string& text, char separator)
 {
-    std::vector<std::string> parts;
+    Cells parts;
     std::stringstream in(text);
     for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
     if (!text.empty() && text.back() == separator) parts.emplace_back();
@@ -47,14 +45,13 @@ std::vector<std::string> Split(const std::string& text, char separator)
 }
 
 // The cells of a CSV output's first row (after the header).
-std::vector<std::string> FirstRow(const std::string& csv)
+Cells FirstRow(const std::string& csv)
 {
-    const std::vector<std::string> lines = Split(csv, '\n');
-    return lines.size() < 2 ? std::vector<std::string>{} : Split(lines[1], ',');
+    const Cells lines = Split(csv, '\n');
+    return lines.size() < 2 ? Cells{} : Split(lines[1], ',');
 }
 
-// A folder of its own per test, as the working directory of the CLI, so that anything it created there
-// would show.
+// A folder of its own per test, as the CLI's working directory, so that anything it created there would show.
 class CliRun : public ::testing::Test {
 protected:
     void SetUp() override
@@ -75,26 +72,19 @@ protected:
                                     " <'" + (m_dir / "stdin").string() + "' >'" + (m_dir / "stdout").string() +
                                     "' 2>'" + (m_dir / "stderr").string() + "'";
         const int status = std::system(command.c_str());
-        RunResult result;
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = ReadAll(m_dir / "stdout");
-        result.err = ReadAll(m_dir / "stderr");
-        return result;
+        const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return {code, ReadAll(m_dir / "stdout"), ReadAll(m_dir / "stderr")};
     }
-
+    Cells Row(const std::string& args) { return FirstRow(Run(args).out); }
     [[nodiscard]] bool WorkFolderEmpty() const { return fs::is_empty(m_dir / "work"); }
 
     fs::path m_dir;
 };
 
-// The page cases through --as-shown: the computed columns equal the page's texts. A single value out of
-// range is an error (exit 1, nothing on stdout), so its texts are read from a batch of one line.
-class PageCases : public CliRun, public ::testing::WithParamInterface<cases::WorkPageCase> {};
-
 void ExpectShown(const std::string& csv, std::size_t first, const std::string& shown)
 {
-    const std::vector<std::string> cells = FirstRow(csv);
-    const std::vector<std::string> expected = Split(shown, '|');
+    const Cells cells = FirstRow(csv);
+    const Cells expected = Split(shown, '|');
     ASSERT_EQ(cells.size(), first + expected.size()) << csv;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         if (expected[i] == cases::kAny) continue;
@@ -102,6 +92,9 @@ void ExpectShown(const std::string& csv, std::size_t first, const std::string& s
     }
 }
 
+// The page cases through --as-shown; a single value out of range is an error (exit 1, nothing on stdout),
+// so its texts are read from a batch of one line.
+class PageCases : public CliRun, public ::testing::WithParamInterface<cases::WorkPageCase> {};
 TEST_P(PageCases, AsShownEqualsThePage)
 {
     const cases::WorkPageCase& c = GetParam();
@@ -127,66 +120,53 @@ TEST_P(PageCases, AsShownEqualsThePage)
     }
     EXPECT_TRUE(WorkFolderEmpty());
 }
-
 INSTANTIATE_TEST_SUITE_P(Pages, PageCases, ::testing::ValuesIn(cases::kWorkPageCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
 // The pages without a sensor table: the texts come from the same core functions here.
-TEST_F(CliRun, AsShownOfTheScaleHumidityAndUnitPages)
+TEST_F(CliRun, FirstRowsAsShownAndAtFullPrecision)
 {
-    EXPECT_EQ(FirstRow(Run("temperature --scale F -40 --as-shown").out),
-              (std::vector<std::string>{"-40", "-40", "-40", "233.15", "419.67", "-32"}));
+    EXPECT_EQ(Row("temperature --scale F -40 --as-shown"),
+              (Cells{"-40", "-40", "-40", "233.15", "419.67", "-32"}));
     // Columns by quantity name: absolute, dewpoint, e, enthalpy, es, mixing, ppmv-dry, ppmv-wet, rh, wetbulb.
     const auto q = HumidityQuantities(kHumidityRelative, 50, 20, 1013.25);
-    std::vector<std::string> humidity{"50"};
-    for (const int k : {9, 3, 6, 11, 5, 10, 7, 8, 2, 4}) {
-        humidity.push_back(FormatShowValue(6, 7, q[static_cast<std::size_t>(k)]).value_or(""));
-    }
-    EXPECT_EQ(FirstRow(Run("humidity rh 50 --t 20 --pressure 1013.25 --as-shown").out), humidity);
+    Cells humidity{"50"};
+    for (const std::size_t k : {9U, 3U, 6U, 11U, 5U, 10U, 7U, 8U, 2U, 4U})
+        humidity.push_back(FormatShowValue(6, 7, q[k]).value_or(""));
+    EXPECT_EQ(Row("humidity rh 50 --t 20 --pressure 1013.25 --as-shown"), humidity);
     // 1 atm is exactly 101.325 kPa; the page's own Torr factor gives 759.99982, not the defined 760.
-    EXPECT_EQ(FirstRow(Run("units pressure --unit atm 1 --digits 9").out),
-              (std::vector<std::string>{"1", "101325", "101.325", "0.101325", "14.6959494", "1.01325", "1013.25",
-                                        "759.99982", "29.9212598", "760", "406.782462", "10332.2745", "1.03322745",
-                                        "2116.21672", "1"}));
-}
-
-// Full precision: every number reads back as the very double the core computed; published values (NIST
-// ITS-90: type K at 1000 °C is 41.276 mV; IEC 60751: Pt100 at 100 °C is 138.5055 Ω) hold to their last
-// printed digit. "1e3" and hexadecimal read as in the fields.
-TEST_F(CliRun, NumbersInAndOut)
-{
-    const std::vector<std::string> row = FirstRow(Run("tc K --temp 1000").out);
+    EXPECT_EQ(Row("units pressure --unit atm 1 --digits 9"),
+              (Cells{"1", "101325", "101.325", "0.101325", "14.6959494", "1.01325", "1013.25", "759.99982",
+                     "29.9212598", "760", "406.782462", "10332.2745", "1.03322745", "2116.21672", "1"}));
+    // Every number reads back as the very double the core computed; NIST ITS-90 (K: 41.276 mV at 1000 °C) and
+    // IEC 60751 (Pt100: 138.5055 Ω at 100 °C) to their last printed digit; "1e1" and hexadecimal as in fields.
+    const Cells row = Row("tc K --temp 1000");
     ASSERT_EQ(row.size(), 3U);
     EXPECT_EQ(std::strtod(row[1].c_str(), nullptr), WorkEmfMillivolts(ThermocoupleType::K, 1000, 0));
     EXPECT_NEAR(std::strtod(row[1].c_str(), nullptr), 41.276, 0.0005);
-    EXPECT_EQ(FirstRow(Run("rtd pt100 --temp 100 --digits 7").out)[1], "138.5055");
-    EXPECT_EQ(FirstRow(Run("temperature 1e1").out)[1], "10");
-    EXPECT_EQ(FirstRow(Run("temperature 0x10").out)[1], "16");
+    EXPECT_EQ(Row("rtd pt100 --temp 100 --digits 7")[1], "138.5055");
+    EXPECT_EQ(Row("temperature 1e1")[1], "10");
+    EXPECT_EQ(Row("temperature 0x10")[1], "16");
 }
 
 // Exit codes: 1 a value out of range, 2 settings the command cannot use, 105 and up CLI11's own.
 struct ErrorCase {
-    const char* name;
-    const char* args;
+    const char *name, *args;
     int exitCode;
     const char* message;
 };
-
 class Errors : public CliRun, public ::testing::WithParamInterface<ErrorCase> {};
-
 TEST_P(Errors, ExitNonZeroWithAMessage)
 {
     const RunResult result = Run(GetParam().args);
     EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
-    EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
-    EXPECT_TRUE(WorkFolderEmpty());
+    EXPECT_TRUE(result.out.empty() && WorkFolderEmpty()) << result.out;
 }
 
 const ErrorCase kErrors[] = {
     // A text that does not begin with a number is an error, never 0.
-    {"temp_abc", "tc K --temp abc", 105, "not a number"},
-    {"temp_empty", "tc K --temp ''", 105, "not a number"},
+    {"temp_abc", "tc K --temp abc", 105, "not a number"}, {"temp_empty", "tc K --temp ''", 105, "not a number"},
     {"temp_junk_first", "tc K --temp x5", 105, "not a number"},
     {"ni_coefficient_junk", "rtd ni --r0 100 --a 1e-3 --b junk --temp 1", 105, "not a number"},
     {"fit_point_junk", "fit pt --r1 x --r2 1 --r3 2", 105, "not a number"},
@@ -206,9 +186,8 @@ const ErrorCase kErrors[] = {
     {"ni_zero_r0", "rtd ni --r0 0 --a 0.005 --b 1e-6 --temp 1", 2, "non-zero"},
     {"preset_with_coefficients", "rtd ni-nd --a 0.005 --temp 1", 2, "belong to rtd ni"},
     {"b_row_missing", "stdtc B --a1 1 --a2 2 --temp 1", 2, "needs --a3 --a4 --a5 --a6"},
-    {"b_value_of_another_mode",
-     "stdtc B --mode fixed --e1100 1 --e1200 2 --e1300 3 --e1400 4 --e1500 5 --a0 1 --temp 1", 2,
-     "only its own values"},
+    {"b_value_of_another_mode", "stdtc B --mode fixed --e1100 1 --e1200 2 --e1300 3 --e1400 4 --e1500 5 --a0 1 "
+     "--temp 1", 2, "only its own values"},
     {"b_from_the_file", "stdtc B --product X --temp 1", 2, "not from the standards file"},
     {"s_without_points", "stdtc S --zn 3 --temp 1", 2, "--zn, --al, --cu"},
     {"s_with_b_values", "stdtc S --zn 3 --al 5 --cu 10 --a1 1 --temp 1", 2, "belong to stdtc B"},
@@ -223,8 +202,7 @@ const ErrorCase kErrors[] = {
     {"sprt_fit_missing_points", "fit sprt --rtp 25 --al 84", 2, "needs --zn --sn --ar --hg"},
     {"sprt_fit_no_group", "fit sprt --rtp 25 --range 0", 2, "selects no deviation group"},
     {"s_calculator_zero", "fit stdtc --zn 3 --al 0 --cu 10", 2, "non-zero"},
-    {"no_value", "tc K", 2, "no value"},
-    {"no_command", "", 106, "subcommand"},
+    {"no_value", "tc K", 2, "no value"}, {"no_command", "", 106, "subcommand"},
     {"table_zero_step", "table tc K --from 0 --to 1 --step 0", 2, "--step"},
 };
 
@@ -233,24 +211,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors),
 
 TEST_F(CliRun, HelpForEveryCommand)
 {
-    for (const char* command :
-         {"",         "tc",          "rtd",   "temperature", "sprt",      "stdtc",      "ntc",
-          "humidity", "transmitter", "units", "fit",         "fit pt",    "fit cu",     "fit ntc",
-          "fit sprt", "fit stdtc",   "table", "table tc",    "table rtd", "table stdtc"}) {
+    for (const char* command : {"", "tc", "rtd", "temperature", "sprt", "stdtc", "ntc", "humidity", "transmitter",
+                                "units", "fit", "fit pt", "fit cu", "fit ntc", "fit sprt", "fit stdtc", "table",
+                                "table tc", "table rtd", "table stdtc"}) {
         const RunResult result = Run(std::string(command) + " --help");
-        EXPECT_EQ(result.exitCode, 0) << command;
-        EXPECT_NE(result.out.find("Usage"), std::string::npos) << command;
+        EXPECT_TRUE(result.exitCode == 0 && result.out.find("Usage") != std::string::npos) << command;
     }
 }
 
-// Batch: one output row per input line, in order; a bad line is marked in place and makes the exit code 1
-// without stopping the rest.
+// Batch: one row per input line, in order; a bad line is marked in place, exits 1 and stops nothing.
 TEST_F(CliRun, BatchConvertsEachLine)
 {
     const RunResult result =
         Run("rtd pt100 --res - --column 2 --skip 1 --digits 6", "time,ohm\n0,138.5055\r\n1,junk\n2,100\n3,1e9\n");
     EXPECT_EQ(result.exitCode, 1);
-    const std::vector<std::string> rows = Split(result.out, '\n');
+    const Cells rows = Split(result.out, '\n');
     ASSERT_EQ(rows.size(), 6U);  // the header, four rows and the end of the last line
     EXPECT_EQ(rows[1].substr(0, 12), "138.506,100,");
     EXPECT_EQ(rows[2], "junk,not a number,not a number");
@@ -259,19 +234,17 @@ TEST_F(CliRun, BatchConvertsEachLine)
     EXPECT_NE(result.err.find("2 of 4"), std::string::npos) << result.err;
 }
 
-// JSON parses and holds numbers (null where out of range); the table lands exactly on --to, also from
-// the type B standard; a fit's row parses too.
-TEST_F(CliRun, JsonParses)
+// JSON holds numbers (null where out of range); tables land exactly on --to, also for the type B standard;
+// aligned text keeps its columns.
+TEST_F(CliRun, TablesAndFitsAsJsonAndAlignedText)
 {
     RunResult result = Run("table tc K --from 1370 --to 1373 --step 0.5 --format json");
     EXPECT_EQ(result.exitCode, 1);  // 1372.5 and 1373 are beyond type K
     nlohmann::json rows = nlohmann::json::parse(result.out);
     ASSERT_EQ(rows.size(), 7U);
     EXPECT_EQ(rows[6]["t_C"], 1373.0);
-    EXPECT_TRUE(rows[4]["emf_mV"].is_number());
-    EXPECT_TRUE(rows[5]["emf_mV"].is_null());
+    EXPECT_TRUE(rows[4]["emf_mV"].is_number() && rows[5]["emf_mV"].is_null());
     EXPECT_EQ(rows[5]["error"], "out of range");
-
     result =
         Run("table stdtc B --mode fixed --e1100 5.780 --e1200 6.786 --e1300 7.848 --e1400 8.956 --e1500 10.099 "
             "--emf --from 5.78 --to 10.099 --step 0.1 --format json");
@@ -280,27 +253,19 @@ TEST_F(CliRun, JsonParses)
     ASSERT_EQ(rows.size(), 44U);
     // NIST type B: 5.780 mV at 1100 °C; the fit passes within a few µV, some 0.5 °C.
     EXPECT_NEAR(rows[0]["t_C"].get<double>(), 1100.0, 0.5);
-
-    rows = nlohmann::json::parse(Run("fit ntc --mode sh --r1 32650.37471 --t1 0 --r2 9999.854436 --t2 25 --r3 "
-                                     "3601.034978 --t3 50 --format json")
-                                     .out);
+    rows = nlohmann::json::parse(Run("fit ntc --mode sh --r1 32650.37471 --t1 0 --r2 9999.854436 --t2 25 "
+                                     "--r3 3601.034978 --t3 50 --format json").out);
     ASSERT_EQ(rows.size(), 1U);
     EXPECT_NEAR(rows[0]["A"].get<double>(), 1.129148e-3, 1e-12);  // the thermistor's own coefficients
-}
-
-TEST_F(CliRun, TableInverseAsAlignedText)
-{
-    const RunResult result =
-        Run("table rtd ni --r0 1000 --a 0.005485 --b 6.65e-06 --res --from 900 --to 1100 "
-            "--step 50 --format text");
+    result = Run("table rtd ni --r0 1000 --a 0.005485 --b 6.65e-06 --res --from 900 --to 1100 --step 50 "
+                 "--format text");
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    const std::vector<std::string> rows = Split(result.out, '\n');
-    ASSERT_EQ(rows.size(), 7U);
-    for (std::size_t i = 0; i + 1 < rows.size(); ++i) EXPECT_EQ(rows[i].size(), rows[0].size()) << rows[i];
+    const Cells lines = Split(result.out, '\n');
+    ASSERT_EQ(lines.size(), 7U);
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) EXPECT_EQ(lines[i].size(), lines[0].size()) << lines[i];
 }
 
-// The standards file is only read: byte for byte the same afterwards, no lock or temporary file beside it,
-// and none created where there is none.
+// The standards file is only read: the same bytes afterwards, no lock or temporary file, none created.
 class CliStandards : public CliRun {
 protected:
     void SetUp() override
@@ -311,20 +276,18 @@ protected:
         StandardsStoreOptions options;
         options.folder = folder;
         StandardsStore store(options);
-        const auto add = [&store](StandardKind kind, std::vector<std::pair<const char*, const char*>> values) {
+        const auto add = [&store](StandardKind kind,
+                                  const std::vector<std::pair<const char*, const char*>>& values) {
             StandardRecord record(kind);
             ASSERT_EQ(store.AddStandard(kind, record), StoreStatus::Ok);
-            for (const auto& [key, value] : values) {
+            for (const auto& [key, value] : values)
                 ASSERT_EQ(store.SetStandardValue(kind, store.Count(kind) - 1, key, value), StoreStatus::Ok);
-            }
         };
-        for (const char* product : {"T-1", "T-2", "T-2"}) {
-            add(StandardKind::Thermistor,
-                {{"ProductNo", product}, {"Method", "1"}, {"R25", "10000"}, {"Beta", "3950"}});
-        }
-        add(StandardKind::Thermocouple,
-            {{"ProductNo", "S-1"}, {"Zn", "3.4472"}, {"Al", "5.8605"}, {"Cu", "10.5822"}});
-        add(StandardKind::Resistor,
+        using enum StandardKind;
+        for (const char* product : {"T-1", "T-2", "T-2"})
+            add(Thermistor, {{"ProductNo", product}, {"Method", "1"}, {"R25", "10000"}, {"Beta", "3950"}});
+        add(Thermocouple, {{"ProductNo", "S-1"}, {"Zn", "3.4472"}, {"Al", "5.8605"}, {"Cu", "10.5822"}});
+        add(Resistor,
             {{"ProductNo", "R-1"}, {"TempRange", "0~419.527"}, {"Rtp", "10"}, {"a8", "1e-15"}, {"b8", "1e-15"}});
         fs::remove(folder / kStandardsLockFileName);
         m_file = folder / kStandardsFileName;
@@ -341,44 +304,32 @@ protected:
     std::string m_bytes;
 };
 
-TEST_F(CliStandards, ReadsByProductNumberAndWritesNothing)
+TEST_F(CliStandards, ReadsByProductNumberAndWritesNothingThroughAReadOnlyStore)
 {
     const std::string folder = " --standards '" + m_file.parent_path().string() + "'";
     const std::string file = " --standards '" + m_file.string() + "'";
-    EXPECT_EQ(FirstRow(Run("ntc --product T-1 --res 10000" + folder).out),
-              (std::vector<std::string>{"10000", "25"}));
-    EXPECT_EQ(FirstRow(Run("stdtc S --product S-1 --temp 1084.62 --as-shown" + file).out)[1], "10.5822000");
-    EXPECT_EQ(FirstRow(Run("fit stdtc --product S-1 --as-shown" + folder).out)[0], "0.006998044679556");
-    EXPECT_EQ(FirstRow(Run("sprt --product R-1 --temp 419.527 --as-shown" + folder).out)[1], "25.6891730");
-    const struct {
-        std::string args;
-        const char* message;
-    } failures[] = {{"ntc --product T-2 --res 1" + file, "2 standards"},
-                    {"ntc --product T-3 --res 1" + file, "no standards"},
-                    {"sprt --product S-1 --temp 1" + folder, "no standards"},
-                    {"stdtc S --product T-1 --temp 1" + folder, "no standards"},
-                    // The default is the current directory, which has no file: an error, and still no file.
-                    {"ntc --product T-1 --res 1", "no standards file"},
-                    {"fit stdtc --product S-1", "no standards file"}};
-    for (const auto& failure : failures) {
-        const RunResult result = Run(failure.args);
-        EXPECT_EQ(result.exitCode, 2) << failure.args;
-        EXPECT_NE(result.err.find(failure.message), std::string::npos) << failure.args << ": " << result.err;
+    EXPECT_EQ(Row("ntc --product T-1 --res 10000" + folder), (Cells{"10000", "25"}));
+    EXPECT_EQ(Row("stdtc S --product S-1 --temp 1084.62 --as-shown" + file)[1], "10.5822000");
+    EXPECT_EQ(Row("fit stdtc --product S-1 --as-shown" + folder)[0], "0.006998044679556");
+    EXPECT_EQ(Row("sprt --product R-1 --temp 419.527 --as-shown" + folder)[1], "25.6891730");
+    const std::pair<std::string, const char*> failures[] = {
+        {"ntc --product T-2 --res 1" + file, "2 standards"}, {"ntc --product T-3 --res 1" + file, "no standards"},
+        {"sprt --product S-1 --temp 1" + folder, "no standards"},
+        {"stdtc S --product T-1 --temp 1" + folder, "no standards"},
+        // The default is the current directory, which has no file: an error, and still no file.
+        {"ntc --product T-1 --res 1", "no standards file"}, {"fit stdtc --product S-1", "no standards file"}};
+    for (const auto& [args, message] : failures) {
+        const RunResult result = Run(args);
+        EXPECT_EQ(result.exitCode, 2) << args;
+        EXPECT_NE(result.err.find(message), std::string::npos) << args << ": " << result.err;
     }
-    EXPECT_TRUE(Untouched());
-    EXPECT_TRUE(WorkFolderEmpty());
-}
-
-// The read-only store itself: no file from the templates, no lock file, and every change refused.
-TEST_F(CliStandards, ReadOnlyStoreRefusesChanges)
-{
+    // The read-only store itself: no file from the templates, no lock file, and every change refused.
     StandardsStoreOptions options;
     options.folder = m_dir / "work";
     options.readOnly = true;
     const StandardsStore empty(options);
     EXPECT_EQ(empty.Count(StandardKind::Thermistor), 0U);
-    EXPECT_TRUE(WorkFolderEmpty());
-
+    EXPECT_TRUE(WorkFolderEmpty());  // nor did any run above create a file here
     options.folder = m_file.parent_path();
     StandardsStore store(options);
     EXPECT_EQ(store.Count(StandardKind::Thermistor), 3U);
@@ -386,7 +337,7 @@ TEST_F(CliStandards, ReadOnlyStoreRefusesChanges)
     EXPECT_EQ(store.AddStandard(StandardKind::Thermistor, record), StoreStatus::ReadOnly);
     EXPECT_EQ(store.SetStandardValue(StandardKind::Thermistor, 0, "R25", "1"), StoreStatus::ReadOnly);
     EXPECT_EQ(store.DeleteStandard(StandardKind::Thermistor, 0), StoreStatus::ReadOnly);
-    EXPECT_TRUE(Untouched());
+    EXPECT_TRUE(Untouched());  // by the runs above either
 }
 
 }  // namespace

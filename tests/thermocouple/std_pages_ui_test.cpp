@@ -1,5 +1,5 @@
-// The standard thermocouple page as a user meets it: the container with the type S, type B and
-// coefficient sub-pages and the manager, driven by clicking, typing and pasting, in both languages.
+// The standard thermocouple page as a user meets it: the S, B, coefficient and manager sub-pages, driven by
+// clicking, typing and pasting, in both languages.
 #include "thermocouple/ui/std_pages.h"
 
 #include "cases/work_page_cases.h"
@@ -51,9 +51,8 @@ struct NamedScenario {
     Scenario steps;
 };
 
-// The template standard's fixed points (mV at Zn, Al, Cu); NIST type B emfs at 1100-1500 °C (ITS-90
-// tables: 5.780, 6.786, 7.848, 8.956, 10.099 mV); and the NIST type B coefficients of 630.615-1820 °C
-// (µV), typed as a0..a8.
+// The template standard's fixed points (mV at Zn, Al, Cu); NIST ITS-90 type B emfs at 1100-1500 °C; and the
+// NIST type B coefficients of 630.615-1820 °C (µV), typed as a0..a8.
 const QString kTemplate = QStringLiteral("3.4472|5.8605|10.5822");
 const QString kBFixed = QStringLiteral("5.780|6.786|7.848|8.956|10.099");
 const QString kBHigh = QStringLiteral(
@@ -115,46 +114,31 @@ protected:
     std::unique_ptr<ContainerPage> m_container;
 };
 
-class StdPageScenarios : public StdPages, public ::testing::WithParamInterface<NamedScenario> {};
-
 const NamedScenario kScenarios[] = {
-    {"SEmptiedEmfEmptiesTheOutputs", kTabStdS,
-     {{Type, kFixed, kTemplate}, {Type, 227, "0"},
-      {Type, 224, "9.5923903", {{226, "#"}, {225, "#"}}},
-      {Back, 224, "9", {{226, ""}, {225, ""}}}}},
-    {"SNothingWithoutFixedPoints", kTabStdS,
-     {{Type, 227, "0"}, {Type, 226, "1000", {{224, ""}, {225, ""}}},
-      {Type, 224, "9.59", {{226, "1000"}, {225, ""}}},
-      {Type, kFixed, "3.4472|5.8605|0", {{kSTable, "#"}}},
-      {Over, 226, "1000", {{224, "9.59"}}}}},
+    {"SEmptiedEmfEmptiesTheOutputs", kTabStdS, {{Type, kFixed, kTemplate}, {Type, 227, "0"},
+        {Type, 224, "9.5923903", {{226, "#"}, {225, "#"}}}, {Back, 224, "9", {{226, ""}, {225, ""}}}}},
+    {"SNothingWithoutFixedPoints", kTabStdS, {{Type, 227, "0"}, {Type, 226, "1000", {{224, ""}, {225, ""}}},
+        {Type, 224, "9.59", {{226, "1000"}, {225, ""}}}, {Type, kFixed, "3.4472|5.8605|0", {{kSTable, "#"}}},
+        {Over, 226, "1000", {{224, "9.59"}}}}},
     {"SNothingWithoutColdJunction", kTabStdS,
      {{Type, kFixed, kTemplate}, {Type, 226, "1000", {{224, ""}}}, {Type, 224, "9.5", {{226, "1000"}}}}},
     // Pasted nonsense: no crash, no stall, out-of-range texts where a number cannot be had.
-    {"SBadInput", kTabStdS,
-     {{Type, kFixed, kTemplate}, {Type, 227, "0"},
-      {Paste, 224, "1e999", {{226, "OUT"}}},
-      {Paste, 227, "1e999", {{224, "*"}}},
-      {Paste, 221, "1e999", {{kSTable, "#"}}}}},
+    {"SBadInput", kTabStdS, {{Type, kFixed, kTemplate}, {Type, 227, "0"}, {Paste, 224, "1e999", {{226, "OUT"}}},
+        {Paste, 227, "1e999", {{224, "*"}}}, {Paste, 221, "1e999", {{kSTable, "#"}}}}},
     // A new cold junction re-reads the emf and leaves it as it is.
-    {"BHighRange", kTabStdB,
-     {{Click, 2, "", {{kMode, "2"}, {kLabels, "a0|a1|a2|a3|a4|a5|a6|a7|a8"}}},
-      {Type, kHighRange, kBHigh}, {Type, 790, "0"},
-      {Type, 791, "1000", {{792, "4.8343387"}, {793, "#"}}},
-      {Over, 790, "20", {{791, "999.7172855"}, {792, "4.8343387"}}}}},
-    // Switching modes relabels and empties the value rows and keeps the conversion fields; clicking the
-    // mode already chosen keeps the typed values.
-    {"BModeSwitching", kTabStdB,
-     {{Look, 0, "", {{kMode, "1"}, {kLabels, "a1|a2|a3|a4|a5|a6|-|-|-"}}},
-      {Type, kFixed, "1|2|3|4|5"}, {Type, 790, "20"}, {Type, 792, "1"},
-      {Click, 1, "", {{kFixed, "1|2|3|4|5"}}},
-      {Click, 3, "", {{kMode, "3"}, {kLabels, "1100℃|1200℃|1300℃|1400℃|1500℃|-|-|-|-"}, {kUnits, "mV|mV|mV|mV|mV"},
-                      {kFixed, "||||"}, {790, "20"}, {792, "1"}}},
-      {Click, 1, "", {{kLabels, "a1|a2|a3|a4|a5|a6|-|-|-"}, {kUnits, "||||"}, {790, "20"}}}}},
+    {"BHighRange", kTabStdB, {{Click, 2, "", {{kMode, "2"}, {kLabels, "a0|a1|a2|a3|a4|a5|a6|a7|a8"}}},
+        {Type, kHighRange, kBHigh}, {Type, 790, "0"}, {Type, 791, "1000", {{792, "4.8343387"}, {793, "#"}}},
+        {Over, 790, "20", {{791, "999.7172855"}, {792, "4.8343387"}}}}},
+    // Switching modes relabels and empties the value rows, not the conversion fields; the same mode keeps them.
+    {"BModeSwitching", kTabStdB, {{Look, 0, "", {{kMode, "1"}, {kLabels, "a1|a2|a3|a4|a5|a6|-|-|-"}}},
+        {Type, kFixed, "1|2|3|4|5"}, {Type, 790, "20"}, {Type, 792, "1"}, {Click, 1, "", {{kFixed, "1|2|3|4|5"}}},
+        {Click, 3, "", {{kMode, "3"}, {kLabels, "1100℃|1200℃|1300℃|1400℃|1500℃|-|-|-|-"},
+                        {kUnits, "mV|mV|mV|mV|mV"}, {kFixed, "||||"}, {790, "20"}, {792, "1"}}},
+        {Click, 1, "", {{kLabels, "a1|a2|a3|a4|a5|a6|-|-|-"}, {kUnits, "||||"}, {790, "20"}}}}},
     // A row without a number stops the conversion; an emf the fixed points never reach gives up in time.
-    {"BBadInput", kTabStdB,
-     {{Type, kFixed, "1|2|3|4|5"}, {Type, 790, "0"}, {Type, 791, "1000", {{792, ""}}},
-      {Type, 786, "0"}, {Over, 791, "1000", {{792, "#"}}},
-      {Click, 3}, {Type, kFixed, kBFixed}, {Paste, 792, "99", {{791, "*"}}}}},
+    {"BBadInput", kTabStdB, {{Type, kFixed, "1|2|3|4|5"}, {Type, 790, "0"}, {Type, 791, "1000", {{792, ""}}},
+        {Type, 786, "0"}, {Over, 791, "1000", {{792, "#"}}},
+        {Click, 3}, {Type, kFixed, kBFixed}, {Paste, 792, "99", {{791, "*"}}}}},
     // The published example; nothing until all three inputs are non-zero.
     {"CalculatorTemplate", kTabStdSCalculator,
      {{Type, kCalcZinc, "3.4472"}, {Type, kCalcAluminium, "5.8605", {{kCalcOut, "||"}}},
@@ -163,6 +147,7 @@ const NamedScenario kScenarios[] = {
       {Back, kCalcCopper, "7", {{kCalcOut, "-9.39952739112104|0.036640855894596|-0.000033931197266"}}}}},
 };
 
+class StdPageScenarios : public StdPages, public ::testing::WithParamInterface<NamedScenario> {};
 TEST_P(StdPageScenarios, Run)
 {
     ClickTab(GetParam().tab);
@@ -173,10 +158,8 @@ INSTANTIATE_TEST_SUITE_P(Std, StdPageScenarios, ::testing::ValuesIn(kScenarios),
                          [](const auto& p) { return std::string(p.param.name); });
 
 class SharedCase : public StdPages, public ::testing::WithParamInterface<cases::WorkPageCase> {};
-
-// A row of the shared page cases on its tab: a mode clicked and the settings typed (the values of type B
-// top down), then its text pasted whole into its field (typing "1e999" key by key would first run out the
-// iteration on 1e99); the calculator computes on its last input.
+// A row of the shared page cases: mode clicked, settings typed (B's values top down), the text pasted whole
+// (typing "1e999" key by key would first run out the iteration on 1e99); the calculator computes on its last.
 TEST_P(SharedCase, ShowsWhatTheCommandLineWrites)
 {
     const cases::WorkPageCase& row = GetParam();
@@ -190,11 +173,10 @@ TEST_P(SharedCase, ShowsWhatTheCommandLineWrites)
     int value = 781;  // the next of type B's value rows
     for (const cases::Setting& s : row.settings) {
         const std::string_view name = s.name, text = s.text;
-        if (name == "mode") {
+        if (name == "mode")
             steps.push_back({Click, text == "high" ? 2 : text == "fixed" ? 3 : 1});
-        } else {
+        else
             steps.push_back({Type, kIds.contains(name) ? kIds.at(name)[tab] : value++, s.text});
-        }
     }
     if (!field.empty()) steps.push_back({Paste, kIds.at(field)[tab], row.typed});
     const int computed = calculator ? kCalcOut : field == "emf" ? kByEmf : kByTemperature;
@@ -216,13 +198,12 @@ TEST_F(StdPages, TypeBFixedPointsReproduceTheReferenceFunction)
     // The typed emfs are the reference function rounded to 1 µV: the fit passes within a few µV.
     EXPECT_NEAR(B()->edit(792)->text().toDouble(), 7.848, 0.005);
     test::RunScenario(Driver(kTabStdB), {{Over, 790, "20"}, {Over, 792, "7.848"}});
-    // With the reference function's cold junction (-2.6 µV at 20 °C, about 0.2 °C at 1300 °C); the
-    // certificate deviation extrapolated to 20 °C would be some 2 °C off.
+    // The reference function's cold junction (-2.6 µV at 20 °C); the deviation extrapolated would be 2 °C off.
     EXPECT_NEAR(B()->edit(791)->text().toDouble(), 1299.8, 0.1);
 }
 
-// The polynomial never reaches 99 mV: the iteration runs out its 1000001 steps (timed by the bench, not
-// here: unoptimised builds take longer than a scenario step may) and shows no number, not its last step.
+// Never reaching 99 mV, the iteration runs out (timed by the bench: too slow unoptimised for a scenario step)
+// and shows no number, not its last step.
 TEST_F(StdPages, TypeBIterationThatRunsOutShowsNoNumber)
 {
     ClickTab(kTabStdB);
@@ -234,11 +215,10 @@ TEST_F(StdPages, TypeBIterationThatRunsOutShowsNoNumber)
 // A Choose in the manager and a pick in the product list both load the standard into tab 0.
 TEST_F(StdPages, ChoosingTheTemplateStandardFillsTypeS)
 {
-    for (int i = 0; i < 2; ++i) {
-        StandardRecord record(StandardKind::Thermocouple);
-        ASSERT_EQ(m_scratch.store.AddStandard(StandardKind::Thermocouple, record), StoreStatus::Ok);
-    }
-    ASSERT_EQ(m_scratch.store.SetStandardValue(StandardKind::Thermocouple, 1, "Cu", "10.5830"), StoreStatus::Ok);
+    constexpr auto kKind = StandardKind::Thermocouple;
+    StandardRecord record(kKind);
+    for (int i = 0; i < 2; ++i) ASSERT_EQ(m_scratch.store.AddStandard(kKind, record), StoreStatus::Ok);
+    ASSERT_EQ(m_scratch.store.SetStandardValue(kKind, 1, "Cu", "10.5830"), StoreStatus::Ok);
     Open();
     ClickTab(kTabStdS);
     test::RunScenario(Driver(kTabStdS), {{Type, 227, "5"}, {Type, 226, "100"}, {Look, 0, "", {{kSTable, Str(kStrStdSTable)}}}});
@@ -255,7 +235,6 @@ TEST_F(StdPages, ChoosingTheTemplateStandardFillsTypeS)
         << table.toStdString();
     EXPECT_TRUE(table.contains(QStringLiteral("1300℃\t13.173\n")));
     EXPECT_EQ(S()->productList()->currentIndex(), 0);
-
     ClickTab(kTabStdB);
     Q_EMIT S()->productList()->activated(1);  // the user's pick in the list
     EXPECT_EQ(m_container->selectedTab(), kTabStdS);
@@ -263,8 +242,7 @@ TEST_F(StdPages, ChoosingTheTemplateStandardFillsTypeS)
     EXPECT_NE(S()->tableText(), table);
 }
 
-// No label or unit text cut, outside its sub-page, under an edit box or over another, in both languages,
-// with the widest labels each sub-page shows.
+// No label or unit cut, outside its sub-page or overlapping, in both languages, with the widest labels shown.
 TEST_F(StdPages, EverySubPageReadsInBothLanguages)
 {
     for (Language language : {Language::English, Language::Chinese}) {
@@ -293,10 +271,9 @@ TEST_F(StdPages, EverySubPageReadsInBothLanguages)
             EXPECT_LE(button->sizeHint().width(), button->width()) << tag << ' ' << button->text().toStdString();
         }
         EXPECT_LE(S()->productList()->geometry().bottom(), Sub(kTabStdS)->height());
-        for (const Field* f : S()->fields()) {  // the product list hides no field
-            for (const QWidget* w : {static_cast<QWidget*>(f->label), static_cast<QWidget*>(f->edit), static_cast<QWidget*>(f->unit)})
+        for (const Field* f : S()->fields())  // the product list hides no field
+            for (const QWidget* w : std::initializer_list<const QWidget*>{f->label, f->edit, f->unit})
                 EXPECT_FALSE(S()->productList()->geometry().intersects(w->geometry())) << tag << ' ' << f->id;
-        }
     }
 }
 
