@@ -1,6 +1,5 @@
 #pragma once
-// Tables of named rows for the resistance thermometer tests: each row is a value the code computed and
-// the value it must be.
+// Tables of named rows for the resistance thermometer tests: a value computed and the value it must be.
 
 #include <gtest/gtest.h>
 
@@ -14,12 +13,7 @@ inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 inline constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // An expected NaN wants a NaN, a tolerance of 0 the very same double (infinities included).
-struct ValueRow {
-    const char* name;
-    double got;
-    double want;
-    double tol = 0;
-};
+struct ValueRow { const char* name; double got, want, tol = 0; };
 
 inline void ExpectRows(std::initializer_list<ValueRow> rows)
 {
@@ -49,8 +43,7 @@ void ExpectBand(F f, std::initializer_list<double> shown, std::initializer_list<
     ExpectNaN(f, rejected);
 }
 
-// The derivative of f by a central difference over 2e-3 °C: for these cubics and quartics the truncation
-// error is negligible and the rounding about 1e-13 of f per °C.
+// A central difference over 2e-3 °C: no truncation error to speak of here, rounding ~1e-13 of f per °C.
 template <typename F>
 double NumericSlope(F f, double t)
 {

@@ -1,9 +1,6 @@
-// The standard platinum resistance thermometer page as a user meets it: typing on "T ↔ R" and
-// "Calculate Coefficient", picking a standard from the product list or choosing it in the manager, in both
-// languages. Rtp 10 Ω and coefficients of 1e-15 make W the reference function itself, so the fixed points
-// must come out at the published ITS-90 ratios Wr (Zn 2.56891730, Sn 1.89279768, Ga 1.11813889,
-// Hg 0.84414211; ITS-90 text, table 1). W has 7 significant digits. The single typings it shares with the
-// command line come from the common case table.
+// The standard platinum resistance thermometer page as a user meets it, in both languages, and the common cases.
+// Rtp 10 Ω and coefficients of 1e-15 make W the reference function: the published ITS-90 ratios Wr to 7 digits
+// (Zn 2.56891730, Sn 1.89279768, Ga 1.11813889, Hg 0.84414211; ITS-90 text, table 1).
 #include "rtd/ui/sprt_pages.h"
 
 #include "app/ui/page_registry.h"
@@ -37,18 +34,11 @@ namespace {
 using enum test::Act;
 using test::Scenario;
 
-// Driver ids: the "T ↔ R" fields by their own ids (617-628); the coefficient page's cells and range as
-// kFit + id; groups and pseudo-fields below zero.
-constexpr int kFit = 1000;
-constexpr int kRows = -1;        // labels of the shown coefficient rows, joined with ','
-constexpr int kNames = -2;       // their accessible names
-constexpr int kTab = -3;         // the selected tab
-constexpr int kProduct = -4;     // the product list's current index
-constexpr int kGridRows = -5;    // the shown fixed-point rows: "number temperature", joined with ','
-constexpr int kOutputs = -10;    // T|R|dR/dt|W|dW/dt
-constexpr int kCoeffs = -11;     // Rtp and the five coefficient rows
-constexpr int kResults = -12;    // the five result values
-constexpr int kResultNames = -13;
+// Driver ids: "T ↔ R" fields by their own ids, the coefficient page's as kFit + id. Below zero: the shown
+// coefficient rows' labels and accessible names, the tab, the product index, the shown fixed-point rows
+// ("number temperature"); the groups T|R|dR/dt|W|dW/dt, Rtp and the coefficients, the results and names.
+constexpr int kFit = 1000, kRows = -1, kNames = -2, kTab = -3, kProduct = -4, kGridRows = -5;
+constexpr int kOutputs = -10, kCoeffs = -11, kResults = -12, kResultNames = -13;
 // Clicks: a tab by its number; kPick + k picks the k-th product; kChoose + k chooses row k in the manager.
 constexpr int kPick = 10, kChoose = 20;
 
@@ -60,23 +50,23 @@ constexpr int Point(int row) { return kFit + SprtGridCell(kSprtFirstPointRow + r
 // The standard with a gallium to mercury range carries a coefficient longer than a double shows.
 constexpr const char* kLongA11 = "-1.23456789012345678901e-4";
 
-struct Case {
-    const char* name;
-    Scenario steps;
-};
-
+struct Case { const char* name; Scenario steps; };
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 class SprtPages : public testing::Test {
 protected:
     void SetUp() override
     {
+        StandardsStore& store = m_scratch.store;
         StandardRecord record(StandardKind::Resistor);
-        ASSERT_EQ(m_scratch.store.AddStandard(StandardKind::Resistor, record), StoreStatus::Ok);
-        ASSERT_EQ(m_scratch.store.AddStandard(StandardKind::Resistor, record), StoreStatus::Ok);
+        for (std::size_t row : {0u, 1u}) {
+            ASSERT_EQ(store.AddStandard(StandardKind::Resistor, record), StoreStatus::Ok);
+            // One product number on both (it is editable): the list must select a chosen standard by its row.
+            ASSERT_EQ(store.SetStandardValue(StandardKind::Resistor, row, "ProductNo", "42"), StoreStatus::Ok);
+        }
         for (const auto& [key, value] : {std::pair{"TempRange", "-38.8344~29.7647"}, {"Rtp", "25.5"},
                                          {"a11", kLongA11}, {"a5", "2e-5"}, {"b5", "-3e-6"}})
-            ASSERT_EQ(m_scratch.store.SetStandardValue(StandardKind::Resistor, 1, key, value), StoreStatus::Ok);
+            ASSERT_EQ(store.SetStandardValue(StandardKind::Resistor, 1, key, value), StoreStatus::Ok);
         Open();
     }
     void TearDown() override { SetLanguage(Language::English); }
@@ -89,16 +79,11 @@ protected:
         ASSERT_TRUE(test::ShowActive(m_container.get()));
     }
 
-    [[nodiscard]] SprtConversionSubPage* Conversion() const
-    {
-        return static_cast<SprtConversionSubPage*>(m_container->subPage(kSprtTabConversion));
-    }
-    [[nodiscard]] Page* Coefficients() const { return static_cast<Page*>(m_container->subPage(kSprtTabCoefficients)); }
-    [[nodiscard]] StandardsManager* Manager() const
-    {
-        return static_cast<StandardsManager*>(m_container->subPage(kSprtTabConfigure));
-    }
-
+    template <typename T>
+    [[nodiscard]] T* Sub(int tab) const { return static_cast<T*>(m_container->subPage(tab)); }
+    [[nodiscard]] auto* Conversion() const { return Sub<SprtConversionSubPage>(kSprtTabConversion); }
+    [[nodiscard]] Page* Coefficients() const { return Sub<Page>(kSprtTabCoefficients); }
+    [[nodiscard]] auto* Manager() const { return Sub<StandardsManager>(kSprtTabConfigure); }
     void ClickTab(int tab) const
     {
         const Rect r = SubPageTabRects(m_container->clientArea().width, 3)[static_cast<std::size_t>(tab)];
@@ -124,25 +109,22 @@ protected:
         QCoreApplication::processEvents();  // the choice is queued
     }
 
+    static bool Shown(Page* page, int id) { return page->edit(id)->isVisibleTo(page); }
     [[nodiscard]] QString Text(int id) const
     {
-        QStringList texts;
-        SprtConversionSubPage* page = Conversion();
-        for (int k = U1; (id == kRows || id == kNames) && k <= L2; ++k) {
-            if (!page->edit(k)->isVisibleTo(page)) continue;
-            texts << (id == kRows ? page->field(k)->label->text() : page->edit(k)->accessibleName());
-        }
-        for (int row = kSprtFirstPointRow; id == kGridRows && row < kSprtGridRows; ++row) {
-            if (Coefficients()->edit(SprtGridCell(row, 0))->isVisibleTo(Coefficients()))
-                texts << Coefficients()->edit(SprtGridCell(row, 0))->text() + ' ' +
-                             Coefficients()->edit(SprtGridCell(row, 1))->text();
-        }
-        for (int k = 0; id == kResultNames && k < kSprtResultPairs; ++k) {
-            if (Coefficients()->edit(SprtResultName(k))->isVisibleTo(Coefficients()))
-                texts << Coefficients()->edit(SprtResultName(k))->text();
-        }
         if (id == kTab) return QString::number(m_container->selectedTab());
-        if (id == kProduct) return QString::number(page->productList()->currentIndex());
+        if (id == kProduct) return QString::number(Conversion()->productList()->currentIndex());
+        QStringList texts;
+        Page* const t = Conversion();
+        Page* const f = Coefficients();
+        for (int k = U1; (id == kRows || id == kNames) && k <= L2; ++k)
+            if (Shown(t, k)) texts << (id == kRows ? t->field(k)->label->text() : t->edit(k)->accessibleName());
+        for (int row = kSprtFirstPointRow; id == kGridRows && row < kSprtGridRows; ++row) {
+            const int cell = SprtGridCell(row, 0);
+            if (Shown(f, cell)) texts << f->edit(cell)->text() + ' ' + f->edit(SprtGridCell(row, 1))->text();
+        }
+        for (int k = 0; id == kResultNames && k < kSprtResultPairs; ++k)
+            if (Shown(f, SprtResultName(k))) texts << f->edit(SprtResultName(k))->text();
         return texts.join(',');
     }
 
@@ -152,12 +134,12 @@ protected:
                     if (id < 0) return nullptr;
                     return id >= kFit ? Coefficients()->edit(id - kFit) : Conversion()->edit(id);
                 },
-                [](int group) -> std::vector<int> {
-                    if (group == kOutputs) return {T, R, kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope};
-                    if (group == kCoeffs) return {Rtp, U1, U2, kSprtUpper3, L1, L2};
-                    if (group != kResults) return {};
+                [](int group) {
                     std::vector<int> ids;
-                    for (int k = 0; k < kSprtResultPairs; ++k) ids.push_back(kFit + SprtResultValue(k));
+                    if (group == kOutputs) ids = {T, R, kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope};
+                    if (group == kCoeffs) ids = {Rtp, U1, U2, kSprtUpper3, L1, L2};
+                    for (int k = 0; group == kResults && k < kSprtResultPairs; ++k)
+                        ids.push_back(kFit + SprtResultValue(k));
                     return ids;
                 },
                 [this](int id) { return Text(id); }, [this](int id) { Press(id); }};
@@ -169,23 +151,14 @@ protected:
 };
 
 class SprtScenario : public SprtPages, public testing::WithParamInterface<Case> {};
+TEST_P(SprtScenario, Steps) { test::RunScenario(Driver(), GetParam().steps); }
 
-TEST_P(SprtScenario, Steps)
-{
-    test::RunScenario(Driver(), GetParam().steps);
-}
-
-// Rtp 10 and all coefficients 1e-15 on the range's groups.
-Scenario Calibrated(const QString& range, std::vector<int> coefficients)
+// Rtp 10 and all coefficients 1e-15 on the range's groups, then the steps given.
+Scenario Calibrated(const QString& range, std::vector<int> coefficients, const Scenario& then)
 {
     Scenario s{{Over, Range, range}, {Type, Rtp, "10"}};
     for (int id : coefficients) s.push_back({Type, id, "1e-15"});
-    return s;
-}
-
-Scenario Then(Scenario s, const Scenario& more)
-{
-    s.insert(s.end(), more.begin(), more.end());
+    s.insert(s.end(), then.begin(), then.end());
     return s;
 }
 
@@ -194,58 +167,49 @@ const Case kCases[] = {
     {"OpensWithA7B7C7AndA4B4",
      {{Look, 0, {}, {{Range, "-189.344~660.23"}, {kRows, "a7,b7,c7,a4,b4"}, {kNames, "a7,b7,c7,a4,b4"},
                      {kCoeffs, "|||||"}, {kOutputs, "||||"}, {kTab, "0"}, {kProduct, "0"}}}}},
-    // A typed range relabels and empties Rtp, the coefficients and the outputs, but never the range. The
-    // first keystroke of a range has no upper bound: no groups at all.
+    // A typed range relabels and empties all but itself; its first keystroke has no upper bound: no groups.
     {"TypedRangeRelabelsAndEmpties",
      {{Type, Rtp, "25.5"}, {Type, U1, "1e-4"}, {Type, T, "12"},
       {Over, Range, "0~419.527", {{kRows, "a8,b8"}, {kNames, "a8,b8"}, {kCoeffs, "|||||"}, {kOutputs, "||||"}}},
       {Over, Range, "-38.8344~29.7647", {{kRows, "a11,a5,b5"}, {Range, "-38.8344~29.7647"}}},
-      {Over, Range, "0~231.928", {{kRows, "a9,b9"}}},
-      {Over, Range, "0", {{kRows, ""}}},
+      {Over, Range, "0~231.928", {{kRows, "a9,b9"}}}, {Over, Range, "0", {{kRows, ""}}},
       {Over, Range, "-300~1000", {{kRows, "a7,b7,c7,a4,b4"}}}}},
     // Emptying the driving field empties what it wrote; the whole text counts, and junk reads as no number.
-    {"EmptiedHugeAndJunkTexts",
-     Then(Calibrated("0~419.527", {U1, U2}),
-          {{Type, T, "419.527", {{kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
-           {Back, T, "7", {{kOutputs, "||||"}}},
-           {Paste, R, QString(2000, '9'), {{kOutputs, "OUT|*|OUT|OUT|OUT"}}},
-           {Paste, R, "junk", {{kOutputs, "|junk|||"}}}})},
+    {"EmptiedHugeAndJunkTexts", Calibrated("0~419.527", {U1, U2}, {
+      {Type, T, "419.527", {{kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
+      {Back, T, "7", {{kOutputs, "||||"}}},
+      {Paste, R, QString(2000, '9'), {{kOutputs, "OUT|*|OUT|OUT|OUT"}}},
+      {Paste, R, "junk", {{kOutputs, "|junk|||"}}}})},
     // With a11 above 0 °C, a5/b5 takes the mercury point.
-    {"MercuryFromA5B5",
-     Then(Calibrated("-38.8344~29.7647", {U1, L1, L2}),
-          {{Type, T, "-38.8344", {{kOutputs, "-38.8344|8.4414211|#|0.8441421|#"}}}})},
+    {"MercuryFromA5B5", Calibrated("-38.8344~29.7647", {U1, L1, L2}, {
+      {Type, T, "-38.8344", {{kOutputs, "-38.8344|8.4414211|#|0.8441421|#"}}}})},
     // Without Rtp or without a complete group nothing is written.
     {"IncompleteSetWritesNothing",
      {{Type, T, "100", {{kOutputs, "100||||"}}}, {Type, Rtp, "10"}, {Type, U1, "1e-5"},
       {Over, T, "50", {{kOutputs, "50||||"}}}, {Type, U2, "1e-6"}, {Over, Rtp, "0"},
       {Over, T, "60", {{kOutputs, "60||||"}}}}},
-    // Loading writes the record's texts verbatim and relabels without emptying anything; the conversion
-    // fields keep their texts. The template standard writes "rtp" in lower case.
+    // Loading writes the record's texts verbatim and relabels, emptying nothing; the template has "rtp".
     {"PickTheTemplateStandard",
      {{Type, T, "100"},
       {Click, kPick + 0, {}, {{kCoeffs, "25.12462|0|0||0|0"}, {Range, "-189.344~419.527"}, {kRows, "a8,b8,a4,b4"},
                               {kOutputs, "100||||"}, {kTab, "0"}}}}},
-    // The list follows a choice in the manager.
-    {"ChooseInConfigureWhileTextsAreShown",
-     Then(Calibrated("0~419.527", {U1, U2}),
-          {{Type, T, "419.527", {{kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
-           {Click, kSprtTabConfigure, {}, {{kTab, "2"}}},
-           {Click, kChoose + 1, {}, {{kTab, "0"}, {kRows, "a11,a5,b5"}, {kNames, "a11,a5,b5"}, {kProduct, "1"},
-                                     {kCoeffs, QString("25.5|") + kLongA11 + "|1e-15||2e-5|-3e-6"},
-                                     {kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
-           {Click, kChoose + 0, {}, {{Range, "-189.344~419.527"}, {kRows, "a8,b8,a4,b4"}, {kProduct, "0"}}}})},
+    // The list follows a choice in the manager, by row: the two standards share a product number.
+    {"ChooseInConfigureWhileTextsAreShown", Calibrated("0~419.527", {U1, U2}, {
+      {Type, T, "419.527", {{kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
+      {Click, kSprtTabConfigure, {}, {{kTab, "2"}}},
+      {Click, kChoose + 1, {}, {{kTab, "0"}, {kRows, "a11,a5,b5"}, {kNames, "a11,a5,b5"}, {kProduct, "1"},
+                                {kCoeffs, QString("25.5|") + kLongA11 + "|1e-15||2e-5|-3e-6"},
+                                {kOutputs, "419.527|25.6891730|#|2.568917|#"}}},
+      {Click, kChoose + 0, {}, {{Range, "-189.344~419.527"}, {kRows, "a8,b8,a4,b4"}, {kProduct, "0"}}}})},
     // Any change of the range rebuilds the rows, typed or not; Rtp goes back to its default.
     {"FixedPointRowsFollowTheRange",
      {{Click, kSprtTabCoefficients, {}, {{FitRange, "-200~660"}, {kResultNames, "a7,b7,c7,a4,b4"},
-                                         {kGridRows, "1 660.323000,2 419.527000,3 231.928000,4 -189.344200,"
-                                                     "5 -38.834400"}}},
+       {kGridRows, "1 660.323000,2 419.527000,3 231.928000,4 -189.344200,5 -38.834400"}}},
       {Over, FitRange, "-38.8344~29.7647",
-       {{kGridRows, "1 29.765000,2 29.764600,3 -38.834400"}, {kResultNames, "a11,a5,b5"}}},
-      {Over, FitRtp, "24"},
+       {{kGridRows, "1 29.765000,2 29.764600,3 -38.834400"}, {kResultNames, "a11,a5,b5"}}}, {Over, FitRtp, "24"},
       {Write, FitRange, "0~156.5985", {{kGridRows, "1 156.598500"}, {kResultNames, "a10"}, {FitRtp, "25.12461"}}},
       {Over, FitRange, "0", {{kGridRows, ""}, {kResultNames, ""}}}}},
-    // Each group is fitted as soon as its own cells hold numbers, whatever the other group's cells hold;
-    // Rtp alone starts nothing.
+    // Each group is fitted as soon as its own cells hold numbers, whatever the other's hold; Rtp starts nothing.
     {"GroupsFitIndependently",
      {{Click, kSprtTabCoefficients}, {Type, Point(0), "84.2", {{kResults, "||||"}}}, {Type, Point(1), "64.5"},
       {Type, Point(2), "47.5", {{kResults, "#|#|#||"}}}, {Type, Point(3), "5.4"},
@@ -253,13 +217,9 @@ const Case kCases[] = {
       {Over, FitRtp, "0", {{kResults, "|||#|#"}}}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(User, SprtScenario, testing::ValuesIn(kCases),
-                         [](const auto& p) { return p.param.name; });
+INSTANTIATE_TEST_SUITE_P(User, SprtScenario, testing::ValuesIn(kCases), [](const auto& p) { return p.param.name; });
 
-// A row of the common table as a user enters it on "T ↔ R": each setting pasted in the row's order (the
-// range first: it relabels the rows and empties the rest), a coefficient into the row its label names; the
-// value typed (pasted when the field would swallow some of its keys); then R or T, W, dW/dt, dR/dt. W = 1
-// lies 1.2 µK above the triple point, where the reference function of 0 to 961.78 °C reaches 1.
+// A common row entered on "T ↔ R": settings pasted in order (the range first: it empties), the value typed.
 class SprtRow : public SprtPages, public testing::WithParamInterface<cases::WorkPageCase> {};
 
 TEST_P(SprtRow, ShowsTheSharedTexts)
@@ -269,10 +229,8 @@ TEST_P(SprtRow, ShowsTheSharedTexts)
     const auto id = [this](const QString& name) {
         if (name == "range" || name == "temp") return name == "range" ? Range : T;
         if (name == "rtp" || name == "res") return name == "rtp" ? Rtp : R;
-        for (int k = U1; k <= L2; ++k) {
-            if (Conversion()->edit(k)->isVisibleTo(Conversion()) && Conversion()->field(k)->label->text() == name)
-                return k;
-        }
+        for (int k = U1; k <= L2; ++k)
+            if (Shown(Conversion(), k) && Conversion()->field(k)->label->text() == name) return k;
         ADD_FAILURE() << "no row " << name.toStdString();
         return -1;
     };
@@ -290,21 +248,14 @@ TEST_P(SprtRow, ShowsTheSharedTexts)
 INSTANTIATE_TEST_SUITE_P(Shared, SprtRow, testing::ValuesIn(cases::CasesOf("sprt")),
                          [](const auto& row) { return std::string(row.param.name); });
 
-// A fit, its coefficients typed on "T ↔ R", and the measured resistances must give back the fixed points
-// (the inversion at a calibration point once read "Out of Rage." when the deviation was positive, as it
-// is at every upper point here: 35 mK at zinc, 44 mK at aluminium, 5 mK at gallium).
-struct FitCase {
-    const char* name;
-    const char* range;
-    std::vector<const char*> resistances;  // in the grid's row order
-    std::vector<int> rows;                 // "T ↔ R" rows of the results, in order
-    std::vector<std::pair<int, const char*>> back;  // grid row -> the temperature it must give
-};
-
+// A fit's coefficients on "T ↔ R" give back the fixed points; with a positive deviation one read "Out of Rage.".
 class SprtFitRoundTrip : public SprtPages {};
 
 TEST_F(SprtFitRoundTrip, FixedPointsComeBack)
 {
+    // Resistances in the grid's row order, the "T ↔ R" rows of the results, and grid row -> temperature.
+    struct FitCase { const char* name; const char* range; std::vector<const char*> resistances; std::vector<int> rows;
+                     std::vector<std::pair<int, const char*>> back; };
     const FitCase cases[] = {
         {"A8B8", "0~419.527", {"65.5105", "48.2679"}, {U1, U2}, {{0, "419.5270000"}, {1, "231.9280000"}}},
         {"A11A5B5", "-38.8344~29.7647", {"28.5131", "28.5131", "21.5254"}, {U1, L1, L2},
@@ -316,10 +267,10 @@ TEST_F(SprtFitRoundTrip, FixedPointsComeBack)
     const test::PageDriver page = Driver();
     for (const FitCase& c : cases) {
         SCOPED_TRACE(c.name);
-        ClickTab(kSprtTabCoefficients);
-        test::RunScenario(page, {{Over, FitRange, c.range}, {Over, FitRtp, "25.5"}});
+        Scenario fit{{Click, kSprtTabCoefficients}, {Over, FitRange, c.range}, {Over, FitRtp, "25.5"}};
         for (std::size_t i = 0; i < c.resistances.size(); ++i)
-            test::Type(page.edit(Point(static_cast<int>(i))), c.resistances[i]);
+            fit.push_back({Type, Point(static_cast<int>(i)), c.resistances[i]});
+        test::RunScenario(page, fit);
         Scenario convert{{Click, kSprtTabConversion}, {Over, Range, c.range}, {Type, Rtp, "25.5"}};
         for (std::size_t k = 0; k < c.rows.size(); ++k)
             convert.push_back({Type, c.rows[k], page.edit(kFit + SprtResultValue(static_cast<int>(k)))->text()});
@@ -330,16 +281,6 @@ TEST_F(SprtFitRoundTrip, FixedPointsComeBack)
 }
 
 // Page 4 of the main window is this container, under its title.
-// Two standards may carry one product number (it is editable): the list shows the row that was chosen.
-TEST_F(SprtPages, TwoStandardsWithOneProductNumberKeepTheirRows)
-{
-    for (std::size_t row : {0u, 1u})
-        ASSERT_EQ(m_scratch.store.SetStandardValue(StandardKind::Resistor, row, "ProductNo", "42"), StoreStatus::Ok);
-    m_library->products(StandardKind::Resistor).Refresh();
-    test::RunScenario(Driver(), {{Click, kChoose + 1, {}, {{kProduct, "1"}, {Rtp, "25.5"}}},
-                                 {Click, kChoose + 0, {}, {{kProduct, "0"}}}});
-}
-
 TEST_F(SprtPages, MainWindowPageFour)
 {
     const PageEntry& entry = PageRegistry()[4];

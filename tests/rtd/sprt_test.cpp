@@ -1,6 +1,6 @@
-// Standard platinum resistance thermometers: group selection, the ratio and its inverse, range texts,
-// fixed-point rows, the coefficient fits and the page conversions. Ratios for the fits come from a
-// fixed-point iteration of W = Wr + ΔW(W), not from SprtRatio's Newton.
+// Standard platinum resistance thermometers: the ITS-90 reference function and inverse, groups, ratios, range
+// texts, fixed points, fits (from ratios iterated as W = Wr + ΔW(W), not SprtRatio's Newton) and conversions.
+#include "rtd/its90.h"
 #include "rtd/sprt.h"
 
 #include <gtest/gtest.h>
@@ -9,33 +9,79 @@
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "rtd/its90.h"
 #include "rtd_test_util.h"
 
 namespace tmcalc {
 namespace {
 
-using test::ExpectRows;
-using test::kInf;
-using test::kNaN;
+using namespace test;
+
+// Wr at the defining fixed points, ITS-90 text (Metrologia 27, 3-10, 1990), Table 1, eight decimals. The
+// inverse functions reproduce the reference functions within 0.1 mK up to aluminium, 0.13 mK above it.
+struct FixedPointRow { const char* name; double t, wr, inverse_tol = 1e-4; };
+void PrintTo(const FixedPointRow& row, std::ostream* out) { *out << row.name; }
+
+class Its90FixedPoint : public ::testing::TestWithParam<FixedPointRow> {};
+
+TEST_P(Its90FixedPoint, ReferenceRatioAndInverse)
+{
+    // The table rounds to 1e-8, so 1e-8 catches any wrong digit of a coefficient.
+    EXPECT_NEAR(Its90Wr(GetParam().t), GetParam().wr, 1e-8);
+    EXPECT_NEAR(Its90T(GetParam().wr), GetParam().t, GetParam().inverse_tol);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table1, Its90FixedPoint,
+    ::testing::Values(FixedPointRow{"hydrogen", -259.3467, 0.00119007}, FixedPointRow{"neon", -248.5939, 0.00844974},
+                      FixedPointRow{"oxygen", -218.7916, 0.09171804}, FixedPointRow{"argon", -189.3442, 0.21585975},
+                      FixedPointRow{"mercury", -38.8344, 0.84414211}, FixedPointRow{"water", 0.01, 1.0},
+                      FixedPointRow{"gallium", 29.7646, 1.11813889}, FixedPointRow{"indium", 156.5985, 1.60980185},
+                      FixedPointRow{"tin", 231.928, 1.89279768}, FixedPointRow{"zinc", 419.527, 2.56891730},
+                      FixedPointRow{"aluminium", 660.323, 3.37600860}, FixedPointRow{"silver", 961.78, 4.28642053, 1.3e-4}),
+    [](const ::testing::TestParamInfo<FixedPointRow>& row) { return std::string(row.param.name); });
+
+TEST(Its90, SlopeIsTheDerivativeAndTheInverseInverts)
+{
+    // Central difference with h = 1e-4 °C: truncation ~1e-14, rounding ~1e-12; 1e-10 (2.5e-8 of the slope)
+    // still shows a wrong index or factor in any term. The sweep never comes within h of 0 °C.
+    for (int centi = -25934; centi <= 96178; centi += 7) {
+        const double t = centi / 100.0;
+        ASSERT_NEAR(Its90WrSlope(t), (Its90Wr(t + 1e-4) - Its90Wr(t - 1e-4)) / 2e-4, 1e-10) << t;
+    }
+    // The published inverses reproduce the reference functions within 0.13 mK; 0.14 mK leaves rounding.
+    for (int milli = -189344; milli <= 961780; milli += 7) {
+        const double t = milli / 1000.0;
+        ASSERT_NEAR(Its90T(Its90Wr(t)), t, 1.4e-4) << t;
+    }
+}
+
+TEST(Its90, ZeroTakesTheFunctionAboveZeroAndBadArgumentsGiveNoFiniteValue)
+{
+    // A zero on the low branch gave 0.9999601047.
+    ExpectRows({{"at 0", Its90Wr(0), 0.9999601100, 1e-10},
+                {"just below 0", Its90Wr(-std::numeric_limits<double>::min()), 0.9999601047, 1e-10},
+                {"upper slope at 0", Its90WrSlope(0), (Its90Wr(1e-4) - Its90Wr(0)) / 1e-4, 1e-9}});
+    for (double t : {kNaN, -273.15, -300.0, kInf, -kInf, 1e300, -1e300}) {
+        EXPECT_FALSE(std::isfinite(Its90Wr(t))) << t;
+        EXPECT_FALSE(std::isfinite(Its90WrSlope(t))) << t;
+    }
+    for (double wr : {kNaN, -1.0, kInf, -kInf, 1e300}) EXPECT_FALSE(std::isfinite(Its90T(wr))) << wr;
+}
 
 // Typical magnitudes of calibrated thermometers, each group on its own.
 SprtCoefficientSet Only(std::uint32_t flag)
 {
-    return {.a4 = -1.2e-4, .b4 = -1.5e-5, .a5 = -1.0e-4, .b5 = 2.0e-5, .a7 = -1.0e-4, .b7 = 1.0e-5,
-            .c7 = -1.0e-6, .a8 = 1.0e-4, .b8 = -1.0e-5, .a9 = 1.0e-4, .b9 = 2.0e-5, .a10 = -1.5e-4, .a11 = 1.0e-4,
-            .flags = flag};
+    return {.a4 = -1.2e-4, .b4 = -1.5e-5, .a5 = -1.0e-4, .b5 = 2.0e-5, .a7 = -1.0e-4, .b7 = 1.0e-5, .c7 = -1.0e-6,
+            .a8 = 1.0e-4, .b8 = -1.0e-5, .a9 = 1.0e-4, .b9 = 2.0e-5, .a10 = -1.5e-4, .a11 = 1.0e-4, .flags = flag};
 }
 
-struct GroupRow {
-    const char* name;
-    std::uint32_t flag;
-    double low, high;  // °C, the group's range (below-zero ones end just under 0)
-};
+// The group's range in °C; the below-zero ones end just under 0.
+struct GroupRow { const char* name; std::uint32_t flag; double low, high; };
 void PrintTo(const GroupRow& row, std::ostream* out) { *out << row.name; }
 const GroupRow kGroups[] = {
     {"a4b4", kSprtFlagA4B4, kIts90Argon, -1e-9},  {"a5b5", kSprtFlagA5B5, kIts90Mercury, -1e-9},
@@ -64,8 +110,7 @@ TEST_P(SprtGroup, EndsInvertAndGraceIsATenthOfADegree)
 {
     const GroupRow& g = GetParam();
     const SprtCoefficientSet set = Only(g.flag);
-    // At the top point the first estimate lies beyond the range (up to 60 mK here), at 0 °C below it;
-    // choosing the group there alone gave NaN at the very points the thermometer was calibrated at.
+    // The first estimate lies beyond the range at the top and at 0 °C; choosing the group by it gave NaN there.
     for (double t : {g.low, g.high, 0.0}) {
         const double w = SprtRatio(set, t);
         if (!std::isnan(w)) {  // 0 °C has no below-zero group
@@ -85,20 +130,12 @@ INSTANTIATE_TEST_SUITE_P(Each, SprtGroup, ::testing::ValuesIn(kGroups),
 
 TEST(SprtDeviation, GroupSelection)
 {
-    const SprtCoefficientSet a8 = Only(kSprtFlagA8B8);
+    const SprtCoefficientSet a8 = Only(kSprtFlagA8B8), a5 = Only(kSprtFlagA5B5);
     const SprtCoefficientSet a4a7 = Only(kSprtFlagA4B4 | kSprtFlagA7B7C7);
     const SprtCoefficientSet a7a10 = Only(kSprtFlagA7B7C7 | kSprtFlagA10);
-    const SprtCoefficientSet a5 = Only(kSprtFlagA5B5);
-    const auto zero = [](std::uint32_t flag, double SprtCoefficientSet::*member) {
-        SprtCoefficientSet s = Only(flag);
-        s.*member = 0;
-        return s;
-    };
-    const SprtCoefficientSet a5_no_b5 = zero(kSprtFlagA5B5, &SprtCoefficientSet::b5);
-    const SprtCoefficientSet a7_zero = zero(kSprtFlagA7B7C7, &SprtCoefficientSet::a7);
-    const SprtCoefficientSet a4_zero = zero(kSprtFlagA4B4, &SprtCoefficientSet::a4);
-    const double w = 1.2;
-    const double x = w - 1;
+    SprtCoefficientSet a5_no_b5 = a5, a7_zero = Only(kSprtFlagA7B7C7), a4_zero = Only(kSprtFlagA4B4);
+    a5_no_b5.b5 = a7_zero.a7 = a4_zero.a4 = 0;
+    const double w = 1.2, x = w - 1;
     ExpectRows({
         {"a8 at its top", SprtDeviation(a8, kIts90Zinc, w), 1e-4 * x - 1e-5 * x * x, 1e-18},
         {"a8 beyond zinc", SprtDeviation(a8, 419.5271, w), kNaN},
@@ -127,8 +164,7 @@ TEST(SprtRatio, PublishedExampleFailuresAndTheGapAtZero)
     const SprtCoefficientSet a10{.a10 = -1.5e-4, .flags = kSprtFlagA10};
     const double w100 = SprtRatio(a10, 100);
     // A slope of 1 cancels the Newton derivative: the reference ratio comes back.
-    SprtCoefficientSet flat = a10;
-    flat.a10 = 1;
+    const SprtCoefficientSet flat{.a10 = 1, .flags = kSprtFlagA10};
     // a7 = -9, b7 = 6, c7 = -1 make f(W) a shifted x³ - 2x + 2 at Wr ≈ 3, whose Newton map cycles 0, 1, 0.
     const SprtCoefficientSet cycle{.a7 = -9, .b7 = 6, .c7 = -1, .flags = kSprtFlagA7B7C7};
     const auto start = std::chrono::steady_clock::now();
@@ -147,11 +183,9 @@ TEST(SprtRatio, PublishedExampleFailuresAndTheGapAtZero)
     EXPECT_LT(elapsed, 1.0);
     // Bad ratios give no temperature.
     const SprtCoefficientSet all = Only(kSprtFlagA4B4 | kSprtFlagA7B7C7);
-    for (double w : {kNaN, kInf, -kInf, 0.0, -1.0, 1e300, 1e-300, 10.0}) {
+    for (double w : {kNaN, kInf, -kInf, 0.0, -1.0, 1e300, 1e-300, 10.0})
         EXPECT_TRUE(std::isnan(SprtTemperature(all, w))) << w;
-    }
-    // The branches of Wr leave 0.9999601047..0.9999601100 unreached; Newton used to bounce across 0 °C
-    // there and end in NaN.
+    // Wr never takes 0.9999601047..0.9999601100; Newton used to bounce across 0 °C there and end in NaN.
     const SprtCoefficientSet a11{.a11 = 1e-300, .flags = kSprtFlagA11};
     EXPECT_EQ(SprtTemperature(a11, 0.99996010735), 0.0);
     // Away from the discontinuity at 0 °C, a set of two groups inverts each side.
@@ -161,11 +195,7 @@ TEST(SprtRatio, PublishedExampleFailuresAndTheGapAtZero)
 // The upper and lower group codes a range text selects (upper 5 and lower 2: none).
 TEST(SprtRange, Codes)
 {
-    struct RangeRow {
-        const char* name;
-        std::u16string text;
-        int upper, lower;
-    };
+    struct RangeRow { const char* name; std::u16string text; int upper, lower; };
     const RangeRow rows[] = {
         {"aluminium", u"0~660.323", 0, 2},           {"mercury_zinc", u"-38.8344~419.527", 1, 1},
         {"argon_gallium", u"-189.3442~29.7647", 4, 0}, {"page_default", u"-189.344~660.23", 0, 0},
@@ -185,7 +215,7 @@ TEST(SprtRange, Codes)
     }
 }
 
-// The shown rows, their counts and the group names are those of the page's grid texts (rtd_page_math_test).
+// The shown rows, their counts and the group names are those of the page's grid texts (rtd_test.cpp).
 TEST(SprtFixedPoints, GalliumFitsAtItsPointAndSetsFromGroups)
 {
     const SprtFixedPointRows gallium = SprtFixedPoints({4, 1});
@@ -216,12 +246,7 @@ TEST(SprtFits, GiveBackTheCoefficientsTheRatiosCameFrom)
 {
     const SprtCoefficientSet s = Only(0);
     const double rtp = 25.5;
-    struct Case {
-        const char* name;
-        bool upper;
-        int code;
-        std::vector<double> want;
-    };
+    struct Case { const char* name; bool upper; int code; std::vector<double> want; };
     const Case cases[] = {
         {"a7", true, 0, {s.a7, s.b7, s.c7}}, {"a8", true, 1, {s.a8, s.b8}}, {"a9", true, 2, {s.a9, s.b9}},
         {"a10", true, 3, {s.a10}},           {"a11", true, 4, {s.a11}},     {"a4", false, 0, {s.a4, s.b4}},
@@ -235,9 +260,8 @@ TEST(SprtFits, GiveBackTheCoefficientsTheRatiosCameFrom)
         const SprtFit fit = c.upper ? FitSprtUpper(c.code, rtp, r) : FitSprtLower(c.code, rtp, r[0], r[1]);
         ASSERT_EQ(fit.count, static_cast<int>(c.want.size())) << c.name;
         // Relative 1e-9: the resistances carry 1e-16, the three-point system magnifies that some 1e5 times.
-        for (int i = 0; i < fit.count; ++i) {
+        for (int i = 0; i < fit.count; ++i)
             EXPECT_NEAR(fit.coefficients[i], c.want[i], 1e-9 * std::fabs(c.want[i])) << c.name << i;
-        }
     }
 }
 
@@ -260,7 +284,6 @@ TEST(SprtConversion, BothDirections)
     const SprtCoefficientSet set = Only(kSprtFlagA5B5 | kSprtFlagA7B7C7);
     EXPECT_FALSE(SprtFromTemperature(set, 0, 100).has_value());
     EXPECT_FALSE(SprtFromResistance(SprtCoefficientSet{}, rtp, 30).has_value());
-
     for (double t : {-20.0, 300.0}) {
         const auto c = SprtFromTemperature(set, rtp, t);
         ASSERT_TRUE(c.has_value());
@@ -272,16 +295,12 @@ TEST(SprtConversion, BothDirections)
         ASSERT_TRUE(back.has_value());
         ExpectRows({{"t", back->t, t, 1e-7}, {"w", back->w, c->w, 1e-11}, {"back dW/dt", back->dw_dt, c->dw_dt, 1e-12}});
     }
-
-    // A reading 27 mK above the aluminium point, within the grace: the ratio is recomputed in the group of
-    // the inversion. SprtRatio has no group there and gave the out-of-range text beside a temperature.
+    // 27 mK above aluminium (in the grace) W comes from the inversion's group; SprtRatio's none showed "out".
     const double w_above = GeneratedRatio(set, 660.35, 300);
     const auto above = SprtFromResistance(set, rtp, rtp * w_above);
     ASSERT_TRUE(above.has_value());
-    EXPECT_NEAR(above->t, 660.35, 1e-7);
-    EXPECT_NEAR(above->w, w_above, 1e-12);
+    ExpectRows({{"above t", above->t, 660.35, 1e-7}, {"above w", above->w, w_above, 1e-12}});
     EXPECT_FALSE(std::isnan(above->dr_dt));
-
     // Outside every group everything computed from W is NaN, slopes included (not 0).
     const auto out = SprtFromTemperature(set, rtp, 700);
     ASSERT_TRUE(out.has_value());
