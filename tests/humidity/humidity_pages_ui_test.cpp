@@ -1,5 +1,4 @@
-// The humidity and transmitter pages as a user meets them: typing, pasting, deleting and clicking the
-// range buttons, each scenario on a freshly opened page, and both pages in both languages.
+// The humidity and transmitter pages as a user meets them, each scenario on a fresh page, in both languages.
 #include "app/ui/page_registry.h"
 #include "cases/work_page_cases.h"
 #include "framework/ui/numeric_edit.h"
@@ -12,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <QRadioButton>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,20 +26,20 @@ using test::Scenario;
 const QRect kPageGeometry(223, 120, 1054, 537);  // the page rectangle at 1920 x 1080
 const QString kNines(2000, QLatin1Char('9'));
 
-// Humidity fields by kind: 0 t, 1 P, 2 %rh, 3 dew/frost point, 4 wet bulb, 5 es, 6 e, 7 ppmv dry,
-// 8 ppmv wet, 9 g/m³, 10 g/kg, 11 kJ/kg; kAll all twelve.
-constexpr int kAll = -1;
+// Humidity fields: 0 t, 1 P, 2 %rh, 3 dew/frost, 4 wet bulb, 5 es, 6 e, 7-8 ppmv dry/wet, 9 g/m³, 10 g/kg, 11 kJ/kg.
+constexpr int kAll = -1;  // all twelve
 const QString kEmptyQuantities = QStringLiteral("|||||||||");  // fields 2-11 after the '|' of field 1
-
-// Transmitter cells as TransmitterCell numbers them; kView is signal range|conversion range|input|
-// output|the checked button's index, kCaptions the four caption cells.
+// Transmitter groups: kView = signal range|conversion range|input|output|checked button; kCaptions the captions.
 constexpr int kView = -1, kCaptions = -2, kChecked = 100;
+const std::map<int, std::vector<int>> kTxGroups{
+    {kView, {kTxSignalRange, kTxConversionRange, kTxInput, kTxOutput, kChecked}},
+    {kCaptions, {kTxSignalCaption, kTxConversionCaption, kTxInputCaption, kTxOutputCaption}}};
+constexpr auto kName = [](const auto& row) { return std::string(row.param.name); };
 
 struct NamedScenario {
     const char* name;
     Scenario steps;
 };
-
 const NamedScenario kHumidityScenarios[] = {
     {"StartState", {{Act::Look, 0, {}, {{kAll, "20|996.|" + kEmptyQuantities}}}}},
     // 1013.25 hPa with field 8 empty: it becomes "0." and the rest follows from a vapour pressure of 0.
@@ -79,17 +79,13 @@ const NamedScenario kTransmitterScenarios[] = {
                           {kCaptions, "Electronic Signal Range|Convert Range|Input Value|Output Electronic Value"}}}}},
     // Equal bounds, a single number (high = low) and "~" (0 and 0) write nothing.
     {"DegenerateRangesWriteNothing",
-     {{Act::Over, kTxConversionRange, "0~100"},
-      {Act::Type, kTxInput, "50", {{kTxOutput, "12.0000000"}}},
+     {{Act::Over, kTxConversionRange, "0~100"}, {Act::Type, kTxInput, "50", {{kTxOutput, "12.0000000"}}},
       {Act::Over, kTxConversionRange, "5~5"},
       {Act::Over, kTxInput, "7", {{kTxOutput, "12.0000000"}}},
-      {Act::Over, kTxConversionRange, "0~100"},
-      {Act::Over, kTxSignalRange, "4"},
+      {Act::Over, kTxConversionRange, "0~100"}, {Act::Over, kTxSignalRange, "4"},
       {Act::Over, kTxInput, "60", {{kTxOutput, "12.0000000"}}},
-      {Act::Over, kTxSignalRange, "~"},
-      {Act::Over, kTxOutput, "9", {{kTxInput, "60"}}},
-      {Act::Over, kTxSignalRange, "1e999~2"},
-      {Act::Over, kTxInput, "1", {{kTxOutput, "OUT"}}}}},
+      {Act::Over, kTxSignalRange, "~"}, {Act::Over, kTxOutput, "9", {{kTxInput, "60"}}},
+      {Act::Over, kTxSignalRange, "1e999~2"}, {Act::Over, kTxInput, "1", {{kTxOutput, "OUT"}}}}},
     // A typed signal range, falling or without its low end (read as 0), and a conversion range not from 0.
     {"TypedRangesHonoured",
      {{Act::Over, kTxSignalRange, "2~10"}, {Act::Type, kTxInput, "5", {{kTxOutput, "6.0000000"}}},
@@ -100,30 +96,21 @@ const NamedScenario kTransmitterScenarios[] = {
       {Act::Over, kTxInput, "0", {{kTxOutput, "4.0000000"}}},
       {Act::Over, kTxOutput, "8", {{kTxInput, "100.0000000"}}}}},
     {"ClearingEmptiesTheOther",
-     {{Act::Type, kTxInput, "5", {{kTxOutput, "#"}}},
-      {Act::Back, kTxInput, "", {{kTxOutput, ""}}},
-      {Act::Type, kTxOutput, "12", {{kTxInput, "#"}}},
-      {Act::Back, kTxOutput, "2", {{kTxInput, ""}}}}},
+     {{Act::Type, kTxInput, "5", {{kTxOutput, "#"}}}, {Act::Back, kTxInput, "", {{kTxOutput, ""}}},
+      {Act::Type, kTxOutput, "12", {{kTxInput, "#"}}}, {Act::Back, kTxOutput, "2", {{kTxInput, ""}}}}},
     {"RangeButtons",
-     {{Act::Type, kTxInput, "5", {{kView, "4~20|0~10|5|12.0000000|1"}}},
-      {Act::Over, kTxSignalRange, "2~10"},
+     {{Act::Type, kTxInput, "5", {{kView, "4~20|0~10|5|12.0000000|1"}}}, {Act::Over, kTxSignalRange, "2~10"},
       {Act::Click, 1, {}, {{kView, "2~10|0~10|5|12.0000000|1"}}},  // the chosen one again: nothing
-      {Act::Click, 0, {}, {{kView, "0~10|0~10|||0"}}},
-      {Act::Type, kTxInput, "5", {{kTxOutput, "5.0000000"}}},
-      {Act::Click, 0, {}, {{kView, "0~10|0~10|5|5.0000000|0"}}},
-      {Act::Click, 2, {}, {{kView, "1~5|0~10|||2"}}},
-      {Act::Click, 3, {}, {{kView, "0~10|0~10|||3"}}},
-      {Act::Click, 4, {}, {{kView, "0~2|0~10|||4"}}},
+      {Act::Click, 0, {}, {{kView, "0~10|0~10|||0"}}}, {Act::Type, kTxInput, "5", {{kTxOutput, "5.0000000"}}},
+      {Act::Click, 0, {}, {{kView, "0~10|0~10|5|5.0000000|0"}}}, {Act::Click, 2, {}, {{kView, "1~5|0~10|||2"}}},
+      {Act::Click, 3, {}, {{kView, "0~10|0~10|||3"}}}, {Act::Click, 4, {}, {{kView, "0~2|0~10|||4"}}},
       {Act::Click, 1, {}, {{kView, "4~20|0~10|||1"}}}}},
     {"BadTexts",
-     {{Act::Paste, kTxInput, kNines, {{kTxOutput, "inf"}}},
-      {Act::Paste, kTxInput, QStringLiteral("junk"), {{kTxOutput, ""}}},
-      {Act::Paste, kTxConversionRange, kNines},
-      {Act::Type, kTxOutput, "3", {{kTxInput, "*"}}}}},
+     {{Act::Paste, kTxInput, kNines, {{kTxOutput, "inf"}}}, {Act::Paste, kTxInput, "junk", {{kTxOutput, ""}}},
+      {Act::Paste, kTxConversionRange, kNines}, {Act::Type, kTxOutput, "3", {{kTxInput, "*"}}}}},
 };
 
 class HumidityScenario : public testing::TestWithParam<NamedScenario> {};
-
 TEST_P(HumidityScenario, Steps)
 {
     HumidityPage page(nullptr, kPageGeometry);
@@ -137,12 +124,9 @@ TEST_P(HumidityScenario, Steps)
         }};
     test::RunScenario(driver, GetParam().steps);
 }
-
-INSTANTIATE_TEST_SUITE_P(Humidity, HumidityScenario, testing::ValuesIn(kHumidityScenarios),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Humidity, HumidityScenario, testing::ValuesIn(kHumidityScenarios), kName);
 
 class TransmitterScenario : public testing::TestWithParam<NamedScenario> {};
-
 TEST_P(TransmitterScenario, Steps)
 {
     TransmitterPage page(nullptr, kPageGeometry);
@@ -150,52 +134,40 @@ TEST_P(TransmitterScenario, Steps)
     TransmitterPanel* panel = page.panel();
     const test::PageDriver driver{
         [panel](int id) -> QLineEdit* { return panel->edit(id); },
-        [](int group) {
-            if (group == kView) return std::vector<int>{kTxSignalRange, kTxConversionRange, kTxInput, kTxOutput, kChecked};
-            if (group == kCaptions) return std::vector<int>{kTxSignalCaption, kTxConversionCaption, kTxInputCaption, kTxOutputCaption};
-            return std::vector<int>{};
-        },
+        [](int group) { return kTxGroups.contains(group) ? kTxGroups.at(group) : std::vector<int>{}; },
         [panel](int) {
             QString checked;
-            for (int k = 0; k < kTransmitterRangeCount; ++k) {
+            for (int k = 0; k < kTransmitterRangeCount; ++k)
                 if (panel->rangeButton(k)->isChecked()) checked += QString::number(k);
-            }
             return checked;
         },
         [panel](int k) {
-            QRadioButton* b = panel->rangeButton(k);
-            QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+            QTest::mouseClick(panel->rangeButton(k), Qt::LeftButton, {}, QPoint(8, panel->rangeButton(k)->height() / 2));
         }};
     test::RunScenario(driver, GetParam().steps);
 }
+INSTANTIATE_TEST_SUITE_P(Transmitter, TransmitterScenario, testing::ValuesIn(kTransmitterScenarios), kName);
 
-INSTANTIATE_TEST_SUITE_P(Transmitter, TransmitterScenario, testing::ValuesIn(kTransmitterScenarios),
-                         [](const auto& row) { return std::string(row.param.name); });
-
-// The shared page cases: the ranges typed over the preset ones, then the row's text pasted whole into its
-// field and the other field compared.
+// The shared page cases: the ranges typed over the preset ones, the row's text pasted, the other field compared.
 std::vector<NamedScenario> SharedCases()
 {
     std::vector<NamedScenario> rows;
     for (const cases::WorkPageCase& row : cases::CasesOf("transmitter")) {
         const auto id = [](std::string_view name) { return name == "value" ? kTxInput : kTxOutput; };
         Scenario steps;
-        for (const cases::Setting& s : row.settings) {
-            const bool conversion = std::string_view(s.name) == "range";
-            steps.push_back({Act::Over, conversion ? kTxConversionRange : kTxSignalRange, s.text});
-        }
+        for (const cases::Setting& s : row.settings)  // "range" is the conversion range
+            steps.push_back({Act::Over, std::string_view(s.name) == "range" ? kTxConversionRange : kTxSignalRange, s.text});
         steps.push_back({Act::Paste, id(row.field), row.typed});
         steps.push_back({Act::Look, 0, {}, {{id(row.field) == kTxInput ? kTxOutput : kTxInput, row.shown}}});
         rows.push_back({row.name, steps});
     }
     return rows;
 }
+INSTANTIATE_TEST_SUITE_P(Shared, TransmitterScenario, testing::ValuesIn(SharedCases()), kName);
 
-INSTANTIATE_TEST_SUITE_P(Shared, TransmitterScenario, testing::ValuesIn(SharedCases()),
-                         [](const auto& row) { return std::string(row.param.name); });
-
-// The registry makes both pages; the transmitter's panel sits under the band, inside the page's border.
-TEST(HumidityPages, RegisteredWhereTheNavigationLeads)
+// The registry makes both pages; the transmitter's panel sits under the band, inside the page's border; every
+// text is readable in both languages.
+TEST(HumidityPages, RegisteredWhereTheNavigationLeadsAndReadableInBothLanguages)
 {
     const auto make = [](int index) {
         return std::unique_ptr<QWidget>(PageRegistry()[static_cast<std::size_t>(index)].create(
@@ -214,19 +186,16 @@ TEST(HumidityPages, RegisteredWhereTheNavigationLeads)
     EXPECT_EQ(page->panel()->geometry(), QRect(1, 1 + 141, 1052, 535 - 141));
     EXPECT_EQ(page->panel()->edit(kTxOutput)->accessibleName(), "Output Electronic Value");
     EXPECT_EQ(page->panel()->edit(kTxSignalRange)->accessibleName(), "Electronic Signal Range");
-}
 
-TEST(HumidityPages, EveryTextReadableInBothLanguages)
-{
     for (Language language : {Language::English, Language::Chinese}) {
         SetLanguage(language);
-        HumidityPage humidity(nullptr, kPageGeometry);
-        EXPECT_EQ(test::UnreadableTexts(humidity), std::vector<std::string>{});
-        TransmitterPage transmitter(nullptr, kPageGeometry);
-        const TransmitterPanel* panel = transmitter.panel();
+        const HumidityPage humidityPage(nullptr, kPageGeometry);
+        EXPECT_EQ(test::UnreadableTexts(humidityPage), std::vector<std::string>{});
+        const TransmitterPage transmitterPage(nullptr, kPageGeometry);
+        const TransmitterPanel* panel = transmitterPage.panel();
         EXPECT_EQ(test::UnreadableTexts(*panel), std::vector<std::string>{});
         // The captions are cells, not labels: each must fit its cell whole.
-        for (int id : {kTxSignalCaption, kTxConversionCaption, kTxInputCaption, kTxOutputCaption}) {
+        for (int id : kTxGroups.at(kCaptions)) {
             const NumericEdit* e = panel->edit(id);
             EXPECT_LE(e->fontMetrics().horizontalAdvance(e->text()), e->width() - 8) << id;
         }

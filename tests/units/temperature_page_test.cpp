@@ -24,65 +24,47 @@ struct NamedScenario {
     const char* name;
     test::Scenario steps;
 };
-
 const NamedScenario kScenarios[] = {
     // Every source scale once, absolute zero among them; junk typed after a number is ignored.
     {"EachScaleDrivesTheOtherFour",
-     {{Type, C, "100", {{kAll, "100|212|373.15|671.67|80"}}},
-      {Type, K, "~", {{kAll, "100|212|373.15~|671.67|80"}}},
-      {Over, K, "0", {{kAll, "-273.15|-459.67|0|0|-218.52"}}},
-      {Over, R, "0", {{kAll, "-273.15|-459.67|0|0|-218.52"}}},
-      {Over, Re, "80", {{kAll, "100|212|373.15|671.67|80"}}},
-      {Over, F, "-40", {{C, "-40"}}},
+     {{Type, C, "100", {{kAll, "100|212|373.15|671.67|80"}}}, {Type, K, "~", {{kAll, "100|212|373.15~|671.67|80"}}},
+      {Over, K, "0", {{kAll, "-273.15|-459.67|0|0|-218.52"}}}, {Over, R, "0", {{kAll, "-273.15|-459.67|0|0|-218.52"}}},
+      {Over, Re, "80", {{kAll, "100|212|373.15|671.67|80"}}}, {Over, F, "-40", {{C, "-40"}}},
       {Over, C, "1", {{R, "493.47"}}},  // (1 + 273.15) x 1.8, not 493.46999999999997
       {Over, C, "-273.15", {{R, "0"}}},  // directly, without the thermocouple strip's residue
       {Over, C, "-1000", {{K, "-726.85"}}}}},  // no range check
     {"EveryKeystrokeRecomputesAndDeletingTheLastCharacterEmptiesTheOthers",
-     {{Type, C, "2", {{F, "35.6"}}},
-      {Type, C, "5", {{F, "77"}}},
-      {Back, C, "", {{F, "35.6"}}},
+     {{Type, C, "2", {{F, "35.6"}}}, {Type, C, "5", {{F, "77"}}}, {Back, C, "", {{F, "35.6"}}},
       {Back, C, "", {{kAll, "||||"}}}}},
-    // The program writing a field, even emptying it, and focus moving without typing convert nothing; the
-    // driving field itself is never rewritten.
+    // Written fields, even emptied, and focus moves convert nothing; the driving field is never rewritten.
     {"WrittenFieldsNeverConvertBack",
-     {{Type, F, "212", {{C, "100"}}},
-      {Write, C, "0", {{F, "212"}, {K, "373.15"}}},
-      {Write, R, "", {{C, "0"}, {K, "373.15"}}},
-      {Focus, K, "", {{C, "0"}}},
+     {{Type, F, "212", {{C, "100"}}}, {Write, C, "0", {{F, "212"}, {K, "373.15"}}},
+      {Write, R, "", {{C, "0"}, {K, "373.15"}}}, {Focus, K, "", {{C, "0"}}},
       {Type, K, "5", {{K, "373.155"}, {C, "100.005"}}}}},
     {"TypingIsFilteredToNumberCharacters",
      {{Type, C, "1a+ 2,b5", {{C, "125"}}}, {Type, C, "e-1~.E", {{C, "125e-1~.E"}, {F, "54.5"}}}}},
     // Pasted text is read, not filtered: no number reads as 0, an overflow as an infinity, NaN out of range.
     {"PastedTextIsReadNotFiltered",
-     {{Paste, C, "25 ℃", {{C, "25 ℃"}, {F, "77"}}},
-      {Paste, C, "℃25", {{F, "32"}}},
-      {Paste, C, "nan", {{kAll, "nan|OUT|OUT|OUT|OUT"}}},
-      {Paste, C, "1e999", {{kAll, "1e999|inf|inf|inf|inf"}}},
-      {Paste, C, "-1e999", {{K, "-inf"}}},
-      {Paste, C, "hello", {{K, "273.15"}}},
+     {{Paste, C, "25 ℃", {{C, "25 ℃"}, {F, "77"}}}, {Paste, C, "℃25", {{F, "32"}}},
+      {Paste, C, "nan", {{kAll, "nan|OUT|OUT|OUT|OUT"}}}, {Paste, C, "1e999", {{kAll, "1e999|inf|inf|inf|inf"}}},
+      {Paste, C, "-1e999", {{K, "-inf"}}}, {Paste, C, "hello", {{K, "273.15"}}},
       {Paste, C, QString(5000, QLatin1Char('9')), {{F, "inf"}}},
       {Paste, C, "1." + QString(3000, QLatin1Char('0')) + "5", {{F, "33.8"}}}}},
 };
 
 class TemperaturePageTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_page = std::make_unique<TemperaturePage>(nullptr, QRect(0, 0, 1054, 537));
-        ASSERT_TRUE(test::ShowActive(m_page.get()));
-    }
-
+    void SetUp() override { ASSERT_TRUE(test::ShowActive(m_page.get())); }
     [[nodiscard]] test::PageDriver Driver() const
     {
         return {[this](int id) { return m_page->edit(id); },
                 [](int group) { return group == kAll ? std::vector<int>{C, F, K, R, Re} : std::vector<int>{}; }};
     }
 
-    std::unique_ptr<TemperaturePage> m_page;
+    std::unique_ptr<TemperaturePage> m_page = std::make_unique<TemperaturePage>(nullptr, QRect(0, 0, 1054, 537));
 };
 
 class TemperatureScenario : public TemperaturePageTest, public ::testing::WithParamInterface<NamedScenario> {};
-
 TEST_P(TemperatureScenario, Steps) { test::RunScenario(Driver(), GetParam().steps); }
 
 INSTANTIATE_TEST_SUITE_P(TemperaturePage, TemperatureScenario, ::testing::ValuesIn(kScenarios),
@@ -94,8 +76,7 @@ TEST_F(TemperaturePageTest, EditingKeysAreSwallowedButMovingKeysWork)
     test::Type(c, QStringLiteral("125e-1~.E"));
     for (Qt::Key key : {Qt::Key_A, Qt::Key_X, Qt::Key_Z}) QTest::keyClick(c, key, Qt::ControlModifier);
     EXPECT_EQ(c->text(), "125e-1~.E");  // no select all, cut or undo
-    QTest::keyClick(c, Qt::Key_Left);
-    QTest::keyClick(c, Qt::Key_Delete);
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Delete}) QTest::keyClick(c, key);
     EXPECT_EQ(c->text(), "125e-1~.");
 }
 
@@ -110,8 +91,7 @@ TEST_F(TemperaturePageTest, ReadsAndShowsThePointInAnyLocale)
     if (!cLocale) GTEST_SKIP() << "de_DE.UTF-8 is not installed; checked with the Qt locale only";
 }
 
-// Names for screen readers and tests, the texts of both languages, each readable, and the fields where the
-// layout puts them inside the page's one-pixel border.
+// Screen-reader names, the texts of both languages, readable, and the fields inside the one-pixel border.
 TEST(TemperaturePageTexts, NamesAndPlacesInBothLanguages)
 {
     for (Language language : {Language::English, Language::Chinese}) {

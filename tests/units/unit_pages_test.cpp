@@ -12,6 +12,7 @@
 
 #include <cctype>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,13 +37,20 @@ std::string PageName(int pageIndex)
     return name;
 }
 
-// Every page, every live field: typing 1 there shows the engine's texts in every other live field and
-// leaves the typed field and the hidden cells alone; deleting the 1 empties the others again.
+// Every live field: typing 1 shows the engine's texts in the other live fields, not the typed or hidden ones;
+// deleting it empties them. The registry makes the page of its index from the same descriptor and title, and
+// every text is readable in both languages.
 class EveryUnitPage : public ::testing::TestWithParam<int> {};
-
-TEST_P(EveryUnitPage, OneInEachLiveFieldFillsEveryOtherAndDeletingItEmptiesThem)
+TEST_P(EveryUnitPage, RegisteredTypedIntoAndReadable)
 {
     const UnitPage& unit = *UnitPageAt(GetParam());
+    EXPECT_EQ(PageTitleId(unit.pageIndex), unit.titleId);
+    const PageEntry& entry = PageRegistry()[static_cast<std::size_t>(unit.pageIndex)];
+    const std::unique_ptr<QWidget> made(entry.create(PageSite{nullptr, kPageRect, entry.titleId, nullptr}));
+    const auto* registered = dynamic_cast<const UnitConversionPage*>(made.get());
+    ASSERT_NE(registered, nullptr);
+    EXPECT_EQ(&registered->descriptor(), &unit);
+    EXPECT_EQ(registered->titleId(), entry.titleId);
     const auto page = MakePage(unit.pageIndex);
     ASSERT_TRUE(test::ShowActive(page.get()));
     EXPECT_EQ(page->titleId(), unit.titleId);
@@ -56,9 +64,7 @@ TEST_P(EveryUnitPage, OneInEachLiveFieldFillsEveryOtherAndDeletingItEmptiesThem)
     for (const UnitField& driver : unit.fields) {
         if (driver.dead) continue;
         SCOPED_TRACE(driver.id);
-        test::Focus(page->edit(driver.id));
-        page->edit(driver.id)->selectAll();
-        QTest::keyClicks(page->edit(driver.id), QStringLiteral("1"));
+        test::RunScenario({[&page](int id) -> QLineEdit* { return page->edit(id); }}, {{Act::Over, driver.id, "1"}});
         const UnitFieldTexts want = UnitTextsAfterEdit(unit, driver.id, u"1");
         for (std::size_t k = 0; k < unit.fields.size(); ++k) {
             const QString shown = page->edit(unit.fields[k].id)->text();
@@ -67,8 +73,7 @@ TEST_P(EveryUnitPage, OneInEachLiveFieldFillsEveryOtherAndDeletingItEmptiesThem)
             } else if (unit.fields[k].id == driver.id) {
                 EXPECT_EQ(shown, "1");
             } else {
-                ASSERT_TRUE(want.texts[k].has_value());
-                EXPECT_EQ(shown.toStdString(), *want.texts[k]) << "cell " << unit.fields[k].id;
+                EXPECT_EQ(std::optional(shown.toStdString()), want.texts[k]) << "cell " << unit.fields[k].id;
                 EXPECT_FALSE(shown.isEmpty());
             }
         }
@@ -76,45 +81,23 @@ TEST_P(EveryUnitPage, OneInEachLiveFieldFillsEveryOtherAndDeletingItEmptiesThem)
     const int last = unit.fields[static_cast<std::size_t>(unit.liveCount - 1)].id;
     test::Backspace(page->edit(last));
     for (Field* f : page->fields()) EXPECT_TRUE(f->edit->text().isEmpty()) << f->id;
-}
 
-// The registry makes each unit page from its descriptor, under the same title.
-TEST_P(EveryUnitPage, TheRegistryMakesThePageOfItsIndexUnderTheDescriptorsTitle)
-{
-    const UnitPage& unit = *UnitPageAt(GetParam());
-    EXPECT_EQ(PageTitleId(unit.pageIndex), unit.titleId);
-    const PageEntry& entry = PageRegistry()[static_cast<std::size_t>(unit.pageIndex)];
-    std::unique_ptr<QWidget> made(entry.create(PageSite{nullptr, kPageRect, entry.titleId, nullptr}));
-    const auto* page = dynamic_cast<const UnitConversionPage*>(made.get());
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(&page->descriptor(), &unit);
-    EXPECT_EQ(page->titleId(), entry.titleId);
-}
-
-// No label or unit text is cut, outside the page or under another widget, in either language.
-TEST_P(EveryUnitPage, EveryTextIsReadableInBothLanguages)
-{
+    // No label or unit text is cut, outside the page or under another widget, in either language.
     for (Language language : {Language::English, Language::Chinese}) {
         SetLanguage(language);
-        const auto page = MakePage(GetParam());
+        const auto fresh = MakePage(GetParam());
         SetLanguage(Language::English);
-        EXPECT_EQ(test::UnreadableTexts(*page), std::vector<std::string>{})
-            << (language == Language::Chinese ? "Chinese" : "English");
+        EXPECT_EQ(test::UnreadableTexts(*fresh), std::vector<std::string>{}) << static_cast<int>(language);
     }
 }
-
-std::vector<int> AllPageIndexes()
-{
-    std::vector<int> out;
-    for (const UnitPage& page : UnitPages()) out.push_back(page.pageIndex);
-    return out;
-}
-
-INSTANTIATE_TEST_SUITE_P(UnitPages, EveryUnitPage, ::testing::ValuesIn(AllPageIndexes()),
+INSTANTIATE_TEST_SUITE_P(UnitPages, EveryUnitPage, ::testing::ValuesIn([] {
+                             std::vector<int> indexes;
+                             for (const UnitPage& page : UnitPages()) indexes.push_back(page.pageIndex);
+                             return indexes;
+                         }()),
                          [](const ::testing::TestParamInfo<int>& page) { return PageName(page.param); });
 
-// Builder ids (10 x column + row) of the fields the cases below name. The values every unit shows are
-// checked against their definitions in the core tests; the page adds what typing and writing do.
+// Builder ids (10 x column + row) of the fields named below; the core tests check every unit's value.
 enum : int { kNewton = 0, kDyne = 4, kKgf = 12, kLbf = 13, kPoundal = 15 };
 enum : int { kMetre = 0, kKm = 1, kInch = 10, kMil = 11, kMile = 14, kAu = 26 };
 
@@ -123,13 +106,11 @@ struct Case {
     int pageIndex;
     Scenario steps;
 };
-
 // clang-format off
 const Case kCases[] = {
     {"ForceLoneMinusOrPointClearsTheOthersAndJunkAfterANumberIsIgnored", 17, {
         {Act::Type, kNewton, "-", {{kNewton, "-"}, {kKgf, ""}, {kLbf, ""}, {kPoundal, ""}}},
-        {Act::Type, kNewton, "2", {{kDyne, "-200000."}}},
-        {Act::Over, kNewton, ".", {{kDyne, ""}, {kKgf, ""}}},
+        {Act::Type, kNewton, "2", {{kDyne, "-200000."}}}, {Act::Over, kNewton, ".", {{kDyne, ""}, {kKgf, ""}}},
         {Act::Paste, kNewton, "5x", {{kDyne, "500000."}}}}},
     {"LengthLoneMinusReadsAsZeroAndWrittenFieldsDoNotConvert", 14, {
         {Act::Type, kKm, "-", {{kMetre, "0"}, {kMile, "0"}, {kAu, "0"}}},
@@ -139,44 +120,23 @@ const Case kCases[] = {
         {Act::Write, kInch, "7", {{kMil, "39370.08"}, {kMetre, "1"}}}}},
 };
 // clang-format on
-
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
-
 class UnitPageCase : public ::testing::TestWithParam<Case> {};
-
 TEST_P(UnitPageCase, Scenario)
 {
     const auto page = MakePage(GetParam().pageIndex);
     ASSERT_TRUE(test::ShowActive(page.get()));
     test::RunScenario({[&page](int id) -> QLineEdit* { return page->edit(id); }}, GetParam().steps);
 }
-
 INSTANTIATE_TEST_SUITE_P(UnitPages, UnitPageCase, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<Case>& c) { return std::string(c.param.name); });
+                         [](const auto& c) { return std::string(c.param.name); });
 
-// The length page has the longest texts of the three-column grids: units of one column sit under the
-// labels of the next and the first labels start left of the page. Edit boxes still take every click
-// inside them, also where a neighbour's label box overlaps them.
-TEST(UnitPageGeometry, EditBoxesOfTheLengthPageTakeEveryClickInsideThem)
+// Wide grids keep every field on the page; edit boxes take clicks where a neighbour's label overlaps them.
+// Squarer screens close the columns up (the area page's third column left the page); left as it is: there
+// the length page's English "Centimeter" starts left of the page.
+TEST(UnitPageGeometry, WideGridsKeepEveryFieldOnThePageAndTakeItsClicks)
 {
-    for (Language language : {Language::English, Language::Chinese}) {
-        SetLanguage(language);
-        const auto page = MakePage(14);
-        SetLanguage(Language::English);
-        for (Field* f : page->fields()) {
-            if (!f->edit->isVisibleTo(page.get())) continue;
-            const QPoint inside = f->edit->geometry().topRight() + QPoint(-2, 2);
-            EXPECT_EQ(page->childAt(inside), f->edit) << f->id;
-        }
-    }
-}
-
-// On screens squarer than 16:9 the wide grid's columns close up instead of leaving the page (the area
-// page's third column did), and every text stays readable. Left as it is: on the length page the English
-// "Centimeter" of the first column starts a few pixels left of the page there.
-TEST(UnitPageGeometry, WideGridsKeepEveryFieldOnThePageOnSquarerScreens)
-{
-    for (const QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(1600, 1200)}) {
+    for (const QSize screen : {QSize(1920, 1080), QSize(1024, 768), QSize(1280, 1024), QSize(1600, 1200)}) {
         InitUiContext(screen.width(), screen.height());
         for (int pageIndex : {13, 14, 15, 16, 22}) {
             for (Language language : {Language::English, Language::Chinese}) {
@@ -187,9 +147,10 @@ TEST(UnitPageGeometry, WideGridsKeepEveryFieldOnThePageOnSquarerScreens)
                                           std::to_string(screen.height()) + ", page " + std::to_string(pageIndex);
                 for (Field* f : page->fields()) {
                     if (!f->edit->isVisibleTo(page.get())) continue;
-                    EXPECT_TRUE(page->clientRect().contains(f->edit->geometry())) << where << ", field " << f->id;
-                    EXPECT_LE(f->unit->geometry().right(), page->clientRect().right())
-                        << where << ", field " << f->id;
+                    SCOPED_TRACE(where + ", field " + std::to_string(f->id));
+                    EXPECT_TRUE(page->clientRect().contains(f->edit->geometry()));
+                    EXPECT_LE(f->unit->geometry().right(), page->clientRect().right());
+                    EXPECT_EQ(page->childAt(f->edit->geometry().topRight() + QPoint(-2, 2)), f->edit);
                 }
                 if (pageIndex != 14 || language == Language::Chinese) {
                     EXPECT_EQ(test::UnreadableTexts(*page), std::vector<std::string>{}) << where;
