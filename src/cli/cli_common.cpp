@@ -405,9 +405,10 @@ double RecordNumber(const StandardRecord& record, std::string_view key)
     return ReadFieldValue(Widen(record.Value(key)));
 }
 
-void AddTwoWay(CLI::App& app, Mode mode, const std::shared_ptr<TwoWay>& io, const std::string& forward,
-               const std::string& forwardHelp, const std::string& backward, const std::string& backwardHelp)
+std::shared_ptr<TwoWay> AddTwoWay(CLI::App& app, Mode mode, const std::string& forward, const std::string& forwardHelp,
+                                  const std::string& backward, const std::string& backwardHelp)
 {
+    auto io = std::make_shared<TwoWay>();
     if (mode == Mode::Convert) {
         AddNumber(app, forward, io->forward, forwardHelp + " ('-': one per stdin line)")
             ->each([io](const std::string& s) { io->forwardStdin = s == "-"; });
@@ -417,6 +418,7 @@ void AddTwoWay(CLI::App& app, Mode mode, const std::shared_ptr<TwoWay>& io, cons
     } else {
         app.add_flag(backward, io->inverse, "rows from " + backwardHelp);
     }
+    return io;
 }
 
 bool Direction(const TwoWay& io, Mode mode, bool& fromStdin, std::optional<double>& input)

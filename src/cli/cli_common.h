@@ -158,8 +158,11 @@ struct TwoWay {
     NumberOption forward, backward;
     bool forwardStdin = false, backwardStdin = false, inverse = false;
 };
-void AddTwoWay(CLI::App& app, Mode mode, const std::shared_ptr<TwoWay>& io, const std::string& forward,
-               const std::string& forwardHelp, const std::string& backward, const std::string& backwardHelp);
+// Adds the two direction options (Convert) or the inverse flag (Table); the state they fill is shared with
+// the command's runner.
+[[nodiscard]] std::shared_ptr<TwoWay> AddTwoWay(CLI::App& app, Mode mode, const std::string& forward,
+                                                const std::string& forwardHelp, const std::string& backward,
+                                                const std::string& backwardHelp);
 // Whether the command runs backward, and its single input.
 bool Direction(const TwoWay& io, Mode mode, bool& fromStdin, std::optional<double>& input);
 // A positional value ("-": stdin); false, with the message written, when it holds no number.

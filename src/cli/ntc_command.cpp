@@ -24,9 +24,8 @@ double NanIfEmpty(std::optional<double> value)
 void AddNtc(Program& program, CLI::App& parent, Mode mode)
 {
     auto args = std::make_shared<NtcArgs>();
-    auto io = std::make_shared<TwoWay>();
     CLI::App* cmd = parent.add_subcommand("ntc", "NTC thermistor: resistance (Ω) <-> temperature (°C)");
-    AddTwoWay(*cmd, mode, io, "--res", "resistance Ω", "--temp", "temperature °C");
+    const auto io = AddTwoWay(*cmd, mode, "--res", "resistance Ω", "--temp", "temperature °C");
     cmd->add_option("--mode", args->mode, "beta (default), sh (Steinhart-Hart) or ext (extended)")
         ->check(CLI::IsMember({"beta", "sh", "ext"}));
     AddValue(*cmd, "--r25", args->values.r25, "beta mode: resistance at 25 °C, Ω");

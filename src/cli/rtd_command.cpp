@@ -100,7 +100,6 @@ struct RtdArgs {
 void AddRtd(Program& program, CLI::App& parent, Mode mode)
 {
     auto args = std::make_shared<RtdArgs>();
-    auto io = std::make_shared<TwoWay>();
     CLI::App* rtd =
         parent.add_subcommand("rtd", "working resistance thermometer: temperature (°C) <-> resistance (Ω)");
     std::vector<std::string> names;
@@ -110,7 +109,7 @@ void AddRtd(Program& program, CLI::App& parent, Mode mode)
            "pt100, pt50, ptx (with --r0), cu100, cu50, ni-nd, ni-nl, ni-nj, ni-na, ni (with --r0 and --a..--f)")
         ->required()
         ->transform(NameChecker(names, "resistance thermometer"));
-    AddTwoWay(*rtd, mode, io, "--temp", "temperature °C", "--res", "resistance Ω");
+    const auto io = AddTwoWay(*rtd, mode, "--temp", "temperature °C", "--res", "resistance Ω");
     AddNumber(*rtd, "--r0", args->r0, "ice-point resistance Ω (ptx, ni: required; others: the sensor's own)");
     // The nickel page labels its coefficients "A =" to "F =": W = 1 + A t + B t² + ... + F t⁶.
     for (std::size_t i = 0; i < args->c.size(); ++i) {

@@ -50,9 +50,8 @@ Converter SprtConverter(const SprtCoefficientSet& set, double rtp, bool fromRes)
 void AddSprt(Program& program, CLI::App& parent, Mode mode)
 {
     auto args = std::make_shared<SprtArgs>();
-    auto io = std::make_shared<TwoWay>();
     CLI::App* cmd = parent.add_subcommand("sprt", "standard platinum resistance thermometer on ITS-90");
-    AddTwoWay(*cmd, mode, io, "--temp", "temperature °C", "--res", "resistance Ω");
+    const auto io = AddTwoWay(*cmd, mode, "--temp", "temperature °C", "--res", "resistance Ω");
     cmd->add_option("--range", args->range, "calibration range \"low~high\", °C (selects the deviation groups)");
     AddValue(*cmd, "--rtp", args->rtp, "resistance at the triple point of water, Ω");
     for (const char* key : {"a4", "b4", "a5", "b5", "a7", "b7", "c7", "a8", "b8", "a9", "b9", "a10", "a11"}) {

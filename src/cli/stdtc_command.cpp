@@ -39,20 +39,13 @@ struct StdTcArgs {
 Converter StdConverter(bool fromEmf, std::function<std::array<double, 2>(double)> forward,
                        std::function<std::array<double, 2>(double)> backward)
 {
-    if (fromEmf) {
-        return {{"emf_mV", "t_C", "seebeck_uV_per_C"},
-                [backward](double e, std::vector<double>& v) {
-                    const auto [t, slope] = backward(e);
-                    v.assign({e, t, slope});
-                    return std::isfinite(t);
-                },
-                {kG7, kStdShown, kStdShown}};
-    }
-    return {{"t_C", "emf_mV", "seebeck_uV_per_C"},
-            [forward](double t, std::vector<double>& v) {
-                const auto [emf, slope] = forward(t);
-                v.assign({t, emf, slope});
-                return std::isfinite(emf);
+    // Either way a row is the input, the other quantity and the Seebeck coefficient.
+    auto convert = fromEmf ? std::move(backward) : std::move(forward);
+    return {{fromEmf ? "emf_mV" : "t_C", fromEmf ? "t_C" : "emf_mV", "seebeck_uV_per_C"},
+            [convert](double x, std::vector<double>& v) {
+                const auto [y, slope] = convert(x);
+                v.assign({x, y, slope});
+                return std::isfinite(y);
             },
             {kG7, kStdShown, kStdShown}};
 }
@@ -148,12 +141,11 @@ std::optional<Converter> TypeB(const StdTcArgs& args, bool fromEmf, double cold)
 void AddStdTc(Program& program, CLI::App& parent, Mode mode)
 {
     auto args = std::make_shared<StdTcArgs>();
-    auto io = std::make_shared<TwoWay>();
     CLI::App* cmd = parent.add_subcommand("stdtc", "calibrated standard thermocouple (type S or B): °C <-> mV");
     cmd->add_option("type", args->type, "S or B")
         ->required()
         ->transform(NameChecker(std::vector<std::string>{"S", "B"}, "standard thermocouple type"));
-    AddTwoWay(*cmd, mode, io, "--temp", "temperature °C", "--emf", "emf mV");
+    const auto io = AddTwoWay(*cmd, mode, "--temp", "temperature °C", "--emf", "emf mV");
     AddNumber(*cmd, "--cold", args->cold, "cold junction °C (default 0)");
     AddValue(*cmd, "--zn", args->points.zinc, "S: emf at the zinc point, mV");
     AddValue(*cmd, "--al", args->points.aluminium, "S: emf at the aluminium point, mV");

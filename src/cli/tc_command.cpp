@@ -44,12 +44,11 @@ void AddTc(Program& program, CLI::App& parent, Mode mode)
 {
     auto type = std::make_shared<std::string>();
     auto cold = std::make_shared<NumberOption>();
-    auto io = std::make_shared<TwoWay>();
     CLI::App* tc = parent.add_subcommand("tc", "working thermocouple: temperature (°C) <-> emf (mV)");
     tc->add_option("type", *type, "S, R, B, K, N, J, E, T, D or C")
         ->required()
         ->transform(NameChecker(TcTypeNames(), "thermocouple type"));
-    AddTwoWay(*tc, mode, io, "--temp", "measuring junction °C", "--emf", "emf mV");
+    const auto io = AddTwoWay(*tc, mode, "--temp", "measuring junction °C", "--emf", "emf mV");
     AddNumber(*tc, "--cold", *cold, "cold junction °C (default 0)");
     AddLeaf(program, *tc, mode, [type, cold, io, mode](bool& fromStdin, std::optional<double>& input) {
         const bool fromEmf = Direction(*io, mode, fromStdin, input);

@@ -21,9 +21,8 @@ constexpr ShownFormat kTransmitterShown{10, 7};
 void AddTransmitter(Program& program, CLI::App& parent, Mode mode)
 {
     auto args = std::make_shared<TransmitterArgs>();
-    auto io = std::make_shared<TwoWay>();
     CLI::App* cmd = parent.add_subcommand("transmitter", "linear transmitter: measured value <-> signal");
-    AddTwoWay(*cmd, mode, io, "--value", "measured value", "--signal-value", "signal (mA or V)");
+    const auto io = AddTwoWay(*cmd, mode, "--value", "measured value", "--signal-value", "signal (mA or V)");
     cmd->add_option("--signal", args->signal, "signal range \"low~high\" (default 4~20)");
     cmd->add_option("--range", args->range, "conversion range \"low~high\" (default 0~100)");
     AddLeaf(program, *cmd, mode, [args, io, mode](bool& fromStdin, std::optional<double>& input) {
