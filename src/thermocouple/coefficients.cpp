@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <span>
 
+#include "thermocouple/published_sb.h"
+
 namespace tmcalc {
 namespace {
 
@@ -16,34 +18,20 @@ namespace {
 //
 // A handful of entries (marked) differ from the published values in their last digits. The working pages
 // compute with them deliberately (the last digits they show depend on them); the standard S and B
-// calculations use the published values (std_reference.cpp).
+// calculations use the published values (published_sb.h), which types S and B share here.
+
+// A published array with one entry replaced.
+template <std::size_t N>
+constexpr std::array<double, N> WithEntry(std::array<double, N> c, std::size_t index, double value)
+{
+    c[index] = value;
+    return c;
+}
 
 // Type S
-constexpr double kSEmf0[] = {  // -50 to 1064.18 °C
-    0.0,
-    5.40313308631E+00,
-    1.25934289740E-02,
-    -2.32477968698E-05,  // published -2.32477968689E-05
-    3.22028823036E-08,
-    -3.31465196389E-11,
-    2.55744251786E-14,
-    -1.25068871393E-17,
-    2.71443176145E-21,
-};
-constexpr double kSEmf1[] = {  // 1064.18 to 1664.5 °C
-    1.32900444085E+03,
-    3.34509311344E+00,
-    6.54805192818E-03,
-    -1.64856259209E-06,
-    1.29989605174E-11,
-};
-constexpr double kSEmf2[] = {  // 1664.5 to 1768.1 °C
-    1.46628232636E+05,
-    -2.58430516752E+02,
-    1.63693574641E-01,
-    -3.30439046987E-05,
-    -9.43223690612E-12,
-};
+constexpr auto kSEmf0 = WithEntry(kPublishedSEmf0, 3, -2.32477968698E-05);  // published -2.32477968689E-05
+constexpr const auto& kSEmf1 = kPublishedSEmf1;
+constexpr const auto& kSEmf2 = kPublishedSEmf2;
 constexpr TcRange kSEmf[] = {
     {-51.0, 1064.18, false, kSEmf0},
     {1064.18, 1664.5, false, kSEmf1},
@@ -176,52 +164,14 @@ constexpr TcInverseRange kRInverse[] = {
 };
 
 // Type B
-constexpr double kBEmf0[] = {  // 0 to 630.615 °C
-    0.0,
-    -2.46508183460E-01,
-    5.90404211710E-03,
-    -1.32579316360E-06,
-    1.56682919010E-09,
-    -1.69445292400E-12,
-    6.29903470940E-16,
-};
-constexpr double kBEmf1[] = {  // 630.615 to 1820 °C
-    -3893.816862,  // published -3.89381686210E+03
-    2.85717474700E+01,
-    -8.48851047850E-02,
-    1.57852801640E-04,
-    -1.68353448640E-07,
-    1.11097940130E-10,
-    -4.45154310330E-14,
-    9.89756408210E-18,
-    -9.37913302890E-22,
-};
+constexpr const auto& kBEmf0 = kPublishedBEmf0;
+constexpr auto kBEmf1 = WithEntry(kPublishedBEmf1, 0, -3893.816862);  // published -3.89381686210E+03
 constexpr TcRange kBEmf[] = {
     {-1.0, 630.615, false, kBEmf0},
     {630.615, 1821.0, true, kBEmf1},
 };
-constexpr double kBInverse0[] = {  // 291 to 2431 µV
-    9.8423321E+01,
-    6.9971500E-01,
-    -8.4765304E-04,
-    1.0052644E-06,
-    -8.3345952E-10,
-    4.5508542E-13,
-    -1.5523037E-16,
-    2.9886750E-20,
-    -2.4742860E-24,
-};
-constexpr double kBInverse1[] = {  // 2431 to 13820 µV
-    2.1315071E+02,
-    2.8510504E-01,
-    -5.2742887E-05,
-    9.9160804E-09,
-    -1.2965303E-12,
-    1.1195870E-16,
-    -6.0625199E-21,
-    1.8661696E-25,
-    -2.4878585E-30,
-};
+constexpr const auto& kBInverse0 = kPublishedBInverse0;
+constexpr const auto& kBInverse1 = kPublishedBInverse1;
 constexpr TcInverseRange kBInverse[] = {
     {{-1.0, 2431.0, false, kBInverse0}, 291.0, 2431.0},
     {{2431.0, 13920.0, true, kBInverse1}, 2431.0, 13820.0},
