@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "rtd/fits.h"
+#include "framework/fit_point.h"
 
 namespace tmcalc {
 

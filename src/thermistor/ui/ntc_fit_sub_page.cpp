@@ -3,7 +3,6 @@
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
-#include "rtd/fits.h"
 #include "thermistor/ntc_fits.h"
 
 #include <QRadioButton>
