@@ -1,5 +1,7 @@
 #include "rtd/rtd_page_layout.h"
 
+#include "framework/cell_grid.h"
+
 #include <algorithm>
 
 namespace tmcalc {
@@ -26,37 +28,24 @@ NickelPageLayout ComputeNickelPageLayout(const ScreenGeometry& g, Rect client)
 CoefficientPageLayout ComputeCoefficientPageLayout(const ScreenGeometry& g, Rect client)
 {
     CoefficientPageLayout out;
-    const int areaX = client.x + 10;
-    const int areaY = client.y + 15;
-    const double half = (client.width - 10) / 2.0;
-    const int rowH = Trunc(static_cast<double>(g.scaleY()) * 42.0);
-    // Each cell starts on the last pixel of its left and upper neighbours.
-    const int rowStep = rowH - 1;
-
-    const int leftW = Trunc(half * 0.3);
-    for (std::size_t r = 0; r < 5; ++r) {
-        for (std::size_t c = 0; c < 3; ++c) {
-            out.cells[3 * r + c] = {areaX + static_cast<int>(c) * (leftW - 1),
-                                    areaY + static_cast<int>(r) * rowStep, leftW, rowH};
-        }
+    const CellGrid grid = CellGrid::In(g, client, 42.0);
+    auto cell = out.cells.begin();
+    const int leftW = grid.width(0.3);
+    for (int r = 0; r < 5; ++r) {
+        for (const Rect& c : grid.Row(grid.x, r, {leftW, leftW, leftW})) *cell++ = c;
     }
-    const int rightX = areaX + Trunc(half);
-    const int nameW = Trunc(half * 0.2);
-    const int valueW = Trunc(half * 0.5);
-    for (std::size_t r = 0; r < 3; ++r) {
-        const int y = areaY + static_cast<int>(r) * rowStep;
-        out.cells[15 + 2 * r] = {rightX, y, nameW, rowH};
-        out.cells[16 + 2 * r] = {rightX + nameW - 1, y, valueW, rowH};
+    for (int r = 0; r < 3; ++r) {
+        for (const Rect& c : grid.Row(grid.rightX(), r, {grid.width(0.2), grid.width(0.5)})) *cell++ = c;
     }
 
-    const int checkTop = out.cells[19].bottom() + rowH;
-    const int labelW = Trunc(half * 0.4);
-    const int unitW = Trunc(half * 0.1);
+    const int checkTop = out.cells[19].bottom() + grid.rowHeight;
+    const int labelW = grid.width(0.4);
+    const int unitW = grid.width(0.1);
     for (int line = 0; line < 2; ++line) {
-        const int y = checkTop + line * rowStep;
-        const Rect label{rightX, y, labelW, rowH};
-        const Rect edit{label.right(), y, labelW, rowH};
-        const Rect unit{edit.right(), y, unitW, rowH};
+        const int y = checkTop + line * grid.rowStep();
+        const Rect label{grid.rightX(), y, labelW, grid.rowHeight};
+        const Rect edit{label.right(), y, labelW, grid.rowHeight};
+        const Rect unit{edit.right(), y, unitW, grid.rowHeight};
         out.checkRows[static_cast<std::size_t>(line)] = {label, edit, unit};
     }
     return out;

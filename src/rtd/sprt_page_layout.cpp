@@ -1,5 +1,7 @@
 #include "rtd/sprt_page_layout.h"
 
+#include "framework/cell_grid.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -22,33 +24,22 @@ SprtConversionPageLayout ComputeSprtConversionPageLayout(const ScreenGeometry& g
 SprtCoefficientPageLayout ComputeSprtCoefficientPageLayout(const ScreenGeometry& g, Rect client)
 {
     SprtCoefficientPageLayout out;
-    const int areaX = client.x + 10;
-    const int areaY = client.y + 15;
-    const double half = (client.width - 10) / 2.0;
-    const int rowH = Trunc(static_cast<double>(g.scaleY()) * 45.0);
-    const int rowStep = rowH - 1;
-
-    const int numberW = Trunc(half * 0.1);
-    const int valueW = Trunc(half * 0.3);
+    const CellGrid grid = CellGrid::In(g, client, 45.0);
+    const int valueW = grid.width(0.3);
     for (std::size_t r = 0; r < kSprtGridRows; ++r) {
-        const int y = areaY + static_cast<int>(r) * rowStep;
-        auto& row = out.cells[r];
-        row[0] = {areaX, y, numberW, rowH};
-        row[1] = {row[0].right() - 1, y, valueW, rowH};
-        row[2] = {row[1].right() - 1, y, valueW, rowH};
+        const auto row = grid.Row(grid.x, static_cast<int>(r), {grid.width(0.1), valueW, valueW});
+        std::copy(row.begin(), row.end(), out.cells[r].begin());
     }
 
-    const int rightX = areaX + Trunc(half);
-    out.range.label = {rightX, areaY, Trunc(half * 0.3), rowH};
-    out.range.edit = {out.range.label.right() + 2, areaY, Trunc(half * 0.6), rowH};
-    out.range.unit = {out.range.edit.right() + 2, areaY, 0, rowH};
-    const int nameW = Trunc(half * 0.2);
-    const int resultW = Trunc(half * 0.7);
+    const int rightX = grid.rightX();
+    const int rowH = grid.rowHeight;
+    out.range.label = {rightX, grid.y, grid.width(0.3), rowH};
+    out.range.edit = {out.range.label.right() + 2, grid.y, grid.width(0.6), rowH};
+    out.range.unit = {out.range.edit.right() + 2, grid.y, 0, rowH};
     for (std::size_t k = 0; k < kSprtResultPairs; ++k) {
         // Level with the fixed-point rows (grid rows 2 to 6).
-        const int y = areaY + static_cast<int>(k + 2) * rowStep;
-        out.results[k][0] = {rightX, y, nameW, rowH};
-        out.results[k][1] = {rightX + nameW - 1, y, resultW, rowH};
+        const auto pair = grid.Row(rightX, static_cast<int>(k) + 2, {grid.width(0.2), grid.width(0.7)});
+        std::copy(pair.begin(), pair.end(), out.results[k].begin());
     }
     return out;
 }
