@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QDir>
+#include <QFont>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -214,6 +215,11 @@ bool WriteDesktopIcons(const QDir& folder)
     svg.setDescription(QStringLiteral("A liquid-in-glass thermometer on a blue tile"));
     QPainter p;
     if (!p.begin(&svg)) return false;
+    // No text is drawn, but every group carries the painter's font, and without an application its size
+    // is -1, which SVG readers complain about.
+    QFont font = p.font();
+    font.setPixelSize(16);
+    p.setFont(font);
     PaintIcon(p);
     return p.end();
 }
