@@ -38,12 +38,12 @@ const char* const kUsage = "Usage: tmcalc [OPTION]...\n";
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandLineTest,
     testing::Values(CommandLineRow{"NoArguments", {}, nullptr},
-                    CommandLineRow{"QtOptionsAreLeftToQt", {"-platform", "offscreen", "-style", "fusion"}, nullptr},
+                    CommandLineRow{
+                        "QtOptionsAreLeftToQt", {"-platform", "offscreen", "-style", "fusion"}, nullptr},
                     CommandLineRow{"UnknownOptionStarts", {"--verbose"}, nullptr},
                     CommandLineRow{"NearMissesAreNotOptions", {"--versions", "-help", "--Help", "help"}, nullptr},
                     CommandLineRow{"Version", {"--version"}, kVersionLine.c_str()},
-                    CommandLineRow{"Help", {"--help"}, kUsage},
-                    CommandLineRow{"ShortHelp", {"-h"}, kUsage},
+                    CommandLineRow{"Help", {"--help"}, kUsage}, CommandLineRow{"ShortHelp", {"-h"}, kUsage},
                     CommandLineRow{"AfterQtOptions", {"-platform", "xcb", "--version"}, kVersionLine.c_str()},
                     CommandLineRow{"FirstOneWins", {"--version", "--help"}, kVersionLine.c_str()},
                     CommandLineRow{"FirstOneWinsTheOtherWay", {"-h", "--version"}, kUsage}),

@@ -203,7 +203,8 @@ bool WriteDesktopIcons(const QDir& folder)
 {
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString dir = QStringLiteral("hicolor/%1x%1/apps").arg(size);
-        if (!folder.mkpath(dir) || !Icon(size).save(folder.filePath(dir + QStringLiteral("/tmcalc.png")))) return false;
+        if (!folder.mkpath(dir) || !Icon(size).save(folder.filePath(dir + QStringLiteral("/tmcalc.png"))))
+            return false;
     }
     const QString dir = QStringLiteral("hicolor/scalable/apps");
     if (!folder.mkpath(dir)) return false;
