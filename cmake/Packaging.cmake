@@ -48,7 +48,8 @@ if(TMCALC_HELP2MAN AND TMCALC_GZIP)
     add_custom_command(OUTPUT ${page}.gz
       COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
               SOURCE_DATE_EPOCH=${tmcalc_release_epoch} LC_ALL=C.UTF-8 ASAN_OPTIONS=detect_leaks=0
-              ${TMCALC_HELP2MAN} --no-info --section=1 --name=${${program}_man_name} --include=${page}.h2m
+              ${TMCALC_HELP2MAN} --no-info --locale=C.UTF-8 --section=1 --name=${${program}_man_name}
+                                 --include=${page}.h2m
                                  --output=${page} $<TARGET_FILE:${program}>
       COMMAND ${TMCALC_GZIP} -9nf ${page}
       DEPENDS ${program} ${page}.h2m
