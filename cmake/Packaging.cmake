@@ -52,7 +52,7 @@ if(TMCALC_HELP2MAN AND TMCALC_GZIP)
                                  --include=${page}.h2m
                                  --output=${page} $<TARGET_FILE:${program}>
       COMMAND ${TMCALC_GZIP} -9nf ${page}
-      DEPENDS ${program} ${page}.h2m
+      DEPENDS ${program} ${page}.h2m ${CMAKE_CURRENT_LIST_FILE}  # the rule above is in this file
       COMMENT "Writing the man page of ${program}"
       VERBATIM)
     list(APPEND man_pages ${page}.gz)
