@@ -3,6 +3,8 @@
 
 #include "cli_common.h"
 
+#include "app/version.h"
+
 #include <iostream>
 
 namespace tmcalc::cli {
@@ -31,7 +33,7 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     Program program;
     program.app.require_subcommand(1);
-    program.app.set_version_flag("--version", "tmcalc-cli 3.2.2");
+    program.app.set_version_flag("--version", std::string("tmcalc-cli ") + tmcalc::kVersion);
     AddCommands(program, program.app, Mode::Convert);
     AddFit(program, program.app);
     CLI::App* table = program.app.add_subcommand("table", "a table over a range of inputs");

@@ -2,18 +2,21 @@
 // and the icon. They are built from this source at build time, so the artwork is reproducible and
 // reviewable like code. Only shapes and gradients, no text (the banner title is drawn by the program).
 // The program draws its images from raw premultiplied pixels (see images.h): decoding the PNGs took
-// longer than everything else the first paint does. The icon stays a PNG for the desktop.
+// longer than everything else the first paint does. The icon is also written for the desktop, as PNGs of
+// the icon theme's sizes and as SVG.
 // Usage: tmcalc_artwork OUTPUT_FOLDER
 #include "resources/ui/artwork/images.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QDir>
+#include <QFont>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 
 #include <cstdio>
 
@@ -169,10 +172,12 @@ QImage Strip()  // 16: 526 x 113, not shown
     return image;
 }
 
-QImage Icon()  // 5: the window and desktop icon
+// The icon is drawn on a 256 x 256 design square, whatever the device: the window icon, every size of the
+// desktop's icon theme and its scalable (SVG) form come from these same shapes.
+constexpr int kIconDesign = 256;
+
+void PaintIcon(QPainter& p)
 {
-    QImage image = Canvas(256, 256);
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 256, 256);
     g.setColorAt(0, kColumnBlue);
@@ -181,7 +186,43 @@ QImage Icon()  // 5: the window and desktop icon
     p.setBrush(g);
     p.drawRoundedRect(QRectF(8, 8, 240, 240), 48, 48);
     DrawThermometer(p, QRectF(100, 30, 64, 196), QColor(255, 255, 255, 240), kMercuryRed, 0.65);
+}
+
+QImage Icon(int size = kIconDesign)  // 5: the window and desktop icon
+{
+    QImage image = Canvas(size, size);
+    QPainter p(&image);
+    p.scale(static_cast<double>(size) / kIconDesign, static_cast<double>(size) / kIconDesign);
+    PaintIcon(p);
     return image;
+}
+
+// The desktop's copies under `folder`: hicolor/NxN/apps/tmcalc.png for the icon theme's usual sizes and
+// hicolor/scalable/apps/tmcalc.svg.
+bool WriteDesktopIcons(const QDir& folder)
+{
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        if (!folder.mkpath(dir) || !Icon(size).save(folder.filePath(dir + QStringLiteral("/tmcalc.png"))))
+            return false;
+    }
+    const QString dir = QStringLiteral("hicolor/scalable/apps");
+    if (!folder.mkpath(dir)) return false;
+    QSvgGenerator svg;
+    svg.setFileName(folder.filePath(dir + QStringLiteral("/tmcalc.svg")));
+    svg.setSize(QSize(kIconDesign, kIconDesign));
+    svg.setViewBox(QRect(0, 0, kIconDesign, kIconDesign));
+    svg.setTitle(QStringLiteral("tmcalc"));
+    svg.setDescription(QStringLiteral("A liquid-in-glass thermometer on a blue tile"));
+    QPainter p;
+    if (!p.begin(&svg)) return false;
+    // No text is drawn, but every group carries the painter's font, and without an application its size
+    // is -1, which SVG readers complain about.
+    QFont font = p.font();
+    font.setPixelSize(16);
+    p.setFont(font);
+    PaintIcon(p);
+    return p.end();
 }
 
 }  // namespace
@@ -209,6 +250,10 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "tmcalc_artwork: cannot write %s\n", name);
             return 1;
         }
+    }
+    if (!WriteDesktopIcons(out)) {
+        std::fprintf(stderr, "tmcalc_artwork: cannot write the desktop icons\n");
+        return 1;
     }
     return 0;
 }
