@@ -370,6 +370,8 @@ std::string WriteQt90(const Qt90Certificate& certificate)
     return out;
 }
 
+std::string Qt90NumberText(double value) { return WriteNumber(value); }
+
 std::string Qt90ErrorText(const Qt90Error& error, Language language)
 {
     const auto text = [language](int id) { return std::string(LoadString(id, language)); };

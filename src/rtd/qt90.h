@@ -86,6 +86,9 @@ struct Qt90Read {
 // number as the shortest text that reads back as the same double.
 [[nodiscard]] std::string WriteQt90(const Qt90Certificate& certificate);
 
+// A number as the strings write it (also what a standard made from a string stores).
+[[nodiscard]] std::string Qt90NumberText(double value);
+
 // "point 2 (505.078+0.012K188.9427~0.006): + and ± do not separate an uncertainty; ~ does"
 [[nodiscard]] std::string Qt90ErrorText(const Qt90Error& error, Language language);
 
