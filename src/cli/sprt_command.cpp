@@ -122,21 +122,14 @@ void AddSprt(Program& program, CLI::App& parent, Mode mode)
             return std::optional<Converter>();
         }
         if (!args->exportAs.empty()) {
-            // A string that came in goes out with all its points; otherwise the water point and coefficients.
-            std::vector<Qt90Certificate> certificates;
-            if (!args->qt90.empty()) {
-                for (std::size_t start = 0; start < args->qt90.size();) {
-                    const std::size_t end = std::min(args->qt90.find('\n', start), args->qt90.size());
-                    const Qt90Read line = ReadQt90(std::string_view(args->qt90).substr(start, end - start));
-                    if (line.certificate) certificates.push_back(*line.certificate);
-                    start = end + 1;
-                }
-            } else {
-                certificates = Qt90FromThermometer({rtp, codes, upper, lower});
-            }
-            for (const Qt90Certificate& certificate : certificates) std::cout << WriteQt90(certificate) << '\n';
+            // The strings the thermometer came from go out with all their points while they still match.
+            const std::string stored = !args->qt90.empty() ? Qt90StoredText(ThermometerFromQt90(args->qt90).certificates)
+                                       : record               ? record->Value("Qt90")
+                                                              : std::string();
+            const std::vector<std::string> lines = Qt90StringsOf({rtp, codes, upper, lower}, stored);
+            for (const std::string& line : lines) std::cout << line << '\n';
             std::cout.flush();
-            std::exit(certificates.empty() ? kExitUsage : kExitOk);  // nothing to convert
+            std::exit(lines.empty() ? kExitUsage : kExitOk);  // nothing to convert
         }
         return std::optional<Converter>(SprtConverter(set, rtp, Direction(*io, mode, fromStdin, input)));
     });

@@ -402,12 +402,14 @@ int Qt90SubRangeOfLower(int code) { return code >= 0 && code < 2 ? kLowerSubRang
 Qt90ThermometerRead ThermometerFromQt90(std::string_view text)
 {
     Qt90Thermometer thermometer;
+    std::vector<Qt90Certificate> certificates;
     bool any = false;
     for (std::string_view line : Split(text, '\n')) {
         if (Trimmed(line).empty()) continue;
         const Qt90Read read = ReadQt90(line);
-        if (!read.certificate) return {std::nullopt, read.error};
+        if (!read.certificate) return {std::nullopt, {}, read.error};
         const Qt90Certificate& cert = *read.certificate;
+        certificates.push_back(cert);
         Qt90Error error;
         error.part = Qt90Part::SubRange;
         error.fragment = std::to_string(cert.subRange);
@@ -420,7 +422,7 @@ Qt90ThermometerRead ThermometerFromQt90(std::string_view text)
         if ((!isUpper && !isLower) || (isUpper && thermometer.codes.upper != 5) ||
             (isLower && thermometer.codes.lower != 2)) {
             error.fault = Qt90Fault::SubRangeNotCarried;
-            return {std::nullopt, error};
+            return {std::nullopt, {}, error};
         }
         const int code = isUpper ? static_cast<int>(upper - std::begin(kUpperSubRanges))
                                  : static_cast<int>(lower - std::begin(kLowerSubRanges));
@@ -433,7 +435,7 @@ Qt90ThermometerRead ThermometerFromQt90(std::string_view text)
         if (any && resistanceAt('W') != thermometer.rtp) {
             error.part = Qt90Part::Sections;
             error.fault = Qt90Fault::RtpDiffers;
-            return {std::nullopt, error};
+            return {std::nullopt, {}, error};
         }
         thermometer.rtp = resistanceAt('W');
         const SprtGroupInfo& group = isUpper ? SprtUpperGroup(code) : SprtLowerGroup(code);
@@ -451,7 +453,7 @@ Qt90ThermometerRead ThermometerFromQt90(std::string_view text)
             if (fit.count != group.coefficient_count || !finite) {
                 error.part = Qt90Part::Sections;
                 error.fault = Qt90Fault::FitFailed;
-                return {std::nullopt, error};
+                return {std::nullopt, {}, error};
             }
             coefficients = fit.coefficients;
         }
@@ -467,9 +469,9 @@ Qt90ThermometerRead ThermometerFromQt90(std::string_view text)
     if (!any) {
         Qt90Error error;
         error.fragment = std::string(Trimmed(text).substr(0, 20));
-        return {std::nullopt, error};
+        return {std::nullopt, {}, error};
     }
-    return {thermometer, {}};
+    return {thermometer, certificates, {}};
 }
 
 std::string Qt90RangeText(SprtRangeCodes codes)
@@ -496,6 +498,32 @@ std::vector<Qt90Certificate> Qt90FromThermometer(const Qt90Thermometer& thermome
     };
     if (const int upper = Qt90SubRangeOfUpper(thermometer.codes.upper)) add(upper, thermometer.upper.data());
     if (const int lower = Qt90SubRangeOfLower(thermometer.codes.lower)) add(lower, thermometer.lower.data());
+    return out;
+}
+
+std::vector<std::string> Qt90StringsOf(const Qt90Thermometer& thermometer, std::string_view stored)
+{
+    std::string lines(stored);
+    std::replace(lines.begin(), lines.end(), ' ', '\n');
+    const Qt90ThermometerRead read = ThermometerFromQt90(lines);
+    const auto same = [&thermometer](const Qt90Thermometer& t) {
+        return t.rtp == thermometer.rtp && t.codes.upper == thermometer.codes.upper &&
+               t.codes.lower == thermometer.codes.lower && t.upper == thermometer.upper && t.lower == thermometer.lower;
+    };
+    std::vector<std::string> out;
+    const std::vector<Qt90Certificate> certificates =
+        read.thermometer && same(*read.thermometer) ? read.certificates : Qt90FromThermometer(thermometer);
+    for (const Qt90Certificate& c : certificates) out.push_back(WriteQt90(c));
+    return out;
+}
+
+std::string Qt90StoredText(const std::vector<Qt90Certificate>& certificates)
+{
+    std::string out;
+    for (const Qt90Certificate& c : certificates) {
+        if (!out.empty()) out += ' ';
+        out += WriteQt90(c);
+    }
     return out;
 }
 

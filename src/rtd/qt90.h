@@ -111,6 +111,7 @@ struct Qt90Thermometer {
 
 struct Qt90ThermometerRead {
     std::optional<Qt90Thermometer> thermometer;
+    std::vector<Qt90Certificate> certificates;  // the strings read, in order
     Qt90Error error;
 };
 
@@ -125,6 +126,13 @@ struct Qt90ThermometerRead {
 // One certificate per group the thermometer carries (upper first), each with the water point alone
 // (uncertainty 0: the standard keeps none) and the group's coefficients.
 [[nodiscard]] std::vector<Qt90Certificate> Qt90FromThermometer(const Qt90Thermometer& thermometer);
+
+// The strings to give for a thermometer: the ones it was made from (`stored`, separated by white space)
+// while they still give exactly this thermometer, otherwise Qt90FromThermometer's.
+[[nodiscard]] std::vector<std::string> Qt90StringsOf(const Qt90Thermometer& thermometer, std::string_view stored);
+
+// What a standard keeps of the strings it was made from: each as WriteQt90 writes it, separated by spaces.
+[[nodiscard]] std::string Qt90StoredText(const std::vector<Qt90Certificate>& certificates);
 
 // The sub-range of an upper or lower group code, 0 for none.
 [[nodiscard]] int Qt90SubRangeOfUpper(int code);

@@ -315,6 +315,8 @@ TEST_F(SprtPages, CertificatesArePastedCopiedAndSavedAsQrCodes)
     EXPECT_EQ(added->Value("Rtp"), "100.0135");
     EXPECT_EQ(added->Value("a8"), "-2.0786366E-04");
     EXPECT_EQ(added->Value("b8"), "-8.8309895E-05");
+    EXPECT_EQ(added->Value("Qt90"), "qt90://8/W~0.009K100.0135~0.006_T~0.012K188.9427~0.006_Z~0.096K256.6981~0.006/"
+                                    "-2.0786366E-04_-8.8309895E-05");
     // Chosen, it converts as its coefficients typed out.
     Press(kChoose + 2);
     test::RunScenario(Driver(), {{Over, R, "150"}});
@@ -323,11 +325,16 @@ TEST_F(SprtPages, CertificatesArePastedCopiedAndSavedAsQrCodes)
     EXPECT_EQ(Conversion()->edit(T)->text(), pasted);
     EXPECT_FALSE(pasted.isEmpty());
 
+    // Copied, the standard gives back every number of its string; once a value was edited, its own.
     ClickTab(kSprtTabConfigure);
     rightClick(2);
     clipboard->clear();
     run(kStrCopyCertificate);
-    EXPECT_EQ(clipboard->text(), "qt90://8/W~0K100.0135/-2.0786366E-04_-8.8309895E-05");
+    EXPECT_EQ(clipboard->text(), "qt90://8/W~0.009K100.0135~0.006_T~0.012K188.9427~0.006_Z~0.096K256.6981~0.006/"
+                                 "-2.0786366E-04_-8.8309895E-05");
+    ASSERT_EQ(m_scratch.store.SetStandardValue(StandardKind::Resistor, 2, "a8", "-2.1E-04"), StoreStatus::Ok);
+    run(kStrCopyCertificate);
+    EXPECT_EQ(clipboard->text(), "qt90://8/W~0K100.0135/-2.1E-04_-8.8309895E-05");
 
     const test::TempFolder folder;
     const QString png = QString::fromStdString((folder.Path() / "sprt.png").string());

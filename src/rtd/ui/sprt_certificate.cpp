@@ -64,6 +64,7 @@ void PasteCertificate(StandardsManager& manager)
     values.SetValue("TempRange", Qt90RangeText(t.codes));
     values.SetValue("Rtp", Qt90NumberText(t.rtp));
     for (const char* key : kGroupKeys) values.SetValue(key, "0");
+    values.SetValue("Qt90", Qt90StoredText(read.certificates));
     const SprtGroupInfo& up = SprtUpperGroup(t.codes.upper);
     for (int i = 0; i < up.coefficient_count; ++i)
         values.SetValue(up.names[static_cast<std::size_t>(i)], Qt90NumberText(t.upper[static_cast<std::size_t>(i)]));
@@ -96,7 +97,7 @@ QString SprtCertificateText(const StandardRecord& record)
     const Qt90Thermometer t = ThermometerOf(record);
     if (!(t.rtp > 0) || !SprtHasCompleteGroup(SprtSetFromGroups(t.codes, t.upper, t.lower))) return {};
     QStringList lines;
-    for (const Qt90Certificate& c : Qt90FromThermometer(t)) lines << QString::fromStdString(WriteQt90(c));
+    for (const std::string& line : Qt90StringsOf(t, record.Value("Qt90"))) lines << QString::fromStdString(line);
     return lines.join(QLatin1Char('\n'));
 }
 

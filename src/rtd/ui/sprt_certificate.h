@@ -15,8 +15,8 @@ namespace tmcalc {
 // QR code…" writes them as a PNG.
 [[nodiscard]] std::vector<ManagerExtraCommand> SprtCertificateCommands();
 
-// The standard's strings, one per deviation group it carries (upper first), joined by line feeds; empty
-// when it carries no complete group.
+// The standard's strings joined by line feeds: the ones it was pasted from while its values still match
+// them, otherwise one per deviation group it carries (upper first); empty when it carries no complete group.
 [[nodiscard]] QString SprtCertificateText(const StandardRecord& record);
 
 // The QR code of `text` (byte mode, error correction M, a four-module margin), `moduleSize` pixels a
