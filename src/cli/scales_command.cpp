@@ -1,5 +1,5 @@
-// scales --from t90|t68|t48 VALUE (table scales --scale ...): one temperature on ITS-90, IPTS-68 and IPTS-48, as the historic scales
-// page shows it; a scale without a value is empty (null in JSON).
+// scales --from t90|t68|t48 VALUE (table scales --scale ...): one temperature on ITS-90, IPTS-68 and IPTS-48, as
+// the historic scales page shows it; a scale without a value is empty (null in JSON).
 
 #include "cli_common.h"
 #include "units/historic_scales.h"
@@ -19,7 +19,8 @@ const std::map<std::string, HistoricScale>& HistoricScaleNames()
 
 Converter HistoricConverter(const std::string& from, HistoricScale scale)
 {
-    Converter converter{{"in_" + from + "_C", "t90_C", "t68_C", "t48_C"}, [scale](double x, std::vector<double>& v) {
+    Converter converter{{"in_" + from + "_C", "t90_C", "t68_C", "t48_C"},
+                        [scale](double x, std::vector<double>& v) {
                             const auto all = ConvertHistoric(scale, x);
                             v.assign(1, x);
                             v.insert(v.end(), all.begin(), all.end());

@@ -25,13 +25,14 @@ struct Letter {
 };
 // ITS-90 Table 1: e-H2, Ne, O2, Ar and Hg triple points, water triple point, Ga melting point, In, Sn, Zn,
 // Al and Ag freezing points.
-constexpr Letter kLetters[] = {{'H', 13.8033},  {'N', 24.5561},  {'O', 54.3584},  {'R', 83.8058},
-                               {'M', 234.3156}, {'W', 273.16},   {'G', 302.9146}, {'I', 429.7485},
-                               {'T', 505.078},  {'Z', 692.677},  {'L', 933.473},  {'S', 1234.93}};
+constexpr Letter kLetters[] = {{'H', 13.8033},  {'N', 24.5561}, {'O', 54.3584},  {'R', 83.8058},
+                               {'M', 234.3156}, {'W', 273.16},  {'G', 302.9146}, {'I', 429.7485},
+                               {'T', 505.078},  {'Z', 692.677}, {'L', 933.473},  {'S', 1234.93}};
 
 // ITS-90 Table 5, sub-ranges 1-11.
-constexpr Qt90SubRange kSubRanges[] = {{7, "HNORMW"}, {5, "HNORMW"}, {3, "ORMW"}, {2, "RMW"}, {2, "MWG"}, {4, "WTZLS"},
-                                       {3, "WTZL"},    {2, "WTZ"},    {2, "WIT"},  {1, "WI"},   {1, "WG"}};
+constexpr Qt90SubRange kSubRanges[] = {{7, "HNORMW"}, {5, "HNORMW"}, {3, "ORMW"}, {2, "RMW"},
+                                       {2, "MWG"},    {4, "WTZLS"},  {3, "WTZL"}, {2, "WTZ"},
+                                       {2, "WIT"},    {1, "WI"},     {1, "WG"}};
 constexpr Qt90SubRange kNoSubRange{};
 
 // A numeric temperature names a fixed point when it is the assigned value as printed (four decimals).
@@ -44,13 +45,20 @@ constexpr int kLowerSubRanges[] = {4, 5};
 char LetterOf(SprtFixedPointId id)
 {
     switch (id) {
-    case SprtFixedPointId::Argon: return 'R';
-    case SprtFixedPointId::Mercury: return 'M';
-    case SprtFixedPointId::Gallium: return 'G';
-    case SprtFixedPointId::Indium: return 'I';
-    case SprtFixedPointId::Tin: return 'T';
-    case SprtFixedPointId::Zinc: return 'Z';
-    case SprtFixedPointId::Aluminium: return 'L';
+        case SprtFixedPointId::Argon:
+            return 'R';
+        case SprtFixedPointId::Mercury:
+            return 'M';
+        case SprtFixedPointId::Gallium:
+            return 'G';
+        case SprtFixedPointId::Indium:
+            return 'I';
+        case SprtFixedPointId::Tin:
+            return 'T';
+        case SprtFixedPointId::Zinc:
+            return 'Z';
+        case SprtFixedPointId::Aluminium:
+            return 'L';
     }
     return 0;
 }
@@ -67,7 +75,10 @@ std::vector<std::string_view> Split(std::string_view text, char separator)
     }
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Whether `text` is a whole number of the grammar [-]d+[.d+][E(+|-)d+].
 bool FollowsNumberGrammar(std::string_view text)
@@ -127,7 +138,8 @@ std::string Substitute(std::string_view pattern, std::initializer_list<std::stri
 {
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const std::size_t n = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
+        const std::size_t n =
+            i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
         if (pattern[i] == '%' && n < values.size()) {
             out += *(values.begin() + n);
             ++i;
@@ -144,7 +156,10 @@ std::string Unescape(std::string_view text)
     std::string out;
     out.reserve(text.size());
     const auto hex = [](char c) {
-        return IsDigit(c) ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        return IsDigit(c)             ? c - '0'
+               : c >= 'A' && c <= 'F' ? c - 'A' + 10
+               : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                      : -1;
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 2 < text.size() && hex(text[i + 1]) >= 0 && hex(text[i + 2]) >= 0) {
@@ -233,7 +248,8 @@ struct Reader {
         if (hasOhmsUncertainty) point.ohmsUncertainty = ohmsUncertainty;
         const bool finite = std::isfinite(point.kelvin) && std::isfinite(point.kelvinUncertainty) &&
                             std::isfinite(point.ohms) && std::isfinite(ohmsUncertainty);
-        if (!finite || !(point.kelvin > 0) || !(point.ohms > 0) || point.kelvinUncertainty < 0 || ohmsUncertainty < 0)
+        if (!finite || !(point.kelvin > 0) || !(point.ohms > 0) || point.kelvinUncertainty < 0 ||
+            ohmsUncertainty < 0)
             return Fail(Qt90Part::Point, index, Qt90Fault::OutOfLimits, text);
         return true;
     }
@@ -273,8 +289,8 @@ Qt90Read ReadQt90(std::string_view input)
     const std::vector<std::string_view> sections = Split(body, '/');
     Qt90Certificate cert;
     const std::string_view range = sections[0];
-    const bool plain = !range.empty() && range.size() <= 2 && std::all_of(range.begin(), range.end(), IsDigit) &&
-                       range[0] != '0';
+    const bool plain =
+        !range.empty() && range.size() <= 2 && std::all_of(range.begin(), range.end(), IsDigit) && range[0] != '0';
     cert.subRange = plain ? std::stoi(std::string(range)) : 0;
     if (cert.subRange < 1 || cert.subRange > 11) {
         r.Fail(Qt90Part::SubRange, 0, Qt90Fault::BadSubRange, range);
@@ -323,8 +339,8 @@ Qt90Read ReadQt90(std::string_view input)
     for (std::size_t i = 0; i < cert.points.size(); ++i) {
         const Qt90Point& p = cert.points[i];
         const int index = static_cast<int>(i) + 1;
-        const bool used = p.letter != 0 ? letters.find(p.letter) != std::string_view::npos
-                                        : cert.subRange == 1 && ++others <= 2;
+        const bool used =
+            p.letter != 0 ? letters.find(p.letter) != std::string_view::npos : cert.subRange == 1 && ++others <= 2;
         if (!used) {
             r.Fail(Qt90Part::Point, index, Qt90Fault::PointNotOfRange, points[i]);
             return {std::nullopt, r.error};
@@ -370,34 +386,67 @@ std::string WriteQt90(const Qt90Certificate& certificate)
     return out;
 }
 
-std::string Qt90NumberText(double value) { return WriteNumber(value); }
+std::string Qt90NumberText(double value)
+{
+    return WriteNumber(value);
+}
 
 std::string Qt90ErrorText(const Qt90Error& error, Language language)
 {
     const auto text = [language](int id) { return std::string(LoadString(id, language)); };
     std::string part;
     switch (error.part) {
-    case Qt90Part::Prefix: part = text(kStrQt90PartPrefix); break;
-    case Qt90Part::SubRange: part = text(kStrQt90PartSubRange); break;
-    case Qt90Part::Sections: part = text(kStrQt90PartSections); break;
-    case Qt90Part::Point: part = Substitute(text(kStrQt90PartPoint), {std::to_string(error.index)}); break;
-    case Qt90Part::Coefficient: part = Substitute(text(kStrQt90PartCoefficient), {std::to_string(error.index)}); break;
-    case Qt90Part::Coefficients: part = text(kStrQt90PartCoefficients); break;
+        case Qt90Part::Prefix:
+            part = text(kStrQt90PartPrefix);
+            break;
+        case Qt90Part::SubRange:
+            part = text(kStrQt90PartSubRange);
+            break;
+        case Qt90Part::Sections:
+            part = text(kStrQt90PartSections);
+            break;
+        case Qt90Part::Point:
+            part = Substitute(text(kStrQt90PartPoint), {std::to_string(error.index)});
+            break;
+        case Qt90Part::Coefficient:
+            part = Substitute(text(kStrQt90PartCoefficient), {std::to_string(error.index)});
+            break;
+        case Qt90Part::Coefficients:
+            part = text(kStrQt90PartCoefficients);
+            break;
     }
-    constexpr int kReasons[] = {kStrQt90NotThisFormat,  kStrQt90BadSubRange,    kStrQt90BadSections,
-                                kStrQt90NoTemperatureUncertainty, kStrQt90OneK,  kStrQt90WrongSeparator,
-                                kStrQt90DecimalComma,   kStrQt90UnknownLetter,  kStrQt90BadNumber,
-                                kStrQt90OutOfLimits,    kStrQt90EmptyItem,      kStrQt90CoefficientCount,
-                                kStrQt90NotWaterPoint,  kStrQt90NoWaterPoint,   kStrQt90PointNotOfRange,
-                                kStrQt90RepeatedPoint,  kStrQt90SubRangeNotCarried,
-                                kStrQt90FitFailed,      kStrQt90RtpDiffers};
+    constexpr int kReasons[] = {kStrQt90NotThisFormat,
+                                kStrQt90BadSubRange,
+                                kStrQt90BadSections,
+                                kStrQt90NoTemperatureUncertainty,
+                                kStrQt90OneK,
+                                kStrQt90WrongSeparator,
+                                kStrQt90DecimalComma,
+                                kStrQt90UnknownLetter,
+                                kStrQt90BadNumber,
+                                kStrQt90OutOfLimits,
+                                kStrQt90EmptyItem,
+                                kStrQt90CoefficientCount,
+                                kStrQt90NotWaterPoint,
+                                kStrQt90NoWaterPoint,
+                                kStrQt90PointNotOfRange,
+                                kStrQt90RepeatedPoint,
+                                kStrQt90SubRangeNotCarried,
+                                kStrQt90FitFailed,
+                                kStrQt90RtpDiffers};
     const std::string reason = Substitute(text(kReasons[static_cast<int>(error.fault)]),
                                           {std::to_string(error.subRange), std::to_string(error.expected)});
     return Substitute(text(kStrQt90ErrorPattern), {part, error.fragment, reason});
 }
 
-int Qt90SubRangeOfUpper(int code) { return code >= 0 && code < 5 ? kUpperSubRanges[code] : 0; }
-int Qt90SubRangeOfLower(int code) { return code >= 0 && code < 2 ? kLowerSubRanges[code] : 0; }
+int Qt90SubRangeOfUpper(int code)
+{
+    return code >= 0 && code < 5 ? kUpperSubRanges[code] : 0;
+}
+int Qt90SubRangeOfLower(int code)
+{
+    return code >= 0 && code < 2 ? kLowerSubRanges[code] : 0;
+}
 
 Qt90ThermometerRead ThermometerFromQt90(std::string_view text)
 {
@@ -445,9 +494,11 @@ Qt90ThermometerRead ThermometerFromQt90(std::string_view text)
         } else {
             std::array<double, 3> r{};
             for (int i = 0; i < group.point_count; ++i)
-                r[static_cast<std::size_t>(i)] = resistanceAt(LetterOf(group.points[static_cast<std::size_t>(i)].id));
-            const SprtFit fit = isUpper ? FitSprtUpper(code, thermometer.rtp, std::span(r).first(group.point_count))
-                                        : FitSprtLower(code, thermometer.rtp, r[0], r[1]);
+                r[static_cast<std::size_t>(i)] =
+                    resistanceAt(LetterOf(group.points[static_cast<std::size_t>(i)].id));
+            const SprtFit fit = isUpper
+                                    ? FitSprtUpper(code, thermometer.rtp, std::span(r).first(group.point_count))
+                                    : FitSprtLower(code, thermometer.rtp, r[0], r[1]);
             const bool finite = std::all_of(fit.coefficients.begin(), fit.coefficients.end(),
                                             [](double c) { return std::isfinite(c); });
             if (fit.count != group.coefficient_count || !finite) {
@@ -508,7 +559,8 @@ std::vector<std::string> Qt90StringsOf(const Qt90Thermometer& thermometer, std::
     const Qt90ThermometerRead read = ThermometerFromQt90(lines);
     const auto same = [&thermometer](const Qt90Thermometer& t) {
         return t.rtp == thermometer.rtp && t.codes.upper == thermometer.codes.upper &&
-               t.codes.lower == thermometer.codes.lower && t.upper == thermometer.upper && t.lower == thermometer.lower;
+               t.codes.lower == thermometer.codes.lower && t.upper == thermometer.upper &&
+               t.lower == thermometer.lower;
     };
     std::vector<std::string> out;
     const std::vector<Qt90Certificate> certificates =

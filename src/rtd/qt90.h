@@ -27,7 +27,7 @@ namespace tmcalc {
 // alone; the coefficient count is the sub-range's own (sub-range 1: a, b, c1..c5; 6: a, b, c, d).
 
 struct Qt90Point {
-    char letter = 0;  // the fixed point's letter, also for a number equal to its assigned T90; 0 for none
+    char letter = 0;       // the fixed point's letter, also for a number equal to its assigned T90; 0 for none
     bool numeric = false;  // the temperature was written as a number
     double kelvin = 0.0;
     double kelvinUncertainty = 0.0;
@@ -43,25 +43,25 @@ struct Qt90Certificate {
 
 // What is wrong, one code per reason a reader refuses.
 enum class Qt90Fault {
-    NotThisFormat,            // no "qt90://" prefix
-    BadSubRange,              // not one of 1-11 written plainly
-    BadSections,              // not one or two non-empty sections after the sub-range
-    NoTemperatureUncertainty, // no "~" after the temperature
-    OneK,                     // not exactly one "K" in a point
-    WrongSeparator,           // "+" or "±" where "~" belongs
-    DecimalComma,             // "," in a number
-    UnknownLetter,            // a letter that is no fixed point (lower case included)
-    BadNumber,                // outside the number grammar
-    OutOfLimits,              // T or R not above zero, a negative uncertainty, an overflow
-    EmptyItem,                // "__", or "_" at either end
-    CoefficientCount,         // not the sub-range's number of coefficients
-    NotWaterPoint,            // one point with coefficients, and it is not the water triple point
-    NoWaterPoint,             // no water triple point
-    PointNotOfRange,          // a fixed point the sub-range does not use
-    RepeatedPoint,            // the same fixed point twice
-    SubRangeNotCarried,       // (thermometer) sub-ranges 1, 2, 3 and 6 have no deviation function here
-    FitFailed,                // (thermometer) points alone gave no finite coefficients
-    RtpDiffers,               // (thermometer) two strings with different water-point resistances
+    NotThisFormat,             // no "qt90://" prefix
+    BadSubRange,               // not one of 1-11 written plainly
+    BadSections,               // not one or two non-empty sections after the sub-range
+    NoTemperatureUncertainty,  // no "~" after the temperature
+    OneK,                      // not exactly one "K" in a point
+    WrongSeparator,            // "+" or "±" where "~" belongs
+    DecimalComma,              // "," in a number
+    UnknownLetter,             // a letter that is no fixed point (lower case included)
+    BadNumber,                 // outside the number grammar
+    OutOfLimits,               // T or R not above zero, a negative uncertainty, an overflow
+    EmptyItem,                 // "__", or "_" at either end
+    CoefficientCount,          // not the sub-range's number of coefficients
+    NotWaterPoint,             // one point with coefficients, and it is not the water triple point
+    NoWaterPoint,              // no water triple point
+    PointNotOfRange,           // a fixed point the sub-range does not use
+    RepeatedPoint,             // the same fixed point twice
+    SubRangeNotCarried,        // (thermometer) sub-ranges 1, 2, 3 and 6 have no deviation function here
+    FitFailed,                 // (thermometer) points alone gave no finite coefficients
+    RtpDiffers,                // (thermometer) two strings with different water-point resistances
 };
 
 enum class Qt90Part { Prefix, SubRange, Sections, Point, Coefficient, Coefficients };

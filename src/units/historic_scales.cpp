@@ -26,8 +26,8 @@ double Horner(const double (&c)[N], double x)
 }
 
 // 13.8033 K to 73.15 K: sum a_i x^i, x = (T90/K - 40)/40.
-constexpr double kA[] = {-0.005903, 0.008174,   -0.061924,  -0.193388, 1.490793,  1.252347, -9.835868,
-                         1.411912,  25.277595,  -19.183815, -18.437089, 27.000895, -8.716324};
+constexpr double kA[] = {-0.005903, 0.008174,  -0.061924,  -0.193388,  1.490793,  1.252347, -9.835868,
+                         1.411912,  25.277595, -19.183815, -18.437089, 27.000895, -8.716324};
 // -200 °C to 630.615 °C: sum b_i y^i, y = t90/630 °C, no constant term.
 constexpr double kB[] = {0, -0.148759, -0.267408, 1.080760, 1.269056, -4.089591, -1.871251, 7.438081, -3.536296};
 // 630.615 °C to 1064.18 °C (1994 revision): sum c_i t90^i.
@@ -35,9 +35,18 @@ constexpr double kC[] = {78.687209, -0.47135991, 1.0954715e-3, -1.2357884e-6, 6.
 
 constexpr double kGoldT90 = 1337.33;  // K
 
-double PieceA(double t90) { return Horner(kA, (t90 + kZeroKelvin - 40) / 40); }
-double PieceB(double t90) { return Horner(kB, t90 / 630); }
-double PieceC(double t90) { return Horner(kC, t90); }
+double PieceA(double t90)
+{
+    return Horner(kA, (t90 + kZeroKelvin - 40) / 40);
+}
+double PieceB(double t90)
+{
+    return Horner(kB, t90 / 630);
+}
+double PieceC(double t90)
+{
+    return Horner(kC, t90);
+}
 double PieceGold(double t90)
 {
     const double r = (t90 + kZeroKelvin) / kGoldT90;
@@ -149,7 +158,10 @@ double T90MinusT68Published(double t90)
     return Difference(t90, kPublishedJoins);
 }
 
-std::array<double, 3> HistoricJoins() { return Joins(); }
+std::array<double, 3> HistoricJoins()
+{
+    return Joins();
+}
 
 double T68FromT90(double t90)
 {

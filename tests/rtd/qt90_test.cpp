@@ -61,7 +61,10 @@ struct Refusal {
     Qt90Part part;
     int index;
 };
-void PrintTo(const Refusal& r, std::ostream* out) { *out << r.name; }
+void PrintTo(const Refusal& r, std::ostream* out)
+{
+    *out << r.name;
+}
 
 const std::string kW = "W~0.009K100.0135";
 const std::string kCoef = "/-2.0786366E-04_-8.8309895E-05";
@@ -88,10 +91,13 @@ const Refusal kRefusals[] = {
     {"NoK", "qt90://8/273.16~0.009100.0135" + kCoef, Qt90Fault::OneK, Qt90Part::Point, 1},
     {"TwoK", "qt90://8/W~0.009K100K1" + kCoef, Qt90Fault::OneK, Qt90Part::Point, 1},
     {"LowerCaseK", "qt90://8/W~0.009k100.0135" + kCoef, Qt90Fault::OneK, Qt90Part::Point, 1},
-    {"PlusSeparator", "qt90://8/" + kW + "_505.078+0.012K188.9427~0.006", Qt90Fault::WrongSeparator, Qt90Part::Point,
-     2},
-    {"PlusMinusSeparator", "qt90://8/" + kW + "_T\xC2\xB1" "0.012K188.9427", Qt90Fault::WrongSeparator, Qt90Part::Point,
-     2},
+    {"PlusSeparator", "qt90://8/" + kW + "_505.078+0.012K188.9427~0.006", Qt90Fault::WrongSeparator,
+     Qt90Part::Point, 2},
+    {"PlusMinusSeparator",
+     "qt90://8/" + kW +
+         "_T\xC2\xB1"
+         "0.012K188.9427",
+     Qt90Fault::WrongSeparator, Qt90Part::Point, 2},
     {"DecimalComma", "qt90://8/" + kW + "_692,677~0.096K256.6981", Qt90Fault::DecimalComma, Qt90Part::Point, 2},
     // The README's full payload carries both slips; the first one met is named.
     {"ReadmeFullPayload",
@@ -121,10 +127,12 @@ const Refusal kRefusals[] = {
     {"SingleTinPointWithCoefficients", "qt90://8/T~0.012K188.9427" + kCoef, Qt90Fault::NotWaterPoint,
      Qt90Part::Point, 1},
     {"NoWaterPoint", "qt90://8/T~0.012K188.9427_Z~0.096K256.6981", Qt90Fault::NoWaterPoint, Qt90Part::Sections, 0},
-    {"ZincInRange11", "qt90://11/" + kW + "_Z~0.096K256.6981/1E-4", Qt90Fault::PointNotOfRange, Qt90Part::Point, 2},
+    {"ZincInRange11", "qt90://11/" + kW + "_Z~0.096K256.6981/1E-4", Qt90Fault::PointNotOfRange, Qt90Part::Point,
+     2},
     {"NumberOutsideRange1", "qt90://8/" + kW + "_17.035~0.01K1.2" + kCoef, Qt90Fault::PointNotOfRange,
      Qt90Part::Point, 2},
-    {"WaterTwice", "qt90://8/" + kW + "_273.16~0.01K100.0136" + kCoef, Qt90Fault::RepeatedPoint, Qt90Part::Point, 2},
+    {"WaterTwice", "qt90://8/" + kW + "_273.16~0.01K100.0136" + kCoef, Qt90Fault::RepeatedPoint, Qt90Part::Point,
+     2},
 };
 
 class Qt90Refusal : public ::testing::TestWithParam<Refusal> {};
@@ -150,7 +158,8 @@ TEST(Qt90, MessagesNameThePartAndReasonInBothLanguages)
     EXPECT_EQ(Qt90ErrorText(read.error, Language::Chinese),
               "第 2 个点（505.078+0.012K188.9427~0.006）：+ 和 ± 不是不确定度分隔符，应为 ~");
     const Qt90Read count = ReadQt90("qt90://8/" + kW + "/1E-4_2E-5_3E-6");
-    EXPECT_EQ(Qt90ErrorText(count.error, Language::English), "the coefficients (1E-4_2E-5_3E-6): sub-range 8 takes 2 coefficients");
+    EXPECT_EQ(Qt90ErrorText(count.error, Language::English),
+              "the coefficients (1E-4_2E-5_3E-6): sub-range 8 takes 2 coefficients");
 }
 
 // Counts that catch a reader assuming at most three coefficients; letters that catch H as helium, M as a
@@ -159,7 +168,7 @@ TEST(Qt90, SubRangeTableAndFixedPointLetters)
 {
     const int counts[] = {7, 5, 3, 2, 2, 4, 3, 2, 2, 1, 1};
     for (int n = 1; n <= 11; ++n) EXPECT_EQ(Qt90SubRangeInfo(n).coefficientCount, counts[n - 1]) << n;
-    EXPECT_EQ(Qt90LetterKelvin('H'), 13.8033);  // e-H2 triple point
+    EXPECT_EQ(Qt90LetterKelvin('H'), 13.8033);   // e-H2 triple point
     EXPECT_EQ(Qt90LetterKelvin('M'), 234.3156);  // mercury triple point
     EXPECT_EQ(Qt90LetterKelvin('W'), 273.16);
     EXPECT_EQ(Qt90LetterKelvin('S'), 1234.93);
@@ -196,7 +205,8 @@ TEST(Qt90, ThermometerFromCertificateAndBack)
     EXPECT_EQ(SprtRangeClasses(u"-189.3442~419.527").lower, two.thermometer->codes.lower);
     std::string written;
     for (const Qt90Certificate& c : Qt90FromThermometer(*two.thermometer)) written += WriteQt90(c) + "\n";
-    EXPECT_EQ(written, "qt90://8/W~0K100.0135/-2.0786366E-04_-8.8309895E-05\nqt90://4/W~0K100.0135/-1.5E-04_2.5E-05\n");
+    EXPECT_EQ(written,
+              "qt90://8/W~0K100.0135/-2.0786366E-04_-8.8309895E-05\nqt90://4/W~0K100.0135/-1.5E-04_2.5E-05\n");
     const Qt90ThermometerRead back = ThermometerFromQt90(written);
     ASSERT_TRUE(back.thermometer);
     EXPECT_EQ(back.thermometer->upper, two.thermometer->upper);
@@ -208,7 +218,8 @@ TEST(Qt90, ThermometerFromCertificateAndBack)
     EXPECT_NEAR(fitted.thermometer->upper[0], -7.517e-3, 2e-6);
     EXPECT_NEAR(fitted.thermometer->upper[1], 3.868e-3, 2e-6);
     // Sub-ranges this program has no deviation function for, and a side given twice.
-    for (const std::string& s : {std::string("qt90://6/W~0.001K25/1E-4_2E-5_3E-6_4E-7"), kWaterOnly + "\n" + kLettered}) {
+    for (const std::string& s :
+         {std::string("qt90://6/W~0.001K25/1E-4_2E-5_3E-6_4E-7"), kWaterOnly + "\n" + kLettered}) {
         const Qt90ThermometerRead r = ThermometerFromQt90(s);
         ASSERT_FALSE(r.thermometer);
         EXPECT_EQ(r.error.fault, Qt90Fault::SubRangeNotCarried);

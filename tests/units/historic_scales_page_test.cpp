@@ -6,9 +6,9 @@
 #include "page_scenario.h"
 #include "resources/string_table.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QLocale>
-#include <gtest/gtest.h>
 
 #include <clocale>
 #include <memory>
@@ -37,11 +37,14 @@ const NamedScenario kScenarios[] = {
       {Over, T48, "-183", {{kAll, "OUT|OUT|-183"}}}}},
     // Deleting the last character empties the others; a pasted text that holds no number does too.
     {"EmptyAndJunkClearTheOthers",
-     {{Type, T68, "25", {{T90, "24.9937"}}}, {Back, T68, "2", {{kAll, "||"}}},
-      {Type, T90, "1", {{T48, "#"}}}, {Paste, T90, "abc", {{kAll, "abc||"}}}}},
+     {{Type, T68, "25", {{T90, "24.9937"}}},
+      {Back, T68, "2", {{kAll, "||"}}},
+      {Type, T90, "1", {{T48, "#"}}},
+      {Paste, T90, "abc", {{kAll, "abc||"}}}}},
     // The program writing a field converts nothing; only the field being typed into drives.
     {"WrittenFieldsNeverConvertBack",
-     {{Type, T90, "800", {{T68, "799.9498"}}}, {Write, T68, "5", {{T90, "800"}, {T48, "OUT"}}},
+     {{Type, T90, "800", {{T68, "799.9498"}}},
+      {Write, T68, "5", {{T90, "800"}, {T48, "OUT"}}},
       {Type, T68, "0", {{T90, "49.9871"}}}}},
 };
 
@@ -51,14 +54,20 @@ protected:
     [[nodiscard]] test::PageDriver Driver() const
     {
         return {[this](int id) { return m_page->edit(id); },
-                [](int group) { return group == kAll ? std::vector<int>{T90, T68, T48} : std::vector<int>{}; }};
+                [](int group) {
+                    return group == kAll ? std::vector<int>{T90, T68, T48} : std::vector<int>{};
+                }};
     }
 
-    std::unique_ptr<HistoricScalesPage> m_page = std::make_unique<HistoricScalesPage>(nullptr, QRect(0, 0, 1054, 537));
+    std::unique_ptr<HistoricScalesPage> m_page =
+        std::make_unique<HistoricScalesPage>(nullptr, QRect(0, 0, 1054, 537));
 };
 
 class HistoricScenario : public HistoricScalesPageTest, public ::testing::WithParamInterface<NamedScenario> {};
-TEST_P(HistoricScenario, Steps) { test::RunScenario(Driver(), GetParam().steps); }
+TEST_P(HistoricScenario, Steps)
+{
+    test::RunScenario(Driver(), GetParam().steps);
+}
 
 INSTANTIATE_TEST_SUITE_P(HistoricScalesPage, HistoricScenario, ::testing::ValuesIn(kScenarios),
                          [](const auto& row) { return std::string(row.param.name); });
@@ -81,12 +90,14 @@ TEST(HistoricScalesPageTexts, RegisteredAndReadableInBothLanguages)
     EXPECT_EQ(entry.titleId, kStrTitleHistoricScales);
     for (Language language : {Language::English, Language::Chinese}) {
         SetLanguage(language);
-        const std::unique_ptr<QWidget> made(entry.create(PageSite{nullptr, QRect(223, 120, 1054, 537), entry.titleId}));
+        const std::unique_ptr<QWidget> made(
+            entry.create(PageSite{nullptr, QRect(223, 120, 1054, 537), entry.titleId}));
         SetLanguage(Language::English);
         const auto* page = dynamic_cast<const HistoricScalesPage*>(made.get());
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(test::UnreadableTexts(*page), std::vector<std::string>{});
-        EXPECT_EQ(page->field(T68)->label->text(), language == Language::English ? "t68 (IPTS-68)" : "t68（IPTS-68）");
+        EXPECT_EQ(page->field(T68)->label->text(),
+                  language == Language::English ? "t68 (IPTS-68)" : "t68（IPTS-68）");
     }
 }
 

@@ -83,8 +83,9 @@ TEST(HistoricScales, JoinsAreContinuousAndCloseToThePublishedOnes)
 
 TEST(HistoricScales, InversionsReturnTheStartWithinANanokelvin)
 {
-    std::vector<double> starts = {-259.3396, -259.0, -210.0, -200.0001, -199.9999, -100.0, 0.0, 0.01,  419.527,
-                                  630.0,     630.615, 630.7399, 630.7405, 800.0,   1064.18, 1064.43, 2000.0, 4000.0};
+    std::vector<double> starts = {-259.3396, -259.0, -210.0,  -200.0001, -199.9999, -100.0,
+                                  0.0,       0.01,   419.527, 630.0,     630.615,   630.7399,
+                                  630.7405,  800.0,  1064.18, 1064.43,   2000.0,    4000.0};
     for (double j : HistoricJoins()) {
         for (double d : {-1e-6, 0.0, 1e-6}) starts.push_back(j + d);
     }
@@ -118,7 +119,8 @@ TEST(HistoricScales, Ipts48AgainstTheDefiningPointsAndTables)
 TEST(HistoricScales, OutOfRangeIsNaN)
 {
     const double nan = std::nan("");
-    for (double t : {kHistoricT90Min - 1e-6, -273.15, nan, double(INFINITY)}) EXPECT_TRUE(std::isnan(T68FromT90(t))) << t;
+    for (double t : {kHistoricT90Min - 1e-6, -273.15, nan, double(INFINITY)})
+        EXPECT_TRUE(std::isnan(T68FromT90(t))) << t;
     EXPECT_TRUE(std::isnan(T90FromT68(-260.0)));
     for (double t : {-183.0, 630.6, 960.8, 1062.99, nan}) EXPECT_TRUE(std::isnan(T68FromT48(t))) << t;
     for (double t : {-183.0, 700.0, 1064.4}) EXPECT_TRUE(std::isnan(T48FromT68(t))) << t;

@@ -29,7 +29,7 @@ std::optional<QString>& PathForTests()
 }
 
 // Every group key of a resistor standard, in SprtCoefficientSet order.
-constexpr std::array<const char*, 13> kGroupKeys{"a4", "b4", "a5", "b5", "a7", "b7", "c7",
+constexpr std::array<const char*, 13> kGroupKeys{"a4", "b4", "a5", "b5", "a7",  "b7", "c7",
                                                  "a8", "b8", "a9", "b9", "a10", "a11"};
 
 double RecordNumber(const StandardRecord& record, std::string_view key)
@@ -56,7 +56,8 @@ void PasteCertificate(StandardsManager& manager)
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
     const Qt90ThermometerRead read = ThermometerFromQt90(text);
     if (!read.thermometer) {
-        manager.ShowText(Str(kStrCertificateRefused).arg(QString::fromStdString(Qt90ErrorText(read.error, CurrentLanguage()))));
+        manager.ShowText(
+            Str(kStrCertificateRefused).arg(QString::fromStdString(Qt90ErrorText(read.error, CurrentLanguage()))));
         return;
     }
     const Qt90Thermometer& t = *read.thermometer;
@@ -67,10 +68,12 @@ void PasteCertificate(StandardsManager& manager)
     values.SetValue("Qt90", Qt90StoredText(read.certificates));
     const SprtGroupInfo& up = SprtUpperGroup(t.codes.upper);
     for (int i = 0; i < up.coefficient_count; ++i)
-        values.SetValue(up.names[static_cast<std::size_t>(i)], Qt90NumberText(t.upper[static_cast<std::size_t>(i)]));
+        values.SetValue(up.names[static_cast<std::size_t>(i)],
+                        Qt90NumberText(t.upper[static_cast<std::size_t>(i)]));
     const SprtGroupInfo& low = SprtLowerGroup(t.codes.lower);
     for (int i = 0; i < low.coefficient_count; ++i)
-        values.SetValue(low.names[static_cast<std::size_t>(i)], Qt90NumberText(t.lower[static_cast<std::size_t>(i)]));
+        values.SetValue(low.names[static_cast<std::size_t>(i)],
+                        Qt90NumberText(t.lower[static_cast<std::size_t>(i)]));
     manager.AddStandardWith(values);
 }
 
@@ -107,8 +110,8 @@ QImage QrCodeImage(const QString& text, int moduleSize)
     const QByteArray bytes = text.toUtf8();
     // Byte mode: "~" and "_" are outside the alphanumeric set, and case must survive.
     const std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
-        QRcode_encodeData(static_cast<int>(bytes.size()), reinterpret_cast<const unsigned char*>(bytes.constData()), 0,
-                          QR_ECLEVEL_M),
+        QRcode_encodeData(static_cast<int>(bytes.size()),
+                          reinterpret_cast<const unsigned char*>(bytes.constData()), 0, QR_ECLEVEL_M),
         &QRcode_free);
     if (!code) return {};
     constexpr int kMargin = 4;
@@ -128,7 +131,10 @@ QImage QrCodeImage(const QString& text, int moduleSize)
     return image;
 }
 
-void SetQrCodePathForTests(std::optional<QString> path) { PathForTests() = std::move(path); }
+void SetQrCodePathForTests(std::optional<QString> path)
+{
+    PathForTests() = std::move(path);
+}
 
 std::vector<ManagerExtraCommand> SprtCertificateCommands()
 {
