@@ -322,6 +322,11 @@ protected:
         add(Thermocouple, {{"ProductNo", "S-1"}, {"Zn", "3.4472"}, {"Al", "5.8605"}, {"Cu", "10.5822"}});
         add(Resistor,
             {{"ProductNo", "R-1"}, {"TempRange", "0~419.527"}, {"Rtp", "10"}, {"a8", "1e-15"}, {"b8", "1e-15"}});
+        // Pasted from a certificate string: the string (every point) comes back while the values match it.
+        add(Resistor, {{"ProductNo", "R-2"}, {"TempRange", "0~29.7646"}, {"Rtp", "25.5"}, {"a11", "-1E-05"},
+                       {"Qt90", "qt90://11/W~0.0001K25.5~0.00002_G~0.0002K28.51/-1E-05"}});
+        add(Resistor, {{"ProductNo", "R-3"}, {"TempRange", "0~29.7646"}, {"Rtp", "25.5"}, {"a11", "-2E-05"},
+                       {"Qt90", "qt90://11/W~0.0001K25.5~0.00002_G~0.0002K28.51/-1E-05"}});
         fs::remove(folder / kStandardsLockFileName);
         m_file = folder / kStandardsFileName;
         m_bytes = ReadAll(m_file);
@@ -345,6 +350,10 @@ TEST_F(CliStandards, ReadsByProductNumberAndWritesNothingThroughAReadOnlyStore)
     EXPECT_EQ(Row("stdtc S --product S-1 --temp 1084.62 --as-shown" + file)[1], "10.5822000");
     EXPECT_EQ(Row("fit stdtc --product S-1 --as-shown" + folder)[0], "0.006998044679556");
     EXPECT_EQ(Row("sprt --product R-1 --temp 419.527 --as-shown" + folder)[1], "25.6891730");
+    EXPECT_EQ(Run("sprt --product R-1 --export qt90" + folder).out, "qt90://8/W~0K10/1E-15_1E-15\n");
+    EXPECT_EQ(Run("sprt --product R-2 --export qt90" + folder).out,  // the same numbers, written alike
+              "qt90://11/W~1E-04K25.5~2E-05_G~2E-04K28.51/-1E-05\n");
+    EXPECT_EQ(Run("sprt --product R-3 --export qt90" + folder).out, "qt90://11/W~0K25.5/-2E-05\n");  // edited since
     const std::pair<std::string, const char*> failures[] = {
         {"ntc --product T-2 --res 1" + file, "2 standards"}, {"ntc --product T-3 --res 1" + file, "no standards"},
         {"sprt --product S-1 --temp 1" + folder, "no standards"},
