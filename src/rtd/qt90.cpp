@@ -562,9 +562,10 @@ std::vector<std::string> Qt90StringsOf(const Qt90Thermometer& thermometer, std::
                t.codes.lower == thermometer.codes.lower && t.upper == thermometer.upper &&
                t.lower == thermometer.lower;
     };
-    std::vector<std::string> out;
     const std::vector<Qt90Certificate> certificates =
         read.thermometer && same(*read.thermometer) ? read.certificates : Qt90FromThermometer(thermometer);
+    std::vector<std::string> out;
+    out.reserve(certificates.size());
     for (const Qt90Certificate& c : certificates) out.push_back(WriteQt90(c));
     return out;
 }
