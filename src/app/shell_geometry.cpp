@@ -74,6 +74,13 @@ std::array<Edges, kMoreTileCount> MoreTileRects(double W)
                                               Trunc(x0 + 2 * bigW + 2 * space + smallW),
                                               Trunc(y0 + (k + 1) * tileH + k * space)};
     }
+    for (int k = 11; k < kMoreTileCount; ++k) {
+        const int row = (k - 11) % 3;
+        const int column = 5 + (k - 11) / 3;
+        t[static_cast<std::size_t>(k)] = {Trunc(x0 + column * (smallW + space)), Trunc(y0 + row * (tileH + space)),
+                                          Trunc(x0 + column * (smallW + space) + smallW),
+                                          Trunc(y0 + row * (tileH + space) + tileH)};
+    }
     return t;
 }
 

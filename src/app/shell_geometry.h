@@ -6,11 +6,11 @@
 
 namespace tmcalc {
 
-inline constexpr int kPageCount = 23;
+inline constexpr int kPageCount = 25;
 inline constexpr int kNavigationItemCount = 12;
 inline constexpr int kMorePage = 11;
-inline constexpr int kFirstMorePage = 12;  // tiles lead to pages 12-22
-inline constexpr int kMoreTileCount = 11;
+inline constexpr int kFirstMorePage = 12;  // tiles lead to pages 12-24
+inline constexpr int kMoreTileCount = 13;
 
 // The frame of the main window, from its client size.
 struct ShellLayout {
@@ -37,7 +37,11 @@ enum class ShellClick {
 // The first item whose interior (edges excluded) holds the point, or -1.
 [[nodiscard]] int NavigationItemAt(const ShellLayout& layout, int x, int y);
 
-// The eleven tiles of the More page, from the main window width.
+// The tiles of the More page, from the main window width. The first eleven keep their places: two rows
+// of two wide tiles and a row of four narrow ones, with a column of three narrow ones at the right; a wide
+// tile is two narrow ones and a gap, so the grid is five narrow tiles across and three high, and full. The
+// tiles after the eleventh fill further columns of narrow tiles to its right, top to bottom (the page has
+// room for one more column, not for a fourth row).
 [[nodiscard]] std::array<Edges, kMoreTileCount> MoreTileRects(double W);
 // The tile whose rectangle holds the point, edges included, or -1.
 [[nodiscard]] int MoreTileAt(const std::array<Edges, kMoreTileCount>& tiles, int x, int y);

@@ -71,6 +71,7 @@ void Converter::Convert(double input, Row& row, bool wantShown) const
     row.shown.clear();
     row.badInput.clear();
     row.outOfRange = !compute(input, row.values);
+    row.emptyWhereUndefined = emptyWhereUndefined;
     if (!wantShown) return;
     if (pageTexts) {
         pageTexts(input, row.shown);
@@ -151,6 +152,9 @@ private:
                 m_cells[i] = "not a number";
             } else if (m_settings.asShown && i < row.shown.size()) {
                 m_cells[i] = row.shown[i];
+            } else if (row.emptyWhereUndefined && !row.outOfRange && i < row.values.size() &&
+                       std::isnan(row.values[i])) {
+                m_cells[i].clear();
             } else {
                 m_cells[i] = NumberText(i < row.values.size() ? row.values[i] : kNaN, m_settings);
             }

@@ -81,6 +81,7 @@ struct Row {
     std::vector<std::string> shown;
     bool outOfRange = false;
     std::string badInput;  // non-empty: the input text that holds no number
+    bool emptyWhereUndefined = false;  // from the converter
 };
 
 // A conversion from one input number to one row; the first column is the input itself.
@@ -92,6 +93,8 @@ struct Converter {
     std::vector<ShownFormat> formats;
     // Set where the page's texts follow rules of their own (rounding, literal texts): all of the row's.
     std::function<void(double input, std::vector<std::string>& shown)> pageTexts;
+    // A NaN value in a row that is not out of range (a scale with no value there) is an empty cell.
+    bool emptyWhereUndefined = false;
 
     void Convert(double input, Row& row, bool wantShown) const;
 };
@@ -194,6 +197,7 @@ void AddHumidity(Program& program, CLI::App& parent, Mode mode);
 void AddTransmitter(Program& program, CLI::App& parent, Mode mode);
 void AddUnits(Program& program, CLI::App& parent, Mode mode);
 void AddTemperature(Program& program, CLI::App& parent, Mode mode);
+void AddScales(Program& program, CLI::App& parent, Mode mode);
 void AddFit(Program& program, CLI::App& parent);
 
 }  // namespace tmcalc::cli

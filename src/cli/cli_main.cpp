@@ -17,6 +17,7 @@ void AddCommands(Program& program, CLI::App& parent, Mode mode)
     AddTc(program, parent, mode);
     AddRtd(program, parent, mode);
     AddTemperature(program, parent, mode);
+    AddScales(program, parent, mode);
     AddSprt(program, parent, mode);
     AddStdTc(program, parent, mode);
     AddNtc(program, parent, mode);

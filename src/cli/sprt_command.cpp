@@ -1,11 +1,16 @@
 // sprt: a standard platinum resistance thermometer on ITS-90 with its deviation coefficients (by their
-// record keys a4 ... a11), from options or from a standard, as the SPRT conversion page converts.
+// record keys a4 ... a11), from options, from a standard or from an ITS-90 Compact string (--qt90), as the
+// SPRT conversion page converts; --export qt90 writes the thermometer as such strings instead.
 
 #include "cli_common.h"
+#include "rtd/qt90.h"
 #include "rtd/sprt.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
+#include <iostream>
 #include <map>
 
 namespace tmcalc::cli {
@@ -16,6 +21,8 @@ struct SprtArgs {
     std::optional<double> rtp;
     std::map<std::string, double> coefficients;
     StandardsChoice standards;
+    std::string qt90;        // one string, or several separated by line feeds (an upper and a lower group)
+    std::string exportAs;    // "qt90": write the thermometer's strings, convert nothing
 };
 
 // t and R with 10 digits, W and the slopes with 7, all with 7 decimals.
@@ -59,9 +66,35 @@ void AddSprt(Program& program, CLI::App& parent, Mode mode)
                  std::string("deviation coefficient ") + key);
     }
     AddStandardsOptions(*cmd, args->standards);
+    CLI::Option* qt90 = cmd->add_option(
+        "--qt90", args->qt90, "an ITS-90 Compact certificate \"qt90://...\" in place of --range, --rtp and the coefficients");
+    for (const char* other : {"--range", "--rtp", "--product"}) {
+        if (CLI::Option* option = cmd->get_option_no_throw(other)) qt90->excludes(option);
+    }
+    if (mode == Mode::Convert) {
+        cmd->add_option("--export", args->exportAs, "write the thermometer in this form and convert nothing: qt90")
+            ->check(CLI::IsMember({"qt90"}));
+    }
     AddLeaf(program, *cmd, mode, [args, io, mode](bool& fromStdin, std::optional<double>& input) {
         std::u16string range = Widen(args->range);
         double rtp = args->rtp.value_or(0.0);
+        if (!args->qt90.empty()) {
+            const Qt90ThermometerRead read = ThermometerFromQt90(args->qt90);
+            if (!read.thermometer) {
+                Complain("--qt90: " + Qt90ErrorText(read.error, Language::English));
+                return std::optional<Converter>();
+            }
+            range = Widen(Qt90RangeText(read.thermometer->codes));
+            rtp = read.thermometer->rtp;
+            const SprtGroupInfo& up = SprtUpperGroup(read.thermometer->codes.upper);
+            for (int i = 0; i < up.coefficient_count; ++i)
+                args->coefficients[std::string(up.names[static_cast<std::size_t>(i)])] =
+                    read.thermometer->upper[static_cast<std::size_t>(i)];
+            const SprtGroupInfo& low = SprtLowerGroup(read.thermometer->codes.lower);
+            for (int i = 0; i < low.coefficient_count; ++i)
+                args->coefficients[std::string(low.names[static_cast<std::size_t>(i)])] =
+                    read.thermometer->lower[static_cast<std::size_t>(i)];
+        }
         std::optional<StandardRecord> record;
         if (!args->standards.product.empty()) {
             record = FindStandard(args->standards, StandardKind::Resistor);
@@ -87,6 +120,16 @@ void AddSprt(Program& program, CLI::App& parent, Mode mode)
         if (rtp == 0.0 || !SprtHasCompleteGroup(set)) {
             Complain("sprt needs --rtp and a complete deviation group for the range");
             return std::optional<Converter>();
+        }
+        if (!args->exportAs.empty()) {
+            // The strings the thermometer came from go out with all their points while they still match.
+            const std::string stored = !args->qt90.empty() ? Qt90StoredText(ThermometerFromQt90(args->qt90).certificates)
+                                       : record               ? record->Value("Qt90")
+                                                              : std::string();
+            const std::vector<std::string> lines = Qt90StringsOf({rtp, codes, upper, lower}, stored);
+            for (const std::string& line : lines) std::cout << line << '\n';
+            std::cout.flush();
+            std::exit(lines.empty() ? kExitUsage : kExitOk);  // nothing to convert
         }
         return std::optional<Converter>(SprtConverter(set, rtp, Direction(*io, mode, fromStdin, input)));
     });

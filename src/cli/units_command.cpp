@@ -27,7 +27,8 @@ const std::map<std::string, int>& UnitFamilyTitles()
                                                    {"kinematic-viscosity", kStrTitleKinematicViscosity},
                                                    {"diffusion", kStrTitleDiffusion},
                                                    {"surface-tension", kStrTitleSurfaceTension},
-                                                   {"energy", kStrTitleEnergy}};
+                                                   {"energy", kStrTitleEnergy},
+                                                   {"temperature-difference", kStrTitleTemperatureDifference}};
     return titles;
 }
 

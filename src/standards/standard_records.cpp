@@ -9,12 +9,15 @@ namespace {
 constexpr std::array<std::string_view, 19> kCoupleKeys = {
     "ProductNo", "TypeNo", "CertNo", "Graduation", "ClassNo", "CalMethod", "Zn", "Al", "Cu", "TempRange",
     "c0",        "c1",     "c2",     "c3",         "c4",      "c5",        "c6", "c7", "c8"};
-constexpr std::array<std::string_view, 19> kResistorKeys = {
+// Qt90 holds the ITS-90 Compact string(s) a standard was pasted from (several separated by spaces), so
+// that every number of its certificate, points and uncertainties too, is kept; a standard without one
+// writes no such line.
+constexpr std::array<std::string_view, 20> kResistorKeys = {
     "ProductNo", "TypeNo", "CertNo", "ClassNo", "TempRange", "Rtp", "a4", "b4",  "a5", "b5",
-    "a7",        "b7",     "c7",     "a8",      "b8",        "a9",  "b9", "a10", "a11"};
-constexpr std::array<std::string_view, 19> kResistorFields = {
+    "a7",        "b7",     "c7",     "a8",      "b8",        "a9",  "b9", "a10", "a11", "Qt90"};
+constexpr std::array<std::string_view, 20> kResistorFields = {
     "ProductNo", "TypeNo", "CertNo", "ClassNo", "TempRange", "Rtp", "a4", "b4",  "a5", "b5",
-    "a7",        "b7",     "c7",     "a8",      "b8",        "a9",  "b9", "a11", "a10"};
+    "a7",        "b7",     "c7",     "a8",      "b8",        "a9",  "b9", "a11", "a10", "Qt90"};
 constexpr std::array<std::string_view, 10> kThermistorKeys = {"ProductNo", "TypeNo", "CertNo", "Method", "R25",
                                                               "Beta",      "A",      "B",      "C",      "D"};
 
@@ -125,6 +128,7 @@ std::vector<std::string> StandardSaveBody(const StandardRecord& record)
 {
     std::vector<std::string> body;
     for (const std::string_view key : StandardKeys(record.Kind())) {
+        if (key == "Qt90" && record.Value(key).empty()) continue;
         std::string line(key);
         // The file format writes the thermistor's D entry with no space after the equals sign; readers
         // trim, so the value reads the same either way, and the bytes stay as the format has them.

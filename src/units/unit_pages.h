@@ -6,7 +6,7 @@
 
 namespace tmcalc {
 
-// The fourteen linear unit pages (heat transfer coefficient to energy) as data: one descriptor per page
+// The fifteen linear unit pages (heat transfer coefficient to energy, and temperature difference) as data: one descriptor per page
 // holds everything the generic page needs to build itself and convert, so no page has code of its own.
 
 // One step of a conversion: multiply or divide by a constant. Multiplying by 0.001 and dividing by 1000
@@ -98,7 +98,7 @@ enum class UnitTextForm {
 };
 
 struct UnitPage {
-    int pageIndex = 0;  // in the main window: 7-9 from the navigation column, 12-22 from the More tiles
+    int pageIndex = 0;  // in the main window: 7-9 from the navigation column, 12-23 from the More tiles
     int titleId = 0;
     UnitGridBuilder builder = UnitGridBuilder::FieldGrid;
     int rows = 0;
@@ -114,7 +114,7 @@ struct UnitPage {
     std::span<const UnitField> fields;  // every cell of the grid in cell order, dead ones included
 };
 
-inline constexpr int kUnitPageCount = 14;
+inline constexpr int kUnitPageCount = 15;
 inline constexpr int kMaxUnitCells = 27;
 
 // All unit pages in ascending page index.

@@ -315,6 +315,16 @@ constexpr std::array<Row, 27> kEnergy{{
     {Times(0.0421401100938048), Over(0.0421401100938048)},  // ftpd, foot-poundal: 0.3048 m x 0.138254954376 N
 }};
 
+// Temperature difference, base kelvin (a degree Celsius step is one kelvin): the same five scales as the
+// temperature page, but as intervals, so no offsets: 10 ℃ of rise is 18 ℉, not 50 ℉.
+constexpr std::array<Row, 5> kTemperatureDifference{{
+    {kSame, kSame},              // ℃
+    {Over(1.8), Times(1.8)},     // ℉
+    {kSame, kSame},              // K
+    {Over(1.8), Times(1.8)},     // °R
+    {Over(0.8), Times(0.8)},     // °Re
+}};
+
 constexpr UnitBaseScheme kOneBase{};
 
 constexpr auto kHeatTransferCoefficientCells =
@@ -336,6 +346,9 @@ constexpr auto kDiffusionCells = MakeCells<5, 1>(kStrDiffusionLabels, kStrDiffus
 constexpr auto kSurfaceTensionCells =
     MakeCells<4, 2>(kStrSurfaceTensionLabels, kStrSurfaceTensionUnits, kSurfaceTension);
 constexpr auto kEnergyCells = MakeCells<9, 3>(kStrEnergyLabels, kStrEnergyUnits, kEnergy);
+// The temperature page's labels and units, in its order.
+constexpr auto kTemperatureDifferenceCells =
+    MakeCells<5, 1>(kStrTemperatureLabels, kStrTemperatureUnits, kTemperatureDifference);
 
 using enum UnitGridBuilder;
 constexpr UnitTextForm kG7 = UnitTextForm::G7;
@@ -370,6 +383,8 @@ constexpr std::array<UnitPage, kUnitPageCount> kUnitPages{{
      kPlain, &kOneBase, kSurfaceTensionCells},
     {22, kStrTitleEnergy, WideFieldGrid, 9, 3, kStrEnergyLabels, kStrEnergyUnits, 27, kG7, 0, 0, kPlain, &kOneBase,
      kEnergyCells},
+    {23, kStrTitleTemperatureDifference, FieldColumn, 5, 1, kStrTemperatureLabels, kStrTemperatureUnits, 5, kG7, 0, 0,
+     kPlain, &kOneBase, kTemperatureDifferenceCells},
 }};
 
 // The grid, first ids and live count of each descriptor must agree with the cells it points at.

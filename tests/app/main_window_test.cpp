@@ -87,6 +87,14 @@ TEST_F(MainWindowTest, NavigationSwitchesPagesKeepingTheirTextsAndMoreTilesAndTh
     EXPECT_EQ(m_window->currentPage(), 22);
     QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 368, 1 + 100));  // gap: nothing
     EXPECT_EQ(m_window->currentPage(), 22);
+    Click(100, 100 + 11 * 54 + 20);
+    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 850, 1 + 100));  // tile 11, the sixth column
+    EXPECT_EQ(m_window->currentPage(), 23);
+    EXPECT_EQ(PageTitleId(23), kStrTitleTemperatureDifference);
+    Click(100, 100 + 11 * 54 + 20);
+    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 850, 1 + 250));  // tile 12
+    EXPECT_EQ(m_window->currentPage(), 24);
+    EXPECT_EQ(PageTitleId(24), kStrTitleHistoricScales);
     // The thermocouple tabs keep the type on clicks outside their row.
     Click(100, 100 + 54 + 20);
     auto* container = qobject_cast<ContainerPage*>(m_window->page(1));
@@ -120,7 +128,7 @@ TEST(MoreTiles, EveryTextIsWholeInItsTileInBothLanguages)
         SetLanguage(language);
         for (int k = 0; k < kMoreTileCount; ++k) {
             const QRect tile = ToQRect(ToRect(tiles[static_cast<std::size_t>(k)]));
-            const QString text = Str(kStrFirstMoreTile + k);
+            const QString text = Str(MoreTileTextId(k));
             const QRect shown = metrics.boundingRect(tile, Qt::AlignCenter | Qt::TextWordWrap, text);
             EXPECT_TRUE(tile.contains(shown)) << text.toStdString();
             const bool fits = metrics.horizontalAdvance(text) <= tile.width();

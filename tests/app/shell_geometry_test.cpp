@@ -47,6 +47,31 @@ TEST(MorePageTiles, DesignScreenFigures)
     EXPECT_EQ(MoreTileAt(t, 366, 100), -1);  // the gap between tiles 0 and 1
     EXPECT_EQ(MoreTileAt(t, 780, 429), 10);
     EXPECT_NEAR(MoreTileFontPoints(ComputeScreenGeometry(1920, 1080)), 15.98, 0.01);
+    // Tiles after the eleventh open a sixth column of narrow tiles, top to bottom (a fourth row would
+    // leave the page: 549 > 537).
+    EXPECT_EQ(t[11], (Edges{787, 79, 918, 190}));
+    EXPECT_EQ(t[12], (Edges{787, 198, 918, 310}));
+    EXPECT_EQ(MoreTileAt(t, 784, 100), -1);  // the gap between the fifth and sixth columns
+    EXPECT_EQ(MoreTileAt(t, 850, 250), 12);
+}
+
+TEST(MorePageTiles, NoTwoOverlapAndAllFitThePage)
+{
+    for (const auto& [w, h] : {std::pair{1300, 731}, std::pair{1920, 1080}, std::pair{1024, 768}, std::pair{3840, 2160}}) {
+        const ScreenGeometry g = ComputeScreenGeometry(w, h);
+        const Rect page = PageRect(g);
+        const auto t = MoreTileRects(g.W);
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            EXPECT_GE(t[i].left, 0) << i;
+            EXPECT_LE(t[i].right, page.width) << w << " tile " << i;
+            EXPECT_LE(t[i].bottom, page.height) << w << " tile " << i;
+            for (std::size_t j = i + 1; j < t.size(); ++j) {
+                const bool apart = t[i].right < t[j].left || t[j].right < t[i].left || t[i].bottom < t[j].top ||
+                                   t[j].bottom < t[i].top;
+                EXPECT_TRUE(apart) << w << ": tiles " << i << " and " << j;
+            }
+        }
+    }
 }
 
 TEST(ThermocoupleTabRow, TabsAndSelectionPoint)

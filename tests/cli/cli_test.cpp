@@ -149,6 +149,33 @@ TEST_F(CliRun, FirstRowsAsShownAndAtFullPrecision)
     EXPECT_EQ(Row("temperature 0x10")[1], "16");
 }
 
+// Historic scales: a scale without a value is an empty cell (null in JSON); a temperature difference of
+// 1 K is 1.8 ℉, as on the page; a certificate converts as its coefficients typed out and exports back.
+TEST_F(CliRun, ScalesDifferencesAndCertificates)
+{
+    EXPECT_EQ(Row("scales --from t90 800 --digits 7"), (Cells{"800", "800", "799.9498", ""}));
+    EXPECT_EQ(Row("scales --from t48 444.6 --digits 7"), (Cells{"444.6", "444.6147", "444.6743", "444.6"}));
+    const nlohmann::json json = nlohmann::json::parse(Run("scales --from t90 -259.3468 --format json").out);
+    EXPECT_TRUE(json[0]["t68_C"].is_null() && json[0]["t48_C"].is_null());
+    EXPECT_EQ(json[0]["t90_C"], -259.3468);
+    EXPECT_EQ(Run("scales --from t90 800").exitCode, 0);
+
+    EXPECT_EQ(Row("units temperature-difference --unit K 1"), (Cells{"1", "1", "1.8", "1", "1.8", "0.8"}));
+    EXPECT_EQ(Row("units temperature-difference --unit ℃ 10 --as-shown")[2], "18");
+
+    const std::string cert = "qt90://8/W~0.009K100.0135~0.006_T~0.012K188.9427~0.006_Z~0.096K256.6981~0.006/"
+                             "-2.0786366E-04_-8.8309895E-05";
+    EXPECT_EQ(Row("sprt --qt90 '" + cert + "' --res 150"),
+              Row("sprt --range 0~419.527 --rtp 100.0135 --a8 -2.0786366E-04 --b8 -8.8309895E-05 --res 150"));
+    EXPECT_EQ(Run("sprt --qt90 '" + cert + "' --export qt90").out, cert + "\n");
+    const RunResult typed =
+        Run("sprt --range -189.3442~419.527 --rtp 25.5 --a8 -2E-4 --b8 -8E-5 --a4 -1.5E-4 --b4 2.5E-5 --export qt90");
+    EXPECT_EQ(typed.out, "qt90://8/W~0K25.5/-2E-04_-8E-05\nqt90://4/W~0K25.5/-1.5E-04_2.5E-05\n");
+    const std::string lines = typed.out.substr(0, typed.out.size() - 1);
+    EXPECT_EQ(Row("sprt --qt90 '" + lines + "' --temp -100"),
+              Row("sprt --range -189.3442~419.527 --rtp 25.5 --a8 -2E-4 --b8 -8E-5 --a4 -1.5E-4 --b4 2.5E-5 --temp -100"));
+}
+
 // Exit codes: 1 a value out of range, 2 settings the command cannot use, 105 and up CLI11's own.
 struct ErrorCase {
     const char *name, *args;
@@ -202,6 +229,12 @@ const ErrorCase kErrors[] = {
     {"sprt_fit_missing_points", "fit sprt --rtp 25 --al 84", 2, "needs --zn --sn --ar --hg"},
     {"sprt_fit_no_group", "fit sprt --rtp 25 --range 0", 2, "selects no deviation group"},
     {"s_calculator_zero", "fit stdtc --zn 3 --al 0 --cu 10", 2, "non-zero"},
+    {"qt90_plus_separator", "sprt --qt90 'qt90://8/W~0.009K100.0135_505.078+0.012K188.9/1E-4_2E-5' --temp 1", 2,
+     "point 2 (505.078+0.012K188.9): + and ± do not separate an uncertainty"},
+    {"qt90_range_6", "sprt --qt90 'qt90://6/W~0.001K25/1E-4_2E-5_3E-6_4E-7' --temp 1", 2,
+     "no deviation function for sub-range 6"},
+    {"qt90_with_rtp", "sprt --qt90 'qt90://10/W~0K25/1E-4' --rtp 25 --temp 1", 108, "excludes"},
+    {"scales_unknown", "scales --from t27 1", 105, "scale"},
     {"no_value", "tc K", 2, "no value"}, {"no_command", "", 106, "subcommand"},
     {"table_zero_step", "table tc K --from 0 --to 1 --step 0", 2, "--step"},
 };
@@ -212,7 +245,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors),
 TEST_F(CliRun, HelpForEveryCommand)
 {
     for (const char* command : {"", "tc", "rtd", "temperature", "sprt", "stdtc", "ntc", "humidity", "transmitter",
-                                "units", "fit", "fit pt", "fit cu", "fit ntc", "fit sprt", "fit stdtc", "table",
+                                "units", "scales", "fit", "fit pt", "fit cu", "fit ntc", "fit sprt", "fit stdtc", "table",
                                 "table tc", "table rtd", "table stdtc"}) {
         const RunResult result = Run(std::string(command) + " --help");
         EXPECT_TRUE(result.exitCode == 0 && result.out.find("Usage") != std::string::npos) << command;
@@ -289,6 +322,11 @@ protected:
         add(Thermocouple, {{"ProductNo", "S-1"}, {"Zn", "3.4472"}, {"Al", "5.8605"}, {"Cu", "10.5822"}});
         add(Resistor,
             {{"ProductNo", "R-1"}, {"TempRange", "0~419.527"}, {"Rtp", "10"}, {"a8", "1e-15"}, {"b8", "1e-15"}});
+        // Pasted from a certificate string: the string (every point) comes back while the values match it.
+        add(Resistor, {{"ProductNo", "R-2"}, {"TempRange", "0~29.7646"}, {"Rtp", "25.5"}, {"a11", "-1E-05"},
+                       {"Qt90", "qt90://11/W~0.0001K25.5~0.00002_G~0.0002K28.51/-1E-05"}});
+        add(Resistor, {{"ProductNo", "R-3"}, {"TempRange", "0~29.7646"}, {"Rtp", "25.5"}, {"a11", "-2E-05"},
+                       {"Qt90", "qt90://11/W~0.0001K25.5~0.00002_G~0.0002K28.51/-1E-05"}});
         fs::remove(folder / kStandardsLockFileName);
         m_file = folder / kStandardsFileName;
         m_bytes = ReadAll(m_file);
@@ -312,6 +350,10 @@ TEST_F(CliStandards, ReadsByProductNumberAndWritesNothingThroughAReadOnlyStore)
     EXPECT_EQ(Row("stdtc S --product S-1 --temp 1084.62 --as-shown" + file)[1], "10.5822000");
     EXPECT_EQ(Row("fit stdtc --product S-1 --as-shown" + folder)[0], "0.006998044679556");
     EXPECT_EQ(Row("sprt --product R-1 --temp 419.527 --as-shown" + folder)[1], "25.6891730");
+    EXPECT_EQ(Run("sprt --product R-1 --export qt90" + folder).out, "qt90://8/W~0K10/1E-15_1E-15\n");
+    EXPECT_EQ(Run("sprt --product R-2 --export qt90" + folder).out,  // the same numbers, written alike
+              "qt90://11/W~1E-04K25.5~2E-05_G~2E-04K28.51/-1E-05\n");
+    EXPECT_EQ(Run("sprt --product R-3 --export qt90" + folder).out, "qt90://11/W~0K25.5/-2E-05\n");  // edited since
     const std::pair<std::string, const char*> failures[] = {
         {"ntc --product T-2 --res 1" + file, "2 standards"}, {"ntc --product T-3 --res 1" + file, "no standards"},
         {"sprt --product S-1 --temp 1" + folder, "no standards"},

@@ -12,6 +12,7 @@
 #include "page_scenario.h"
 #include "resources/string_table.h"
 #include "rtd/sprt_page_layout.h"
+#include "rtd/ui/sprt_certificate.h"
 #include "rtd/ui/sprt_coefficient_sub_page.h"
 #include "rtd/ui/sprt_conversion_sub_page.h"
 #include "standards/ui/standards_library.h"
@@ -19,7 +20,10 @@
 #include "ui_test_util.h"
 
 #include <gtest/gtest.h>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -278,6 +282,70 @@ TEST_F(SprtFitRoundTrip, FixedPointsComeBack)
             convert.push_back({Over, R, c.resistances[static_cast<std::size_t>(row)], {{T, t}}});
         test::RunScenario(page, convert);
     }
+}
+
+// Configure's certificate commands: a malformed string adds nothing and says what is wrong; a good one adds a
+// standard that converts, copies back as its string and is drawn as a QR code.
+TEST_F(SprtPages, CertificatesArePastedCopiedAndSavedAsQrCodes)
+{
+    ClickTab(kSprtTabConfigure);
+    QTableWidget* list = Manager()->list();
+    const auto run = [this](int command) { Manager()->RunCommand(static_cast<ManagerCommand>(command)); };
+    const auto rightClick = [list](int row) {
+        const QRect cell = list->visualRect(list->model()->index(row, 0));
+        QTest::mousePress(list->viewport(), Qt::RightButton, {}, cell.center());
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, cell.center());
+    };
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("qt90://8/W~0.009K100.0135_692,677~0.096K256.6981/-2E-04_-8E-05"));
+    run(kStrPasteCertificate);
+    EXPECT_EQ(list->rowCount(), 2);
+    EXPECT_EQ(Manager()->messageLabel()->text(),
+              "The certificate was not added: point 2 (692,677~0.096K256.6981): a decimal comma is not allowed; "
+              "write a point");
+
+    clipboard->setText(QStringLiteral("qt90://8/W~0.009K100.0135~0.006_T~0.012K188.9427~0.006_Z~0.096K256.6981~0.006/"
+                                      "-2.0786366E-04_-8.8309895E-05\n"));
+    run(kStrPasteCertificate);
+    ASSERT_EQ(list->rowCount(), 3);
+    EXPECT_TRUE(Manager()->messageLabel()->isHidden());
+    const std::optional<StandardRecord> added = m_scratch.store.LoadStandardAt(StandardKind::Resistor, 2);
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->Value("TempRange"), "0~419.527");
+    EXPECT_EQ(added->Value("Rtp"), "100.0135");
+    EXPECT_EQ(added->Value("a8"), "-2.0786366E-04");
+    EXPECT_EQ(added->Value("b8"), "-8.8309895E-05");
+    EXPECT_EQ(added->Value("Qt90"), "qt90://8/W~0.009K100.0135~0.006_T~0.012K188.9427~0.006_Z~0.096K256.6981~0.006/"
+                                    "-2.0786366E-04_-8.8309895E-05");
+    // Chosen, it converts as its coefficients typed out.
+    Press(kChoose + 2);
+    test::RunScenario(Driver(), {{Over, R, "150"}});
+    const QString pasted = Conversion()->edit(T)->text();
+    test::RunScenario(Driver(), {{Over, U1, "-2.0786366E-04"}, {Over, U2, "-8.8309895E-05"}, {Over, R, "150"}});
+    EXPECT_EQ(Conversion()->edit(T)->text(), pasted);
+    EXPECT_FALSE(pasted.isEmpty());
+
+    // Copied, the standard gives back every number of its string; once a value was edited, its own.
+    ClickTab(kSprtTabConfigure);
+    rightClick(2);
+    clipboard->clear();
+    run(kStrCopyCertificate);
+    EXPECT_EQ(clipboard->text(), "qt90://8/W~0.009K100.0135~0.006_T~0.012K188.9427~0.006_Z~0.096K256.6981~0.006/"
+                                 "-2.0786366E-04_-8.8309895E-05");
+    ASSERT_EQ(m_scratch.store.SetStandardValue(StandardKind::Resistor, 2, "a8", "-2.1E-04"), StoreStatus::Ok);
+    run(kStrCopyCertificate);
+    EXPECT_EQ(clipboard->text(), "qt90://8/W~0K100.0135/-2.1E-04_-8.8309895E-05");
+
+    const test::TempFolder folder;
+    const QString png = QString::fromStdString((folder.Path() / "sprt.png").string());
+    SetQrCodePathForTests(png);
+    run(kStrSaveQrCode);
+    SetQrCodePathForTests(std::nullopt);
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), image.height());
+    EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32),
+              QrCodeImage(clipboard->text(), 8).convertToFormat(QImage::Format_RGB32));
 }
 
 // Page 4 of the main window is this container, under its title.

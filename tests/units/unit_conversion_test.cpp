@@ -39,6 +39,8 @@ struct UnitFactors {
 
 // clang-format off
 const UnitFactors kFactors[] = {
+    // Temperature difference, base K: a degree Fahrenheit or Rankine is 5/9 K, a degree Réaumur 5/4 K
+    {23, "td_", {{"C", 1}, {"F", 1 / 1.8}, {"K", 1}, {"R", 1 / 1.8}, {"Re", 1 / 0.8}}},
     // Heat transfer coefficient, base W/(cm²·K)
     {7, "htc_", {{"W_cm2K", 1}, {"W_m2K", 1e-4}, {"kcal_m2sC", kCalIt * 1000 / 1e4},
         {"kcal_m2hC", kCalIt * 1000 / 3600 / 1e4}, {"Btu_ft2sF", kBtuIt / (kFoot * kFoot) / kDegF / 1e4},
@@ -136,7 +138,7 @@ TEST(UnitFactor, EveryUnitIsItsDefinitionInTheBaseAndComesBack)
     for (const UnitPage& page : UnitPages()) EXPECT_EQ(rows[page.pageIndex], page.liveCount) << page.pageIndex;
 }
 
-// Index (navigation 7-9, More tiles 12-22), title, builder, rows, columns, first label and unit ids, live fields.
+// Index (navigation 7-9, More tiles 12-23), title, builder, rows, columns, first label and unit ids, live fields.
 using Descriptor = std::tuple<int, int, UnitGridBuilder, int, int, int, int, int>;
 using enum UnitGridBuilder;
 const Descriptor kDescriptors[] = {
@@ -147,6 +149,7 @@ const Descriptor kDescriptors[] = {
     {17, 192, FieldGrid, 6, 2, 469, 481, 12},     {18, 193, FieldGrid, 5, 2, 493, 503, 10},
     {19, 194, FieldGrid, 6, 2, 513, 525, 12},     {20, 195, FieldColumn, 5, 1, 537, 542, 5},
     {21, 196, FieldGrid, 4, 2, 547, 555, 8},      {22, 197, WideFieldGrid, 9, 3, 563, 590, 27},
+    {23, 30020, FieldColumn, 5, 1, 201, 211, 5},
 };
 
 TEST(UnitPageDescriptors, MatchThePageListAndTheirCellsFollowTheGrid)
@@ -169,7 +172,7 @@ TEST(UnitPageDescriptors, MatchThePageListAndTheirCellsFollowTheGrid)
             EXPECT_EQ(UnitCellOfField(page, 10 * (k / page.rows) + k % page.rows), k);
     }
     // Each page's text form and digits show in the texts an edit writes, below.
-    for (int notUnit : {-1, 0, 6, 10, 11, 23}) EXPECT_EQ(UnitPageAt(notUnit), nullptr) << notUnit;
+    for (int notUnit : {-1, 0, 6, 10, 11, 24, 25}) EXPECT_EQ(UnitPageAt(notUnit), nullptr) << notUnit;
 }
 
 struct EditRow {
@@ -197,6 +200,9 @@ TEST_P(UnitEdit, WritesWhatThePageShows)
 const EditRow kEdits[] = {
     // Pressure: ShowValue 7/7, fixed with seven decimals below 1 only
     {"atm_to_Pa", 13, 13, 0, "101325."}, {"atm_to_MPa", 13, 13, 2, "0.1013250"}, {"Pa_to_kPa", 13, 0, 1, "0.0010000"},
+    // Temperature difference: a rise of 10 ℃ is 18 ℉, not the 50 ℉ of a temperature
+    {"dC_10_to_dF_18_not_50", 23, 0, 1, "18", u"10"}, {"dF_1_to_dK", 23, 1, 2, "0.5555556"},
+    {"dRe_8_to_dC_10", 23, 4, 0, "10", u"8"}, {"dK_1_to_dR_1_8", 23, 2, 3, "1.8"},
     {"mmHg_to_Torr", 13, 8, 6, "0.9999998"}, {"mmH2O_to_Pa_not_9_806614", 13, 10, 0, "9.80665"},
     // Force: three bases, ShowValue 12/7, checked reading
     {"kgf_to_N", 17, 8, 0, "9.8066500"}, {"N_to_dyne_general", 17, 0, 4, "100000."},

@@ -10,6 +10,7 @@
 #include "thermocouple/ui/std_pages.h"
 #include "thermistor/ui/thermistor_pages.h"
 #include "thermocouple/ui/work_pages.h"
+#include "units/ui/historic_scales_page.h"
 #include "units/ui/temperature_page.h"
 #include "units/ui/unit_page.h"
 
@@ -31,7 +32,8 @@ QWidget* UnitPageOf(const PageSite& site)
 const std::array<PageEntry, kPageCount>& PageRegistry()
 {
     // Navigation order: Temperature, the two work containers, the standard pages, thermistor, humidity,
-    // the three heat pages, transmitter, More, then the eleven unit pages of the More tiles.
+    // the three heat pages, transmitter, More, then the pages of the More tiles: eleven unit pages, the
+    // temperature difference page and the historic scales page.
     static const std::array<PageEntry, kPageCount> registry{{
         {kStrTitleTemperature, [](const PageSite& s) -> QWidget* { return new TemperaturePage(s.parent, s.geometry); }},
         {kStrTitleWorkThermocouple,
@@ -67,6 +69,9 @@ const std::array<PageEntry, kPageCount>& PageRegistry()
         {kStrTitleDiffusion, &UnitPageOf<20>},
         {kStrTitleSurfaceTension, &UnitPageOf<21>},
         {kStrTitleEnergy, &UnitPageOf<22>},
+        {kStrTitleTemperatureDifference, &UnitPageOf<23>},
+        {kStrTitleHistoricScales,
+         [](const PageSite& s) -> QWidget* { return new HistoricScalesPage(s.parent, s.geometry); }},
     }};
     return registry;
 }

@@ -27,7 +27,7 @@ struct PageEntry {
     PageFactory create = nullptr;
 };
 
-// Every page of the main window by its index: navigation items 0-11, then the eleven More tiles.
+// Every page of the main window by its index: navigation items 0-11, then the More tiles.
 [[nodiscard]] const std::array<PageEntry, kPageCount>& PageRegistry();
 
 // The title band id of each page (0: none, or an index out of range).

@@ -16,9 +16,22 @@ namespace {
 constexpr std::array<QRgb, kMoreTileCount> kTileColours{
     qRgb(190, 30, 74),  qRgb(95, 59, 185),  qRgb(1, 163, 0),   qRgb(166, 0, 172),
     qRgb(45, 139, 239), qRgb(0, 155, 173),  qRgb(219, 86, 45), qRgb(10, 79, 183),
-    qRgb(45, 137, 240), qRgb(190, 30, 74),  qRgb(1, 158, 175)};
+    qRgb(45, 137, 240), qRgb(190, 30, 74),  qRgb(1, 158, 175), qRgb(219, 86, 45),
+    qRgb(95, 59, 185)};
+
+// Tile texts: the first eleven have tile texts of their own, the later ones say their page's title.
+constexpr std::array<int, kMoreTileCount> kTileTexts{
+    kStrFirstMoreTile,      kStrFirstMoreTile + 1, kStrFirstMoreTile + 2,          kStrFirstMoreTile + 3,
+    kStrFirstMoreTile + 4,  kStrFirstMoreTile + 5, kStrFirstMoreTile + 6,          kStrFirstMoreTile + 7,
+    kStrFirstMoreTile + 8,  kStrFirstMoreTile + 9, kStrFirstMoreTile + 10,         kStrTitleTemperatureDifference,
+    kStrTitleHistoricScales};
 
 }  // namespace
+
+int MoreTileTextId(int k)
+{
+    return k >= 0 && k < kMoreTileCount ? kTileTexts[static_cast<std::size_t>(k)] : 0;
+}
 
 QFont MoreTileFont()
 {
@@ -48,7 +61,7 @@ void MorePage::paintEvent(QPaintEvent* /*event*/)
         painter.fillRect(r, QColor(kTileColours[static_cast<std::size_t>(k)]));
         painter.setPen(Qt::white);
         // A text too wide for its tile wraps at word boundaries; one that fits stays on one line.
-        painter.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, Str(kStrFirstMoreTile + k));
+        painter.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, Str(MoreTileTextId(k)));
     }
 }
 

@@ -10,15 +10,17 @@ namespace tmcalc {
 
 // The font of the More tiles' texts.
 [[nodiscard]] QFont MoreTileFont();
+// The string id of tile k's text (0 for no tile).
+[[nodiscard]] int MoreTileTextId(int k);
 
-// Page 11: eleven coloured tiles leading to pages 12-22.
+// Page 11: coloured tiles leading to pages 12-24.
 class MorePage : public QWidget {
     Q_OBJECT
 public:
     MorePage(QWidget* parent, const QRect& geometry);
 
 Q_SIGNALS:
-    // The user chose the tile of page `page` (12-22).
+    // The user chose the tile of page `page` (12-24).
     void pageChosen(int page);
 
 protected:

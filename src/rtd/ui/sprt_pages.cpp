@@ -3,6 +3,7 @@
 #include "framework/ui/container_page.h"
 #include "resources/string_table.h"
 #include "rtd/sprt_page_layout.h"
+#include "rtd/ui/sprt_certificate.h"
 #include "rtd/ui/sprt_coefficient_sub_page.h"
 #include "rtd/ui/sprt_conversion_sub_page.h"
 #include "standards/ui/standards_library.h"
@@ -19,7 +20,8 @@ ContainerPage* CreateSprtPage(QWidget* parent, const QRect& geometry, StandardsL
         [&products](ContainerPage& container, QWidget* host, const QRect& rect, int tab) -> QWidget* {
             if (tab == kSprtTabCoefficients) return new SprtCoefficientSubPage(host, rect);
             return new SprtConversionSubPage(host, rect, container, products);
-        });
+        },
+        [](StandardsManager& manager) { manager.AddCommands(SprtCertificateCommands()); });
     page->setObjectName(QStringLiteral("SprtContainer"));
     return page;
 }

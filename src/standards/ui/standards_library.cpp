@@ -98,14 +98,19 @@ StandardsManager* MakeConfigureSubPage(ContainerPage& container, QWidget* host, 
 }
 
 ContainerPage* MakeStandardsContainer(QWidget* parent, const QRect& geometry, const ContainerOptions& options,
-                                      ProductNumberModel& products, int loadingTab, const SubPageFactory& make)
+                                      ProductNumberModel& products, int loadingTab, const SubPageFactory& make,
+                                      std::function<void(StandardsManager&)> extend)
 {
     const int configureTab = options.tabCount - 1;
     return new ContainerPage(
         parent, geometry, options,
-        [&products, loadingTab, configureTab, make](ContainerPage& container, QWidget* host, const QRect& rect,
-                                                     int tab) -> QWidget* {
-            if (tab == configureTab) return MakeConfigureSubPage(container, host, rect, products);
+        [&products, loadingTab, configureTab, make, extend](ContainerPage& container, QWidget* host,
+                                                             const QRect& rect, int tab) -> QWidget* {
+            if (tab == configureTab) {
+                StandardsManager* manager = MakeConfigureSubPage(container, host, rect, products);
+                if (extend) extend(*manager);
+                return manager;
+            }
             QWidget* page = make(container, host, rect, tab);
             if (auto* loader = dynamic_cast<StandardLoader*>(page); loader != nullptr && tab == loadingTab) {
                 QObject::connect(&container, &ContainerPage::standardChosen, page,

@@ -6,6 +6,7 @@
 #include <QAbstractListModel>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -93,10 +94,10 @@ protected:
 // A container whose sub-pages work with the standards of `products`' kind: its last tab is the kind's
 // "Configure" manager, and a standard chosen anywhere in it (the manager, a product-number list) is
 // loaded into the sub-page of `loadingTab`, a StandardLoader, which then comes to the front. `make`
-// makes every tab but the last.
-[[nodiscard]] ContainerPage* MakeStandardsContainer(QWidget* parent, const QRect& geometry,
-                                                    const ContainerOptions& options, ProductNumberModel& products,
-                                                    int loadingTab, const SubPageFactory& make);
+// makes every tab but the last; `extend`, when given, adds the page's own commands to the manager.
+[[nodiscard]] ContainerPage* MakeStandardsContainer(
+    QWidget* parent, const QRect& geometry, const ContainerOptions& options, ProductNumberModel& products,
+    int loadingTab, const SubPageFactory& make, std::function<void(StandardsManager&)> extend = {});
 
 // Loads the index-th standard of the products' kind from the file and hands it to the container.
 void ChooseStandard(ContainerPage& container, const ProductNumberModel& products, int index);

@@ -295,6 +295,14 @@ void StandardsManager::OpenMenu(const QPoint& globalPos)
     add(ManagerCommand::Save, "SaveAction");
     add(ManagerCommand::Add, "AddAction");
     add(ManagerCommand::Delete, "DeleteAction");
+    if (!m_extraCommands.empty()) menu.addSeparator();
+    const bool onRow = m_clickRow >= 0 && m_clickRow < m_list->rowCount();
+    for (const ManagerExtraCommand& extra : m_extraCommands) {
+        QAction* action = menu.addAction(Str(extra.textId));
+        action->setObjectName(QString::fromLatin1(extra.objectName));
+        action->setData(extra.textId);
+        action->setEnabled(onRow || !extra.needsRow);
+    }
 
     const QAction* chosen = menu.exec(globalPos);
     // A menu closed without a choice leaves no command behind, as choosing nothing.
@@ -305,6 +313,16 @@ void StandardsManager::RunCommand(ManagerCommand command)
 {
     m_menuMode = command;
     FollowFile();
+    for (const ManagerExtraCommand& extra : m_extraCommands) {
+        if (static_cast<int>(command) != extra.textId) continue;
+        const bool onRow = m_clickRow >= 0 && m_clickRow < m_list->rowCount();
+        if (extra.needsRow && !onRow) {
+            if (!m_clickName.empty()) ShowMessage(kStrStandardRemovedElsewhere);
+            return;
+        }
+        extra.run(*this, onRow ? m_clickRow : -1);
+        return;
+    }
     if (command == ManagerCommand::Add) {
         AddStandard();
         return;
@@ -400,6 +418,44 @@ void StandardsManager::AddStandard()
     }
     ReportWrite(status);
     m_products.Refresh();
+}
+
+void StandardsManager::AddCommands(std::vector<ManagerExtraCommand> commands)
+{
+    for (ManagerExtraCommand& command : commands) m_extraCommands.push_back(std::move(command));
+}
+
+std::optional<StandardRecord> StandardsManager::RecordAt(int row) const
+{
+    const std::string name = RowName(row);
+    if (name.empty()) return std::nullopt;
+    StandardRecord record(m_kind);
+    if (m_store.LoadStandard(m_kind, name, record) != StoreStatus::Ok) return std::nullopt;
+    return record;
+}
+
+StoreStatus StandardsManager::AddStandardWith(const StandardRecord& values)
+{
+    if (m_list->rowCount() >= kMaxListedStandards) return StoreStatus::Ok;
+    StandardRecord record(m_kind);
+    StoreStatus status = m_store.AddStandard(m_kind, record);
+    if (status == StoreStatus::Ok) {
+        for (std::string_view key : StandardKeys(m_kind)) {
+            if (!values.Value(key).empty()) record.SetValue(key, values.Value(key));
+        }
+        const std::string name = m_store.GetStandardName(m_kind, m_store.Count(m_kind) - 1);
+        status = m_store.SaveStandard(m_kind, name, record);
+    }
+    if (status != StoreStatus::Ok && !FileRefused(status)) return status;
+    ReportWrite(status);
+    m_products.Refresh();
+    return status;
+}
+
+void StandardsManager::ShowText(const QString& text)
+{
+    m_message->setText(text);
+    m_message->setVisible(!text.isEmpty());
 }
 
 void StandardsManager::DeleteStandard(int row)

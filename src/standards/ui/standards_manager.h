@@ -4,6 +4,7 @@
 #include <QPersistentModelIndex>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,17 @@ inline constexpr int kMaxCellTextLength = 1024;
 
 // Answers whether the standard with this product number may be deleted.
 using DeleteConfirmation = std::function<bool(QWidget* parent, const QString& productNo)>;
+
+class StandardsManager;
+
+// A command a page adds to its kind's menu (after the manager's own, behind a separator). Its text id is
+// its command number, as for the manager's own; `run` gets the manager and the right-clicked row (-1: none).
+struct ManagerExtraCommand {
+    int textId = 0;
+    const char* objectName = "";
+    bool needsRow = false;  // shown disabled when the click hit no standard
+    std::function<void(StandardsManager& manager, int row)> run;
+};
 
 // Asks with a Yes / No message box whose default button is No, so that a stray Enter keeps the record.
 [[nodiscard]] bool AskToDeleteStandard(QWidget* parent, const QString& productNo);
@@ -76,6 +88,16 @@ public:
     // Carries out a menu command on the remembered cell, exactly as when it is chosen from the menu.
     void RunCommand(ManagerCommand command);
 
+    // Commands of the page that owns this kind's list.
+    void AddCommands(std::vector<ManagerExtraCommand> commands);
+    // The standard of a row as the file holds it now; empty when the row or its section is gone.
+    [[nodiscard]] std::optional<StandardRecord> RecordAt(int row) const;
+    // Adds a standard from the kind's template (a fresh product number) with the given values on top of
+    // it (keys of the record that are empty keep the template's); the outcome is reported as by Add.
+    StoreStatus AddStandardWith(const StandardRecord& values);
+    // A line under the list (empty: hides it).
+    void ShowText(const QString& text);
+
 Q_SIGNALS:
     // The user chose the standard at `index` in its kind's list; the owner loads it from the store.
     // Owners that must not re-enter the manager connect with Qt::QueuedConnection.
@@ -107,6 +129,7 @@ private:
     ConfigurationList* m_list = nullptr;
     QLabel* m_message = nullptr;
     DeleteConfirmation m_confirmDelete = &AskToDeleteStandard;
+    std::vector<ManagerExtraCommand> m_extraCommands;
 
     ManagerCommand m_menuMode = ManagerCommand::None;
     int m_clickRow = 0;

@@ -7,7 +7,7 @@
 
 namespace tmcalc {
 
-// Any of the fourteen linear unit pages, built from its descriptor: typing into one live field shows the
+// Any of the linear unit pages, built from its descriptor: typing into one live field shows the
 // same quantity in every other live field of the page. The page itself holds no unit knowledge.
 class UnitConversionPage : public Page {
     Q_OBJECT
@@ -26,7 +26,7 @@ private:
     std::vector<int> m_liveIds;  // builder ids of the live cells, in cell order
 };
 
-// The unit page shown at `pageIndex` (7-9, 12-22), or nullptr when that index is not a unit page.
+// The unit page shown at `pageIndex` (7-9, 12-23), or nullptr when that index is not a unit page.
 [[nodiscard]] QWidget* CreateUnitPage(QWidget* parent, const QRect& geometry, int pageIndex);
 
 }  // namespace tmcalc
