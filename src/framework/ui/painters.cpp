@@ -37,6 +37,11 @@ void DrawPageHeader(QPainter& painter, const Rect& client, int titleId)
     painter.restore();
 }
 
+QColor SelectionColour(int alpha)
+{
+    return {238, 138, 138, alpha};
+}
+
 void DrawItems(QPainter& painter, const std::vector<Rect>& rects, int firstStringId, int selected,
                const QColor& frame)
 {
@@ -45,7 +50,7 @@ void DrawItems(QPainter& painter, const std::vector<Rect>& rects, int firstStrin
     for (int i = 0; i < static_cast<int>(rects.size()); ++i) {
         const QRect r = ToQRect(rects[static_cast<std::size_t>(i)]);
         if (i == selected) {
-            painter.fillRect(r, QColor(238, 138, 138));
+            painter.fillRect(r, SelectionColour());
         } else {
             painter.fillRect(r, QColor(89, 115, 152));
             painter.setPen(frame);

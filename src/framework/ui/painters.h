@@ -9,6 +9,10 @@ class QPainter;
 
 namespace tmcalc {
 
+// The selection colour, RGB(238, 138, 138): the chosen navigation item and tab, and (translucent) the
+// container pages' tab strips.
+[[nodiscard]] QColor SelectionColour(int alpha = 255);
+
 // The title band of a page across the top of its client area: dark blue band, white bold title, a
 // faint line and a two-pixel shadow under it.
 void DrawPageHeader(QPainter& painter, const Rect& client, int titleId);

@@ -1,6 +1,7 @@
 #include "rtd/ui/rtd_pages.h"
 
 #include "framework/ui/container_page.h"
+#include "framework/ui/painters.h"
 #include "resources/string_table.h"
 #include "rtd/ui/coefficient_sub_page.h"
 #include "rtd/ui/nickel_sub_page.h"
@@ -11,7 +12,7 @@ namespace tmcalc {
 ContainerPage* CreateWorkRtdPage(QWidget* parent, const QRect& geometry)
 {
     const ContainerOptions options{kStrTitleWorkRtd, kStrFirstRtdTab, kRtdSubPageCount, ContainerTabs::Strip,
-                             QColor(238, 138, 138, 200)};
+                             SelectionColour(200)};
     auto* page = new ContainerPage(parent, geometry, options, [](ContainerPage& /*container*/, QWidget* host, const QRect& rect,
                                                                 int tab) -> QWidget* {
         if (tab < kRtdSensorPageCount)

@@ -1,6 +1,7 @@
 #include "rtd/ui/sprt_pages.h"
 
 #include "framework/ui/container_page.h"
+#include "framework/ui/painters.h"
 #include "resources/string_table.h"
 #include "rtd/sprt_page_layout.h"
 #include "rtd/ui/sprt_certificate.h"
@@ -13,7 +14,7 @@ namespace tmcalc {
 ContainerPage* CreateSprtPage(QWidget* parent, const QRect& geometry, StandardsLibrary& standards)
 {
     const ContainerOptions options{kStrTitleSprt, kStrSprtFirstTab, kSprtSubPageCount, ContainerTabs::Strip,
-                                   QColor(238, 138, 138, 200)};
+                                   SelectionColour(200)};
     ProductNumberModel& products = standards.products(StandardKind::Resistor);
     auto* page = MakeStandardsContainer(
         parent, geometry, options, products, kSprtTabConversion,

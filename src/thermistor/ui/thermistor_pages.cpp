@@ -1,6 +1,7 @@
 #include "thermistor/ui/thermistor_pages.h"
 
 #include "framework/ui/container_page.h"
+#include "framework/ui/painters.h"
 #include "resources/string_table.h"
 #include "standards/ui/standards_library.h"
 #include "thermistor/ui/ntc_convert_sub_page.h"
@@ -11,7 +12,7 @@ namespace tmcalc {
 ContainerPage* CreateThermistorPage(QWidget* parent, const QRect& geometry, StandardsLibrary& standards)
 {
     const ContainerOptions options{kStrTitleThermistor, kStrFirstNtcTab, kNtcTabCount, ContainerTabs::Strip,
-                                   QColor(238, 138, 138, 200)};
+                                   SelectionColour(200)};
     ProductNumberModel& products = standards.products(StandardKind::Thermistor);
     auto* page = MakeStandardsContainer(
         parent, geometry, options, products, kNtcTabConvert,

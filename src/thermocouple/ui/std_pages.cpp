@@ -1,6 +1,7 @@
 #include "thermocouple/ui/std_pages.h"
 
 #include "framework/ui/container_page.h"
+#include "framework/ui/painters.h"
 #include "resources/string_table.h"
 #include "standards/ui/standards_library.h"
 #include "thermocouple/std_page_layout.h"
@@ -13,7 +14,7 @@ namespace tmcalc {
 ContainerPage* CreateStdThermocouplePage(QWidget* parent, const QRect& geometry, StandardsLibrary& standards)
 {
     const ContainerOptions options{kStrTitleStdThermocouple, kStrFirstStdThermocoupleTab,
-                                   kStdThermocoupleSubPageCount, ContainerTabs::Strip, QColor(238, 138, 138, 200)};
+                                   kStdThermocoupleSubPageCount, ContainerTabs::Strip, SelectionColour(200)};
     ProductNumberModel& products = standards.products(StandardKind::Thermocouple);
     // Standards load into type S; the type B values are typed, never loaded.
     auto* page = MakeStandardsContainer(
