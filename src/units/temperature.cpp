@@ -1,9 +1,36 @@
 #include "units/temperature.h"
 
+#include <limits>
+
 namespace tmcalc {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+}  // namespace
+
+bool BelowAbsoluteZero(TemperatureScale from, double x)
+{
+    // The bound itself is absolute zero: a tolerance of a few rounding steps keeps it in when it comes out
+    // of another scale's arithmetic (-273.15 x 0.8 is not exactly -218.52).
+    constexpr double kSlack = 1e-12;
+    switch (from) {
+    case TemperatureScale::Celsius:
+        return x < kAbsoluteZeroCelsius - kSlack;
+    case TemperatureScale::Fahrenheit:
+        return x < -459.67 - kSlack;
+    case TemperatureScale::Kelvin:
+    case TemperatureScale::Rankine:
+        return x < -kSlack;
+    case TemperatureScale::Reaumur:
+        return x < -218.52 - kSlack;
+    }
+    return false;
+}
 
 std::array<double, kTemperatureScaleCount> ConvertTemperature(TemperatureScale from, double x)
 {
+    if (BelowAbsoluteZero(from, x)) return {kNaN, kNaN, kNaN, kNaN, kNaN};
     switch (from) {
     case TemperatureScale::Celsius:
         return {x, x * 1.8 + 32, x + 273.15, (x + 273.15) * 1.8, x * 0.8};
@@ -21,6 +48,7 @@ std::array<double, kTemperatureScaleCount> ConvertTemperature(TemperatureScale f
 
 double StripCelsiusFrom(TemperatureScale from, double x)
 {
+    if (BelowAbsoluteZero(from, x)) return kNaN;
     switch (from) {
     case TemperatureScale::Celsius:
         return x;
@@ -38,6 +66,7 @@ double StripCelsiusFrom(TemperatureScale from, double x)
 
 std::array<double, kTemperatureScaleCount> StripScalesFromCelsius(double c)
 {
+    if (BelowAbsoluteZero(TemperatureScale::Celsius, c)) return {kNaN, kNaN, kNaN, kNaN, kNaN};
     return {c, c * 1.8 + 32, c + 273.15, (c * 1.8 + 32) + 459.67, c * 0.8};
 }
 
