@@ -445,9 +445,10 @@ constexpr TextRow kFromTemperature[] = {
     {"Cu50JustAbove150", kCu50, 150.01, 50, kOut, ""},
     {"Cu100JustBelowMinus50", kCu100, -50.01, 100, kOut, ""},
     {"InfiniteTemperature", kCu100, kInf, 100, kOut, ""},
-    // A zero or negative R0 (typed on PtX) is computed as it stands.
-    {"ZeroR0", kPtX, 100, 0, "0", "0."},
-    {"NegativeR0", kPtX, 100, -100, "-138.5055", "-0.3792800"},
+    // A zero or negative R0 (typed on PtX) is no thermometer: out of range.
+    {"ZeroR0", kPtX, 100, 0, kOut, kOut},
+    {"NegativeR0", kPtX, 100, -100, kOut, kOut},
+    {"SmallestR0", kPtX, 100, 4.9e-324, "0", "0."},
     {"NaNR0", kPtX, 100, kNaN, kOut, kOut},
     {"HugeR0", kPtX, 100, 1e300, "1.385055e+300", "3.7928e+297"},
     // From 1000 Ω seven digits hold under four decimals; rounding to 0.1 mΩ first gave 397 wrong last digits.
@@ -473,10 +474,11 @@ constexpr TextRow kFromResistance[] = {
     // A pasted far-off value: Newton reaches its far root (2.0e6 °C), which the page rejects.
     {"Cu100OneTeraohm", kCu100, 1e12, 100, kOut, kOut},
     {"Pt100NaN", kPt100, kNaN, 100, kOut, kOut},
-    // PtX with R0 0: r = 0 equals R0 (the literal), any other r is rejected.
-    {"PtXZeroR0ZeroOhm", kPtX, 0, 0, "0.0", "0."},
+    // A resistance or an R0 of zero or less is out of range, also where r equals R0.
+    {"PtXZeroR0ZeroOhm", kPtX, 0, 0, kOut, kOut},
     {"PtXZeroR0", kPtX, 100, 0, kOut, kOut},
-    {"PtXNegativeR0", kPtX, -100, -100, "0.0", "-0.3908300"},
+    {"PtXNegativeR0", kPtX, -100, -100, kOut, kOut},
+    {"Pt100NegativeOhm", kPt100, -1, 100, kOut, kOut},
 };
 
 TEST(RtdTexts, FromTemperatureAndFromResistance)
