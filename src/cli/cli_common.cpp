@@ -513,9 +513,9 @@ void AddLeaf(Program& program, CLI::App& leaf, Mode mode, ConverterBuilder build
     Shared& shared = *program.shared.emplace_back(std::make_unique<Shared>());
     AddOutputOptions(leaf, shared);
     if (mode == Mode::Table) {
-        leaf.add_option("--from", shared.input.from, "first input value")->required();
-        leaf.add_option("--to", shared.input.to, "last input value")->required();
-        leaf.add_option("--step", shared.input.step, "step between rows (default 1)");
+        AddValue(leaf, "--from", shared.input.from, "first input value")->required();
+        AddValue(leaf, "--to", shared.input.to, "last input value")->required();
+        AddValue(leaf, "--step", shared.input.step, "step between rows (default 1)");
     } else {
         leaf.add_option("--column", shared.input.column, "with '-': the CSV column of each stdin line (from 1)")
             ->check(CLI::PositiveNumber);

@@ -1,6 +1,6 @@
 #pragma once
 
-// What every tmcalc-cli command shares: reading numbers as the fields do, the output options and the one
+// What every tmcalc-cli command shares: reading each number whole, the output options and the one
 // row writer, single/table/batch input, the standards file opened read-only, and the command list's
 // plumbing. The command files only say which core functions a command calls and how its page writes them.
 
@@ -54,7 +54,7 @@ enum class Domain {
 // Writes "tmcalc-cli: <message>" to stderr.
 void Complain(const std::string& message);
 
-// A CLI11 option holding a number read as above; CLI11 reports the malformed text. "-" (stdin) is left
+// A CLI11 option holding a number read as above; a malformed text is a ValueError. "-" (stdin) is left
 // to the command.
 struct NumberOption {
     std::optional<double> value;

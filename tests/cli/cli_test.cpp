@@ -253,6 +253,7 @@ const ErrorCase kErrors[] = {
     {"s_calculator_zero", "fit stdtc --zn 3 --al 0 --cu 10", 2, "non-zero"},
     {"no_value", "tc K", 2, "no value"}, {"no_command", "", 106, "subcommand"},
     {"table_zero_step", "table tc K --from 0 --to 1 --step 0", 2, "--step"},
+    {"table_comma_step", "table tc K --from 0 --to 1 --step 0,5", 1, "--step: '0,5' is not a number"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors),

@@ -167,6 +167,12 @@ TEST(NiEquation, PresetsSlopesParametersAndBadInput)
     const NiPreset na = *NickelPreset(4);
     ExpectNaN([&na](double r) { return NiTemperature(r, na.r0, na.k); }, {-1e10, kNaN, kInf});
     ExpectNaN([&na](double r) { return NiTemperature(r, na.r0, {}); }, {500});
+    // What no thermometer has: an R0 or a resistance of zero or less, a temperature below absolute zero.
+    ExpectNaN([&na](double r) { return NiTemperature(r, na.r0, na.k); }, {0.0, -5.0});
+    ExpectNaN([&na](double r0) { return NiTemperature(1000, r0, na.k); }, {0.0, -1000.0});
+    ExpectNaN([&na](double r0) { return NiResistance(20, r0, na.k); }, {0.0, -1000.0});
+    ExpectNaN([&na](double t) { return NiResistance(t, na.r0, na.k); }, {-273.16, -1e300});
+    ExpectNaN([&na](double t) { return NiSlope(t, na.r0, na.k); }, {-273.16});
     // Zero in R0, c1 or c2 means "not filled in"; c3 to c6 may be zero, and any sign counts as entered.
     EXPECT_TRUE(NiParametersEntered(1000, {0.005, 6e-6, 0, 0, 0, 0}));
     EXPECT_TRUE(NiParametersEntered(-1000, {-0.005, -6e-6, 0, 0, 0, 0}));
