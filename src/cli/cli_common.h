@@ -68,7 +68,8 @@ CLI::Option* AddValue(CLI::App& app, const std::string& name, Target& target, co
                       Domain domain = Domain::Any)
 {
     // The long name, as the user types it, names the value in messages.
-    const std::string shown = name.substr(name.find_last_of(',') == std::string::npos ? 0 : name.find_last_of(',') + 1);
+    const std::size_t comma = name.find_last_of(',');
+    const std::string shown = comma == std::string::npos ? name : name.substr(comma + 1);
     return app.add_option_function<std::string>(
         name, [&target, shown, domain](const std::string& text) { target = OptionValue(shown, text, domain); },
         help);

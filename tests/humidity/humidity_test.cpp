@@ -174,9 +174,12 @@ TEST(HumidityQuantities, TheTableOfAllFields)
 TEST(HumidityQuantities, OutsideThePhysicsEveryQuantityIsOutOfRange)
 {
     const struct { const char* name; int kind; double x, t, p; } cases[] = {
-        {"negative rh", kHumidityRelative, -5, 20, 996},        {"negative pressure", kHumidityRelative, 50, 20, -1000},
-        {"zero pressure", kHumidityRelative, 50, 20, 0},        {"air far above the formula", kHumidityRelative, 50, 1000, 996},
-        {"air above 100", kHumidityRelative, 50, 100.001, 996}, {"air below -100", kHumidityRelative, 50, -100.001, 996},
+        {"negative rh", kHumidityRelative, -5, 20, 996},
+        {"negative pressure", kHumidityRelative, 50, 20, -1000},
+        {"zero pressure", kHumidityRelative, 50, 20, 0},
+        {"air far above the formula", kHumidityRelative, 50, 1000, 996},
+        {"air above 100", kHumidityRelative, 50, 100.001, 996},
+        {"air below -100", kHumidityRelative, 50, -100.001, 996},
         {"wet bulb above the air", kHumidityWetBulb, 30, 20, 996},
         {"vapour above the total pressure", kHumidityRelative, 100, 100, kAtm},
         {"vapour at the total pressure", kHumidityVaporPressure, kAtm, 20, kAtm},
@@ -185,7 +188,7 @@ TEST(HumidityQuantities, OutsideThePhysicsEveryQuantityIsOutOfRange)
     for (const auto& c : cases) {
         const auto q = HumidityQuantities(c.kind, c.x, c.t, c.p);
         for (int j = kHumidityRelative; j <= kHumidityEnthalpy; ++j)
-            if (j != c.kind) EXPECT_TRUE(std::isnan(q[static_cast<std::size_t>(j)])) << c.name << " " << j;
+            if (j != c.kind) { EXPECT_TRUE(std::isnan(q[static_cast<std::size_t>(j)])) << c.name << " " << j; }
     }
     // The range's ends themselves compute.
     for (double t : {kHumidityAirMin, kHumidityAirMax - 0.5})

@@ -202,7 +202,9 @@ TEST_F(SharingTest, ListsFollowChangesMadeElsewhere)
     EXPECT_EQ(b.Names(Kind::Thermocouple), a.Names(Kind::Thermocouple));
     // Two edits that keep the size, likely within one tick of the file system's clock, still show; each
     // change under the lock adds one to the count, which is what shows them where no file identity does.
-    const auto changes = [&a] { return StampOf(a.Path(), a.Path().parent_path() / kStandardsLockFileName).changeCount; };
+    const auto changes = [&a] {
+        return StampOf(a.Path(), a.Path().parent_path() / kStandardsLockFileName).changeCount;
+    };
     const std::uint64_t before = changes();
     ASSERT_EQ(b.SetStandardValue(Kind::Thermocouple, 0, "Zn", "3.4471"), Status::Ok);
     EXPECT_EQ(changes(), before + 1);

@@ -46,7 +46,8 @@ const UnitFactors kFactors[] = {
         {"kcal_m2hC", kCalIt * 1000 / 3600 / 1e4}, {"Btu_ft2sF", kBtuIt / (kFoot * kFoot) / kDegF / 1e4},
         {"Btu_ft2hF", kBtuIt / (kFoot * kFoot) / kDegF / 3600 / 1e4}}},
     // Thermal conductivity, base W/(cm·K)
-    {8, "tc_", {{"W_cmK", 1}, {"W_mK", 0.01}, {"W_inF", 1 / (kInch * kDegF) / 100}, {"W_ftF", 1 / (kFoot * kDegF) / 100},
+    {8, "tc_", {{"W_cmK", 1}, {"W_mK", 0.01}, {"W_inF", 1 / (kInch * kDegF) / 100},
+        {"W_ftF", 1 / (kFoot * kDegF) / 100},
         {"J_cmsC", 1}, {"cal_cmsC", kCalIt}, {"kcal_cmminC", kCalIt * 1000 / 60},
         {"kcal_mhC", kCalIt * 1000 / 3600 / 100}, {"Btu_ftsF", kBtuIt / (kFoot * kDegF) / 100},
         {"Btu_fthF", kBtuIt / (kFoot * kDegF) / 3600 / 100}, {"Btu_inhF", kBtuIt / (kInch * kDegF) / 3600 / 100},
