@@ -1,6 +1,7 @@
 #include "cli_common.h"
 
 #include "standards/standards_store.h"
+#include "units/temperature.h"
 
 #include <nlohmann/json.hpp>
 
@@ -23,11 +24,63 @@ std::u16string Widen(std::string_view text)
     return wide;
 }
 
+namespace {
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Whether `text` is exactly [+-] digits [. digits] [e [+-] digits], with at least one mantissa digit.
+bool IsPlainDecimal(std::string_view text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t digits = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) ++digits;
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && IsDigit(text[i]); ++i) ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        std::size_t exponent = 0;
+        for (; i < text.size() && IsDigit(text[i]); ++i) ++exponent;
+        if (exponent == 0) return false;
+    }
+    return i == text.size();
+}
+
+}  // namespace
+
 std::optional<double> ReadNumber(std::string_view text)
 {
-    const CheckedValue checked = ReadFieldValueChecked(Widen(text));
-    if (!checked.consumed) return std::nullopt;
-    return checked.value;
+    while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+    if (!IsPlainDecimal(text)) return std::nullopt;
+    // The grammar is a subset of the fields' reader, which also settles overflow and underflow.
+    return ReadFieldValue(Widen(text));
+}
+
+double OptionValue(const std::string& name, const std::string& text, Domain domain)
+{
+    const std::optional<double> value = ReadNumber(text);
+    const std::string quoted = name + ": '" + text + "'";
+    if (!value) throw ValueError{quoted + " is not a number", kExitFailedValues};
+    if (!std::isfinite(*value)) throw ValueError{quoted + " is " + std::string(kOutOfRange), kExitFailedValues};
+    if (domain == Domain::Temperature && *value < kAbsoluteZeroCelsius) {
+        throw ValueError{quoted + " is below absolute zero (" + std::string(kOutOfRange) + ")", kExitFailedValues};
+    }
+    if (domain == Domain::Positive && *value <= 0.0) {
+        throw ValueError{quoted + " must be greater than zero", kExitUsage};
+    }
+    return *value;
 }
 
 void Complain(const std::string& message)
@@ -35,14 +88,14 @@ void Complain(const std::string& message)
     std::cerr << "tmcalc-cli: " << message << '\n';
 }
 
-CLI::Option* AddNumber(CLI::App& app, const std::string& name, NumberOption& target, const std::string& help)
+CLI::Option* AddNumber(CLI::App& app, const std::string& name, NumberOption& target, const std::string& help,
+                       Domain domain)
 {
     return app.add_option_function<std::string>(
         name,
-        [&target, name](const std::string& text) {
+        [&target, name, domain](const std::string& text) {
             if (text == "-") return;  // stdin: handled by the command
-            target.value = ReadNumber(text);
-            if (!target.value) throw CLI::ValidationError(name, "not a number: '" + text + "'");
+            target.value = OptionValue(name, text, domain);
         },
         help);
 }
@@ -51,6 +104,8 @@ std::string NumberText(double value, const OutputSettings& settings)
 {
     // The page's own text for a value out of range, written with --as-shown.
     if (std::isnan(value)) return settings.asShown ? FormatValueG7(kNaN) : std::string(kOutOfRange);
+    // An infinity is no result: beyond the double range is out of range too.
+    if (std::isinf(value) && !settings.asShown) return std::string(kOutOfRange);
     char buffer[64];
     const auto result = settings.digits ? std::to_chars(buffer, buffer + sizeof buffer, value,
                                                         std::chars_format::general, *settings.digits)
@@ -70,8 +125,9 @@ void Converter::Convert(double input, Row& row, bool wantShown) const
     row.values.clear();
     row.shown.clear();
     row.badInput.clear();
-    row.outOfRange = !compute(input, row.values);
-    row.emptyWhereUndefined = emptyWhereUndefined;
+    row.outOfRange = !compute(input, row.values) || !std::isfinite(input);
+    // A result that overflowed is out of range: no row of the command line holds an infinity.
+    for (const double value : row.values) row.outOfRange = row.outOfRange || std::isinf(value);
     if (!wantShown) return;
     if (pageTexts) {
         pageTexts(input, row.shown);
@@ -152,9 +208,8 @@ private:
                 m_cells[i] = "not a number";
             } else if (m_settings.asShown && i < row.shown.size()) {
                 m_cells[i] = row.shown[i];
-            } else if (row.emptyWhereUndefined && !row.outOfRange && i < row.values.size() &&
-                       std::isnan(row.values[i])) {
-                m_cells[i].clear();
+            } else if (!row.outOfRange && i < row.values.size() && std::isnan(row.values[i])) {
+                m_cells[i].clear();  // a quantity the row has not (dry air's dew point): the rest stands
             } else {
                 m_cells[i] = NumberText(i < row.values.size() ? row.values[i] : kNaN, m_settings);
             }
@@ -243,7 +298,8 @@ int RunSingle(const Converter& converter, double input, const OutputSettings& se
     Row row;
     converter.Convert(input, row, settings.asShown);
     if (row.outOfRange) {
-        Complain(NumberText(input, {}) + ": " + std::string(kOutOfRange));
+        Complain(std::string(converter.columns.empty() ? "value" : converter.columns.front()) + " " +
+                 NumberText(input, {}) + ": " + std::string(kOutOfRange));
         return kExitFailedValues;
     }
     RowWriter writer(settings, converter.columns);
@@ -284,7 +340,6 @@ int RunBatch(const Converter& converter, const InputSettings& input, const Outpu
 {
     RowWriter writer(settings, converter.columns);
     std::string line;
-    std::u16string wide;
     Row row;
     std::size_t rows = 0;
     int skip = input.skipLines;
@@ -295,12 +350,9 @@ int RunBatch(const Converter& converter, const InputSettings& input, const Outpu
         }
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string_view field = CsvField(line, input.column);
-        wide.resize(field.size());
-        std::transform(field.begin(), field.end(), wide.begin(),
-                       [](char c) { return static_cast<char16_t>(static_cast<unsigned char>(c)); });
-        const CheckedValue checked = ReadFieldValueChecked(wide);
-        if (checked.consumed) {
-            converter.Convert(checked.value, row, settings.asShown);
+        const std::optional<double> value = ReadNumber(field);
+        if (value) {
+            converter.Convert(*value, row, settings.asShown);
         } else {
             row.values.clear();
             row.shown.clear();
@@ -437,9 +489,8 @@ bool PositionalInput(const std::string& text, bool& fromStdin, std::optional<dou
 {
     fromStdin = text == "-";
     if (fromStdin || text.empty()) return true;
-    input = ReadNumber(text);
-    if (!input) Complain("not a number: '" + text + "'");
-    return input.has_value();
+    input = OptionValue("value", text);
+    return true;
 }
 
 namespace {
@@ -462,9 +513,9 @@ void AddLeaf(Program& program, CLI::App& leaf, Mode mode, ConverterBuilder build
     Shared& shared = *program.shared.emplace_back(std::make_unique<Shared>());
     AddOutputOptions(leaf, shared);
     if (mode == Mode::Table) {
-        leaf.add_option("--from", shared.input.from, "first input value")->required();
-        leaf.add_option("--to", shared.input.to, "last input value")->required();
-        leaf.add_option("--step", shared.input.step, "step between rows (default 1)");
+        AddValue(leaf, "--from", shared.input.from, "first input value")->required();
+        AddValue(leaf, "--to", shared.input.to, "last input value")->required();
+        AddValue(leaf, "--step", shared.input.step, "step between rows (default 1)");
     } else {
         leaf.add_option("--column", shared.input.column, "with '-': the CSV column of each stdin line (from 1)")
             ->check(CLI::PositiveNumber);

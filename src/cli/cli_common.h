@@ -1,6 +1,6 @@
 #pragma once
 
-// What every tmcalc-cli command shares: reading numbers as the fields do, the output options and the one
+// What every tmcalc-cli command shares: reading each number whole, the output options and the one
 // row writer, single/table/batch input, the standards file opened read-only, and the command list's
 // plumbing. The command files only say which core functions a command calls and how its page writes them.
 
@@ -28,32 +28,50 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailedValues = 1;  // a value out of range or not a number
 inline constexpr int kExitUsage = 2;         // a setting the command cannot work with
 
-// Reading numbers: the fields' own reader, so "1e3", "inf", hexadecimal forms and the C decimal point
-// behave as in the program. Bytes above 0x7F widen as Latin-1 and end the number like any junk.
+// Reading numbers: a value is read whole. White space may surround it; otherwise the text is a plain
+// decimal number ("-1.5", "2e3", ".5") and nothing else: trailing text, a comma decimal, hexadecimal forms,
+// "inf", "nan" and non-ASCII digits are not numbers. A number beyond the double range reads as an infinity,
+// which the callers refuse as out of range.
 [[nodiscard]] std::u16string Widen(std::string_view text);
 [[nodiscard]] std::optional<double> ReadNumber(std::string_view text);
+
+// A value given on the command line that cannot be used: "--cold: 'nan' is not a number" (exit 1), or a
+// setting outside its physical domain (exit 2). main() writes the message and exits with the code.
+struct ValueError {
+    std::string message;
+    int exitCode;
+};
+
+// The limits an option's value must keep, beyond being a finite number.
+enum class Domain {
+    Any,
+    Temperature,  // °C, not below absolute zero (out of range, exit 1)
+    Positive,     // a resistance such as R0, R25 or R(TPW): zero or less is a usage error (exit 2)
+};
+// The value of option `name` from `text`, or a ValueError thrown.
+[[nodiscard]] double OptionValue(const std::string& name, const std::string& text, Domain domain = Domain::Any);
 
 // Writes "tmcalc-cli: <message>" to stderr.
 void Complain(const std::string& message);
 
-// A CLI11 option holding a number read as above; CLI11 reports the malformed text. "-" (stdin) is left
+// A CLI11 option holding a number read as above; a malformed text is a ValueError. "-" (stdin) is left
 // to the command.
 struct NumberOption {
     std::optional<double> value;
 };
-CLI::Option* AddNumber(CLI::App& app, const std::string& name, NumberOption& target, const std::string& help);
+CLI::Option* AddNumber(CLI::App& app, const std::string& name, NumberOption& target, const std::string& help,
+                       Domain domain = Domain::Any);
 
 // A number option that fills `target` (a double or an optional) directly.
 template <typename Target>
-CLI::Option* AddValue(CLI::App& app, const std::string& name, Target& target, const std::string& help)
+CLI::Option* AddValue(CLI::App& app, const std::string& name, Target& target, const std::string& help,
+                      Domain domain = Domain::Any)
 {
+    // The long name, as the user types it, names the value in messages.
+    const std::size_t comma = name.find_last_of(',');
+    const std::string shown = comma == std::string::npos ? name : name.substr(comma + 1);
     return app.add_option_function<std::string>(
-        name,
-        [&target, name](const std::string& text) {
-            const std::optional<double> value = ReadNumber(text);
-            if (!value) throw CLI::ValidationError(name, "not a number: '" + text + "'");
-            target = *value;
-        },
+        name, [&target, shown, domain](const std::string& text) { target = OptionValue(shown, text, domain); },
         help);
 }
 
@@ -81,7 +99,6 @@ struct Row {
     std::vector<std::string> shown;
     bool outOfRange = false;
     std::string badInput;  // non-empty: the input text that holds no number
-    bool emptyWhereUndefined = false;  // from the converter
 };
 
 // A conversion from one input number to one row; the first column is the input itself.
@@ -93,8 +110,6 @@ struct Converter {
     std::vector<ShownFormat> formats;
     // Set where the page's texts follow rules of their own (rounding, literal texts): all of the row's.
     std::function<void(double input, std::vector<std::string>& shown)> pageTexts;
-    // A NaN value in a row that is not out of range (a scale with no value there) is an empty cell.
-    bool emptyWhereUndefined = false;
 
     void Convert(double input, Row& row, bool wantShown) const;
 };
@@ -168,7 +183,7 @@ struct TwoWay {
                                                 const std::string& backwardHelp);
 // Whether the command runs backward, and its single input.
 bool Direction(const TwoWay& io, Mode mode, bool& fromStdin, std::optional<double>& input);
-// A positional value ("-": stdin); false, with the message written, when it holds no number.
+// A positional value ("-": stdin); a ValueError when it holds no number.
 bool PositionalInput(const std::string& text, bool& fromStdin, std::optional<double>& input);
 
 struct Program {

@@ -44,9 +44,17 @@ int main(int argc, char** argv)
         program.app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         return program.app.exit(e);
+    } catch (const ValueError& e) {
+        Complain(e.message);
+        return e.exitCode;
     }
-    for (std::size_t i = 0; i < program.leaves.size(); ++i) {
-        if (program.leaves[i]->parsed()) return program.runners[i]();
+    try {
+        for (std::size_t i = 0; i < program.leaves.size(); ++i) {
+            if (program.leaves[i]->parsed()) return program.runners[i]();
+        }
+    } catch (const ValueError& e) {
+        Complain(e.message);
+        return e.exitCode;
     }
     return kExitUsage;
 }

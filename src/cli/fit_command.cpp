@@ -40,7 +40,7 @@ void AddRtdFit(Program& program, CLI::App& fit, RtdMetal metal)
     CLI::App* cmd = fit.add_subcommand(platinum ? "pt" : "cu",
                                        platinum ? "platinum A, B, C from R0 and a point below and two above 0 °C"
                                                 : "copper α, β, γ from R0 and three points");
-    AddValue(*cmd, "--r0", args->r0, platinum ? "R0, Ω (default 100)" : "R0, Ω (default 50)");
+    AddValue(*cmd, "--r0", args->r0, platinum ? "R0, Ω (default 100)" : "R0, Ω (default 50)", Domain::Positive);
     for (std::size_t i = 0; i < args->points.size(); ++i) {
         FitPoint& p = args->points[i];
         const std::string n = std::to_string(i + 1);
@@ -132,7 +132,7 @@ void AddSprtFit(Program& program, CLI::App& fit)
     CLI::App* cmd = fit.add_subcommand("sprt", "SPRT deviation coefficients from the fixed points of a range");
     cmd->add_option("--range", args->range,
                     "calibration range \"low~high\", °C (default -200~660): the groups fitted");
-    AddValue(*cmd, "--rtp", args->rtp, "resistance at the triple point of water, Ω")->required();
+    AddValue(*cmd, "--rtp", args->rtp, "resistance at the triple point of water, Ω", Domain::Positive)->required();
     for (const auto& [id, option] : SprtPointOptions()) {
         AddValue(*cmd, option, args->r[id], "resistance at the " + option.substr(2) + " point, Ω");
     }

@@ -43,7 +43,7 @@ void AddHumidity(Program& program, CLI::App& parent, Mode mode)
         ->required()
         ->transform(NameChecker(HumidityKindNames(), "humidity quantity"));
     if (mode == Mode::Convert) cmd->add_option("value", args->value, "its value ('-': one per stdin line)");
-    AddValue(*cmd, "--t", args->t, "air temperature °C (default 20)");
+    AddValue(*cmd, "--t", args->t, "air temperature °C (default 20)", Domain::Temperature);
     AddValue(*cmd, "--pressure", args->pressure, "total pressure hPa (default 996)");
     AddLeaf(program, *cmd, mode, [args](bool& fromStdin, std::optional<double>& input) {
         if (!PositionalInput(args->value, fromStdin, input)) return std::optional<Converter>();

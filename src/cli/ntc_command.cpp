@@ -28,7 +28,7 @@ void AddNtc(Program& program, CLI::App& parent, Mode mode)
     const auto io = AddTwoWay(*cmd, mode, "--res", "resistance Ω", "--temp", "temperature °C");
     cmd->add_option("--mode", args->mode, "beta (default), sh (Steinhart-Hart) or ext (extended)")
         ->check(CLI::IsMember({"beta", "sh", "ext"}));
-    AddValue(*cmd, "--r25", args->values.r25, "beta mode: resistance at 25 °C, Ω");
+    AddValue(*cmd, "--r25", args->values.r25, "beta mode: resistance at 25 °C, Ω", Domain::Positive);
     AddValue(*cmd, "--beta", args->values.beta, "beta mode: β, K");
     AddValue(*cmd, "-A,--A", args->values.a, "Steinhart-Hart / extended A");
     AddValue(*cmd, "-B,--B", args->values.b, "Steinhart-Hart / extended B");

@@ -110,7 +110,8 @@ void AddRtd(Program& program, CLI::App& parent, Mode mode)
         ->required()
         ->transform(NameChecker(names, "resistance thermometer"));
     const auto io = AddTwoWay(*rtd, mode, "--temp", "temperature °C", "--res", "resistance Ω");
-    AddNumber(*rtd, "--r0", args->r0, "ice-point resistance Ω (ptx, ni: required; others: the sensor's own)");
+    AddNumber(*rtd, "--r0", args->r0, "ice-point resistance Ω (ptx, ni: required; others: the sensor's own)",
+              Domain::Positive);
     // The nickel page labels its coefficients "A =" to "F =": W = 1 + A t + B t² + ... + F t⁶.
     for (std::size_t i = 0; i < args->c.size(); ++i) {
         const std::string letter(1, static_cast<char>('a' + i));

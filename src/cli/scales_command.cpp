@@ -19,15 +19,13 @@ const std::map<std::string, HistoricScale>& HistoricScaleNames()
 
 Converter HistoricConverter(const std::string& from, HistoricScale scale)
 {
-    Converter converter{{"in_" + from + "_C", "t90_C", "t68_C", "t48_C"},
-                        [scale](double x, std::vector<double>& v) {
-                            const auto all = ConvertHistoric(scale, x);
-                            v.assign(1, x);
-                            v.insert(v.end(), all.begin(), all.end());
-                            return !std::isnan(x);
-                        }};
-    converter.emptyWhereUndefined = true;
-    return converter;
+    // A scale with no value there is an empty cell (null in JSON); the row stands.
+    return {{"in_" + from + "_C", "t90_C", "t68_C", "t48_C"}, [scale](double x, std::vector<double>& v) {
+                const auto all = ConvertHistoric(scale, x);
+                v.assign(1, x);
+                v.insert(v.end(), all.begin(), all.end());
+                return !std::isnan(x);
+            }};
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ void AddSprt(Program& program, CLI::App& parent, Mode mode)
     CLI::App* cmd = parent.add_subcommand("sprt", "standard platinum resistance thermometer on ITS-90");
     const auto io = AddTwoWay(*cmd, mode, "--temp", "temperature °C", "--res", "resistance Ω");
     cmd->add_option("--range", args->range, "calibration range \"low~high\", °C (selects the deviation groups)");
-    AddValue(*cmd, "--rtp", args->rtp, "resistance at the triple point of water, Ω");
+    AddValue(*cmd, "--rtp", args->rtp, "resistance at the triple point of water, Ω", Domain::Positive);
     for (const char* key : {"a4", "b4", "a5", "b5", "a7", "b7", "c7", "a8", "b8", "a9", "b9", "a10", "a11"}) {
         AddValue(*cmd, std::string("--") + key, args->coefficients[key],
                  std::string("deviation coefficient ") + key);
@@ -116,8 +116,16 @@ void AddSprt(Program& program, CLI::App& parent, Mode mode)
         const SprtGroupInfo& low = SprtLowerGroup(codes.lower);
         for (std::size_t i = 0; i < static_cast<std::size_t>(low.coefficient_count); ++i)
             lower[i] = value(low.names[i]);
-        const SprtCoefficientSet set = SprtSetFromGroups(codes, upper, lower);
-        if (rtp == 0.0 || !SprtHasCompleteGroup(set)) {
+        SprtCoefficientSet set = SprtSetFromGroups(codes, upper, lower);
+        // Given on the command line, a 0 is a coefficient: with every coefficient of the range's groups
+        // given, the groups apply as given (all 0: the ideal thermometer, W = Wr).
+        const auto given = [&](const SprtGroupInfo& group) {
+            for (std::size_t i = 0; i < static_cast<std::size_t>(group.coefficient_count); ++i)
+                if (!args->coefficients.contains(std::string(group.names[i]))) return false;
+            return true;
+        };
+        set.zeroIsValue = !record && given(up) && given(low);
+        if (rtp <= 0.0 || !SprtHasCompleteGroup(set)) {
             Complain("sprt needs --rtp and a complete deviation group for the range");
             return std::optional<Converter>();
         }

@@ -146,7 +146,7 @@ void AddStdTc(Program& program, CLI::App& parent, Mode mode)
         ->required()
         ->transform(NameChecker(std::vector<std::string>{"S", "B"}, "standard thermocouple type"));
     const auto io = AddTwoWay(*cmd, mode, "--temp", "temperature °C", "--emf", "emf mV");
-    AddNumber(*cmd, "--cold", args->cold, "cold junction °C (default 0)");
+    AddNumber(*cmd, "--cold", args->cold, "cold junction °C (default 0)", Domain::Temperature);
     AddValue(*cmd, "--zn", args->points.zinc, "S: emf at the zinc point, mV");
     AddValue(*cmd, "--al", args->points.aluminium, "S: emf at the aluminium point, mV");
     AddValue(*cmd, "--cu", args->points.copper, "S: emf at the copper point, mV");

@@ -27,7 +27,7 @@ Converter TcConverter(ThermocoupleType type, bool fromEmf, double cold)
         return {{"t_C", "emf_mV", "seebeck_uV_per_C"}, [type, cold](double t, std::vector<double>& v) {
                     const bool accepted = WorkPageAccepts(type, t);
                     const double emf = accepted ? WorkEmfMillivolts(type, t, cold) : kNaN;
-                    v.assign({t, emf, accepted ? WorkSlopeShown(type, t) : kNaN});
+                    v.assign({t, emf, std::isnan(emf) ? kNaN : WorkSlopeShown(type, t)});
                     return std::isfinite(emf);
                 }};
     }
@@ -49,7 +49,7 @@ void AddTc(Program& program, CLI::App& parent, Mode mode)
         ->required()
         ->transform(NameChecker(TcTypeNames(), "thermocouple type"));
     const auto io = AddTwoWay(*tc, mode, "--temp", "measuring junction °C", "--emf", "emf mV");
-    AddNumber(*tc, "--cold", *cold, "cold junction °C (default 0)");
+    AddNumber(*tc, "--cold", *cold, "cold junction °C (default 0)", Domain::Temperature);
     AddLeaf(program, *tc, mode, [type, cold, io, mode](bool& fromStdin, std::optional<double>& input) {
         const bool fromEmf = Direction(*io, mode, fromStdin, input);
         return std::optional<Converter>(TcConverter(TcTypeNames().at(*type), fromEmf, cold->value.value_or(0.0)));

@@ -28,7 +28,7 @@ Converter TemperatureConverter(TemperatureScale scale)
                 const auto all = ConvertTemperature(scale, x);
                 v.assign(1, x);
                 v.insert(v.end(), all.begin(), all.end());
-                return !std::isnan(x);
+                return !std::isnan(all[0]);
             }};
 }
 

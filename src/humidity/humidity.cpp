@@ -73,9 +73,11 @@ Bracket Halve(const Ratio& ratio, double target, Bracket b)
 // brackets that end at 0 °C, where the enhancement factor drops from the ice set to the water set and a
 // root just below 0 lies above the ratio at 0. An inverted bracket (air below −105 °C) is not searched:
 // its midpoint comes back as it is.
+// A target below the ratio at lo has its root below the bracket: no answer (NaN), never the bound itself.
 template <typename Ratio>
 double Bisect(const Ratio& ratio, double target, double lo, double hi)
 {
+    if (hi > lo && !(ratio(lo) <= target)) return kNotANumber;
     Bracket b = Halve(ratio, target, {lo, hi});
     if (b.hi == hi && hi > lo && !(ratio(hi) >= target)) {
         double step = hi - lo;
@@ -161,10 +163,10 @@ double WetBulbFromVaporPressure(double e, double t, double pressure)
     const double target = e / es * 100;
     if (!std::isfinite(es) || !std::isfinite(target)) return kNotANumber;
     const double k = kPsychrometerA * pressure;
+    // Not clamped at 0: dry air (e = 0) has the wet bulb where the psychrometer term takes up all of es.
     return Bisect(
         [&](double mid) {
-            const double ew =
-                std::max(0.0, EnhancedWater(mid, pressure) - (t - mid) * k * (kPsychrometerB * mid + 1));
+            const double ew = EnhancedWater(mid, pressure) - (t - mid) * k * (kPsychrometerB * mid + 1);
             return ew / es * 100;
         },
         target, kBisectionLow, t + 5);
@@ -178,9 +180,8 @@ double VaporPressureFromQuantity(int kind, double x, double t, double pressure, 
         case kHumidityDewPoint:
             return (x >= 0 ? SaturationPressureWater(x) : SaturationPressureIce(x)) *
                    EnhancementFactor(x, pressure);
-        case kHumidityWetBulb:
-            return std::max(0.0, EnhancedWater(x, pressure) -
-                                     (t - x) * (pressure * kPsychrometerA) * (x * kPsychrometerB + 1));
+        case kHumidityWetBulb:  // below the dry-air wet bulb e comes out negative: out of range
+            return EnhancedWater(x, pressure) - (t - x) * (pressure * kPsychrometerA) * (x * kPsychrometerB + 1);
         case kHumiditySaturationPressure:
             return 0.0;
         case kHumidityVaporPressure:

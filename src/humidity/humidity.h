@@ -33,13 +33,14 @@ enum HumidityKind : int {
 // or the target ratio is not finite (an air temperature of 8.6e9 °C overflows it) and stops early when the
 // midpoint equals a bound, so none can run forever. A target above the bracket (supersaturated air) widens
 // the bracket upward until it holds the answer, NaN when none exists up to 10000 °C; a target below it
-// (e = 0) gives the lower bound, about −100 °C.
+// (e = 0: dry air has no dew point) gives NaN, never the bound.
 
 // Over water, bracket [−100, t + 5].
 [[nodiscard]] double DewPointFromVaporPressure(double e, double t, double pressure);
 // Over ice, bracket [−100, 0]; the ratio is taken to the ice pressure at the air temperature.
 [[nodiscard]] double FrostPointFromVaporPressure(double e, double t, double pressure);
-// The psychrometer equation with coefficients 0.000662 /K and 0.00115 /K, bracket [−100, t + 5].
+// The psychrometer equation with coefficients 0.000662 /K and 0.00115 /K, bracket [−100, t + 5]. Dry air
+// has one: 5.9278 °C at 20 °C and 996 hPa.
 [[nodiscard]] double WetBulbFromVaporPressure(double e, double t, double pressure);
 
 // es is the enhanced saturation pressure over water at the air temperature,

@@ -18,8 +18,14 @@ std::array<double, kHumidityFieldCount> HumidityQuantities(int kind, double x, d
     std::array<double, kHumidityFieldCount> out{};
     out.fill(std::numeric_limits<double>::quiet_NaN());
     if (kind < kHumidityRelative || kind > kHumidityEnthalpy) return out;
+    // Moist air as the formulas know it: an air temperature inside the saturation formula's range, a
+    // positive total pressure, a wet bulb not above the air, a vapour pressure from 0 up to (not
+    // including) the total pressure. Anything else is out of range for every quantity.
+    if (!(t >= kHumidityAirMin && t <= kHumidityAirMax) || !(pressure > 0)) return out;
+    if (kind == kHumidityWetBulb && x > t) return out;
     const double es = SaturationPressureWater(t) * EnhancementFactor(t, pressure);
     const double e = VaporPressureFromQuantity(kind, x, t, pressure, es);
+    if (!(e >= 0 && e < pressure)) return out;
     // The driving quantity is not computed back: for the dew point and the wet bulb that would cost a
     // bisection whose answer nobody shows.
     for (int j = kHumidityRelative; j <= kHumidityEnthalpy; ++j)

@@ -11,6 +11,11 @@ namespace tmcalc {
 // 2-11 the quantities of HumidityKind).
 inline constexpr int kHumidityFieldCount = 12;
 
+// The air temperatures (°C) the humidity quantities are computed for: the range of the saturation formula
+// over water (Sonntag 1990) and of its enhancement factor.
+inline constexpr double kHumidityAirMin = -100.0;
+inline constexpr double kHumidityAirMax = 100.0;
+
 // Where the humidity grid goes in the page's client area: the full width, from trunc(1.25 x the title
 // band height) down to trunc(0.95 x the client height). The band's depth is a fraction of the width, so
 // the top is too; an area too low for it gives an empty rectangle at the top.
@@ -19,7 +24,9 @@ inline constexpr int kHumidityFieldCount = 12;
 // Every humidity quantity of an air sample at t (°C) and total pressure (hPa) in which quantity `kind`
 // (2-11) has the value x: the entries 2-11 by kind, each computed from the vapour pressure that x gives,
 // except the entry of `kind`, which is x itself (entries 0 and 1 are unused, NaN). Any other kind gives
-// NaN throughout.
+// NaN throughout, and so does air outside the formulas: t outside [kHumidityAirMin, kHumidityAirMax], a
+// pressure of 0 or less, a wet bulb above t, a vapour pressure below 0 (RH below 0) or at or above the
+// total pressure. Dry air has a wet bulb and no dew point (NaN).
 [[nodiscard]] std::array<double, kHumidityFieldCount> HumidityQuantities(int kind, double x, double t,
                                                                          double pressure);
 

@@ -1,11 +1,15 @@
 #include "rtd/nickel.h"
 
 #include <array>
+#include <limits>
 
 #include "rtd/root_finders.h"
+#include "units/temperature.h"
 
 namespace tmcalc {
 namespace {
+
+constexpr double kNotPhysical = std::numeric_limits<double>::quiet_NaN();
 
 constexpr std::array<NiPreset, kNickelPresetCount> kPresets{{
     {1000, {0.005485, 6.65e-6, 0, 2.805e-11, 0, -2e-17}},           // ND
@@ -29,6 +33,7 @@ bool NiParametersEntered(double r0, const NiCoefficients& k)
 
 double NiResistance(double t, double r0, const NiCoefficients& k)
 {
+    if (!(r0 > 0) || t < kAbsoluteZeroCelsius) return kNotPhysical;
     // Horner's rule from c6 down.
     double w = k.c6;
     w = w * t + k.c5;
@@ -42,13 +47,16 @@ double NiResistance(double t, double r0, const NiCoefficients& k)
 
 double NiTemperature(double r, double r0, const NiCoefficients& k)
 {
+    if (!(r0 > 0) || !(r > 0)) return kNotPhysical;
     const double w = r / r0;
     if (w == 1) return 0.0;
-    return SolveSextic(k.c6, k.c5, k.c4, k.c3, k.c2, k.c1, 1 - w, 0);
+    const double t = SolveSextic(k.c6, k.c5, k.c4, k.c3, k.c2, k.c1, 1 - w, 0);
+    return t < kAbsoluteZeroCelsius ? kNotPhysical : t;
 }
 
 double NiSlope(double t, double r0, const NiCoefficients& k)
 {
+    if (!(r0 > 0) || t < kAbsoluteZeroCelsius) return kNotPhysical;
     double d = 6 * k.c6;
     d = d * t + 5 * k.c5;
     d = d * t + 4 * k.c4;

@@ -30,6 +30,8 @@ inline constexpr int kNickelPresetCount = 4;
 // c3 to c6 may be zero.
 [[nodiscard]] bool NiParametersEntered(double r0, const NiCoefficients& k);
 
+// Each is NaN (out of range) for an R0 of zero or less, a temperature below absolute zero, and (the
+// temperature) a resistance of zero or less.
 [[nodiscard]] double NiResistance(double t, double r0, const NiCoefficients& k);
 
 // Temperature at resistance r: W exactly 1 gives 0, otherwise the sextic solved by Newton from 0 °C

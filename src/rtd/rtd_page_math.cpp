@@ -31,15 +31,19 @@ RtdShownTexts RtdTextsFromTemperature(RtdMetal metal, double t, double r0)
     const double high = platinum ? kPtStandard.t_max : kCuStandard.t_max;
     // Written so that a NaN t is outside too: the out-of-range text, and no slope beside it.
     if (!(t >= low && t <= high)) return {FormatValueG7(kNaN), std::string()};
+    // No thermometer has an R0 of zero or less (nor a NaN one): both out of range.
+    if (!(r0 > 0)) return {FormatValueG7(kNaN), FormatValueG7(kNaN)};
     const double resistance = platinum ? PtResistance(t, r0) : CuResistance(t, r0);
     return {FormatValueG7(ResistanceForDisplay(resistance)), SlopeText(Slope(metal, t, r0))};
 }
 
 RtdShownTexts RtdTextsFromResistance(const RtdSensorPage& page, double r, double r0)
 {
+    // A resistance, and the ice-point resistance, of zero or less is out of range.
+    if (!(r > 0) || !(r0 > 0)) return {FormatValueG7(kNaN), FormatValueG7(kNaN)};
     if (r == r0) {
         // The ice point deliberately shows the literal "0.0" rather than "0". Also when
-        // R0 is 0 or infinite (PtX), where r / r0 is no number.
+        // R0 is infinite (PtX), where r / r0 is no number.
         return {"0.0", SlopeText(Slope(page.metal, 0.0, r0))};
     }
     const bool platinum = page.metal == RtdMetal::Platinum;

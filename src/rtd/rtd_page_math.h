@@ -42,13 +42,14 @@ struct RtdShownTexts {
 // Temperature t (°C) to resistance with ice-point resistance r0 (Ω). Inside the sensor's range
 // (-200..850 °C platinum, -50..150 °C copper) the resistance, rounded to 0.1 mΩ below 1000 Ω, in "%.07g",
 // and the slope with 8 significant digits and 7 decimals. Outside it, and for a NaN t, the out-of-range
-// text and an empty slope.
+// text and an empty slope; for an r0 of zero or less (or NaN) the out-of-range text in both.
 [[nodiscard]] RtdShownTexts RtdTextsFromTemperature(RtdMetal metal, double t, double r0);
 
 // Resistance r to temperature, both in Ω with ice-point resistance r0. The temperature in "%.07g", or the
 // out-of-range text when the page rejects it; the literal "0.0" when r equals r0 exactly. The slope is
 // that of the computed temperature even when the temperature itself is rejected, so a temperature just
-// beyond the range shows the out-of-range text beside a slope.
+// beyond the range shows the out-of-range text beside a slope. A resistance or r0 of zero or less is out of
+// range in both.
 [[nodiscard]] RtdShownTexts RtdTextsFromResistance(const RtdSensorPage& page, double r, double r0);
 
 }  // namespace tmcalc

@@ -6,6 +6,7 @@
 
 #include "framework/number_text.h"
 #include "rtd/its90.h"
+#include "units/temperature.h"
 
 namespace tmcalc {
 namespace {
@@ -48,6 +49,7 @@ constexpr int kRefineStepLimit = 50;
 bool Carries(const SprtCoefficientSet& set, const GroupRange& range)
 {
     if ((set.flags & range.flag) == 0) return false;
+    if (set.zeroIsValue) return true;
     switch (range.group) {
     case Group::A4: return true;
     case Group::A5: return set.a5 != 0 && set.b5 != 0;
@@ -114,7 +116,8 @@ double DeviationSlope(const SprtCoefficientSet& set, Group group, double w)
 {
     const double x = w - 1;
     switch (group) {
-    case Group::A4: return set.a4 != 0 ? set.a4 + set.b4 * (std::log(w) + x / w) : kNotANumber;
+    case Group::A4:
+        return set.a4 != 0 || set.zeroIsValue ? set.a4 + set.b4 * (std::log(w) + x / w) : kNotANumber;
     case Group::A5: return 2 * set.b5 * x + set.a5;
     case Group::A7: return 3 * set.c7 * x * x + 2 * set.b7 * x + set.a7;
     case Group::A8: return 2 * set.b8 * x + set.a8;
@@ -366,14 +369,26 @@ SprtCoefficientSet SprtSetFromGroups(SprtRangeCodes codes, const std::array<doub
 
 bool SprtHasCompleteGroup(const SprtCoefficientSet& set)
 {
+    if (set.zeroIsValue) return set.flags != 0;
     const auto both = [](double a, double b) { return a != 0 && b != 0; };
     return both(set.a4, set.b4) || both(set.a5, set.b5) || both(set.a7, set.b7) || both(set.a8, set.b8) ||
            both(set.a9, set.b9) || set.a10 != 0 || set.a11 != 0;
 }
 
+namespace {
+
+// R(TPW) of zero or less, or a resistance of zero or less, is no thermometer: out of range throughout.
+SprtConversion Unphysical(double t, double r)
+{
+    return {t, r, kNotANumber, kNotANumber, kNotANumber};
+}
+
+}  // namespace
+
 std::optional<SprtConversion> SprtFromTemperature(const SprtCoefficientSet& set, double rtp, double t)
 {
     if (rtp == 0 || !SprtHasCompleteGroup(set)) return std::nullopt;
+    if (!(rtp > 0) || t < kAbsoluteZeroCelsius) return Unphysical(t, kNotANumber);
     const Group group = GroupAt(set, t);
     const double w = RatioInGroup(set, group, t);
     return WithSlopes(set, group, rtp, t, rtp * w, w);
@@ -382,6 +397,7 @@ std::optional<SprtConversion> SprtFromTemperature(const SprtCoefficientSet& set,
 std::optional<SprtConversion> SprtFromResistance(const SprtCoefficientSet& set, double rtp, double r)
 {
     if (rtp == 0 || !SprtHasCompleteGroup(set)) return std::nullopt;
+    if (!(rtp > 0) || !(r > 0)) return Unphysical(kNotANumber, r);
     const Inversion inversion = Invert(set, r / rtp);
     const double w = std::isnan(inversion.t) ? kNotANumber : RatioInGroup(set, inversion.group, inversion.t);
     return WithSlopes(set, inversion.group, rtp, inversion.t, r, w);

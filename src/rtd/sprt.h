@@ -32,6 +32,9 @@ struct SprtCoefficientSet {
     double a10 = 0.0;
     double a11 = 0.0;
     std::uint32_t flags = 0;
+    // Every coefficient of the flagged groups was given, zeros included: a zero is then a value (the ideal
+    // thermometer has all of them 0 and W = Wr), not a field left empty.
+    bool zeroIsValue = false;
 };
 
 // The group that applies at t is the last of a4/b4, a5/b5, a7.., a8.., a9.., a10, a11 (in that order)
@@ -132,11 +135,13 @@ struct SprtConversion {
     double dr_dt = 0.0;  // Ω/°C: Rtp·dW/dt
 };
 
-// Temperature to resistance. Empty (nothing to write) when rtp is 0 or the set has no complete group.
+// Temperature to resistance. Empty (nothing to write) when rtp is 0 or the set has no complete group; out
+// of range (NaN) for a negative rtp or a temperature below absolute zero.
 [[nodiscard]] std::optional<SprtConversion> SprtFromTemperature(const SprtCoefficientSet& set, double rtp,
                                                                 double t);
 
-// Resistance to temperature, with the same empty cases. W is recomputed from t in the group that the
+// Resistance to temperature, with the same empty cases, out of range also for a resistance of zero or
+// less. W is recomputed from t in the group that the
 // inversion used, so a reading at a calibration point (t possibly a hair past the group's top) keeps its
 // ratio.
 [[nodiscard]] std::optional<SprtConversion> SprtFromResistance(const SprtCoefficientSet& set, double rtp,

@@ -3,31 +3,56 @@
 #include "framework/number_text.h"
 #include "standards/utf_text.h"
 #include "thermistor/ntc_conversions.h"
+#include "units/temperature.h"
+
+#include <limits>
 
 namespace tmcalc {
+
+namespace {
+
+constexpr double kOutOfRange = std::numeric_limits<double>::quiet_NaN();
+
+// Nothing is colder than absolute zero, and a resistance is positive: outside that the panel shows out of
+// range, whatever a formula would give there (-278.9 °C from 1e-300 Ω, a resistance at -300 °C).
+std::optional<double> Physical(std::optional<double> value, bool inputPhysical)
+{
+    if (!value) return value;
+    if (!inputPhysical || *value < kAbsoluteZeroCelsius) return kOutOfRange;
+    return value;
+}
+
+}  // namespace
 
 std::optional<double> NtcPanelTemperature(NtcMode mode, const NtcPanelValues& v, double r)
 {
     switch (mode) {
         case NtcMode::Beta:
-            return NtcBetaTemperature(v.r25, v.beta, r);
+            return Physical(NtcBetaTemperature(v.r25, v.beta, r > 0 ? r : 1.0), r > 0 && v.r25 > 0);
         case NtcMode::SteinhartHart:
-            return NtcShTemperature(v.a, v.b, v.c, r);
+            return Physical(NtcShTemperature(v.a, v.b, v.c, r > 0 ? r : 1.0), r > 0);
         case NtcMode::Extended:
-            return NtcShxTemperature(v.a, v.b, v.c, v.d, r);
+            return Physical(NtcShxTemperature(v.a, v.b, v.c, v.d, r > 0 ? r : 1.0), r > 0);
     }
     return std::nullopt;
 }
 
 std::optional<double> NtcPanelResistance(NtcMode mode, const NtcPanelValues& v, double t)
 {
+    const bool above = !(t < kAbsoluteZeroCelsius);
     switch (mode) {
-        case NtcMode::Beta:
-            return NtcBetaResistance(v.r25, v.beta, t);
-        case NtcMode::SteinhartHart:
-            return NtcShResistance(v.a, v.b, v.c, t);
-        case NtcMode::Extended:
-            return NtcShxResistance(v.a, v.b, v.c, v.d, t);
+        case NtcMode::Beta: {
+            const std::optional<double> r = NtcBetaResistance(v.r25, v.beta, t);
+            return r && (v.r25 < 0 || !above) ? std::optional<double>(kOutOfRange) : r;
+        }
+        case NtcMode::SteinhartHart: {
+            const std::optional<double> r = NtcShResistance(v.a, v.b, v.c, t);
+            return r && !above ? std::optional<double>(kOutOfRange) : r;
+        }
+        case NtcMode::Extended: {
+            const std::optional<double> r = NtcShxResistance(v.a, v.b, v.c, v.d, t);
+            return r && !above ? std::optional<double>(kOutOfRange) : r;
+        }
     }
     return std::nullopt;
 }

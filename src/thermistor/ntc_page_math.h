@@ -27,7 +27,8 @@ struct NtcPanelValues {
 };
 
 // The temperature (°C) of resistance `r` (Ω), or the resistance of temperature `t`, in the given mode; an
-// empty optional when a coefficient or the input is a zero the mode refuses (nothing is written then).
+// empty optional when a coefficient is a zero the mode refuses (nothing is written then). NaN (out of
+// range) for a resistance of zero or less, a negative R25, a temperature below absolute zero either way.
 [[nodiscard]] std::optional<double> NtcPanelTemperature(NtcMode mode, const NtcPanelValues& v, double r);
 [[nodiscard]] std::optional<double> NtcPanelResistance(NtcMode mode, const NtcPanelValues& v, double t);
 

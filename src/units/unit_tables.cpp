@@ -50,14 +50,48 @@ constexpr std::array<UnitField, Cells> MakeCells(int firstLabelId, int firstUnit
     return cells;
 }
 
-// Definitions behind the mended rows (exact by definition unless said otherwise).
+// Definitions behind the rows (exact by definition unless said otherwise): every factor below is computed
+// from them, never typed as a rounded decimal.
 constexpr double kStandardGravity = 9.80665;             // m/s², so 1 kgf = 9.80665 N
+constexpr double kInch = 0.0254;                         // m
+constexpr double kFoot = 0.3048;                         // m
+constexpr double kYard = 0.9144;                         // m
+constexpr double kMile = 1609.344;                       // m, international mile (5280 ft)
+constexpr double kPound = 0.45359237;                    // kg
+constexpr double kPoundForce = kPound * kStandardGravity;  // N, 4.4482216152605
+constexpr double kPoundal = kPound * kFoot;              // N, 0.138254954376
 constexpr double kInchSquared = 6.4516e-4;               // m²
 constexpr double kFootSquared = 0.09290304;              // m²
+constexpr double kCalIt = 4.1868;                        // J, International Table calorie
+constexpr double kCalTh = 4.184;                         // J, thermochemical calorie
 constexpr double kBtuIt = 1055.05585262;                 // J, International Table
+constexpr double kBtuTh = kCalTh * 453.59237 / 1.8;      // J, thermochemical Btu: 1054.3502644888...
+constexpr double kHorsepower = 550 * kFoot * kPoundForce;  // W, 550 ft·lbf/s: 745.69987158227...
 constexpr double kKcalItPerHourWatts = 1.163;            // 4186.8 J / 3600 s
 constexpr double kBtuItPerFootSquaredSecondFahrenheit =  // W/(m²·K), the °F step being 5/9 K
     kBtuIt / kFootSquared * 1.8;
+constexpr double kStandardAtmosphere = 101325;           // Pa
+constexpr double kTorr = kStandardAtmosphere / 760;      // Pa, 133.322368421...
+// The conventional mercury column: 13.5951 g/cm³ under standard gravity, 133.322387415 Pa per mm.
+constexpr double kMillimetreOfMercury = 13595.1 * kStandardGravity / 1000;
+constexpr double kLightYear = 9460730472580800;          // m, a Julian year (365.25 d) at c
+
+// Square root by Newton's method for constants (std::sqrt is not constexpr in C++20).
+constexpr double ConstantSqrt(double x)
+{
+    double root = x > 1 ? x : 1.0;
+    for (int i = 0; i < 200; ++i) {
+        const double next = 0.5 * (root + x / root);
+        if (next == root) break;
+        root = next;
+    }
+    return root;
+}
+
+// Mach 1: the speed of sound of the standard atmosphere at sea level, sqrt(1.4 x 287.05287 J/(kg·K) x
+// 288.15 K) = 340.29399 m/s.
+constexpr double kMach = ConstantSqrt(1.4 * 287.05287 * 288.15);
+static_assert(kMach > 340.2939 && kMach < 340.2941);
 
 // Heat transfer coefficient, base W/(cm²·K). Both kcal and both Btu rows convert with the same constant
 // both ways, so a value typed there comes back unchanged.
@@ -76,16 +110,18 @@ constexpr std::array<Row, 6> kHeatTransferCoefficient{{
 constexpr std::array<Row, 12> kThermalConductivity{{
     {kSame, kSame},                             // w/cm·K
     {Over(100), Times(100)},                    // w/m·K
-    {Over(1.41111111), Times(1.41111111)},      // w/in·℉
-    {Over(16.9333333), Times(16.9333333)},      // w/ft·℉
-    {kSame, kSame},                             // j/cm·s·℃
-    {Over(0.238845897), Times(0.238845897)},    // cal/cm·s·℃
-    {Over(0.0143307538), Times(0.0143307538)},  // kcal/cm·min·℃
-    {Over(85.9845228), Times(85.9845228)},      // kcal/m·h·℃
-    {Over(0.0160497032), Times(0.0160497032)},  // Btu/ft·s·℉
-    {Over(57.7789317), Times(57.7789317)},      // Btu/ft·h·℉
-    {Over(4.81491097), Times(4.81491097)},      // Btu/in·h·℉
-    {Over(693.34718), Times(693.34718)},        // Btu·in/(ft²·h·℉): the constant is that of the inch form
+    {Times(1.8).Over(kInch * 100), Times(kInch * 100).Over(1.8)},  // w/in·℉
+    {Times(1.8).Over(kFoot * 100), Times(kFoot * 100).Over(1.8)},  // w/ft·℉
+    {kSame, kSame},                                                // j/cm·s·℃
+    {Times(kCalIt), Over(kCalIt)},                                 // cal/cm·s·℃
+    {Times(kCalIt * 1000).Over(60), Times(60).Over(kCalIt * 1000)},  // kcal/cm·min·℃
+    {Times(kKcalItPerHourWatts).Over(100), Times(100).Over(kKcalItPerHourWatts)},  // kcal/m·h·℃
+    {Times(kBtuIt * 1.8).Over(kFoot * 100), Times(kFoot * 100).Over(kBtuIt * 1.8)},  // Btu/ft·s·℉
+    {Times(kBtuIt * 1.8).Over(kFoot * 100 * 3600), Times(kFoot * 100 * 3600).Over(kBtuIt * 1.8)},  // Btu/ft·h·℉
+    {Times(kBtuIt * 1.8).Over(kInch * 100 * 3600), Times(kInch * 100 * 3600).Over(kBtuIt * 1.8)},  // Btu/in·h·℉
+    // Btu·in/(ft²·h·℉): an inch of thickness over a square foot
+    {Times(kBtuIt * 1.8 * kInch).Over(kFootSquared * 100 * 3600),
+     Times(kFootSquared * 100 * 3600).Over(kBtuIt * 1.8 * kInch)},
 }};
 
 // Heat flux, base W/m²; the tenth cell is dead.
@@ -93,12 +129,12 @@ constexpr std::array<Row, 9> kHeatFlux{{
     {kSame, kSame},                             // W/m²
     {Over(0.0001), Times(0.0001)},              // W/cm²
     {Over(0.001), Times(0.001)},                // kW/m²
-    {Over(2.388459e-5), Times(2.388459e-5)},    // cal/(cm²·s)
-    {Over(0.085984523), Times(0.085984523)},    // cal/(cm²·h)
-    {Over(0.0002388459), Times(0.0002388459)},  // kcal/(m²·s)
-    {Over(0.85984523), Times(0.85984523)},      // kcal/(m²·h)
-    {Over(8.805508e-5), Times(8.805508e-5)},    // Btu/(ft²·s)
-    {Over(0.31699829), Times(0.31699829)},      // Btu/(ft²·h)
+    {Times(kCalIt * 10000), Over(kCalIt * 10000)},                        // cal/(cm²·s)
+    {Times(kCalIt * 10000).Over(3600), Times(3600).Over(kCalIt * 10000)},  // cal/(cm²·h)
+    {Times(kCalIt * 1000), Over(kCalIt * 1000)},                          // kcal/(m²·s)
+    {Times(kKcalItPerHourWatts), Over(kKcalItPerHourWatts)},              // kcal/(m²·h)
+    {Times(kBtuIt).Over(kFootSquared), Times(kFootSquared).Over(kBtuIt)},  // Btu/(ft²·s)
+    {Times(kBtuIt).Over(kFootSquared * 3600), Times(kFootSquared * 3600).Over(kBtuIt)},  // Btu/(ft²·h)
 }};
 
 // Power, base W; N·m/s, W and J/s all carry the base value.
@@ -106,35 +142,35 @@ constexpr std::array<Row, 10> kPower{{
     {kSame, kSame},                                     // N·m/s
     {kSame, kSame},                                     // W
     {Times(1000), Over(1000)},                          // kW
-    {Times(745.699872), Over(745.699872)},              // UKHp (mechanical horsepower)
-    {Times(735.49875), Over(735.49875)},                // PS, metric horsepower: 75 kgf·m/s
+    {Times(kHorsepower), Over(kHorsepower)},            // UKHp (mechanical horsepower)
+    {Times(75 * kStandardGravity), Over(75 * kStandardGravity)},  // PS, metric horsepower: 75 kgf·m/s
     {Times(kStandardGravity), Over(kStandardGravity)},  // kgf·m/s
     {Times(4184), Over(4184)},                          // kcal/s, thermochemical
-    {Times(1055.05585), Over(1055.05585)},              // Btu/s
-    {Times(1.3558179), Over(1.3558179)},                // ft·lb/s
+    {Times(kBtuIt), Over(kBtuIt)},                      // Btu/s
+    {Times(kFoot * kPoundForce), Over(kFoot * kPoundForce)},  // ft·lb/s
     {kSame, kSame},                                     // J/s
 }};
 
-// Pressure, base Pa. The torr (133.3224 Pa) and the mmHg (133.3223684 Pa) keep their own constants, so
-// 1 mmHg shows as 0.9999998 Torr; the water columns use the conventional 9.80665 Pa per mm.
+// Pressure, base Pa. The torr is 1/760 atm and the mercury columns the conventional 13.5951 g/cm³, so
+// 1 mmHg is 1.00000014 Torr; the water columns use the conventional 9.80665 Pa per mm.
 constexpr std::array<Row, 14> kPressure{{
     {kSame, kSame},                                                            // Pa
     {Times(1000), Times(0.001)},                                               // kPa
     {Times(1000000), Times(1e-6)},                                             // MPa
-    {Times(6894.757), Over(6894.757)},                                         // psi
+    {Times(kPoundForce).Over(kInchSquared), Times(kInchSquared).Over(kPoundForce)},  // psi
     {Times(100000), Over(100000)},                                             // bar
     {Times(100), Over(100)},                                                   // mbar
-    {Times(133.3224), Over(133.3224)},                                         // Torr
-    {Times(133.3223684).Times(25.4), Over(133.3223684).Over(25.4)},            // inHg (0℃)
-    {Times(133.3223684), Over(133.3223684)},                                   // mmHg (0℃)
+    {Times(kTorr), Over(kTorr)},                                               // Torr
+    {Times(kMillimetreOfMercury).Times(25.4), Over(kMillimetreOfMercury).Over(25.4)},  // inHg (0℃)
+    {Times(kMillimetreOfMercury), Over(kMillimetreOfMercury)},                 // mmHg (0℃)
     {Times(kStandardGravity).Times(25.4), Over(kStandardGravity).Over(25.4)},  // inH₂O (4℃)
     {Times(kStandardGravity), Over(kStandardGravity)},                         // mmH₂O (4℃)
     {Times(98066.5), Over(98066.5)},                                           // kgf/cm²
-    {Times(47.8802569), Over(47.8802569)},                                     // lb/ft²
-    {Times(101325), Over(101325)},                                             // atm
+    {Times(kPoundForce).Over(kFootSquared), Times(kFootSquared).Over(kPoundForce)},  // lb/ft²
+    {Times(kStandardAtmosphere), Over(kStandardAtmosphere)},                   // atm
 }};
 
-// Length, base m; cells 26 and 27 are dead. The light year (1/1.057e-16 m) keeps its four digits.
+// Length, base m; cells 26 and 27 are dead.
 constexpr std::array<Row, 25> kLength{{
     {kSame, kSame},                             // m
     {Over(0.001), Times(0.001)},                // km
@@ -144,14 +180,14 @@ constexpr std::array<Row, 25> kLength{{
     {Over(1000000), Times(1000000)},            // um
     {Over(1e9), Times(1e9)},                    // nm
     {Over(1e12), Times(1e12)},                  // pm
-    {Over(1.057e-16), Times(1.057e-16)},        // ly
-    {Over(39.3700787), Times(39.3700787)},      // in
-    {Over(39370.0787), Times(39370.0787)},      // mil
-    {Over(3.2808399), Times(3.2808399)},        // ft
-    {Over(1.0936133), Times(1.0936133)},        // yd
-    {Times(1609.344), Over(1609.344)},          // mi, international mile
+    {Times(kLightYear), Over(kLightYear)},      // ly
+    {Times(kInch), Over(kInch)},                // in
+    {Times(kInch).Over(1000), Times(1000).Over(kInch)},  // mil
+    {Times(kFoot), Over(kFoot)},                // ft
+    {Times(kYard), Over(kYard)},                // yd
+    {Times(kMile), Over(kMile)},                // mi, international mile
     {Times(1852), Over(1852)},                  // nmi
-    {Over(0.5468066), Times(0.5468066)},        // fm
+    {Times(6 * kFoot), Over(6 * kFoot)},        // fm, 6 ft
     {Times(201.168), Over(201.168)},            // fur, 660 ft
     {Over(0.002), Times(0.002)},                // 里, 500 m
     {Over(0.3), Times(0.3)},                    // 丈
@@ -174,10 +210,10 @@ constexpr std::array<Row, 18> kArea{{
     {Over(1000000), Times(1000000)},                // mm²
     {Times(4046.8564224), Over(4046.8564224)},      // acre, international
     {Times(2589988.110336), Over(2589988.110336)},  // sq.mi, international
-    {Over(1.19599), Times(1.19599)},                // yd²
-    {Over(10.7639104), Times(10.7639104)},          // ft²
-    {Over(1550.0031), Times(1550.0031)},            // in²
-    {Over(0.0395369), Times(0.0395369)},            // rd, square rod
+    {Times(kYard * kYard), Over(kYard * kYard)},    // yd²
+    {Times(kFootSquared), Over(kFootSquared)},      // ft²
+    {Times(kInchSquared), Over(kInchSquared)},      // in²
+    {Times(16.5 * kFoot * 16.5 * kFoot), Over(16.5 * kFoot * 16.5 * kFoot)},  // rd, square rod (16.5 ft)²
     {Over(1.5e-5), Times(1.5e-5)},                  // 市顷
     {Over(0.0015), Times(0.0015)},                  // 市亩
     {Over(0.015), Times(0.015)},                    // 市分
@@ -185,15 +221,15 @@ constexpr std::array<Row, 18> kArea{{
     {Over(900), Times(900)},                        // 平方寸
 }};
 
-// Velocity, base m/s. Mach 1 is the conventional 340.3 m/s (1/0.0029386).
+// Velocity, base m/s.
 constexpr std::array<Row, 7> kVelocity{{
     {kSame, kSame},                       // m/s
     {Over(0.001), Times(0.001)},          // km/s
     {Over(3.6), Times(3.6)},              // km/h
     {Times(299792458), Over(299792458)},  // c
-    {Over(0.0029386), Times(0.0029386)},  // mach
-    {Over(2.236936), Times(2.236936)},    // mile/h
-    {Over(39.370079), Times(39.370079)},  // in/s
+    {Times(kMach), Over(kMach)},          // mach
+    {Times(kMile).Over(3600), Times(3600).Over(kMile)},  // mile/h
+    {Times(kInch), Over(kInch)},          // in/s
 }};
 
 // Force: three base quantities, newtons, tonnes-force and pounds-force. A row feeds one of them, the
@@ -201,17 +237,16 @@ constexpr std::array<Row, 7> kVelocity{{
 enum ForceBase : int { kNewton = 0, kTonneForce = 1, kPoundForceBase = 2 };
 
 constexpr double kNewtonsPerTonneForce = 9806.65;
-constexpr double kNewtonsPerPoundForce = 4.4482216153;
-constexpr double kPoundsForcePerNewton = 0.2248089431;
-constexpr double kNewtonsPerLongTonForce = 9964.01641818352;  // 2240 lbf
+constexpr double kNewtonsPerPoundForce = kPoundForce;
+constexpr double kNewtonsPerLongTonForce = 2240 * kPoundForce;
 
 constexpr UnitBaseScheme kForceBases{
     3,
     {{
         {{{kTonneForce, kNewton, Over(kNewtonsPerTonneForce)},
-          {kPoundForceBase, kNewton, Times(kPoundsForcePerNewton)}}},
+          {kPoundForceBase, kNewton, Over(kNewtonsPerPoundForce)}}},
         {{{kNewton, kTonneForce, Times(kNewtonsPerTonneForce)},
-          {kPoundForceBase, kNewton, Times(kPoundsForcePerNewton)}}},
+          {kPoundForceBase, kNewton, Over(kNewtonsPerPoundForce)}}},
         {{{kNewton, kPoundForceBase, Times(kNewtonsPerPoundForce)},
           {kTonneForce, kNewton, Over(kNewtonsPerTonneForce)}}},
     }},
@@ -229,7 +264,7 @@ constexpr std::array<Row, 12> kForce{{
     {Over(1000), Times(1000), kTonneForce},                                    // kgf
     {kSame, kSame, kPoundForceBase},                                           // lbf
     {Times(1000), Over(1000), kPoundForceBase},                                // kip
-    {Times(0.1382549544), Times(7.2330138512), kNewton},                       // pdl
+    {Times(kPoundal), Over(kPoundal), kNewton},                                // pdl
 }};
 
 // Dynamic viscosity, base Pa·s.
@@ -239,11 +274,11 @@ constexpr std::array<Row, 10> kDynamicViscosity{{
     {Over(1000), Times(1000)},                          // CPS
     {Over(3600), Times(3600)},                          // kg/m.h
     {Times(kStandardGravity), Over(kStandardGravity)},  // kgf·s/m²
-    {Times(6894.757293), Over(6894.757293)},            // lbf·s/inch²
-    {Times(47.880259), Over(47.880259)},                // lbf·s/ft²
-    {Over(5.80151e-6), Times(5.80151e-6)},              // lbf·h/ft²
-    {Times(1.488163944), Over(1.488163944)},            // lb/ft·s
-    {Over(2419.09), Times(2419.09)},                    // lb/ft·h
+    {Times(kPoundForce).Over(kInchSquared), Times(kInchSquared).Over(kPoundForce)},  // lbf·s/inch²
+    {Times(kPoundForce).Over(kFootSquared), Times(kFootSquared).Over(kPoundForce)},  // lbf·s/ft²
+    {Times(kPoundForce * 3600).Over(kFootSquared), Times(kFootSquared).Over(kPoundForce * 3600)},  // lbf·h/ft²
+    {Times(kPound).Over(kFoot), Times(kFoot).Over(kPound)},                          // lb/ft·s
+    {Times(kPound).Over(kFoot * 3600), Times(kFoot * 3600).Over(kPound)},            // lb/ft·h
 }};
 
 // Kinematic viscosity, base m²/s. The square inch and square foot rows use the exact areas, the same
@@ -263,25 +298,25 @@ constexpr std::array<Row, 12> kKinematicViscosity{{
     {Times(kFootSquared).Over(3600), Times(3600).Over(kFootSquared)},  // ft²/h
 }};
 
-// Diffusion coefficient, base m²/s. The in²/s row keeps its four-digit 1550.
+// Diffusion coefficient, base m²/s.
 constexpr std::array<Row, 5> kDiffusion{{
     {kSame, kSame},                                                // m²/s
     {Over(60), Times(60)},                                         // m²/min
     {Times(kFootSquared).Over(60), Times(60).Over(kFootSquared)},  // ft²/min
     {Times(kFootSquared), Over(kFootSquared)},                     // ft²/s
-    {Over(1550), Times(1550)},                                     // in²/s
+    {Times(kInchSquared), Over(kInchSquared)},                     // in²/s
 }};
 
 // Surface tension, base N/m.
 constexpr std::array<Row, 8> kSurfaceTension{{
     {kSame, kSame},                           // N/m
     {Over(1000), Times(1000)},                // mN/m
-    {Over(1.019716213), Times(1.019716213)},  // gf/cm
+    {Times(kStandardGravity).Over(10), Times(10).Over(kStandardGravity)},  // gf/cm
     {Over(1000), Times(1000)},                // dyn/cm
     {Over(1000), Times(1000)},                // erg/cm²
     {Over(10), Times(10)},                    // erg/mm²
-    {Over(0.18371855), Times(0.18371855)},    // pdl/in
-    {Over(0.005710147), Times(0.005710147)},  // lbf/in
+    {Times(kPoundal).Over(kInch), Times(kInch).Over(kPoundal)},        // pdl/in
+    {Times(kPoundForce).Over(kInch), Times(kInch).Over(kPoundForce)},  // lbf/in
 }};
 
 // Energy, base J; J, W·s and N·m all carry the base value.
@@ -302,13 +337,13 @@ constexpr std::array<Row, 27> kEnergy{{
     {Times(4184), Over(4184)},                              // kcal, the food calorie (thermochemical)
     {Times(4186.8), Over(4186.8)},                          // kcal(IT)
     {Times(4184), Over(4184)},                              // kcal(th)
-    {Times(1054.35), Over(1054.35)},                        // Btu(th)
+    {Times(kBtuTh), Over(kBtuTh)},                          // Btu(th)
     {Times(1055.87), Over(1055.87)},                        // Btu(mean)
     {Times(1899.100534716), Over(1899.100534716)},          // cent•h, Celsius heat unit: 1.8 Btu(IT)
     {Times(1.602176634e-19), Over(1.602176634e-19)},        // eV (SI 2019, exact)
-    {Times(2684520), Over(2684520)},                        // hp•h
+    {Times(kHorsepower * 3600), Over(kHorsepower * 3600)},  // hp•h
     {Times(kStandardGravity), Over(kStandardGravity)},      // k•m, kilogram-force metre
-    {Over(0.737562), Times(0.737562)},                      // ft•lbf
+    {Times(kFoot * kPoundForce), Over(kFoot * kPoundForce)},  // ft•lbf
     {Over(8.850745791327187), Times(8.850745791327187)},    // in•lbf
     {Times(105505585.257348), Over(105505585.257348)},      // therm (EC)
     {Over(10000000), Times(10000000)},                      // erg

@@ -3,6 +3,7 @@
 #include "framework/number_text.h"
 #include "humidity/humidity.h"
 #include "humidity/humidity_pages.h"
+#include "rtd/its90.h"
 #include "standards/standards_store.h"
 #include "thermocouple/work_page_math.h"
 
@@ -107,6 +108,17 @@ TEST_P(PageCases, AsShownEqualsThePage)
         ExpectShown(result.out, 0, shown);
         return;
     }
+    // The pages read the longest number at the start; the command line takes a plain decimal number whole.
+    const bool plain = std::string_view(c.typed).find_first_not_of("0123456789.eE+-") == std::string_view::npos &&
+                       std::string_view(c.typed).find_first_of("0123456789") != std::string_view::npos;
+    if (!plain) {
+        const RunResult refused = Run(args + " --" + c.field + " '" + c.typed + "'");
+        EXPECT_EQ(refused.exitCode, 1) << refused.err;
+        EXPECT_NE(refused.err.find(std::string("--") + c.field + ": '" + c.typed + "' is not a number"),
+                  std::string::npos) << refused.err;
+        EXPECT_TRUE(refused.out.empty());
+        return;
+    }
     const bool fails = shown.rfind(cases::kOut, 0) == 0 || shown.find("inf") != std::string::npos;
     const RunResult single = Run(args + " --" + c.field + " '" + c.typed + "'");
     EXPECT_EQ(single.exitCode, fails ? 1 : 0) << single.err;
@@ -134,19 +146,22 @@ TEST_F(CliRun, FirstRowsAsShownAndAtFullPrecision)
     for (const std::size_t k : {9U, 3U, 6U, 11U, 5U, 10U, 7U, 8U, 2U, 4U})
         humidity.push_back(FormatShowValue(6, 7, q[k]).value_or(""));
     EXPECT_EQ(Row("humidity rh 50 --t 20 --pressure 1013.25 --as-shown"), humidity);
-    // 1 atm is exactly 101.325 kPa; the page's own Torr factor gives 759.99982, not the defined 760.
+    // 1 atm is exactly 101.325 kPa and 760 Torr; the conventional mercury column is a hair more than a torr.
     EXPECT_EQ(Row("units pressure --unit atm 1 --digits 9"),
-              (Cells{"1", "101325", "101.325", "0.101325", "14.6959494", "1.01325", "1013.25", "759.99982",
-                     "29.9212598", "760", "406.782462", "10332.2745", "1.03322745", "2116.21672", "1"}));
+              (Cells{"1", "101325", "101.325", "0.101325", "14.6959488", "1.01325", "1013.25", "760",
+                     "29.9212556", "759.999892", "406.782462", "10332.2745", "1.03322745", "2116.21662", "1"}));
+    // The typed unit's column is the input itself, not its round trip through newtons.
+    EXPECT_EQ(Row("units force --unit pdl 0.1").back(), "0.1");
+    EXPECT_EQ(Row("units force --unit pdl 1").back(), "1");
     // Every number reads back as the very double the core computed; NIST ITS-90 (K: 41.276 mV at 1000 °C) and
-    // IEC 60751 (Pt100: 138.5055 Ω at 100 °C) to their last printed digit; "1e1" and hexadecimal as in fields.
+    // IEC 60751 (Pt100: 138.5055 Ω at 100 °C) to their last printed digit; "1e1" and white space around.
     const Cells row = Row("tc K --temp 1000");
     ASSERT_EQ(row.size(), 3U);
     EXPECT_EQ(std::strtod(row[1].c_str(), nullptr), WorkEmfMillivolts(ThermocoupleType::K, 1000, 0));
     EXPECT_NEAR(std::strtod(row[1].c_str(), nullptr), 41.276, 0.0005);
     EXPECT_EQ(Row("rtd pt100 --temp 100 --digits 7")[1], "138.5055");
     EXPECT_EQ(Row("temperature 1e1")[1], "10");
-    EXPECT_EQ(Row("temperature 0x10")[1], "16");
+    EXPECT_EQ(Row("temperature ' 16 '"), (Cells{"16", "16", "60.8", "289.15", "520.47", "12.8"}));
 }
 
 // Historic scales: a scale without a value is an empty cell (null in JSON); a temperature difference of
@@ -176,7 +191,8 @@ TEST_F(CliRun, ScalesDifferencesAndCertificates)
               Row("sprt --range -189.3442~419.527 --rtp 25.5 --a8 -2E-4 --b8 -8E-5 --a4 -1.5E-4 --b4 2.5E-5 --temp -100"));
 }
 
-// Exit codes: 1 a value out of range, 2 settings the command cannot use, 105 and up CLI11's own.
+// Exit codes: 1 a value out of range or not a number, 2 settings the command cannot use, 105 and up CLI11's
+// own. A value is read whole: the message names the option and the text, and nothing else.
 struct ErrorCase {
     const char *name, *args;
     int exitCode;
@@ -192,12 +208,45 @@ TEST_P(Errors, ExitNonZeroWithAMessage)
 }
 
 const ErrorCase kErrors[] = {
-    // A text that does not begin with a number is an error, never 0.
-    {"temp_abc", "tc K --temp abc", 105, "not a number"}, {"temp_empty", "tc K --temp ''", 105, "not a number"},
-    {"temp_junk_first", "tc K --temp x5", 105, "not a number"},
-    {"ni_coefficient_junk", "rtd ni --r0 100 --a 1e-3 --b junk --temp 1", 105, "not a number"},
-    {"fit_point_junk", "fit pt --r1 x --r2 1 --r3 2", 105, "not a number"},
-    {"humidity_junk", "humidity rh x", 2, "not a number"},
+    // A text that is not a plain decimal number, whole, is an error, never 0 nor its numeric start.
+    {"temp_abc", "tc K --temp abc", 1, "--temp: 'abc' is not a number"},
+    {"temp_empty", "tc K --temp ''", 1, "--temp: '' is not a number"},
+    {"temp_junk_first", "tc K --temp x5", 1, "--temp: 'x5' is not a number"},
+    {"comma_decimal", "rtd pt100 --temp 1,5", 1, "--temp: '1,5' is not a number"},
+    {"trailing_letters", "temperature 100abc", 1, "value: '100abc' is not a number"},
+    {"two_points", "temperature 1.2.3", 1, "value: '1.2.3' is not a number"},
+    {"full_width_digit", "temperature 10\xef\xbc\x90", 1, "is not a number"},
+    {"arabic_indic_digit", "temperature \xd9\xa1", 1, "is not a number"},
+    {"hexadecimal", "temperature 0x10", 1, "value: '0x10' is not a number"},
+    {"exponent_without_digits", "temperature 1e", 1, "value: '1e' is not a number"},
+    {"nan_temperature", "rtd pt100 --temp nan", 1, "--temp: 'nan' is not a number"},
+    {"nan_cold_junction", "tc K --temp 1000 --cold nan", 1, "--cold: 'nan' is not a number"},
+    {"infinity", "tc K --temp inf", 1, "--temp: 'inf' is not a number"},
+    {"beyond_double", "tc K --temp 1e999", 1, "--temp: '1e999' is out of range"},
+    {"ni_coefficient_junk", "rtd ni --r0 100 --a 1e-3 --b junk --temp 1", 1, "--b: 'junk' is not a number"},
+    {"fit_point_junk", "fit pt --r1 x --r2 1 --r3 2", 1, "--r1: 'x' is not a number"},
+    {"humidity_junk", "humidity rh x", 1, "value: 'x' is not a number"},
+    {"humidity_pressure_junk", "humidity rh 50 --pressure 1000hPa", 1, "--pressure: '1000hPa' is not a number"},
+    // Below absolute zero, given or computed; overflow to infinity is out of range, never "inf".
+    {"kelvin_below_zero", "temperature --scale K -- -5", 1, "out of range"},
+    {"cold_below_absolute_zero", "tc K --temp 20 --cold -300", 1, "--cold: '-300' is below absolute zero"},
+    {"ntc_tiny_resistance", "ntc --r25 10000 --beta 3950 --res 1e-300", 1, "out of range"},
+    {"ntc_zero_resistance", "ntc --r25 10000 --beta 3950 --res 0", 1, "out of range"},
+    {"ntc_below_absolute_zero", "ntc --r25 10000 --beta 3950 --temp -300", 1, "out of range"},
+    {"rtd_negative_resistance", "rtd pt100 --res -5", 1, "out of range"},
+    {"pressure_overflow", "units pressure --unit atm 1e308", 1, "out of range"},
+    {"kelvin_overflow", "temperature --scale K 1e308", 1, "out of range"},
+    // A resistance at a reference point of zero or less is a wrong setting.
+    {"ptx_negative_r0", "rtd ptx --r0 -100 --temp 20", 2, "--r0: '-100' must be greater than zero"},
+    {"ntc_negative_r25", "ntc --r25 -10000 --beta 3950 --temp 20", 2, "--r25: '-10000' must be greater than zero"},
+    {"sprt_zero_rtp", "sprt --rtp 0 --a8 0 --b8 0 --temp 20", 2, "--rtp: '0' must be greater than zero"},
+    // Humidity inside its physics only.
+    {"humidity_negative_rh", "humidity rh -5", 1, "out of range"},
+    {"humidity_negative_pressure", "humidity rh 50 --pressure -1000", 1, "out of range"},
+    {"humidity_zero_pressure", "humidity rh 50 --pressure 0", 1, "out of range"},
+    {"humidity_air_1000", "humidity rh 50 --t 1000", 1, "out of range"},
+    {"humidity_wet_bulb_above_air", "humidity wetbulb 30 --t 20", 1, "out of range"},
+    {"humidity_vapour_above_pressure", "humidity rh 100 --t 100 --pressure 1013.25", 1, "out of range"},
     {"unknown_type", "tc Q --temp 1", 105, "unknown thermocouple type 'Q'"},
     {"unknown_rtd", "rtd pt1000 --temp 1", 105, "unknown resistance thermometer"},
     {"unknown_std_type", "stdtc K --temp 1", 105, "unknown standard thermocouple type"},
@@ -210,7 +259,7 @@ const ErrorCase kErrors[] = {
     {"pt100_with_r0", "rtd pt100 --r0 50 --temp 1", 2, "fixed R0"},
     // The nickel page converts nothing while R0, A or B is zero.
     {"ni_without_b", "rtd ni --r0 100 --a 0.005 --temp 1", 2, "non-zero --r0, --a and --b"},
-    {"ni_zero_r0", "rtd ni --r0 0 --a 0.005 --b 1e-6 --temp 1", 2, "non-zero"},
+    {"ni_zero_r0", "rtd ni --r0 0 --a 0.005 --b 1e-6 --temp 1", 2, "--r0: '0' must be greater than zero"},
     {"preset_with_coefficients", "rtd ni-nd --a 0.005 --temp 1", 2, "belong to rtd ni"},
     {"b_row_missing", "stdtc B --a1 1 --a2 2 --temp 1", 2, "needs --a3 --a4 --a5 --a6"},
     {"b_value_of_another_mode", "stdtc B --mode fixed --e1100 1 --e1200 2 --e1300 3 --e1400 4 --e1500 5 --a0 1 "
@@ -221,7 +270,7 @@ const ErrorCase kErrors[] = {
     {"s_with_b_mode", "stdtc S --zn 3 --al 5 --cu 10 --mode high --temp 1", 2, "belong to stdtc B"},
     {"b_with_s_points", "stdtc B --zn 3 --a1 1 --a2 1 --a3 1 --a4 1 --a5 1 --a6 1 --temp 1", 2,
      "belong to stdtc S"},
-    {"fit_zero_r0", "fit pt --r0 0 --r1 1 --r2 2 --r3 3", 2, "value not given"},
+    {"fit_zero_r0", "fit pt --r0 0 --r1 1 --r2 2 --r3 3", 2, "--r0: '0' must be greater than zero"},
     {"fit_pt_needs_points", "fit pt --r1 1", 106, "--r2 is required"},
     {"cu_fit_singular", "fit cu --r1 71.4 --r2 82.1343 --r3 47.8542 --t2 100", 2, "do not determine"},
     {"ntc_fit_one_point", "fit ntc --r1 10000 --t1 25", 2, "needs two points"},
@@ -237,6 +286,7 @@ const ErrorCase kErrors[] = {
     {"scales_unknown", "scales --from t27 1", 105, "scale"},
     {"no_value", "tc K", 2, "no value"}, {"no_command", "", 106, "subcommand"},
     {"table_zero_step", "table tc K --from 0 --to 1 --step 0", 2, "--step"},
+    {"table_comma_step", "table tc K --from 0 --to 1 --step 0,5", 1, "--step: '0,5' is not a number"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors),
@@ -265,6 +315,46 @@ TEST_F(CliRun, BatchConvertsEachLine)
     EXPECT_EQ(rows[3].substr(0, 6), "100,0,");
     EXPECT_NE(rows[4].find("out of range"), std::string::npos);
     EXPECT_NE(result.err.find("2 of 4"), std::string::npos) << result.err;
+}
+
+// Each value of a row stands by itself: dry air has a wet bulb and no dew point (an empty CSV cell, null in
+// JSON), and the row is no failure. An explicit 0 is a coefficient: the ideal SPRT has W = Wr.
+TEST_F(CliRun, RowsKeepWhatTheyHaveAndZeroIsACoefficient)
+{
+    RunResult result = Run("humidity rh 0 --t 20");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const Cells header = Split(Split(result.out, '\n')[0], ','), row = FirstRow(result.out);
+    ASSERT_EQ(row.size(), header.size());
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        if (header[i] == "dewpoint") {
+            EXPECT_EQ(row[i], "");
+        } else {
+            EXPECT_FALSE(row[i].empty() || row[i] == "out of range") << header[i];
+        }
+        if (header[i] == "wetbulb") { EXPECT_NEAR(std::strtod(row[i].c_str(), nullptr), 5.9278, 5e-5); }
+    }
+    nlohmann::json rows = nlohmann::json::parse(Run("humidity rh 0 --t 20 --format json").out);
+    EXPECT_TRUE(rows[0]["dewpoint"].is_null() && rows[0]["wetbulb"].is_number() && !rows[0].contains("error"));
+    for (const double t : {0.01, 100.0, 419.527}) {
+        const std::string at = " --temp " + std::to_string(t) + " --format json";
+        rows = nlohmann::json::parse(Run("sprt --rtp 25 --range 0~660.323 --a8 0 --b8 0" + at).out);
+        ASSERT_EQ(rows.size(), 1U) << t;
+        EXPECT_NEAR(rows[0]["W"].get<double>(), Its90Wr(t), 1e-15) << t;
+        EXPECT_NEAR(rows[0]["r_ohm"].get<double>(), 25 * Its90Wr(t), 1e-12) << t;
+    }
+    rows = nlohmann::json::parse(
+        Run("sprt --rtp 25 --range -189.3442~0 --a4 0 --b4 0 --temp -100 --format json").out);
+    EXPECT_NEAR(rows[0]["W"].get<double>(), Its90Wr(-100), 1e-15);
+    // Rounded JSON numbers and a quote in a CSV cell.
+    rows = nlohmann::json::parse(Run("tc K --temp 1000 --digits 3 --format json").out);
+    EXPECT_EQ(rows[0]["emf_mV"], 41.3);
+    result = Run("rtd pt100 --res -", "ab\"c\n12abc\n 100 \n");
+    EXPECT_EQ(result.exitCode, 1);
+    const Cells lines = Split(result.out, '\n');
+    ASSERT_EQ(lines.size(), 5U) << result.out;
+    EXPECT_EQ(lines[1], "\"ab\"\"c\",not a number,not a number");
+    EXPECT_EQ(lines[2], "12abc,not a number,not a number");  // read whole in a batch too
+    EXPECT_EQ(lines[3].substr(0, 6), "100,0,");
 }
 
 // JSON holds numbers (null where out of range); tables land exactly on --to, also for the type B standard;

@@ -60,7 +60,8 @@ const NamedScenario kHumidityScenarios[] = {
      {{Act::Over, 1, "1013.25"}, {Act::Over, 2, "150", {{3, "26.7124"}, {4, "#"}}}}},
     // 8.6e9 °C overflows the saturation pressure; the bisections once ran forever on it.
     {"HugeTemperatureEnds",
-     {{Act::Type, 2, "50"}, {Act::Over, 0, "8.6e9", {{2, "0."}, {3, "OUT"}, {4, "OUT"}, {5, "inf"}}},
+     {{Act::Type, 2, "50"}, {Act::Over, 0, "8.6e9", {{2, "OUT"}, {3, "OUT"}, {4, "OUT"}, {5, "OUT"}}},
+      {Act::Over, 0, "9999", {{5, "OUT"}}}, {Act::Over, 0, "100.01", {{5, "OUT"}}}, {Act::Over, 0, "100", {{5, "#"}}},
       {Act::Paste, 0, "1e999", {{3, "OUT"}, {4, "OUT"}}}, {Act::Paste, 0, kNines, {{3, "OUT"}}}}},
     {"VapourPressureAboveThePressure",
      {{Act::Over, 6, "2000", {{7, "OUT"}, {10, "OUT"}, {11, "OUT"}, {2, "#"}, {8, "#"}}}}},

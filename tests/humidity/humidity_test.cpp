@@ -88,7 +88,12 @@ const Row kRoots[] = {
      0.0025952468593559977, 6e-7},
     // A frost point just below 0 °C stays there, although the ratio at 0 itself falls short of it.
     {"FrostPointJustBelowZero", [] { return Q20(kHumidityDewPoint, E20(kHumidityDewPoint, -0.001)); }, -0.001, 6e-7},
-    {"DryAir", [] { return Q20(kHumidityDewPoint, 0); }, -100, 6e-7},
+    // Dry air has no dew point: the bracket's lower bound is no answer.
+    {"DryAirHasNoDewPoint", [] { return Q20(kHumidityDewPoint, 0); }, kNaN, 0},
+    {"DewPointBelowTheBracket", [] { return Q20(kHumidityDewPoint, Rh20(1e-9)); }, kNaN, 0},
+    // ... but a wet bulb, where the psychrometer term takes up the whole saturation pressure.
+    {"DryAirWetBulb", [] { return WetBulbFromVaporPressure(0, 20, 996); }, 5.9278, 5e-5},
+    {"NearlyDryAirWetBulb", [] { return WetBulbFromVaporPressure(Rh20(1e-9), 20, 996); }, 5.9278, 5e-5},
     // The dew point of 50 %rh fed back as kind 3 gives 50 %rh to seven digits.
     {"DewPointRoundTrip",
      [] { return Q20(kHumidityRelative, E20(kHumidityDewPoint, Q20(kHumidityDewPoint, Rh20(50)))); }, 50, 5e-6},
@@ -112,7 +117,8 @@ const Row kTables[] = {
     {"FrostPointInput", [] { return E20(kHumidityDewPoint, -5); },
      SaturationPressureIce(-5) * EnhancementFactor(-5, kAtm), 0},
     {"SaturationOutput", [] { return Q20(kHumiditySaturationPressure, 1); }, Es(20), 0},
-    {"WetBulbNeverNegative", [] { return E20(kHumidityWetBulb, -60); }, 0, 0},
+    // A wet bulb below that of dry air means a negative vapour pressure, no longer clamped to dry air.
+    {"WetBulbBelowDryAir", [] { return E20(kHumidityWetBulb, -60) < 0 ? 1.0 : 0.0; }, 1, 0},
     // Dry basis: e = P/2 is 1000000 ppmv (on the page); one step more is out, as is e >= P.
     {"PpmvDryBeyond", [] { return Q20(kHumidityPpmvDry, std::nextafter(kAtm / 2, kAtm)); }, kNaN, 0},
     {"PpmvDryAtPressure", [] { return Q20(kHumidityPpmvDry, kAtm); }, kNaN, 0},
@@ -162,6 +168,37 @@ TEST(HumidityQuantities, TheTableOfAllFields)
     for (int kind : {1, 12, -5})
         for (double v : HumidityQuantities(kind, 50, 20, kAtm)) EXPECT_TRUE(std::isnan(v)) << kind;
     EXPECT_TRUE(std::isnan(HumidityQuantities(kHumidityRelative, kNaN, 20, kAtm)[kHumidityDewPoint]));
+}
+
+// Air the formulas do not describe is out of range for every quantity; dry air only lacks a dew point.
+TEST(HumidityQuantities, OutsideThePhysicsEveryQuantityIsOutOfRange)
+{
+    const struct { const char* name; int kind; double x, t, p; } cases[] = {
+        {"negative rh", kHumidityRelative, -5, 20, 996},
+        {"negative pressure", kHumidityRelative, 50, 20, -1000},
+        {"zero pressure", kHumidityRelative, 50, 20, 0},
+        {"air far above the formula", kHumidityRelative, 50, 1000, 996},
+        {"air above 100", kHumidityRelative, 50, 100.001, 996},
+        {"air below -100", kHumidityRelative, 50, -100.001, 996},
+        {"wet bulb above the air", kHumidityWetBulb, 30, 20, 996},
+        {"vapour above the total pressure", kHumidityRelative, 100, 100, kAtm},
+        {"vapour at the total pressure", kHumidityVaporPressure, kAtm, 20, kAtm},
+        {"ppmv wet of a million", kHumidityPpmvWet, 1e6, 20, kAtm},
+        {"wet bulb below dry air", kHumidityWetBulb, -60, 20, kAtm}, {"air of 9999", kHumidityRelative, 50, 9999, 996}};
+    for (const auto& c : cases) {
+        const auto q = HumidityQuantities(c.kind, c.x, c.t, c.p);
+        for (int j = kHumidityRelative; j <= kHumidityEnthalpy; ++j)
+            if (j != c.kind) { EXPECT_TRUE(std::isnan(q[static_cast<std::size_t>(j)])) << c.name << " " << j; }
+    }
+    // The range's ends themselves compute.
+    for (double t : {kHumidityAirMin, kHumidityAirMax - 0.5})
+        EXPECT_FALSE(std::isnan(HumidityQuantities(kHumidityRelative, 50, t, kAtm)[kHumidityVaporPressure])) << t;
+    const auto dry = HumidityQuantities(kHumidityRelative, 0, 20, 996);
+    EXPECT_TRUE(std::isnan(dry[kHumidityDewPoint]));
+    EXPECT_NEAR(dry[kHumidityWetBulb], 5.9278, 5e-5);
+    for (int j : {kHumiditySaturationPressure, kHumidityVaporPressure, kHumidityPpmvDry, kHumidityPpmvWet,
+                  kHumidityAbsolute, kHumidityMixingRatio, kHumidityEnthalpy})
+        EXPECT_FALSE(std::isnan(dry[static_cast<std::size_t>(j)])) << j;
 }
 
 TEST(HumidityGridRect, StartsUnderTheBandOfTheWidth)

@@ -167,6 +167,12 @@ TEST(NiEquation, PresetsSlopesParametersAndBadInput)
     const NiPreset na = *NickelPreset(4);
     ExpectNaN([&na](double r) { return NiTemperature(r, na.r0, na.k); }, {-1e10, kNaN, kInf});
     ExpectNaN([&na](double r) { return NiTemperature(r, na.r0, {}); }, {500});
+    // What no thermometer has: an R0 or a resistance of zero or less, a temperature below absolute zero.
+    ExpectNaN([&na](double r) { return NiTemperature(r, na.r0, na.k); }, {0.0, -5.0});
+    ExpectNaN([&na](double r0) { return NiTemperature(1000, r0, na.k); }, {0.0, -1000.0});
+    ExpectNaN([&na](double r0) { return NiResistance(20, r0, na.k); }, {0.0, -1000.0});
+    ExpectNaN([&na](double t) { return NiResistance(t, na.r0, na.k); }, {-273.16, -1e300});
+    ExpectNaN([&na](double t) { return NiSlope(t, na.r0, na.k); }, {-273.16});
     // Zero in R0, c1 or c2 means "not filled in"; c3 to c6 may be zero, and any sign counts as entered.
     EXPECT_TRUE(NiParametersEntered(1000, {0.005, 6e-6, 0, 0, 0, 0}));
     EXPECT_TRUE(NiParametersEntered(-1000, {-0.005, -6e-6, 0, 0, 0, 0}));
@@ -445,9 +451,10 @@ constexpr TextRow kFromTemperature[] = {
     {"Cu50JustAbove150", kCu50, 150.01, 50, kOut, ""},
     {"Cu100JustBelowMinus50", kCu100, -50.01, 100, kOut, ""},
     {"InfiniteTemperature", kCu100, kInf, 100, kOut, ""},
-    // A zero or negative R0 (typed on PtX) is computed as it stands.
-    {"ZeroR0", kPtX, 100, 0, "0", "0."},
-    {"NegativeR0", kPtX, 100, -100, "-138.5055", "-0.3792800"},
+    // A zero or negative R0 (typed on PtX) is no thermometer: out of range.
+    {"ZeroR0", kPtX, 100, 0, kOut, kOut},
+    {"NegativeR0", kPtX, 100, -100, kOut, kOut},
+    {"SmallestR0", kPtX, 100, 4.9e-324, "0", "0."},
     {"NaNR0", kPtX, 100, kNaN, kOut, kOut},
     {"HugeR0", kPtX, 100, 1e300, "1.385055e+300", "3.7928e+297"},
     // From 1000 Ω seven digits hold under four decimals; rounding to 0.1 mΩ first gave 397 wrong last digits.
@@ -473,10 +480,11 @@ constexpr TextRow kFromResistance[] = {
     // A pasted far-off value: Newton reaches its far root (2.0e6 °C), which the page rejects.
     {"Cu100OneTeraohm", kCu100, 1e12, 100, kOut, kOut},
     {"Pt100NaN", kPt100, kNaN, 100, kOut, kOut},
-    // PtX with R0 0: r = 0 equals R0 (the literal), any other r is rejected.
-    {"PtXZeroR0ZeroOhm", kPtX, 0, 0, "0.0", "0."},
+    // A resistance or an R0 of zero or less is out of range, also where r equals R0.
+    {"PtXZeroR0ZeroOhm", kPtX, 0, 0, kOut, kOut},
     {"PtXZeroR0", kPtX, 100, 0, kOut, kOut},
-    {"PtXNegativeR0", kPtX, -100, -100, "0.0", "-0.3908300"},
+    {"PtXNegativeR0", kPtX, -100, -100, kOut, kOut},
+    {"Pt100NegativeOhm", kPt100, -1, 100, kOut, kOut},
 };
 
 TEST(RtdTexts, FromTemperatureAndFromResistance)

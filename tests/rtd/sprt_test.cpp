@@ -312,6 +312,30 @@ TEST(SprtConversion, BothDirections)
         EXPECT_TRUE(std::isnan(SprtFromResistance(set, bad, 30)->t)) << bad;
     }
     EXPECT_TRUE(std::isnan(SprtFromResistance(set, rtp, 0)->t));
+    // No thermometer has a negative R(TPW), a negative resistance or a temperature below absolute zero.
+    for (const auto& c : {SprtFromTemperature(set, -rtp, 20), SprtFromTemperature(set, rtp, -273.16),
+                          SprtFromResistance(set, -rtp, 30), SprtFromResistance(set, rtp, -30)}) {
+        ASSERT_TRUE(c.has_value());
+        EXPECT_TRUE(std::isnan(c->w) && std::isnan(c->dw_dt) && std::isnan(c->dr_dt));
+        EXPECT_TRUE(std::isnan(c->t) || std::isnan(c->r));
+    }
+}
+
+// Every coefficient 0 and given as such: the ideal thermometer, W = Wr on both sides of 0 °C, both ways.
+TEST(SprtConversion, ZerosGivenAreCoefficients)
+{
+    SprtCoefficientSet ideal{};
+    ideal.flags = kSprtFlagA4B4 | kSprtFlagA8B8;
+    EXPECT_FALSE(SprtHasCompleteGroup(ideal));  // zeros of empty fields: nothing to convert
+    ideal.zeroIsValue = true;
+    ASSERT_TRUE(SprtHasCompleteGroup(ideal));
+    for (double t : {-100.0, 0.01, 100.0, 419.527}) {
+        const auto c = SprtFromTemperature(ideal, 25, t);
+        ASSERT_TRUE(c.has_value());
+        EXPECT_EQ(c->w, Its90Wr(t)) << t;
+        EXPECT_NEAR(c->dw_dt, Its90WrSlope(t), 1e-15) << t;
+        EXPECT_NEAR(SprtFromResistance(ideal, 25, c->r)->t, t, 1e-7) << t;
+    }
 }
 
 }  // namespace

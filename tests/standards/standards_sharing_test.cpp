@@ -175,8 +175,12 @@ TEST_F(SharingTest, StaleChangesToAStandardDeletedElsewhereAreRefused)
     StandardRecord record(Kind::Thermocouple);
     ASSERT_EQ(a.AddStandard(Kind::Thermocouple, record), Status::Ok);
     StandardsStore b = MakeStore();
+    StandardsStore c = MakeStore();
     const std::string name = b.GetStandardName(Kind::Thermocouple, 0);
     ASSERT_EQ(a.DeleteStandard(Kind::Thermocouple, 0), Status::Ok);
+    // Deleting what is already gone elsewhere is what the caller wanted: Ok, and no longer listed.
+    EXPECT_EQ(c.DeleteStandard(Kind::Thermocouple, 0), Status::Ok);
+    EXPECT_EQ(c.Count(Kind::Thermocouple), 0U);
     const std::string before = ReadBytes(a.Path());
     EXPECT_EQ(b.SetStandardValue(Kind::Thermocouple, 0, "Zn", "9"), Status::NotFound);
     EXPECT_EQ(b.SaveStandard(Kind::Thermocouple, name, record), Status::NotFound);
@@ -196,9 +200,16 @@ TEST_F(SharingTest, ListsFollowChangesMadeElsewhere)
     EXPECT_FALSE(a.RefreshIfChanged(Kind::Thermocouple));  // its own change: the caller knows it
     ASSERT_TRUE(b.RefreshIfChanged(Kind::Thermocouple));
     EXPECT_EQ(b.Names(Kind::Thermocouple), a.Names(Kind::Thermocouple));
-    // Two edits that keep the size, likely within one tick of the file system's clock, still show.
+    // Two edits that keep the size, likely within one tick of the file system's clock, still show; each
+    // change under the lock adds one to the count, which is what shows them where no file identity does.
+    const auto changes = [&a] {
+        return StampOf(a.Path(), a.Path().parent_path() / kStandardsLockFileName).changeCount;
+    };
+    const std::uint64_t before = changes();
     ASSERT_EQ(b.SetStandardValue(Kind::Thermocouple, 0, "Zn", "3.4471"), Status::Ok);
+    EXPECT_EQ(changes(), before + 1);
     ASSERT_EQ(b.SetStandardValue(Kind::Thermocouple, 0, "Zn", "3.4473"), Status::Ok);
+    EXPECT_EQ(changes(), before + 2);
     EXPECT_TRUE(a.RefreshIfChanged(Kind::Thermocouple));
     // A's own change does not hide one made elsewhere before it.
     ASSERT_EQ(b.SetStandardValue(Kind::Thermocouple, 0, "Al", "5.8"), Status::Ok);

@@ -97,6 +97,22 @@ const Row kForms[] = {
     {"BetaNegativeR", [] { return NtcBetaTemperature(10000, 3950, -5); }, kNaN},
     {"ShNegativeR", [] { return NtcShTemperature(kA, kB, kC, -5); }, kNaN},
     {"ShxZeroR", [] { return NtcShxTemperature(kA, kB, 0, kDx, 0); }, kNaN},
+    // With C of B's and D's sign, or the opposite one, log 0 would sum to -inf and give -273.15 °C.
+    {"ShxZeroRPositiveC", [] { return NtcShxTemperature(kA, kB, 1e-5, kDx, 0); }, kNaN},
+    {"ShxZeroRNegativeC", [] { return NtcShxTemperature(kA, kB, -1e-5, kDx, 0); }, kNaN},
+    {"ShxNegativeRNegativeC", [] { return NtcShxTemperature(kA, kB, -1e-5, kDx, -5); }, kNaN},
+    // The panel: a resistance of zero or less, an R25 below zero, and temperatures below absolute zero
+    // (either way) are out of range; a zero coefficient still means not entered.
+    {"PanelTinyR", [] { return NtcPanelTemperature(NtcMode::Beta, {10000, 3950}, 1e-300); }, kNaN},
+    {"PanelZeroR", [] { return NtcPanelTemperature(NtcMode::Beta, {10000, 3950}, 0); }, kNaN},
+    {"PanelNegativeR25", [] { return NtcPanelTemperature(NtcMode::Beta, {-10000, 3950}, 10000); }, kNaN},
+    {"PanelNegativeR25Back", [] { return NtcPanelResistance(NtcMode::Beta, {-10000, 3950}, 20); }, kNaN},
+    {"PanelBelowAbsoluteZero", [] { return NtcPanelResistance(NtcMode::Beta, {10000, 3950}, -300); }, kNaN},
+    {"PanelShZeroR", [] { return NtcPanelTemperature(NtcMode::SteinhartHart, {0, 0, kA, kB, kC}, 0); }, kNaN},
+    {"PanelShxZeroR", [] { return NtcPanelTemperature(NtcMode::Extended, {0, 0, kA, kB, -1e-5, kDx}, 0); }, kNaN},
+    {"PanelShxCold", [] { return NtcPanelResistance(NtcMode::Extended, {0, 0, kA, kB, kCx, kDx}, -273.16); }, kNaN},
+    {"PanelNoR25", [] { return NtcPanelTemperature(NtcMode::Beta, {0, 3950}, 0); }, std::nullopt},
+    {"PanelRoom", [] { return NtcPanelTemperature(NtcMode::Beta, {10000, 3950}, 10000); }, 25.0},
     {"ShNegativeDiscriminant", [] { return NtcShResistance(kA, kB, -kC, 25); }, kNaN},
     {"ShNegativeCubeRoot", [] { return NtcShResistance(-1e-3, -1e-6, 1e-9, 25); }, kNaN},
     {"ShxNegativeDiscriminant", [] { return NtcShxResistance(kA, kB, 0, -kDx, 25); }, kNaN},

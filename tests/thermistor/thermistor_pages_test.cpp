@@ -97,7 +97,8 @@ const ScenarioRow kScenarios[] = {
     {"BetaMode",
      {{Act::Look, 0, "", {{kCheckedMode, "1010"}, {kShown, "1,3,5,7"}, {1, ""}, {5, ""}, {7, ""}}},
       {Act::Type, kBetaIn, "10000|3950", {{5, ""}, {7, ""}}},  // coefficients start nothing
-      {Act::Type, 7, "100", {{5, "#"}}}, {Act::Over, 5, "0", {{7, "100"}}},  // R = 0: no result, nothing written
+      {Act::Type, 7, "100", {{5, "#"}}}, {Act::Over, 5, "0", {{7, "OUT"}}},  // R = 0 is no resistance: out of range
+      {Act::Over, 5, "1e-300", {{7, "OUT"}}}, {Act::Over, 7, "-300", {{5, "OUT"}}},  // colder than absolute zero
       {Act::Paste, 5, "junk", {{7, ""}}}, {Act::Paste, 5, "1e999", {{7, "*"}}}}},
     {"SteinhartHartMode",
      {{Act::Click, kSh, "", {{kCheckedMode, "1011"}, {kShown, "11,13,15,17,19"}}},

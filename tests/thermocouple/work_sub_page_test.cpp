@@ -74,7 +74,9 @@ const Scenario kScenarios[] = {
     {"PastedJunkNanInfinityAndLongTexts", TC::K, {{Type, Cj, "0"},
         {Paste, C, "12abc", {{F, "53.6"}, {Emf, "0.4767774"}}},  // NIST: 0.477 mV at 12 °C
         {Paste, C, "nan", {{kOutputs, "OUT|OUT"}, {K, "OUT"}}},
-        {Paste, C, "-inf", {{kOutputs, "OUT|OUT"}, {K, "-inf"}}},
+        {Paste, C, "-inf", {{kOutputs, "OUT|OUT"}, {K, "OUT"}}},
+        {Paste, C, "-300", {{kOutputs, "OUT|OUT"}, {K, "OUT"}, {F, "OUT"}}},  // colder than absolute zero
+        {Paste, K, "-26.85", {{C, "OUT"}, {kOutputs, "OUT|OUT"}}},
         {Paste, Emf, "nan", {{kScales, "OUT|OUT|OUT|OUT|OUT"}, {Slope, "OUT"}}},
         {Paste, Emf, "abc", {{C, "4.951703e-08"}}}, {Paste, Cj, "25\u00b0C", {{C, "24.98965"}}}, {Paste, Cj, "0"},
         {Paste, Emf, kDigits, {{C, "OUT"}}},

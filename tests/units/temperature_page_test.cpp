@@ -32,7 +32,8 @@ const NamedScenario kScenarios[] = {
       {Over, Re, "80", {{kAll, "100|212|373.15|671.67|80"}}}, {Over, F, "-40", {{C, "-40"}}},
       {Over, C, "1", {{R, "493.47"}}},  // (1 + 273.15) x 1.8, not 493.46999999999997
       {Over, C, "-273.15", {{R, "0"}}},  // directly, without the thermocouple strip's residue
-      {Over, C, "-1000", {{K, "-726.85"}}}}},  // no range check
+      {Over, C, "-1000", {{K, "OUT"}}}, {Over, K, "-5", {{kAll, "OUT|OUT|-5|OUT|OUT"}}},  // below absolute zero
+      {Over, Re, "-218.52", {{K, "0"}}}, {Over, F, "-459.68", {{C, "OUT"}}}}},
     {"EveryKeystrokeRecomputesAndDeletingTheLastCharacterEmptiesTheOthers",
      {{Type, C, "2", {{F, "35.6"}}}, {Type, C, "5", {{F, "77"}}}, {Back, C, "", {{F, "35.6"}}},
       {Back, C, "", {{kAll, "||||"}}}}},
@@ -47,7 +48,7 @@ const NamedScenario kScenarios[] = {
     {"PastedTextIsReadNotFiltered",
      {{Paste, C, "25 ℃", {{C, "25 ℃"}, {F, "77"}}}, {Paste, C, "℃25", {{F, "32"}}},
       {Paste, C, "nan", {{kAll, "nan|OUT|OUT|OUT|OUT"}}}, {Paste, C, "1e999", {{kAll, "1e999|inf|inf|inf|inf"}}},
-      {Paste, C, "-1e999", {{K, "-inf"}}}, {Paste, C, "hello", {{K, "273.15"}}},
+      {Paste, C, "-1e999", {{K, "OUT"}}}, {Paste, C, "hello", {{K, "273.15"}}},
       {Paste, C, QString(5000, QLatin1Char('9')), {{F, "inf"}}},
       {Paste, C, "1." + QString(3000, QLatin1Char('0')) + "5", {{F, "33.8"}}}}},
 };

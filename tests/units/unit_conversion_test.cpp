@@ -19,14 +19,16 @@
 namespace tmcalc {
 namespace {
 
-// Exact definitions: NIST SP 811 (2008) Appendix B, the 1959 yard and pound agreement, SI Brochure (2019).
+// Exact definitions: NIST SP 811 (2008) Appendix B, the 1959 yard and pound agreement, SI Brochure (2019);
+// conventions where a unit has no exact one (the mean, 15 ℃ and 20 ℃ calories, the mean Btu, the EC therm).
 constexpr double kInch = 0.0254, kFoot = 0.3048, kYard = 0.9144, kMile = 5280 * kFoot;  // m
 constexpr double kPound = 0.45359237, kGn = 9.80665;  // kg; m/s², so kgf and the water column
 constexpr double kLbf = kPound * kGn, kPoundal = kPound * kFoot, kHp = 550 * kFoot * kLbf;  // lbf 4.4482216152605 N
 constexpr double kCalIt = 4.1868, kBtuIt = 1055.05585262, kDegF = 5.0 / 9.0;  // J, J, K per °F step
-
-// A constant kept although rounded against the definition (a convention, or beyond the seven digits shown).
-constexpr double Kept(double factor) { return factor; }
+constexpr double kBtuTh = 4.184 * kPound * 1000 / 1.8;                          // J
+constexpr double kTorr = 101325.0 / 760, kMmHg = 13.5951e3 * kGn * 1e-3;       // Pa; 13.5951 g/cm³ mercury
+constexpr double kRod = 16.5 * kFoot, kLightYear = 365.25 * 86400 * 299792458.0;  // m
+const double kMach = std::sqrt(1.4 * 287.05287 * 288.15);  // m/s, the standard atmosphere at sea level
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
 constexpr auto kName = [](const auto& row) { return std::string(row.param.name); };
 
@@ -46,37 +48,38 @@ const UnitFactors kFactors[] = {
         {"kcal_m2hC", kCalIt * 1000 / 3600 / 1e4}, {"Btu_ft2sF", kBtuIt / (kFoot * kFoot) / kDegF / 1e4},
         {"Btu_ft2hF", kBtuIt / (kFoot * kFoot) / kDegF / 3600 / 1e4}}},
     // Thermal conductivity, base W/(cm·K)
-    {8, "tc_", {{"W_cmK", 1}, {"W_mK", 0.01}, {"W_inF", 1 / (kInch * kDegF) / 100}, {"W_ftF", Kept(1 / 16.9333333)},
-        {"J_cmsC", 1}, {"cal_cmsC", Kept(1 / 0.238845897)}, {"kcal_cmminC", kCalIt * 1000 / 60},
-        {"kcal_mhC", kCalIt * 1000 / 3600 / 100}, {"Btu_ftsF", Kept(1 / 0.0160497032)},
+    {8, "tc_", {{"W_cmK", 1}, {"W_mK", 0.01}, {"W_inF", 1 / (kInch * kDegF) / 100},
+        {"W_ftF", 1 / (kFoot * kDegF) / 100},
+        {"J_cmsC", 1}, {"cal_cmsC", kCalIt}, {"kcal_cmminC", kCalIt * 1000 / 60},
+        {"kcal_mhC", kCalIt * 1000 / 3600 / 100}, {"Btu_ftsF", kBtuIt / (kFoot * kDegF) / 100},
         {"Btu_fthF", kBtuIt / (kFoot * kDegF) / 3600 / 100}, {"Btu_inhF", kBtuIt / (kInch * kDegF) / 3600 / 100},
         {"Btu_in_ft2hF", kBtuIt * kInch / (kFoot * kFoot * kDegF) / 3600 / 100}}},
     // Heat flux, base W/m²
-    {9, "hf_", {{"W_m2", 1}, {"W_cm2", 1e4}, {"kW_m2", 1e3}, {"cal_cm2s", Kept(1 / 2.388459e-5)},
-        {"cal_cm2h", Kept(1 / 0.085984523)}, {"kcal_m2s", Kept(1 / 0.0002388459)}, {"kcal_m2h", Kept(1 / 0.85984523)},
-        {"Btu_ft2s", Kept(1 / 8.805508e-5)}, {"Btu_ft2h", Kept(1 / 0.31699829)}}},
+    {9, "hf_", {{"W_m2", 1}, {"W_cm2", 1e4}, {"kW_m2", 1e3}, {"cal_cm2s", kCalIt / 1e-4},
+        {"cal_cm2h", kCalIt / 1e-4 / 3600}, {"kcal_m2s", kCalIt * 1000}, {"kcal_m2h", kCalIt * 1000 / 3600},
+        {"Btu_ft2s", kBtuIt / (kFoot * kFoot)}, {"Btu_ft2h", kBtuIt / (kFoot * kFoot) / 3600}}},
     // Power, base W
     {12, "pw_", {{"Nm_s", 1}, {"W", 1}, {"kW", 1000}, {"UKHp", kHp}, {"PS", 75 * kGn}, {"kgfm_s", kGn},
-        {"kcal_s", 4184}, {"Btu_s", Kept(1055.05585)}, {"ftlb_s", Kept(1.3558179)}, {"J_s", 1}}},
+        {"kcal_s", 4184}, {"Btu_s", kBtuIt}, {"ftlb_s", kFoot * kLbf}, {"J_s", 1}}},
     // Pressure, base Pa; water columns at 1000 kg/m³
-    {13, "pr_", {{"Pa", 1}, {"kPa", 1e3}, {"MPa", 1e6}, {"psi", Kept(6894.757)}, {"bar", 1e5}, {"mbar", 100},
-        {"Torr", Kept(133.3224)}, {"inHg", Kept(133.3223684 * 25.4)}, {"mmHg", Kept(133.3223684)},
+    {13, "pr_", {{"Pa", 1}, {"kPa", 1e3}, {"MPa", 1e6}, {"psi", kLbf / (kInch * kInch)}, {"bar", 1e5}, {"mbar", 100},
+        {"Torr", kTorr}, {"inHg", kMmHg * 25.4}, {"mmHg", kMmHg},
         {"inH2O", 1000 * kGn * kInch}, {"mmH2O", 1000 * kGn * 0.001}, {"kgf_cm2", kGn * 1e4},
-        {"lb_ft2", Kept(47.8802569)}, {"atm", 101325}}},
+        {"lb_ft2", kLbf / (kFoot * kFoot)}, {"atm", 101325}}},
     // Length, base m
     {14, "ln_", {{"m", 1}, {"km", 1e3}, {"dm", 0.1}, {"cm", 0.01}, {"mm", 1e-3}, {"um", 1e-6}, {"nm", 1e-9},
-        {"pm", 1e-12}, {"ly", Kept(1 / 1.057e-16)}, {"in", Kept(1 / 39.3700787)}, {"mil", Kept(1 / 39370.0787)},
-        {"ft", Kept(1 / 3.2808399)}, {"yd", Kept(1 / 1.0936133)}, {"mi", kMile}, {"nmi", 1852},
-        {"fm", Kept(1 / 0.5468066)}, {"fur", 660 * kFoot}, {"li", 500}, {"zhang", 10.0 / 3}, {"chi", 1.0 / 3},
+        {"pm", 1e-12}, {"ly", kLightYear}, {"in", kInch}, {"mil", kInch / 1000},
+        {"ft", kFoot}, {"yd", kYard}, {"mi", kMile}, {"nmi", 1852},
+        {"fm", 6 * kFoot}, {"fur", 660 * kFoot}, {"li", 500}, {"zhang", 10.0 / 3}, {"chi", 1.0 / 3},
         {"cun", 1.0 / 30}, {"fen", 1.0 / 300}, {"li_small", 1.0 / 3000}, {"hao", 1.0 / 30000}, {"au", 149597870700}}},
     // Area, base m²; 1 亩 = 10000/15 m²
     {15, "ar_", {{"m2", 1}, {"hm2", 1e4}, {"are", 100}, {"km2", 1e6}, {"dm2", 0.01}, {"cm2", 1e-4}, {"mm2", 1e-6},
-        {"acre", 4840 * kYard * kYard}, {"sqmi", kMile * kMile}, {"yd2", Kept(1 / 1.19599)},
-        {"ft2", Kept(1 / 10.7639104)}, {"in2", kInch * kInch}, {"rd", Kept(1 / 0.0395369)}, {"qing", 1e6 / 15},
+        {"acre", 4840 * kYard * kYard}, {"sqmi", kMile * kMile}, {"yd2", kYard * kYard},
+        {"ft2", kFoot * kFoot}, {"in2", kInch * kInch}, {"rd", kRod * kRod}, {"qing", 1e6 / 15},
         {"mu", 1e4 / 15}, {"fen", 1e3 / 15}, {"chi2", 1.0 / 9}, {"cun2", 1.0 / 900}}},
     // Velocity, base m/s
-    {16, "vl_", {{"m_s", 1}, {"km_s", 1e3}, {"km_h", 1 / 3.6}, {"c", 299792458}, {"mach", Kept(1 / 0.0029386)},
-        {"mile_h", Kept(1 / 2.236936)}, {"in_s", Kept(1 / 39.370079)}}},
+    {16, "vl_", {{"m_s", 1}, {"km_s", 1e3}, {"km_h", 1 / 3.6}, {"c", 299792458}, {"mach", kMach},
+        {"mile_h", kMile / 3600}, {"in_s", kInch}}},
     // Force, read in newtons
     {17, "fo_", {{"N", 1}, {"MN", 1e6}, {"kN", 1e3}, {"sn", 1e3}, {"dyne", 1e-5}, {"tf", 1000 * kGn},
         {"tf_UK", 2240 * kLbf}, {"tonf_US", 2000 * kLbf}, {"kgf", kGn}, {"lbf", kLbf}, {"kip", 1000 * kLbf},
@@ -84,7 +87,7 @@ const UnitFactors kFactors[] = {
     // Dynamic viscosity, base Pa·s
     {18, "dv_", {{"Pas", 1}, {"P", 0.1}, {"cP", 1e-3}, {"kg_mh", 1.0 / 3600}, {"kgfs_m2", kGn},
         {"lbfs_in2", kLbf / (kInch * kInch)}, {"lbfs_ft2", kLbf / (kFoot * kFoot)},
-        {"lbfh_ft2", Kept(1 / 5.80151e-6)}, {"lb_fts", kPound / kFoot}, {"lb_fth", Kept(1 / 2419.09)}}},
+        {"lbfh_ft2", kLbf * 3600 / (kFoot * kFoot)}, {"lb_fts", kPound / kFoot}, {"lb_fth", kPound / kFoot / 3600}}},
     // Kinematic viscosity, base m²/s
     {19, "kv_", {{"m2_s", 1}, {"m2_min", 1.0 / 60}, {"m2_h", 1.0 / 3600}, {"St", 1e-4}, {"cm2_h", 1e-4 / 3600},
         {"cm2_min", 1e-4 / 60}, {"in2_s", kInch * kInch}, {"in2_min", kInch * kInch / 60},
@@ -92,17 +95,17 @@ const UnitFactors kFactors[] = {
         {"ft2_h", kFoot * kFoot / 3600}}},
     // Diffusion coefficient, base m²/s
     {20, "df_", {{"m2_s", 1}, {"m2_min", 1.0 / 60}, {"ft2_min", kFoot * kFoot / 60}, {"ft2_s", kFoot * kFoot},
-        {"in2_s", Kept(1.0 / 1550)}}},
+        {"in2_s", kInch * kInch}}},
     // Surface tension, base N/m
     {21, "st_", {{"N_m", 1}, {"mN_m", 1e-3}, {"gf_cm", kGn * 1e-3 / 1e-2}, {"dyn_cm", 1e-5 / 1e-2},
-        {"erg_cm2", 1e-7 / 1e-4}, {"erg_mm2", 1e-7 / 1e-6}, {"pdl_in", Kept(1 / 0.18371855)},
-        {"lbf_in", Kept(1 / 0.005710147)}}},
+        {"erg_cm2", 1e-7 / 1e-4}, {"erg_mm2", 1e-7 / 1e-6}, {"pdl_in", kPoundal / kInch},
+        {"lbf_in", kLbf / kInch}}},
     // Energy, base J; the mean calorie and mean Btu are conventions
     {22, "en_", {{"J", 1}, {"GJ", 1e9}, {"MJ", 1e6}, {"KJ", 1e3}, {"Ws", 1}, {"kWh", 3.6e6}, {"Wh", 3600}, {"Nm", 1},
-        {"cal_IT", kCalIt}, {"cal_th", 4.184}, {"cal_mean", 4.19002}, {"cal_15C", Kept(4.1858)}, {"cal_20C", 4.1819},
-        {"kcal_food", 4184}, {"kcal_IT", kCalIt * 1000}, {"kcal_th", 4184}, {"Btu_th", Kept(1054.35)},
-        {"Btu_mean", 1055.87}, {"cent_h", 1.8 * kBtuIt}, {"eV", 1.602176634e-19}, {"hp_h", Kept(2684520)},
-        {"kgf_m", kGn}, {"ft_lbf", Kept(1 / 0.737562)}, {"in_lbf", kInch * kLbf}, {"therm", Kept(105505585.257348)},
+        {"cal_IT", kCalIt}, {"cal_th", 4.184}, {"cal_mean", 4.19002}, {"cal_15C", 4.1858}, {"cal_20C", 4.1819},
+        {"kcal_food", 4184}, {"kcal_IT", kCalIt * 1000}, {"kcal_th", 4184}, {"Btu_th", kBtuTh},
+        {"Btu_mean", 1055.87}, {"cent_h", 1.8 * kBtuIt}, {"eV", 1.602176634e-19}, {"hp_h", kHp * 3600},
+        {"kgf_m", kGn}, {"ft_lbf", kFoot * kLbf}, {"in_lbf", kInch * kLbf}, {"therm", 1e5 * 1055.05585257348},
         {"erg", 1e-7}, {"ftpd", kFoot * kPoundal}}}};
 // clang-format on
 
@@ -115,8 +118,8 @@ const UnitPage& Page(int pageIndex)
 
 int FieldIdOf(const UnitPage& page, int cell) { return page.fields[static_cast<std::size_t>(cell)].id; }
 
-// 1e-9 relative: exact definitions differ in the last bits of a short chain; a wrong constant by 1e-7 or more.
-// The table holds every live field of every page.
+// 1e-12 relative: exact definitions differ only in the last bits of a short chain; a factor typed as a rounded
+// decimal misses by 1e-10 or more. The table holds every live field of every page.
 TEST(UnitFactor, EveryUnitIsItsDefinitionInTheBaseAndComesBack)
 {
     std::map<int, int> rows;
@@ -127,15 +130,43 @@ TEST(UnitFactor, EveryUnitIsItsDefinitionInTheBaseAndComesBack)
             const auto& [unit, factor] = table.units[cell];
             SCOPED_TRACE(table.prefix + std::string(unit));
             const int id = FieldIdOf(page, static_cast<int>(cell));
-            EXPECT_NEAR(ConvertUnitField(page, id, 1.0)[0] / factor, 1.0, 1e-9);  // field 0 shows the base unit
+            EXPECT_NEAR(ConvertUnitField(page, id, 1.0)[0] / factor, 1.0, 1e-12);  // field 0 shows the base unit
             for (double typed : {1.0, -123.4567, 3.25e-4}) {
                 const double back = ConvertUnitField(page, FieldIdOf(page, 0), ConvertUnitField(page, id, typed)[0])[cell];
-                EXPECT_NEAR(back / typed, 1.0, 1e-9) << typed;
+                EXPECT_NEAR(back / typed, 1.0, 1e-12) << typed;
                 EXPECT_EQ(FormatUnitValue(page, back), FormatUnitValue(page, typed)) << typed;
             }
         }
     }
     for (const UnitPage& page : UnitPages()) EXPECT_EQ(rows[page.pageIndex], page.liveCount) << page.pageIndex;
+}
+
+// Every ordered pair of units on every page shows, to the digits the page writes, what the definitions give;
+// the typed cell keeps the typed value exactly, whatever its own round trip would give.
+TEST(UnitFactor, EveryPairShowsItsDefinitionAndTheTypedValueStands)
+{
+    int pairs = 0;
+    for (const UnitFactors& table : kFactors) {
+        const UnitPage& page = Page(table.pageIndex);
+        for (std::size_t from = 0; from < table.units.size(); ++from) {
+            for (double typed : {1.0, 0.1, 7.0 / 3, -45.678}) {
+                const auto values = ConvertUnitField(page, FieldIdOf(page, static_cast<int>(from)), typed);
+                EXPECT_EQ(values[from], typed) << table.prefix << table.units[from].first << " " << typed;
+                for (std::size_t to = 0; to < table.units.size(); ++to) {
+                    if (to == from) continue;
+                    pairs += typed == 1.0;
+                    // An exact decimal tie (0.1 kgf/cm² is 0.00980665 MPa) may round either way.
+                    const double expected = typed * table.units[from].second / table.units[to].second;
+                    const auto shown = FormatUnitValue(page, values[to]);
+                    EXPECT_TRUE(shown == FormatUnitValue(page, expected * (1 - 1e-13)) ||
+                                shown == FormatUnitValue(page, expected * (1 + 1e-13)))
+                        << typed << " " << table.prefix << table.units[from].first << " in " << table.units[to].first
+                        << ": " << shown.value_or("none") << " for " << expected;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(pairs, 2586);
 }
 
 // Index (navigation 7-9, More tiles 12-23), title, builder, rows, columns, first label and unit ids, live fields.
@@ -203,7 +234,7 @@ const EditRow kEdits[] = {
     // Temperature difference: a rise of 10 ℃ is 18 ℉, not the 50 ℉ of a temperature
     {"dC_10_to_dF_18_not_50", 23, 0, 1, "18", u"10"}, {"dF_1_to_dK", 23, 1, 2, "0.5555556"},
     {"dRe_8_to_dC_10", 23, 4, 0, "10", u"8"}, {"dK_1_to_dR_1_8", 23, 2, 3, "1.8"},
-    {"mmHg_to_Torr", 13, 8, 6, "0.9999998"}, {"mmH2O_to_Pa_not_9_806614", 13, 10, 0, "9.80665"},
+    {"mmH2O_to_Pa_not_9_806614", 13, 10, 0, "9.80665"},
     // Force: three bases, ShowValue 12/7, checked reading
     {"kgf_to_N", 17, 8, 0, "9.8066500"}, {"N_to_dyne_general", 17, 0, 4, "100000."},
     {"long_ton_to_N_not_10000", 17, 6, 0, "9964.0164182"}, {"long_ton_to_tf_not_1_0197162", 17, 6, 5, "1.0160469"},
@@ -234,7 +265,18 @@ const EditRow kEdits[] = {
     {"W_inF_to_W_ftF", 8, 2, 3, "12"}, {"cal_cm2s_to_W_m2", 9, 3, 0, "41868"},
     {"flux_inf_passes", 9, 0, 2, "-inf", u"-inf"}};
 // clang-format on
+// The definitions shown where the old rounded constants showed a wrong last digit.
+// clang-format off
+const EditRow kDefinitionEdits[] = {
+    {"atm_to_Torr_760", 13, 13, 6, "760."}, {"psi_to_mmH2O", 13, 3, 10, "703.0696"},
+    {"Torr_to_mmHg", 13, 6, 8, "0.9999999"}, {"mile_to_fathoms_880", 14, 13, 15, "880"},
+    {"Btu_th_to_cal_th", 22, 16, 9, "251.9958"}, {"mach_to_m_s", 16, 4, 0, "340.294"},
+    {"lbf_to_N_12_digits", 17, 9, 0, "444822.161526", u"100000"},
+    {"N_to_pdl_12_digits", 17, 0, 11, "7233013.85121", u"1000000"}};
+// clang-format on
+
 INSTANTIATE_TEST_SUITE_P(Pages, UnitEdit, ::testing::ValuesIn(kEdits), kName);
+INSTANTIATE_TEST_SUITE_P(Definitions, UnitEdit, ::testing::ValuesIn(kDefinitionEdits), kName);
 
 TEST(UnitEdit, ClearingAndDeadFields)
 {
@@ -279,8 +321,9 @@ TEST(UnitEdit, BadFieldIdsAndValuesNeitherCrashNorConvert)
 TEST(TemperatureScales, EveryScaleRoundTrips)
 {
     for (int from = 0; from < kTemperatureScaleCount; ++from) {
-        for (double x : {-500.0, -273.15, -40.0, 0.0, 0.01, 25.0, 1234.5, 1e6}) {
+        for (double x : {-273.15, -218.52, -40.0, 0.0, 0.01, 25.0, 1234.5, 1e6}) {
             const auto values = ConvertTemperature(static_cast<TemperatureScale>(from), x);
+            if (std::isnan(values[0])) continue;  // below absolute zero on this scale, checked below
             for (int to = 0; to < kTemperatureScaleCount; ++to) {
                 const double back = ConvertTemperature(static_cast<TemperatureScale>(to), values[to])[from];
                 EXPECT_NEAR(back, x, 1e-9 * (1 + std::abs(x))) << from << " -> " << to << " at " << x;
@@ -288,6 +331,19 @@ TEST(TemperatureScales, EveryScaleRoundTrips)
         }
     }
     for (double v : ConvertTemperature(TemperatureScale::Kelvin, kNaN)) EXPECT_TRUE(std::isnan(v));
+    // Absolute zero on each scale converts (to 0 K); a thousandth below it, or far below, is out of range.
+    const double zeros[] = {-273.15, -459.67, 0.0, 0.0, -218.52};
+    for (int from = 0; from < kTemperatureScaleCount; ++from) {
+        const auto scale = static_cast<TemperatureScale>(from);
+        EXPECT_NEAR(ConvertTemperature(scale, zeros[from])[2], 0.0, 1e-12) << from;
+        EXPECT_NEAR(StripScalesFromCelsius(StripCelsiusFrom(scale, zeros[from]))[2], 0.0, 1e-12) << from;
+        for (double below : {zeros[from] - 0.001, -1e300}) {
+            EXPECT_TRUE(BelowAbsoluteZero(scale, below));
+            for (double v : ConvertTemperature(scale, below)) EXPECT_TRUE(std::isnan(v)) << from << " " << below;
+            EXPECT_TRUE(std::isnan(StripCelsiusFrom(scale, below)));
+        }
+    }
+    for (double v : StripScalesFromCelsius(-300)) EXPECT_TRUE(std::isnan(v));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "resources/string_table.h"
 #include "thermocouple/work_page_math.h"
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -63,8 +64,10 @@ void ThermocoupleSubPage::TemperatureToEmf()
         ShowValueG7(edit(kTcSlope), kNaN);
         return;
     }
-    ShowValueG7(edit(kTcEmf), WorkEmfMillivolts(m_type, t, tc));
-    ShowValueG7(edit(kTcSlope), WorkSlopeShown(m_type, t));
+    // An emf out of range (a cold junction beyond the type) leaves no slope to show either.
+    const double emf = WorkEmfMillivolts(m_type, t, tc);
+    ShowValueG7(edit(kTcEmf), emf);
+    ShowValueG7(edit(kTcSlope), std::isnan(emf) ? kNaN : WorkSlopeShown(m_type, t));
 }
 
 void ThermocoupleSubPage::EmfToTemperature()
