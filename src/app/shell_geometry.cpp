@@ -15,7 +15,8 @@ ShellLayout ComputeShellLayout(const ScreenGeometry& g)
         s.items[static_cast<std::size_t>(i)] = {s.column.left, top, s.column.right, top + h + 1};
     }
     const int linkTop = Trunc(ch - ch / 10.0);
-    s.aboutLink = {0, linkTop, Trunc(s.navigationWidth), linkTop + 120};
+    s.footerMargin = ScaledPixels(g, 8);
+    s.aboutLink = {0, linkTop, Trunc(s.navigationWidth), linkTop + ScaledPixels(g, 120)};
     return s;
 }
 
@@ -90,7 +91,7 @@ double MoreTileFontPoints(const ScreenGeometry& g)
 {
     const double a = g.W * 1302 / 1920;
     const double e = (a * 284 / 1302) * 118 / 284;
-    return 1.4 * e / static_cast<double>(g.scaleX()) / 7;
+    return 1.4 * e / 7;  // 15.98 points on 1920 x 1080, scaled like the tiles
 }
 
 }  // namespace tmcalc

@@ -1,6 +1,7 @@
 #include "app/ui/pages.h"
 
 #include "framework/ui/painters.h"
+#include "framework/ui/text_fit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 
@@ -48,7 +49,7 @@ void MorePage::paintEvent(QPaintEvent* /*event*/)
         painter.fillRect(r, QColor(kTileColours[static_cast<std::size_t>(k)]));
         painter.setPen(Qt::white);
         // A text too wide for its tile wraps at word boundaries; one that fits stays on one line.
-        painter.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, Str(kStrFirstMoreTile + k));
+        DrawFittedText(painter, r, Qt::AlignCenter | Qt::TextWordWrap, Str(kStrFirstMoreTile + k));
     }
 }
 

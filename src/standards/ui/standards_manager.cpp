@@ -148,13 +148,14 @@ StandardsManager::StandardsManager(QWidget* parent, ProductNumberModel& products
     m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->horizontalHeader()->setObjectName(QStringLiteral("ConfigurationListHeader"));
-    // The size of the desktop's own list text (9 points at 96 dpi), so that a 22-digit product number
-    // fits its 170-pixel column; rows only as high as the text needs, as in a report list.
+    // The size of the desktop's own list text (9 points at 96 dpi) scaled with the columns, so that a
+    // 22-digit product number fits its 170-pixel column; rows only as high as the text needs, as in a
+    // report list.
     QFont listFont(Ui().fontFamily);
-    listFont.setPixelSize(12);
+    listFont.setPixelSize(ScaledPixels(Ui().geometry, 12));
     m_list->setFont(listFont);
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + 6);
+    m_list->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + ScaledPixels(Ui().geometry, 6));
 
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("StandardsFileMessage"));
