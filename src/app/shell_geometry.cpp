@@ -1,5 +1,7 @@
 #include "app/shell_geometry.h"
 
+#include <algorithm>
+
 namespace tmcalc {
 ShellLayout ComputeShellLayout(const ScreenGeometry& g)
 {
@@ -76,6 +78,21 @@ std::array<Edges, kMoreTileCount> MoreTileRects(double W)
                                               Trunc(y0 + (k + 1) * tileH + k * space)};
     }
     return t;
+}
+
+Edges CentringShift(const Edges* tiles, std::size_t count, int width, int height)
+{
+    if (count == 0) return {};
+    Edges box = tiles[0];
+    for (std::size_t k = 1; k < count; ++k) {
+        box.left = std::min(box.left, tiles[k].left);
+        box.top = std::min(box.top, tiles[k].top);
+        box.right = std::max(box.right, tiles[k].right);
+        box.bottom = std::max(box.bottom, tiles[k].bottom);
+    }
+    const int dx = (width - (box.right - box.left)) / 2 - box.left;
+    const int dy = (height - (box.bottom - box.top)) / 2 - box.top;
+    return {dx, dy, dx, dy};
 }
 
 int MoreTileAt(const std::array<Edges, kMoreTileCount>& tiles, int x, int y)

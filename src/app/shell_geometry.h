@@ -3,6 +3,7 @@
 #include "framework/geometry.h"
 
 #include <array>
+#include <cstddef>
 
 namespace tmcalc {
 
@@ -40,6 +41,16 @@ enum class ShellClick {
 
 // The eleven tiles of the More page, from the main window width.
 [[nodiscard]] std::array<Edges, kMoreTileCount> MoreTileRects(double W);
+// How far tiles move so that the box around them all is centred in a client area `width` x `height`.
+[[nodiscard]] Edges CentringShift(const Edges* tiles, std::size_t count, int width, int height);
+// The tiles, any number of them, moved together so that their grid is centred in the client area.
+template <std::size_t N>
+[[nodiscard]] std::array<Edges, N> CentredTiles(std::array<Edges, N> tiles, int width, int height)
+{
+    const Edges d = CentringShift(tiles.data(), N, width, height);
+    for (Edges& e : tiles) e = {e.left + d.left, e.top + d.top, e.right + d.left, e.bottom + d.top};
+    return tiles;
+}
 // The tile whose rectangle holds the point, edges included, or -1.
 [[nodiscard]] int MoreTileAt(const std::array<Edges, kMoreTileCount>& tiles, int x, int y);
 // Point size of the tile texts.

@@ -7,9 +7,14 @@
 #include "resources/string_table.h"
 #include "ui_test_util.h"
 
+#include <QComboBox>
+#include <QFontInfo>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -120,6 +125,29 @@ TEST_P(EveryScreen, NothingIsCutOrOutOfPlace)
     }
     std::printf("%s: %zu texts cut or out of place\n", Name(screen).c_str(), walk.problems().size());
     for (const std::string& p : walk.problems()) ADD_FAILURE() << p;
+}
+
+// Indicators, menus and combo arrows double with the window from 1920 x 1080 to 3840 x 2160.
+TEST(ScreenScale, IndicatorsMenusAndArrowsFollowTheWindow)
+{
+    const auto measure = [] {
+        QComboBox combo;
+        combo.resize(200, 40);
+        QStyleOptionComboBox option;
+        option.initFrom(&combo);
+        const QStyle* style = QApplication::style();
+        return std::array<int, 5>{style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth),
+                                  style->pixelMetric(QStyle::PM_IndicatorHeight),
+                                  style->pixelMetric(QStyle::PM_HeaderMargin),
+                                  QFontInfo(QApplication::font("QMenu")).pixelSize(),
+                                  style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &combo).width()};
+    };
+    const auto design = measure();
+    InitUiContext(3840, 2160);
+    const auto doubled = measure();
+    InitUiContext(1920, 1080);
+    EXPECT_EQ(measure(), design);
+    for (std::size_t k = 0; k < design.size(); ++k) EXPECT_EQ(doubled[k], 2 * design[k]) << k;
 }
 
 std::vector<Screen> Screens()

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 
+#include "framework/ui/text_fit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "standards/manager_columns.h"
@@ -49,6 +51,19 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override
     {
         if (onContextMenu) onContextMenu(event);
+    }
+
+    // An empty list says how to begin: Add, Edit and Delete live on the right-click menu alone.
+    void paintEvent(QPaintEvent* event) override
+    {
+        QTableWidget::paintEvent(event);
+        if (rowCount() > 0) return;
+        QPainter painter(viewport());
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+        const int line = verticalHeader()->defaultSectionSize();
+        const QRect box(0, (viewport()->height() - line) / 2, viewport()->width(), line);
+        DrawFittedText(painter, box, Qt::AlignCenter | Qt::TextSingleLine, Str(kStrEmptyStandardsHint));
     }
 
     void commitData(QWidget* editor) override
