@@ -62,10 +62,10 @@ inline void Backspace(QLineEdit* edit, int times = 1)
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
-#include <QRadioButton>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRadioButton>
 #include <QRect>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -106,8 +106,10 @@ inline std::pair<int, int> EditLineRows(const QLineEdit* edit)
 {
     QStyleOptionFrame option;
     option.initFrom(edit);
-    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
-    const QRect r = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+    option.lineWidth =
+        edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    const QRect r = edit->style()
+                        ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
                         .marginsRemoved(edit->textMargins());
     const int h = edit->fontMetrics().height();
     int top = r.y() + (r.height() - h + 1) / 2;
@@ -138,7 +140,8 @@ inline std::vector<std::string> UnreadableTexts(const QWidget& root, const std::
     std::vector<std::string> problems;
     const auto name = [](const QWidget* w, const QString& text) {
         return (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName()) +
-               QLatin1String(" \"") + text + QStringLiteral("\" at %1,%2 %3 x %4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
+               QLatin1String(" \"") + text +
+               QStringLiteral("\" at %1,%2 %3 x %4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
     };
     // The part of a widget that shows, in root coordinates: its rectangle cut by every parent's.
     const auto shown = [&root](const QWidget* w) {
@@ -166,11 +169,13 @@ inline std::vector<std::string> UnreadableTexts(const QWidget& root, const std::
             const QRect c = label->contentsRect();
             const bool laidOut = label->textFormat() == Qt::RichText || label->wordWrap();
             const QMargins m = label->contentsMargins();
-            const bool fits = laidOut ? label->minimumSizeHint().width() - m.left() - m.right() <= c.width() &&
-                                            label->heightForWidth(label->width()) - m.top() - m.bottom() <= c.height()
-                                      : InkFits(label->fontMetrics(), label->text().trimmed(), c, label->alignment());
+            const bool fits = laidOut
+                                  ? label->minimumSizeHint().width() - m.left() - m.right() <= c.width() &&
+                                        label->heightForWidth(label->width()) - m.top() - m.bottom() <= c.height()
+                                  : InkFits(label->fontMetrics(), label->text().trimmed(), c, label->alignment());
             if (!fits) problems.push_back("cut: " + what.toStdString());
-            extent = label->textFormat() == Qt::RichText || label->wordWrap() ? label->geometry() : TextExtent(label);
+            extent =
+                label->textFormat() == Qt::RichText || label->wordWrap() ? label->geometry() : TextExtent(label);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             if (button->text().isEmpty()) continue;
             what = name(w, button->text());
@@ -197,11 +202,13 @@ inline std::vector<std::string> UnreadableTexts(const QWidget& root, const std::
             if (bottom - top < edit->fontMetrics().height() || top < frame || bottom > edit->height() - frame)
                 problems.push_back("digits clipped: " + what.toStdString());
             const QMargins m = edit->textMargins();
-            if (edit->fontMetrics().horizontalAdvance(edit->text()) + m.left() + m.right() + 4 > edit->width() - 2 * frame)
+            if (edit->fontMetrics().horizontalAdvance(edit->text()) + m.left() + m.right() + 4 >
+                edit->width() - 2 * frame)
                 problems.push_back("cut: " + what.toStdString());
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             what = name(w, combo->currentText());
-            if (combo->fontMetrics().height() + 2 > combo->height()) problems.push_back("cut: " + what.toStdString());
+            if (combo->fontMetrics().height() + 2 > combo->height())
+                problems.push_back("cut: " + what.toStdString());
         } else if (auto* view = qobject_cast<QTableView*>(w)) {
             what = name(w, QString());
             const QHeaderView* header = view->horizontalHeader();
@@ -225,7 +232,8 @@ inline std::vector<std::string> UnreadableTexts(const QWidget& root, const std::
         const bool framed = qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QAbstractButton*>(w) != nullptr;
         for (const auto& [other, otherName, otherFramed] : boxes) {
             const QRect common = other & extent;
-            if (common.isEmpty() || (framed && otherFramed && std::min(common.width(), common.height()) <= 1)) continue;
+            if (common.isEmpty() || (framed && otherFramed && std::min(common.width(), common.height()) <= 1))
+                continue;
             problems.push_back("overlap: " + otherName.toStdString() + " / " + what.toStdString());
         }
         boxes.emplace_back(extent, what, framed);
@@ -234,7 +242,8 @@ inline std::vector<std::string> UnreadableTexts(const QWidget& root, const std::
         if (!p.widget->isVisibleTo(&root) && p.widget != &root) continue;
         const QString what = name(p.widget, p.text);
         const QRect need = QFontMetrics(p.font).boundingRect(p.box, p.flags, p.text);
-        if (need.width() > p.box.width() || need.height() > p.box.height()) problems.push_back("cut: " + what.toStdString());
+        if (need.width() > p.box.width() || need.height() > p.box.height())
+            problems.push_back("cut: " + what.toStdString());
         const QRect box(p.widget->mapTo(&root, p.box.topLeft()), p.box.size());
         const QRect visible = p.widget == &root ? root.rect() : shown(p.widget);
         if (!visible.contains(box)) problems.push_back("outside its parent: " + what.toStdString());

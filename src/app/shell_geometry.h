@@ -19,7 +19,7 @@ struct ShellLayout {
     Edges column;  // navigation column under the banner
     double navigationWidth = 0;
     std::array<Edges, kNavigationItemCount> items{};  // each reaches one pixel into the next
-    Edges aboutLink;  // 120 pixels high scaled: it reaches below the window, which cuts it
+    Edges aboutLink;       // 120 pixels high scaled: it reaches below the window, which cuts it
     int footerMargin = 0;  // between the about link's text and the column's edges
 };
 

@@ -48,7 +48,10 @@ int ScaledPixels(const ScreenGeometry& g, double designPixels)
     return std::max(1, Trunc(designPixels * TextScale(g) + 1e-6));
 }
 
-int LegibleFloorPixels(const ScreenGeometry& g) { return std::max(9, ScaledPixels(g, 12.0)); }
+int LegibleFloorPixels(const ScreenGeometry& g)
+{
+    return std::max(9, ScaledPixels(g, 12.0));
+}
 
 Rect PageRect(const ScreenGeometry& g)
 {

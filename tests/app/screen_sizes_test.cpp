@@ -7,12 +7,12 @@
 #include "resources/string_table.h"
 #include "ui_test_util.h"
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
@@ -136,11 +136,10 @@ TEST(ScreenScale, IndicatorsMenusAndArrowsFollowTheWindow)
         QStyleOptionComboBox option;
         option.initFrom(&combo);
         const QStyle* style = QApplication::style();
-        return std::array<int, 5>{style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth),
-                                  style->pixelMetric(QStyle::PM_IndicatorHeight),
-                                  style->pixelMetric(QStyle::PM_HeaderMargin),
-                                  QFontInfo(QApplication::font("QMenu")).pixelSize(),
-                                  style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &combo).width()};
+        return std::array<int, 5>{
+            style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth), style->pixelMetric(QStyle::PM_IndicatorHeight),
+            style->pixelMetric(QStyle::PM_HeaderMargin), QFontInfo(QApplication::font("QMenu")).pixelSize(),
+            style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &combo).width()};
     };
     const auto design = measure();
     InitUiContext(3840, 2160);
@@ -153,7 +152,8 @@ TEST(ScreenScale, IndicatorsMenusAndArrowsFollowTheWindow)
 std::vector<Screen> Screens()
 {
     std::vector<Screen> out;
-    for (const auto& [w, h] : {std::pair{1280, 720}, {1366, 768}, {1600, 900}, {1920, 1080}, {2560, 1440}, {3840, 2160}})
+    for (const auto& [w, h] :
+         {std::pair{1280, 720}, {1366, 768}, {1600, 900}, {1920, 1080}, {2560, 1440}, {3840, 2160}})
         for (Language language : {Language::English, Language::Chinese}) out.push_back({w, h, language});
     return out;
 }

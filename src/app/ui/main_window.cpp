@@ -50,8 +50,9 @@ MainWindow::MainWindow(StandardsStore& standards)
     aboutFont.setWeight(QFont::Light);
     m_about->setFont(aboutFont);
     m_about->setTextFormat(Qt::RichText);
-    m_about->setText(QStringLiteral("<br><a href=\"about\" style=\"color:white\">tmcalc</a><br>"
-                                    "Metrology calculator<br>v3.2.2"));
+    m_about->setText(
+        QStringLiteral("<br><a href=\"about\" style=\"color:white\">tmcalc</a><br>"
+                       "Metrology calculator<br>v3.2.2"));
     m_about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_about->setOpenExternalLinks(false);
     m_about->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -119,8 +120,8 @@ void MainWindow::paintEvent(QPaintEvent* /*event*/)
     titleFont.setWeight(QFont::Light);
     painter.setFont(titleFont);
     painter.setPen(Qt::white);
-    DrawFittedText(painter, QRect(QPoint(ScaledPixels(g, 200), 0), QPoint(r - 1, b - 1)), Qt::AlignCenter | Qt::TextSingleLine,
-                   Str(kStrBannerTitle));
+    const QRect titleBox(QPoint(ScaledPixels(g, 200), 0), QPoint(r - 1, b - 1));
+    DrawFittedText(painter, titleBox, Qt::AlignCenter | Qt::TextSingleLine, Str(kStrBannerTitle));
 
     DrawImage(painter, 14, QRectF(g.W / 6.4, g.H - g.H / 5.5 + 1, g.W - g.W / 6.4 + 1, g.H / 5.5));
 

@@ -74,8 +74,9 @@ int main(int argc, char* argv[])
 {
     Options options;
     if (!Parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: tmcalc_snapshot OUTPUT.png\n"
-                             "       tmcalc_snapshot --all [--size WxH] [--lang en|zh] [--width N] FOLDER\n");
+        std::fprintf(stderr,
+                     "usage: tmcalc_snapshot OUTPUT.png\n"
+                     "       tmcalc_snapshot --all [--size WxH] [--lang en|zh] [--width N] FOLDER\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -105,7 +106,8 @@ int main(int argc, char* argv[])
         }
         for (int tab = 0; tab < container->tabCount(); ++tab) {
             container->selectTab(tab);
-            if (!Save(window, out.filePath(name + QStringLiteral("-tab-%1.png").arg(tab)), options.width)) return 1;
+            if (!Save(window, out.filePath(name + QStringLiteral("-tab-%1.png").arg(tab)), options.width))
+                return 1;
         }
     }
     return 0;

@@ -8,10 +8,15 @@
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
 
+#include <algorithm>
+
 namespace tmcalc {
 namespace {
 
-double Scale() { return TextScale(Ui().geometry); }
+double Scale()
+{
+    return TextScale(Ui().geometry);
+}
 
 }  // namespace
 

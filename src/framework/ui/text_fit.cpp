@@ -2,20 +2,32 @@
 
 #include "framework/ui/ui_context.h"
 
+#include <QAbstractButton>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QAbstractButton>
 #include <QLabel>
+#include <QPainter>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QPainter>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace tmcalc {
 namespace {
 
 std::vector<PaintedText>* g_sink = nullptr;
+
+// Whether the text's ink stays inside `box` with its line centred there as the styles centre it.
+bool InkFits(const QFont& font, const QRect& box, const QString& text)
+{
+    const QFontMetrics fm(font);
+    if (fm.horizontalAdvance(text) > box.width()) return false;
+    const QRect ink = fm.tightBoundingRect(text);
+    const int baseline = box.y() + (box.height() - fm.height()) / 2 + fm.ascent();
+    return baseline + ink.top() >= box.top() && baseline + ink.bottom() <= box.bottom();
+}
 
 }  // namespace
 
@@ -62,7 +74,8 @@ void NotePaintedText(const QPainter& painter, const QRect& box, int flags, const
 {
     if (g_sink == nullptr) return;
     const auto* widget = dynamic_cast<const QWidget*>(painter.device());
-    if (widget != nullptr) g_sink->push_back({widget, painter.worldTransform().mapRect(box), text, painter.font(), flags});
+    if (widget != nullptr)
+        g_sink->push_back({widget, painter.worldTransform().mapRect(box), text, painter.font(), flags});
 }
 
 void FitLabel(QLabel* label, const QFont& font)
@@ -72,30 +85,16 @@ void FitLabel(QLabel* label, const QFont& font)
         QFont fitted = font;
         label->setFont(fitted);
         const int floor = LegibleFloorPixels(Ui().geometry);
-        for (int px = QFontInfo(font).pixelSize(); label->heightForWidth(label->width()) > label->height() && px > floor;) {
+        for (int px = QFontInfo(font).pixelSize();
+             label->heightForWidth(label->width()) > label->height() && px > floor;) {
             fitted.setPixelSize(--px);
             label->setFont(fitted);
         }
         return;
     }
-    int flags = static_cast<int>(label->alignment());
-    if (label->wordWrap()) flags |= Qt::TextWordWrap;
-    label->setFont(FittedFont(font, label->contentsRect().size(), flags, label->text()));
+    label->setFont(
+        FittedFont(font, label->contentsRect().size(), static_cast<int>(label->alignment()), label->text()));
 }
-
-namespace {
-
-// Whether the text's ink stays inside `box` with its line centred there as the styles centre it.
-bool InkFits(const QFont& font, const QRect& box, const QString& text)
-{
-    const QFontMetrics fm(font);
-    if (fm.horizontalAdvance(text) > box.width()) return false;
-    const QRect ink = fm.tightBoundingRect(text);
-    const int baseline = box.y() + (box.height() - fm.height()) / 2 + fm.ascent();
-    return baseline + ink.top() >= box.top() && baseline + ink.bottom() <= box.bottom();
-}
-
-}  // namespace
 
 void FitButton(QAbstractButton* button, const QFont& font)
 {
@@ -112,6 +111,9 @@ void FitButton(QAbstractButton* button, const QFont& font)
     button->setFont(fitted);
 }
 
-void RecordPaintedTexts(std::vector<PaintedText>* sink) { g_sink = sink; }
+void RecordPaintedTexts(std::vector<PaintedText>* sink)
+{
+    g_sink = sink;
+}
 
 }  // namespace tmcalc

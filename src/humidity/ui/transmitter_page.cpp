@@ -28,8 +28,8 @@ TransmitterPanel::TransmitterPanel(QWidget* parent, const QRect& geometry, const
 {
     setObjectName(QStringLiteral("bsqWnd"));
     for (int k = 0; k < kTransmitterRangeCount; ++k) {
-        QRadioButton* button =
-            AddRadioButton(QStringLiteral("range_"), kStrTransmitterRanges + k, layout.ranges[static_cast<std::size_t>(k)]);
+        QRadioButton* button = AddRadioButton(QStringLiteral("range_"), kStrTransmitterRanges + k,
+                                              layout.ranges[static_cast<std::size_t>(k)]);
         connect(button, &QRadioButton::clicked, this, [this, k] { ChooseRange(k); });
         m_ranges[static_cast<std::size_t>(k)] = button;
     }

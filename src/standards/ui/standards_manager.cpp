@@ -170,7 +170,8 @@ StandardsManager::StandardsManager(QWidget* parent, ProductNumberModel& products
     listFont.setPixelSize(ScaledPixels(Ui().geometry, 12));
     m_list->setFont(listFont);
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + ScaledPixels(Ui().geometry, 6));
+    m_list->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() +
+                                                    ScaledPixels(Ui().geometry, 6));
 
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("StandardsFileMessage"));

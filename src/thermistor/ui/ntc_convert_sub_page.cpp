@@ -208,7 +208,8 @@ void NtcConvertSubPage::PaintPage(QPainter& painter)
         painter.setFont(font);
         painter.setPen(k == static_cast<int>(m_mode) ? QColor(11, 75, 136) : QColor(70, 70, 70));
         const QRect row(band.x(), band.y() + line / 4 + k * line, band.width(), line);
-        DrawFittedText(painter, row, Qt::AlignCenter | Qt::TextSingleLine, kEquations[static_cast<std::size_t>(k)]);
+        DrawFittedText(painter, row, Qt::AlignCenter | Qt::TextSingleLine,
+                       kEquations[static_cast<std::size_t>(k)]);
     }
     painter.restore();
 }
