@@ -60,10 +60,7 @@ struct ScreenGeometry {
 
 // The one scale every text and indicator follows, the window's width over its design width: exactly 1
 // on 1920 x 1080, so there every size stays the design figure.
-[[nodiscard]] inline double TextScale(const ScreenGeometry& g)
-{
-    return g.W / 1300.0;
-}
+[[nodiscard]] inline double TextScale(const ScreenGeometry& g) { return g.W / 1300.0; }
 // A design size in pixels (on 1920 x 1080) on this screen; never below one pixel.
 [[nodiscard]] int ScaledPixels(const ScreenGeometry& g, double designPixels);
 // The smallest text height a text that does not fit may step down to: the 12-pixel desktop text size
