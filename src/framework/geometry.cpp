@@ -198,6 +198,15 @@ std::vector<FieldRects> ShareStackedFrames(std::vector<FieldRects> fields)
         }
         if (pitch > 0 && pitch + 1 < e.height) height[i] = pitch + 1;
     }
+    // A column whose pitch alternates (a fractional step) takes its smallest, so its boxes and their
+    // digits are all of one size.
+    const std::vector<int> cut = height;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (cut[i] == fields[i].edit.height) continue;
+        for (std::size_t j = 0; j < fields.size(); ++j)
+            if (cut[j] < fields[j].edit.height && sameColumn(fields[i].edit, fields[j].edit))
+                height[i] = std::min(height[i], cut[j]);
+    }
     for (std::size_t i = 0; i < fields.size(); ++i)
         for (Rect* r : {&fields[i].label, &fields[i].edit, &fields[i].unit}) r->height = height[i];
     return fields;

@@ -89,7 +89,8 @@ struct FieldRects {
 
 // Fields stacked closer than their height (a later box would cover the bottom of the one above it) are
 // cut to the pitch of their column plus one pixel, so that neighbours share one frame line and every
-// box shows whole; the last of such a column gets the same height. Label and unit follow the edit box.
+// box shows whole; the last of such a column gets the same height, and a column whose pitch alternates
+// its smallest. Label and unit follow the edit box.
 [[nodiscard]] std::vector<FieldRects> ShareStackedFrames(std::vector<FieldRects> fields);
 
 // Where the builders that centre their single line move the text rectangle down to.

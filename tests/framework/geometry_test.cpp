@@ -128,12 +128,18 @@ TEST(FieldLayouts, StackedRowsShareOneFrameLine)
     EXPECT_EQ(rows[0].edit.y, 50);  // nothing moves
     // A grid whose rows stand apart, and the fixed-point grid that already shares its lines, keep theirs.
     for (const auto& layout : {FieldGridInRectLayout(g, Rect{10, 20, 500, 300}, 2, 6),
-                               FixedPointGridLayout(g, Rect{100, 60, 800, 300})})
-        EXPECT_EQ(ShareStackedFrames(layout), layout);
-    // Seven rows in a short rectangle: 45 high every 35.
+                               FixedPointGridLayout(g, Rect{100, 60, 800, 300})}) {
+        const auto kept = ShareStackedFrames(layout);
+        for (std::size_t k = 0; k < layout.size(); ++k) {
+            EXPECT_EQ(kept[k].label, layout[k].label) << k;
+            EXPECT_EQ(kept[k].edit, layout[k].edit) << k;
+            EXPECT_EQ(kept[k].unit, layout[k].unit) << k;
+        }
+    }
+    // Seven rows in a short rectangle: 45 high every 35.28 (35 or 36 pixels), all cut to 36.
     const auto tight = ShareStackedFrames(FieldGridInRectLayout(g, Rect{0, 0, 400, 240}, 1, 7));
-    EXPECT_EQ(tight.front().edit.height, 36);
-    EXPECT_EQ(tight.back().edit.height, 36);
+    EXPECT_EQ(tight[4].edit.y - tight[3].edit.y, 36);
+    for (const FieldRects& row : tight) EXPECT_EQ(row.edit.height, 36);
 }
 
 }  // namespace
