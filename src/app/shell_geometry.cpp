@@ -1,5 +1,7 @@
 #include "app/shell_geometry.h"
 
+#include <algorithm>
+
 namespace tmcalc {
 ShellLayout ComputeShellLayout(const ScreenGeometry& g)
 {
@@ -15,7 +17,8 @@ ShellLayout ComputeShellLayout(const ScreenGeometry& g)
         s.items[static_cast<std::size_t>(i)] = {s.column.left, top, s.column.right, top + h + 1};
     }
     const int linkTop = Trunc(ch - ch / 10.0);
-    s.aboutLink = {0, linkTop, Trunc(s.navigationWidth), linkTop + 120};
+    s.footerMargin = ScaledPixels(g, 8);
+    s.aboutLink = {0, linkTop, Trunc(s.navigationWidth), linkTop + ScaledPixels(g, 120)};
     return s;
 }
 
@@ -84,6 +87,21 @@ std::array<Edges, kMoreTileCount> MoreTileRects(double W)
     return t;
 }
 
+Edges CentringShift(const Edges* tiles, std::size_t count, int width, int height)
+{
+    if (count == 0) return {};
+    Edges box = tiles[0];
+    for (std::size_t k = 1; k < count; ++k) {
+        box.left = std::min(box.left, tiles[k].left);
+        box.top = std::min(box.top, tiles[k].top);
+        box.right = std::max(box.right, tiles[k].right);
+        box.bottom = std::max(box.bottom, tiles[k].bottom);
+    }
+    const int dx = (width - (box.right - box.left)) / 2 - box.left;
+    const int dy = (height - (box.bottom - box.top)) / 2 - box.top;
+    return {dx, dy, dx, dy};
+}
+
 int MoreTileAt(const std::array<Edges, kMoreTileCount>& tiles, int x, int y)
 {
     for (int k = 0; k < kMoreTileCount; ++k) {
@@ -97,7 +115,7 @@ double MoreTileFontPoints(const ScreenGeometry& g)
 {
     const double a = g.W * 1302 / 1920;
     const double e = (a * 284 / 1302) * 118 / 284;
-    return 1.4 * e / static_cast<double>(g.scaleX()) / 7;
+    return 1.4 * e / 7;  // 15.98 points on 1920 x 1080, scaled like the tiles
 }
 
 }  // namespace tmcalc

@@ -3,6 +3,7 @@
 #include "framework/geometry.h"
 
 #include <array>
+#include <cstddef>
 
 namespace tmcalc {
 
@@ -18,7 +19,8 @@ struct ShellLayout {
     Edges column;  // navigation column under the banner
     double navigationWidth = 0;
     std::array<Edges, kNavigationItemCount> items{};  // each reaches one pixel into the next
-    Edges aboutLink;
+    Edges aboutLink;       // 120 pixels high scaled: it reaches below the window, which cuts it
+    int footerMargin = 0;  // between the about link's text and the column's edges
 };
 
 [[nodiscard]] ShellLayout ComputeShellLayout(const ScreenGeometry& g);
@@ -43,6 +45,16 @@ enum class ShellClick {
 // tiles after the eleventh fill further columns of narrow tiles to its right, top to bottom (the page has
 // room for one more column, not for a fourth row).
 [[nodiscard]] std::array<Edges, kMoreTileCount> MoreTileRects(double W);
+// How far tiles move so that the box around them all is centred in a client area `width` x `height`.
+[[nodiscard]] Edges CentringShift(const Edges* tiles, std::size_t count, int width, int height);
+// The tiles, any number of them, moved together so that their grid is centred in the client area.
+template <std::size_t N>
+[[nodiscard]] std::array<Edges, N> CentredTiles(std::array<Edges, N> tiles, int width, int height)
+{
+    const Edges d = CentringShift(tiles.data(), N, width, height);
+    for (Edges& e : tiles) e = {e.left + d.left, e.top + d.top, e.right + d.left, e.bottom + d.top};
+    return tiles;
+}
 // The tile whose rectangle holds the point, edges included, or -1.
 [[nodiscard]] int MoreTileAt(const std::array<Edges, kMoreTileCount>& tiles, int x, int y);
 // Point size of the tile texts.

@@ -42,6 +42,17 @@ ScreenGeometry ComputeScreenGeometry(int screenWidth, int screenHeight)
     return g;
 }
 
+int ScaledPixels(const ScreenGeometry& g, double designPixels)
+{
+    // The small epsilon keeps 1366 / 1920 in single precision from losing a pixel to its last bit.
+    return std::max(1, Trunc(designPixels * TextScale(g) + 1e-6));
+}
+
+int LegibleFloorPixels(const ScreenGeometry& g)
+{
+    return std::max(9, ScaledPixels(g, 12.0));
+}
+
 Rect PageRect(const ScreenGeometry& g)
 {
     const double n = g.W * 0.15615384615384614;  // navigation column width, W x 203 / 1300
@@ -164,6 +175,41 @@ std::vector<FieldRects> InputOutputRowsLayout(const ScreenGeometry& g, Rect clie
     for (int i = 0; i < 5; ++i) out.push_back(row(area.x + 10, area.y + i * step));
     for (int j = 0; j < 3; ++j) out.push_back(row(area.x + 10 + half - 20, area.y + 5 + h + j * step));
     return out;
+}
+
+std::vector<FieldRects> ShareStackedFrames(std::vector<FieldRects> fields)
+{
+    const auto sameColumn = [](const Rect& a, const Rect& b) { return a.x < b.right() && b.x < a.right(); };
+    std::vector<int> height(fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const Rect& e = fields[i].edit;
+        height[i] = e.height;
+        int pitch = 0;  // to the nearest box below in the column, else from the nearest above
+        for (const FieldRects& other : fields) {
+            const Rect& o = other.edit;
+            if (&other == &fields[i] || !sameColumn(e, o) || o.y == e.y) continue;
+            if (o.y > e.y && (pitch <= 0 || o.y - e.y < pitch)) pitch = o.y - e.y;
+        }
+        if (pitch == 0) {
+            for (const FieldRects& other : fields) {
+                const Rect& o = other.edit;
+                if (sameColumn(e, o) && o.y < e.y && o.bottom() > e.y + 1) pitch = std::max(pitch, e.y - o.y);
+            }
+        }
+        if (pitch > 0 && pitch + 1 < e.height) height[i] = pitch + 1;
+    }
+    // A column whose pitch alternates (a fractional step) takes its smallest, so its boxes and their
+    // digits are all of one size.
+    const std::vector<int> cut = height;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (cut[i] == fields[i].edit.height) continue;
+        for (std::size_t j = 0; j < fields.size(); ++j)
+            if (cut[j] < fields[j].edit.height && sameColumn(fields[i].edit, fields[j].edit))
+                height[i] = std::min(height[i], cut[j]);
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        for (Rect* r : {&fields[i].label, &fields[i].edit, &fields[i].unit}) r->height = height[i];
+    return fields;
 }
 
 int EditTextTopOffset(int editHeight) { return editHeight / 6; }

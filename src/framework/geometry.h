@@ -58,6 +58,15 @@ struct ScreenGeometry {
 
 [[nodiscard]] ScreenGeometry ComputeScreenGeometry(int screenWidth, int screenHeight);
 
+// The one scale every text and indicator follows, the window's width over its design width: exactly 1
+// on 1920 x 1080, so there every size stays the design figure.
+[[nodiscard]] inline double TextScale(const ScreenGeometry& g) { return g.W / 1300.0; }
+// A design size in pixels (on 1920 x 1080) on this screen; never below one pixel.
+[[nodiscard]] int ScaledPixels(const ScreenGeometry& g, double designPixels);
+// The smallest text height a text that does not fit may step down to: the 12-pixel desktop text size
+// scaled, but never under 9 pixels.
+[[nodiscard]] int LegibleFloorPixels(const ScreenGeometry& g);
+
 // The rectangle shared by all 23 pages inside the main window's client area.
 [[nodiscard]] Rect PageRect(const ScreenGeometry& g);
 
@@ -77,6 +86,12 @@ struct FieldRects {
 [[nodiscard]] std::vector<FieldRects> FieldGridInRectLayout(const ScreenGeometry& g, Rect area, int cols, int rows);
 [[nodiscard]] std::vector<FieldRects> FixedPointGridLayout(const ScreenGeometry& g, Rect area);
 [[nodiscard]] std::vector<FieldRects> InputOutputRowsLayout(const ScreenGeometry& g, Rect client);
+
+// Fields stacked closer than their height (a later box would cover the bottom of the one above it) are
+// cut to the pitch of their column plus one pixel, so that neighbours share one frame line and every
+// box shows whole; the last of such a column gets the same height, and a column whose pitch alternates
+// its smallest. Label and unit follow the edit box.
+[[nodiscard]] std::vector<FieldRects> ShareStackedFrames(std::vector<FieldRects> fields);
 
 // Where the builders that centre their single line move the text rectangle down to.
 [[nodiscard]] int EditTextTopOffset(int editHeight);

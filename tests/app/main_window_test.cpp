@@ -78,14 +78,16 @@ TEST_F(MainWindowTest, NavigationSwitchesPagesKeepingTheirTextsAndMoreTilesAndTh
     Click(100, 100 + 11 * 54 + 20);
     EXPECT_EQ(m_window->currentPage(), kMorePage);
     QWidget* more = m_window->page(kMorePage);
-    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 96, 1 + 79));  // tile 0's corner, edge included
+    // The grid is centred in the page's 1052 x 535 client area: 88 right and 13 down of its design place.
+    const QPoint shift(88, 13);
+    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 96, 1 + 79) + shift);  // tile 0's corner, edge included
     EXPECT_EQ(m_window->currentPage(), 12);
     EXPECT_FALSE(more->isVisible());
     EXPECT_EQ(m_window->selectedNavigationItem(), kMorePage);
     Click(100, 100 + 11 * 54 + 20);
-    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 700, 1 + 400));  // tile 10
+    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 700, 1 + 400) + shift);  // tile 10
     EXPECT_EQ(m_window->currentPage(), 22);
-    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 368, 1 + 100));  // gap: nothing
+    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 368, 1 + 100) + shift);  // gap: nothing
     EXPECT_EQ(m_window->currentPage(), 22);
     Click(100, 100 + 11 * 54 + 20);
     QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 850, 1 + 100));  // tile 11, the sixth column

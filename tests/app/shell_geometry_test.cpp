@@ -86,5 +86,26 @@ TEST(ThermocoupleTabRow, TabsAndSelectionPoint)
     EXPECT_EQ(TabRowAt(t, 50, 92), -1);
 }
 
+// The grid is centred in the page whatever the number of tiles; the about link and the tile texts scale.
+TEST(MorePageTiles, GridIsCentredForAnyTileCountAndTextsScale)
+{
+    const auto design = MoreTileRects(1300.0);
+    const auto centred = CentredTiles(design, 1052, 535);
+    EXPECT_EQ(centred[0], (Edges{96 + 88, 79 + 13, 365 + 88, 190 + 13}));  // the grid is 684 x 350
+    EXPECT_EQ(centred[10].right + centred[0].left, 1052);
+    const std::array<Edges, 3> row{{{0, 0, 100, 50}, {110, 0, 210, 50}, {220, 0, 320, 50}}};
+    const auto three = CentredTiles(row, 1000, 200);
+    EXPECT_EQ(three[0], (Edges{340, 75, 440, 125}));
+    EXPECT_EQ(three[2].right, 660);
+    const std::array<Edges, 1> one{{{5, 5, 15, 15}}};
+    EXPECT_EQ(CentredTiles(one, 10, 10)[0], (Edges{0, 0, 10, 10}));
+
+    const ScreenGeometry uhd = ComputeScreenGeometry(3840, 2160);
+    EXPECT_NEAR(MoreTileFontPoints(uhd), 2 * 15.98, 0.02);
+    const ShellLayout s = ComputeShellLayout(uhd);
+    EXPECT_EQ(s.aboutLink.bottom - s.aboutLink.top, 240);
+    EXPECT_EQ(s.footerMargin, 16);
+}
+
 }  // namespace
 }  // namespace tmcalc

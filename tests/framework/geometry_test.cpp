@@ -95,5 +95,52 @@ TEST(TabBand, SitsUnderTheTitleBand)
     EXPECT_EQ(EditTextTopOffset(45), 7);
 }
 
+// Texts and indicators follow one scale, the window width over its design width: the design figure on
+// 1920 x 1080, never under a pixel, and the legible floor at 9 pixels or the 12-pixel text scaled.
+TEST(TextScale, DesignFiguresOnTheDesignScreenScaledElsewhere)
+{
+    struct Row {
+        int width, height, banner33, list12, floor;
+    };
+    for (const Row& r : {Row{1920, 1080, 33, 12, 12}, Row{1366, 768, 23, 8, 9}, Row{1280, 720, 22, 8, 9},
+                         Row{2560, 1440, 44, 16, 16}, Row{3840, 2160, 66, 24, 24}}) {
+        const ScreenGeometry g = ComputeScreenGeometry(r.width, r.height);
+        EXPECT_EQ(ScaledPixels(g, 33), r.banner33) << r.width;
+        EXPECT_EQ(ScaledPixels(g, 12), r.list12) << r.width;
+        EXPECT_EQ(LegibleFloorPixels(g), r.floor) << r.width;
+        EXPECT_EQ(ScaledPixels(g, 0.2), 1);
+    }
+}
+
+// Stacked rows closer than their height are cut to the pitch plus the shared frame line, the last of
+// the column too; rows that do not touch keep their height.
+TEST(FieldLayouts, StackedRowsShareOneFrameLine)
+{
+    const ScreenGeometry g = ComputeScreenGeometry(1920, 1080);
+    // Input and output rows: 45 high every 35 (left) and every 35 (right, five lower).
+    const auto rows = ShareStackedFrames(InputOutputRowsLayout(g, Rect{0, 0, 1054, 400}));
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(rows[k].edit.height, 36) << k;
+        EXPECT_EQ(rows[k].label.height, 36) << k;
+        EXPECT_EQ(rows[k].unit.height, 36) << k;
+    }
+    EXPECT_EQ(rows[1].edit.y, rows[0].edit.bottom() - 1);
+    EXPECT_EQ(rows[0].edit.y, 50);  // nothing moves
+    // A grid whose rows stand apart, and the fixed-point grid that already shares its lines, keep theirs.
+    for (const auto& layout : {FieldGridInRectLayout(g, Rect{10, 20, 500, 300}, 2, 6),
+                               FixedPointGridLayout(g, Rect{100, 60, 800, 300})}) {
+        const auto kept = ShareStackedFrames(layout);
+        for (std::size_t k = 0; k < layout.size(); ++k) {
+            EXPECT_EQ(kept[k].label, layout[k].label) << k;
+            EXPECT_EQ(kept[k].edit, layout[k].edit) << k;
+            EXPECT_EQ(kept[k].unit, layout[k].unit) << k;
+        }
+    }
+    // Seven rows in a short rectangle: 45 high every 35.28 (35 or 36 pixels), all cut to 36.
+    const auto tight = ShareStackedFrames(FieldGridInRectLayout(g, Rect{0, 0, 400, 240}, 1, 7));
+    EXPECT_EQ(tight[4].edit.y - tight[3].edit.y, 36);
+    for (const FieldRects& row : tight) EXPECT_EQ(row.edit.height, 36);
+}
+
 }  // namespace
 }  // namespace tmcalc

@@ -204,6 +204,26 @@ TEST_F(ManagerTest, ListIsAReportWithTheKindsHeadingsAndScaledWidths)
                                               "2.537694912E-4", "1.821320203E-7", ""}));
 }
 
+// An empty list says in one line, centred, how to begin; the first standard takes its place.
+TEST_F(ManagerTest, AnEmptyListHintsAtTheRightClickUntilItHoldsAStandard)
+{
+    const auto hints = [this] {
+        std::vector<QRect> boxes;
+        for (const PaintedText& p : test::PaintedTextsOf(*m_manager))
+            if (p.text == "Right-click to add a standard") boxes.push_back(p.box);
+        return boxes;
+    };
+    Open();
+    ASSERT_EQ(list()->rowCount(), 0);
+    const std::vector<QRect> shown = hints();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NEAR(shown[0].center().y(), list()->viewport()->height() / 2, 1);
+    EXPECT_EQ(shown[0].width(), list()->viewport()->width());
+    RightClickAndChoose(BelowRows(), QStringLiteral("AddAction"));
+    ASSERT_EQ(list()->rowCount(), 1);
+    EXPECT_TRUE(hints().empty());
+}
+
 TEST_F(ManagerTest, AddAppendsTheTemplateUpToTenRowsAndOnlyWithATemplate)
 {
     AddStandards(Kind::Thermocouple, 8);

@@ -3,6 +3,7 @@
 #include "app/ui/page_registry.h"
 #include "app/ui/pages.h"
 #include "framework/ui/painters.h"
+#include "framework/ui/text_fit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "resources/ui/artwork/images.h"
@@ -49,13 +50,19 @@ MainWindow::MainWindow(StandardsStore& standards)
     aboutFont.setWeight(QFont::Light);
     m_about->setFont(aboutFont);
     m_about->setTextFormat(Qt::RichText);
-    m_about->setText(QStringLiteral("<br><a href=\"about\" style=\"color:white\">tmcalc</a><br>"
-                                    "Temperature metrology calculator<br>v3.2.2"));
+    m_about->setText(
+        QStringLiteral("<br><a href=\"about\" style=\"color:white\">tmcalc</a><br>"
+                       "Metrology calculator<br>v3.2.2"));
     m_about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_about->setOpenExternalLinks(false);
     m_about->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     m_about->setStyleSheet(QStringLiteral("QLabel { color: white; background: rgb(51,102,153); }"));
-    m_about->setGeometry(ToQRect(ToRect(m_layout.aboutLink)));
+    // The part of the link inside the window, its text clear of the column's edges; a line too long for
+    // the column wraps.
+    m_about->setGeometry(ToQRect(ToRect(m_layout.aboutLink)) & QRect(0, 0, Trunc(g.W), Trunc(g.H)));
+    m_about->setContentsMargins(m_layout.footerMargin, 0, m_layout.footerMargin, 0);
+    m_about->setWordWrap(true);
+    FitLabel(m_about, aboutFont);
 
     const Edges& first = m_layout.items.front();
     m_hover = QPoint(first.left + 1, first.top + 1);  // Temperature starts selected
@@ -109,12 +116,12 @@ void MainWindow::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(ToQRect(ToRect(m_layout.column)), QColor(51, 102, 153));
 
     QFont titleFont(Ui().fontFamily);
-    titleFont.setPixelSize(33);
+    titleFont.setPixelSize(ScaledPixels(g, 33));
     titleFont.setWeight(QFont::Light);
     painter.setFont(titleFont);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(QPoint(200, 0), QPoint(r - 1, b - 1)), Qt::AlignCenter | Qt::TextSingleLine,
-                     Str(kStrBannerTitle));
+    const QRect titleBox(QPoint(ScaledPixels(g, 200), 0), QPoint(r - 1, b - 1));
+    DrawFittedText(painter, titleBox, Qt::AlignCenter | Qt::TextSingleLine, Str(kStrBannerTitle));
 
     DrawImage(painter, 14, QRectF(g.W / 6.4, g.H - g.H / 5.5 + 1, g.W - g.W / 6.4 + 1, g.H / 5.5));
 

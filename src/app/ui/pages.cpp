@@ -1,6 +1,7 @@
 #include "app/ui/pages.h"
 
 #include "framework/ui/painters.h"
+#include "framework/ui/text_fit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 
@@ -47,6 +48,11 @@ MorePage::MorePage(QWidget* parent, const QRect& geometry) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+std::array<Edges, kMoreTileCount> MorePage::tiles() const
+{
+    return CentredTiles(MoreTileRects(Ui().geometry.W), width() - 2, height() - 2);
+}
+
 void MorePage::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
@@ -54,14 +60,14 @@ void MorePage::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(QColor(100, 100, 100));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.translate(1, 1);  // client area inside the border
-    const auto tiles = MoreTileRects(Ui().geometry.W);
+    const auto shown = tiles();
     painter.setFont(MoreTileFont());
     for (int k = 0; k < kMoreTileCount; ++k) {
-        const QRect r = ToQRect(ToRect(tiles[static_cast<std::size_t>(k)]));
+        const QRect r = ToQRect(ToRect(shown[static_cast<std::size_t>(k)]));
         painter.fillRect(r, QColor(kTileColours[static_cast<std::size_t>(k)]));
         painter.setPen(Qt::white);
         // A text too wide for its tile wraps at word boundaries; one that fits stays on one line.
-        painter.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, Str(MoreTileTextId(k)));
+        DrawFittedText(painter, r, Qt::AlignCenter | Qt::TextWordWrap, Str(MoreTileTextId(k)));
     }
 }
 
@@ -69,7 +75,7 @@ void MorePage::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint() - QPoint(1, 1);
-    const int k = MoreTileAt(MoreTileRects(Ui().geometry.W), p.x(), p.y());
+    const int k = MoreTileAt(tiles(), p.x(), p.y());
     if (k >= 0) Q_EMIT pageChosen(kFirstMorePage + k);
 }
 

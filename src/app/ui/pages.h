@@ -19,6 +19,9 @@ class MorePage : public QWidget {
 public:
     MorePage(QWidget* parent, const QRect& geometry);
 
+    // The tiles in the client area (inside the one-pixel border): the design grid, centred.
+    [[nodiscard]] std::array<Edges, kMoreTileCount> tiles() const;
+
 Q_SIGNALS:
     // The user chose the tile of page `page` (12-24).
     void pageChosen(int page);

@@ -3,6 +3,7 @@
 #include "framework/geometry.h"
 #include "framework/number_text.h"
 
+#include <QFont>
 #include <QString>
 
 class QLabel;
@@ -62,6 +63,8 @@ struct Field {
     QLabel* unit = nullptr;
     ReadRule read = ReadRule::Typed;
     DisplayFormat display;
+    QFont labelFont;  // the fonts label and unit are designed with; a text too wide for its box steps
+    QFont unitFont;   // down from them
 };
 
 // How a builder styles the edit boxes it creates.

@@ -2,12 +2,14 @@
 
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/painters.h"
+#include "framework/ui/text_fit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QRadioButton>
 
 #include <algorithm>
 
@@ -65,7 +67,8 @@ Field* Page::AddEdit(const FieldDesc& desc, const Rect& rect, EditStyle style)
 
     f->edit = new NumericEdit(this);
     f->edit->setObjectName(QStringLiteral("edit_%1").arg(desc.id));
-    f->edit->setFont(style == EditStyle::LabelFont ? ui.labelFont : ui.editFont);
+    // The frame takes a pixel at the top and at the bottom; the face's ascent and descent fit between.
+    f->edit->setFont(LineFittedFont(style == EditStyle::LabelFont ? ui.labelFont : ui.editFont, rect.height - 2));
     f->edit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (style == EditStyle::Centred) {
         // The offset places the line as the design face does; a taller fallback face still shows whole
@@ -97,13 +100,15 @@ Field* Page::AddField(const FieldDesc& desc, const FieldRects& rects, EditStyle 
     f->label = new QLabel(this);
     f->label->setObjectName(QStringLiteral("label_%1").arg(desc.id));
     f->label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    f->label->setFont(style == EditStyle::LabelFont ? ui.navigationFont : ui.labelFont);
+    f->labelFont = style == EditStyle::LabelFont ? ui.navigationFont : ui.labelFont;
+    f->label->setFont(f->labelFont);
     Place(f->label, rects.label);
 
     f->unit = new QLabel(this);
     f->unit->setObjectName(QStringLiteral("unit_%1").arg(desc.id));
     f->unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    f->unit->setFont(ui.labelFont);
+    f->unitFont = ui.labelFont;
+    f->unit->setFont(f->unitFont);
     Place(f->unit, rects.unit);
 
     RelabelField(desc.id, desc.labelId, desc.unitId);
@@ -124,6 +129,8 @@ void Page::RelabelField(int id, const QString& label, const QString& unit)
     if (f == nullptr || f->label == nullptr) return;
     f->label->setText(label);
     f->unit->setText(unit);
+    FitLabel(f->label, f->labelFont);
+    FitLabel(f->unit, f->unitFont);
     // Screen readers and UI automation find a field by its label and unit ("Resistance Ω", "℃").
     f->edit->setAccessibleName((label + QLatin1Char(' ') + unit).trimmed());
 }
@@ -155,11 +162,12 @@ std::vector<Field*> Page::AddFields(const std::vector<FieldRects>& rects, EditSt
 {
     std::vector<Field*> out;
     out.reserve(rects.size());
-    for (int k = 0; k < static_cast<int>(rects.size()); ++k) {
+    const std::vector<FieldRects> shown = ShareStackedFrames(rects);
+    for (int k = 0; k < static_cast<int>(shown.size()); ++k) {
         FieldDesc s = desc(k);
         s.read = policy.read;
         s.display = policy.display;
-        out.push_back(AddField(s, rects[static_cast<std::size_t>(k)], style));
+        out.push_back(AddField(s, shown[static_cast<std::size_t>(k)], style));
     }
     RaiseEditBoxes();
     return out;
@@ -207,6 +215,15 @@ std::vector<Field*> Page::BuildInputOutputRows(int labelBase, int unitBase, Fiel
 {
     return AddFields(InputOutputRowsLayout(Ui().geometry, clientArea()), EditStyle::Plain, policy,
                      [=](int k) { return FieldDesc{k < 5 ? k : 10 + (k - 5), labelBase + k, unitBase + k}; });
+}
+
+QRadioButton* Page::AddRadioButton(const QString& namePrefix, int stringId, const Rect& rect)
+{
+    auto* button = new QRadioButton(Str(stringId), this);
+    button->setObjectName(namePrefix + QString::number(stringId));
+    Place(button, rect);
+    FitButton(button, Ui().labelFont);
+    return button;
 }
 
 void Page::RaiseEditBoxes() const

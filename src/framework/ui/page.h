@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QRadioButton;
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -73,6 +75,9 @@ protected:
     // Puts every edit box above the labels and units that overlap it on the wider grids, so that the
     // whole box takes clicks; labels and units are transparent, so no text hides another.
     void RaiseEditBoxes() const;
+    // A radio button showing string `stringId` in the label font (stepped down if its text would be
+    // cut), named namePrefix + stringId, at a client-area rectangle.
+    QRadioButton* AddRadioButton(const QString& namePrefix, int stringId, const Rect& rect);
     // Places a child at a client-area rectangle.
     void Place(QWidget* child, const Rect& rect) const;
 

@@ -1,5 +1,6 @@
 #include "framework/ui/painters.h"
 
+#include "framework/ui/text_fit.h"
 #include "framework/ui/ui_context.h"
 
 #include <QFontMetricsF>
@@ -19,9 +20,12 @@ void DrawPageHeader(QPainter& painter, const Rect& client, int titleId)
     QFont font(Ui().fontFamily);
     font.setPixelSize(std::max(1, static_cast<int>(hb / 3)));
     font.setBold(true);
+    const QString title = Str(titleId);
+    const QRect box(client.x, client.y, w, band);
+    font = FittedFont(font, box.size(), Qt::AlignCenter | Qt::TextSingleLine, title);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    const QString title = Str(titleId);
+    NotePaintedText(painter, box, Qt::AlignCenter | Qt::TextSingleLine, title);
     const QFontMetricsF metrics(font);
     const double textWidth = metrics.horizontalAdvance(title);
     const double x = (w - textWidth) / 2 + client.x;
@@ -57,7 +61,7 @@ void DrawItems(QPainter& painter, const std::vector<Rect>& rects, int firstStrin
             painter.drawRect(r.adjusted(0, 0, -1, -1));
         }
         painter.setPen(Qt::white);
-        painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, Str(firstStringId + i));
+        DrawFittedText(painter, r, Qt::AlignCenter | Qt::TextSingleLine, Str(firstStringId + i));
     }
     painter.restore();
 }

@@ -1,9 +1,12 @@
 #include "framework/ui/ui_context.h"
 
 #include "framework/diagnostics.h"
+#include "framework/ui/scaled_style.h"
 #include "resources/string_table.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 
 #include <cmath>
@@ -63,6 +66,13 @@ void InitUiContext(int screenWidth, int screenHeight)
     g_context.navigationFont = MakeFont(g_context.geometry.navigationFont);
     g_context.labelFont = MakeFont(g_context.geometry.labelFont);
     g_context.editFont = MakeFont(g_context.geometry.editFont);
+    // Indicators follow the scale through the style; menus (the lists' right-click menus) take the
+    // desktop's menu text size scaled.
+    if (qobject_cast<ScaledStyle*>(QApplication::style()) == nullptr) QApplication::setStyle(new ScaledStyle);
+    static const int menuPixels = QFontInfo(QApplication::font("QMenu")).pixelSize();
+    QFont menuFont = QApplication::font("QMenu");
+    menuFont.setPixelSize(ScaledPixels(g_context.geometry, menuPixels));
+    QApplication::setFont(menuFont, "QMenu");
     SetDiagnosticSink(&ForwardDiagnostic);
 }
 

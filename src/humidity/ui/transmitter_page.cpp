@@ -2,6 +2,7 @@
 
 #include "framework/number_text.h"
 #include "framework/ui/numeric_edit.h"
+#include "framework/ui/text_fit.h"
 #include "framework/ui/ui_context.h"
 #include "humidity/transmitter.h"
 #include "resources/string_table.h"
@@ -27,10 +28,8 @@ TransmitterPanel::TransmitterPanel(QWidget* parent, const QRect& geometry, const
 {
     setObjectName(QStringLiteral("bsqWnd"));
     for (int k = 0; k < kTransmitterRangeCount; ++k) {
-        auto* button = new QRadioButton(Str(kStrTransmitterRanges + k), this);
-        button->setObjectName(QStringLiteral("range_%1").arg(kStrTransmitterRanges + k));
-        button->setFont(Ui().labelFont);
-        Place(button, layout.ranges[static_cast<std::size_t>(k)]);
+        QRadioButton* button = AddRadioButton(QStringLiteral("range_"), kStrTransmitterRanges + k,
+                                              layout.ranges[static_cast<std::size_t>(k)]);
         connect(button, &QRadioButton::clicked, this, [this, k] { ChooseRange(k); });
         m_ranges[static_cast<std::size_t>(k)] = button;
     }
@@ -44,6 +43,10 @@ TransmitterPanel::TransmitterPanel(QWidget* parent, const QRect& geometry, const
         f->edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         f->edit->setTextMargins(4, 0, 4, 0);
         if (caption) {
+            // A caption too wide for its cell steps down (inside the frame, the margins and the
+            // cursor's room).
+            const QSize room(f->edit->width() - 2 - 8 - 4, f->edit->height() - 2);
+            f->edit->setFont(FittedFont(f->edit->font(), room, Qt::AlignLeft | Qt::AlignVCenter, captionText));
             f->edit->setText(captionText);
             f->edit->setCursorPosition(0);
         }

@@ -24,10 +24,8 @@ NickelSubPage::NickelSubPage(QWidget* parent, const QRect& geometry) : Page(pare
     setObjectName(QStringLiteral("gyrdzNi"));
     const NickelPageLayout layout = ComputeNickelPageLayout(Ui().geometry, clientArea());
     for (int k = 0; k < kNickelPresetCount; ++k) {
-        auto* button = new QRadioButton(Str(kStrFirstNiPreset + k), this);
-        button->setObjectName(QStringLiteral("preset_%1").arg(kStrFirstNiPreset + k));
-        button->setFont(Ui().labelFont);
-        Place(button, layout.presets[static_cast<std::size_t>(k)]);
+        QRadioButton* button = AddRadioButton(QStringLiteral("preset_"), kStrFirstNiPreset + k,
+                                              layout.presets[static_cast<std::size_t>(k)]);
         // Every click loads its preset, also on the button already chosen: that is how a user restores
         // the coefficients after editing them.
         connect(button, &QRadioButton::clicked, this, [this, k] { LoadPreset(k + 1); });

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 
+#include "framework/ui/text_fit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "standards/manager_columns.h"
@@ -49,6 +51,19 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override
     {
         if (onContextMenu) onContextMenu(event);
+    }
+
+    // An empty list says how to begin: Add, Edit and Delete live on the right-click menu alone.
+    void paintEvent(QPaintEvent* event) override
+    {
+        QTableWidget::paintEvent(event);
+        if (rowCount() > 0) return;
+        QPainter painter(viewport());
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+        const int line = verticalHeader()->defaultSectionSize();
+        const QRect box(0, (viewport()->height() - line) / 2, viewport()->width(), line);
+        DrawFittedText(painter, box, Qt::AlignCenter | Qt::TextSingleLine, Str(kStrEmptyStandardsHint));
     }
 
     void commitData(QWidget* editor) override
@@ -148,13 +163,15 @@ StandardsManager::StandardsManager(QWidget* parent, ProductNumberModel& products
     m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->horizontalHeader()->setObjectName(QStringLiteral("ConfigurationListHeader"));
-    // The size of the desktop's own list text (9 points at 96 dpi), so that a 22-digit product number
-    // fits its 170-pixel column; rows only as high as the text needs, as in a report list.
+    // The size of the desktop's own list text (9 points at 96 dpi) scaled with the columns, so that a
+    // 22-digit product number fits its 170-pixel column; rows only as high as the text needs, as in a
+    // report list.
     QFont listFont(Ui().fontFamily);
-    listFont.setPixelSize(12);
+    listFont.setPixelSize(ScaledPixels(Ui().geometry, 12));
     m_list->setFont(listFont);
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() + 6);
+    m_list->verticalHeader()->setDefaultSectionSize(QFontMetrics(listFont).height() +
+                                                    ScaledPixels(Ui().geometry, 6));
 
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("StandardsFileMessage"));

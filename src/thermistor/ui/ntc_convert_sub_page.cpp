@@ -3,6 +3,7 @@
 #include "framework/number_text.h"
 #include "framework/ui/container_page.h"
 #include "framework/ui/numeric_edit.h"
+#include "framework/ui/text_fit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "resources/ui/artwork/images.h"
@@ -71,10 +72,8 @@ NtcConvertSubPage::NtcConvertSubPage(QWidget* parent, const QRect& geometry, Con
 {
     setObjectName(QStringLiteral("rmdzRtoT"));
     for (int k = 0; k < kNtcModeCount; ++k) {
-        auto* button = new QRadioButton(Str(kStrNtcModes + k), this);
-        button->setObjectName(QStringLiteral("mode_%1").arg(kStrNtcModes + k));
-        button->setFont(Ui().labelFont);
-        Place(button, m_layout.modes[static_cast<std::size_t>(k)]);
+        QRadioButton* button =
+            AddRadioButton(QStringLiteral("mode_"), kStrNtcModes + k, m_layout.modes[static_cast<std::size_t>(k)]);
         connect(button, &QRadioButton::clicked, this, [this, k] { ShowMode(static_cast<NtcMode>(k)); });
         m_modes[static_cast<std::size_t>(k)] = button;
     }
@@ -209,7 +208,8 @@ void NtcConvertSubPage::PaintPage(QPainter& painter)
         painter.setFont(font);
         painter.setPen(k == static_cast<int>(m_mode) ? QColor(11, 75, 136) : QColor(70, 70, 70));
         const QRect row(band.x(), band.y() + line / 4 + k * line, band.width(), line);
-        painter.drawText(row, Qt::AlignCenter | Qt::TextSingleLine, kEquations[static_cast<std::size_t>(k)]);
+        DrawFittedText(painter, row, Qt::AlignCenter | Qt::TextSingleLine,
+                       kEquations[static_cast<std::size_t>(k)]);
     }
     painter.restore();
 }

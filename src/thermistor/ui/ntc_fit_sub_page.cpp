@@ -44,10 +44,8 @@ NtcFitSubPage::NtcFitSubPage(QWidget* parent, const QRect& geometry) : Page(pare
     setObjectName(QStringLiteral("rmdzCalCoffe"));
     const NtcFitPageLayout layout = ComputeNtcFitPageLayout(Ui().geometry, clientArea());
     for (int k = 0; k < kNtcFitModeCount; ++k) {
-        auto* button = new QRadioButton(Str(kStrNtcModes + k), this);
-        button->setObjectName(QStringLiteral("mode_%1").arg(kStrNtcModes + k));
-        button->setFont(Ui().labelFont);
-        Place(button, layout.modes[static_cast<std::size_t>(k)]);
+        QRadioButton* button =
+            AddRadioButton(QStringLiteral("mode_"), kStrNtcModes + k, layout.modes[static_cast<std::size_t>(k)]);
         connect(button, &QRadioButton::clicked, this, [this, k] { ShowGrid(k == 1); });
         m_modes[static_cast<std::size_t>(k)] = button;
     }

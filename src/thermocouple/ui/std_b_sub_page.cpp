@@ -27,10 +27,7 @@ StdBSubPage::StdBSubPage(QWidget* parent, const QRect& geometry) : Page(parent, 
     const StdBPageLayout layout = ComputeStdBPageLayout(Ui().geometry, clientArea());
     for (std::size_t k = 0; k < kModes.size(); ++k) {
         const int id = kStrStdBModes + static_cast<int>(k);
-        auto* button = new QRadioButton(Str(id), this);
-        button->setObjectName(QStringLiteral("mode_%1").arg(id));
-        button->setFont(Ui().labelFont);
-        Place(button, layout.modes[k]);
+        QRadioButton* button = AddRadioButton(QStringLiteral("mode_"), id, layout.modes[k]);
         // The widest mode text needs a few pixels more than the given width in some fonts; the button
         // grows to the right, over the blank left part of the first label box.
         if (button->sizeHint().width() > button->width()) button->resize(button->sizeHint().width(), button->height());

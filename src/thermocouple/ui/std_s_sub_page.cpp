@@ -3,6 +3,7 @@
 #include "framework/ui/container_page.h"
 #include "framework/ui/field.h"
 #include "framework/ui/numeric_edit.h"
+#include "framework/ui/text_fit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "standards/manager_columns.h"
@@ -154,11 +155,11 @@ void StdSSubPage::PaintPage(QPainter& painter)
         const QStringList cells = lines[row].split(QLatin1Char('\t'));
         painter.setPen(QColor(50, 50, 50, 240));
         const int textLeft = panel.x + 10;
-        painter.drawText(QRect(textLeft, line.y(), m_layout.valueColumn - textLeft, h),
-                         Qt::AlignLeft | Qt::AlignVCenter, cells[0]);
+        DrawFittedText(painter, QRect(textLeft, line.y(), m_layout.valueColumn - textLeft, h),
+                       Qt::AlignLeft | Qt::AlignVCenter, cells[0]);
         if (cells.size() > 1)
-            painter.drawText(QRect(m_layout.valueColumn, line.y(), panel.right() - m_layout.valueColumn, h),
-                             Qt::AlignLeft | Qt::AlignVCenter, cells[1]);
+            DrawFittedText(painter, QRect(m_layout.valueColumn, line.y(), panel.right() - m_layout.valueColumn, h),
+                           Qt::AlignLeft | Qt::AlignVCenter, cells[1]);
     }
     painter.setPen(QColor(0, 0, 0, 50));
     painter.setBrush(Qt::NoBrush);
