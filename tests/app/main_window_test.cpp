@@ -1,5 +1,6 @@
 #include "app/ui/main_window.h"
 
+#include "app/shell_geometry.h"
 #include "app/ui/page_registry.h"
 #include "app/ui/pages.h"
 #include "framework/ui/container_page.h"
@@ -78,23 +79,27 @@ TEST_F(MainWindowTest, NavigationSwitchesPagesKeepingTheirTextsAndMoreTilesAndTh
     Click(100, 100 + 11 * 54 + 20);
     EXPECT_EQ(m_window->currentPage(), kMorePage);
     QWidget* more = m_window->page(kMorePage);
-    // The grid is centred in the page's 1052 x 535 client area: 88 right and 13 down of its design place.
-    const QPoint shift(88, 13);
-    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 96, 1 + 79) + shift);  // tile 0's corner, edge included
+    // The grid is centred in the page's 1052 x 535 client area.
+    const auto tiles = CentredTiles(MoreTileRects(1300.0), 1052, 535);
+    const auto centre = [&tiles](int k) {
+        const Edges& e = tiles[static_cast<std::size_t>(k)];
+        return QPoint(1 + (e.left + e.right) / 2, 1 + (e.top + e.bottom) / 2);
+    };
+    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + tiles[0].left, 1 + tiles[0].top));  // edge included
     EXPECT_EQ(m_window->currentPage(), 12);
     EXPECT_FALSE(more->isVisible());
     EXPECT_EQ(m_window->selectedNavigationItem(), kMorePage);
     Click(100, 100 + 11 * 54 + 20);
-    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 700, 1 + 400) + shift);  // tile 10
+    QTest::mouseClick(more, Qt::LeftButton, {}, centre(10));
     EXPECT_EQ(m_window->currentPage(), 22);
-    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 368, 1 + 100) + shift);  // gap: nothing
+    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + tiles[0].right + 3, centre(0).y()));  // gap: nothing
     EXPECT_EQ(m_window->currentPage(), 22);
     Click(100, 100 + 11 * 54 + 20);
-    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 850, 1 + 100));  // tile 11, the sixth column
+    QTest::mouseClick(more, Qt::LeftButton, {}, centre(11));  // the sixth column
     EXPECT_EQ(m_window->currentPage(), 23);
     EXPECT_EQ(PageTitleId(23), kStrTitleTemperatureDifference);
     Click(100, 100 + 11 * 54 + 20);
-    QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(1 + 850, 1 + 250));  // tile 12
+    QTest::mouseClick(more, Qt::LeftButton, {}, centre(12));
     EXPECT_EQ(m_window->currentPage(), 24);
     EXPECT_EQ(PageTitleId(24), kStrTitleHistoricScales);
     // The thermocouple tabs keep the type on clicks outside their row.

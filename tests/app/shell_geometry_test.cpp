@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tmcalc {
 namespace {
 
@@ -91,8 +93,19 @@ TEST(MorePageTiles, GridIsCentredForAnyTileCountAndTextsScale)
 {
     const auto design = MoreTileRects(1300.0);
     const auto centred = CentredTiles(design, 1052, 535);
-    EXPECT_EQ(centred[0], (Edges{96 + 88, 79 + 13, 365 + 88, 190 + 13}));  // the grid is 684 x 350
-    EXPECT_EQ(centred[10].right + centred[0].left, 1052);
+    // Every tile moves by one shift, which leaves equal margins on both sides and above and below.
+    const int dx = centred[0].left - design[0].left;
+    const int dy = centred[0].top - design[0].top;
+    int left = 1052, right = 0, top = 535, bottom = 0;
+    for (std::size_t k = 0; k < design.size(); ++k) {
+        EXPECT_EQ(centred[k], (Edges{design[k].left + dx, design[k].top + dy, design[k].right + dx, design[k].bottom + dy}));
+        left = std::min(left, centred[k].left);
+        right = std::max(right, centred[k].right);
+        top = std::min(top, centred[k].top);
+        bottom = std::max(bottom, centred[k].bottom);
+    }
+    EXPECT_NEAR(left + right, 1052, 1);
+    EXPECT_NEAR(top + bottom, 535, 1);
     const std::array<Edges, 3> row{{{0, 0, 100, 50}, {110, 0, 210, 50}, {220, 0, 320, 50}}};
     const auto three = CentredTiles(row, 1000, 200);
     EXPECT_EQ(three[0], (Edges{340, 75, 440, 125}));
