@@ -461,10 +461,4 @@ const std::vector<std::u16string>& StandardsStore::ListOf(StandardKind kind) con
     return m_names[static_cast<std::size_t>(kind) - 1];
 }
 
-StandardsStore& ProgramStandards()
-{
-    static StandardsStore store;
-    return store;
-}
-
 }  // namespace tmcalc

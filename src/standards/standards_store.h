@@ -175,7 +175,4 @@ private:
     bool m_resistorTemplate = false;
 };
 
-// The program's store, in the current directory, built on first use (the program builds it at start).
-[[nodiscard]] StandardsStore& ProgramStandards();
-
 }  // namespace tmcalc

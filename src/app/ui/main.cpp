@@ -18,8 +18,9 @@ int main(int argc, char* argv[])
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
     // The standards file is put in place (from its templates, if missing) before any window exists; the
-    // pages that manage standards work on this one store for the life of the program.
-    tmcalc::StandardsStore& standards = tmcalc::ProgramStandards();
+    // pages that manage standards work on this one store, in the current directory, for the life of the
+    // program.
+    tmcalc::StandardsStore standards;
     QApplication app(argc, argv);
     tmcalc::PrepareApplication();
     tmcalc::MainWindow window(standards);

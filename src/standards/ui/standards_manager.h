@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/string_ids.h"
 #include "standards/standard_records.h"
 #include "standards/standards_store.h"
 #include "standards/ui/standards_library.h"
@@ -25,11 +26,11 @@ class ConfigurationList;
 // command chosen is the manager's menu mode.
 enum class ManagerCommand : int {
     None = 0,
-    Edit = 1005,
-    Save = 1006,
-    Add = 1007,
-    Delete = 1008,
-    Choose = 1009,
+    Edit = kStrManagerEdit,
+    Save = kStrManagerSave,
+    Add = kStrManagerAdd,
+    Delete = kStrManagerDelete,
+    Choose = kStrManagerChoose,
 };
 
 // Certificate values are kept whole in the file; this bound only keeps a pasted page of text out of it.
