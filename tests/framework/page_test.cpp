@@ -113,7 +113,7 @@ TEST(PageFramework, FieldsAsDataAndTheNumericCharacterSet)
     for (QChar c : QStringLiteral("+ ,afx\t℃")) EXPECT_FALSE(IsNumericFieldChar(c)) << +c.unicode();
 }
 
-TEST(ContainerPageTest, HostsAnyWidgetAndPassesAChosenStandardOn)
+TEST(ContainerPageTest, HostsAnyWidget)
 {
     const ContainerOptions options{105, 20010, 3, ContainerTabs::Strip, QColor(238, 138, 138, 200)};
     ContainerPage container(nullptr, QRect(0, 0, 1054, 537), options, [](ContainerPage&, QWidget* host, const QRect& r, int tab) {
@@ -127,12 +127,6 @@ TEST(ContainerPageTest, HostsAnyWidgetAndPassesAChosenStandardOn)
     EXPECT_EQ(container.selectedTab(), 2);
     EXPECT_TRUE(container.subPage(2)->isVisible());
     EXPECT_FALSE(container.subPage(0)->isVisible());
-    QSignalSpy chosen(&container, &ContainerPage::standardChosen);
-    StandardRecord record(StandardKind::Resistor);
-    record.SetValue("Rtp", "25.5");
-    container.ChooseStandard(record);
-    ASSERT_EQ(chosen.count(), 1);
-    EXPECT_EQ(chosen.at(0).at(0).value<StandardRecord>().Value("rtp"), "25.5");
 }
 
 TEST(SubPageTabStrip, ClickChoosesTheTabUnderThePointer)

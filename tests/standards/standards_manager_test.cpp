@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWindow>
@@ -19,6 +20,7 @@
 #include "page_scenario.h"  // the user's actions and readable QString failures
 #include "resources/string_table.h"
 #include "standards/file_lock.h"
+#include "standards/ui/standards_library.h"
 #include "standards_test_support.h"
 
 namespace tmcalc {
@@ -528,6 +530,21 @@ TEST_F(ManagerTest, HeadingsAndMenuInChinese)
               (QStringList{"出厂编号", "型号"}));
     EXPECT_EQ(RightClickAndChoose(BelowRows(), {}), (QStringList{"选择", "-", "编辑", "保存", "添加", "删除"}));
     SetLanguage(Language::English);
+}
+
+// A container's chooser is one object, made on first use, that passes a chosen record on unchanged.
+TEST(StandardChooserTest, OnePerContainerPassesAChosenStandardOn)
+{
+    QWidget container;
+    StandardChooser& chooser = StandardChooser::Of(container);
+    EXPECT_EQ(&StandardChooser::Of(container), &chooser);
+    QSignalSpy chosen(&chooser, &StandardChooser::chosen);
+    StandardRecord record(StandardKind::Resistor);
+    record.SetValue("Rtp", "25.5");
+    chooser.Choose(record);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).value<StandardRecord>().Value("rtp"), "25.5");
+    EXPECT_EQ(chosen.at(0).at(1).toInt(), -1);
 }
 
 }  // namespace

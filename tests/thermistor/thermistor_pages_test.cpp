@@ -184,7 +184,7 @@ TEST_P(ThermistorChoose, LoadsTheStandard)
     const ChooseRow& row = GetParam();
     for (int id : {5, 7, 17, 19, 29, 31}) Convert()->edit(id)->setText(QStringLiteral("1"));
     ClickTab(kNtcTabFit);
-    m_page->ChooseStandard(Template(row.method));
+    StandardChooser::Of(*m_page).Choose(Template(row.method));
     EXPECT_EQ(m_page->selectedTab(), kNtcTabConvert);
     EXPECT_TRUE(Convert()->modeButton(static_cast<NtcMode>(row.checked - kBeta))->isChecked());
     for (const auto& [id, text] : row.shows) EXPECT_EQ(Convert()->edit(id)->text(), text) << id;

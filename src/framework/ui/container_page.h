@@ -1,7 +1,6 @@
 #pragma once
 
 #include "framework/ui/page.h"
-#include "standards/standard_records.h"
 
 #include <QColor>
 #include <QRect>
@@ -35,13 +34,11 @@ struct ContainerOptions {
 class ContainerPage;
 
 // Makes the sub-page of tab `tab` at `geometry` in `host` (the container itself, or a body inside it):
-// any widget (a Page, a standards manager). Sub-pages that load standards connect to the container's
-// standardChosen.
+// any widget.
 using SubPageFactory = std::function<QWidget*(ContainerPage& container, QWidget* host, const QRect& geometry, int tab)>;
 
 // A page of sub-pages under a row of tabs, one sub-page shown at a time. Every sub-page lives as long as
-// the container, so switching tabs keeps their texts. A container whose sub-pages work with standards
-// also passes on the user's choice of one (ChooseStandard), whichever widget it came from.
+// the container, so switching tabs keeps their texts.
 class ContainerPage : public Page {
     Q_OBJECT
 public:
@@ -54,13 +51,6 @@ public:
     [[nodiscard]] QWidget* subPage(int tab) const;
     // The strip widget of a Strip container (null for a Row).
     [[nodiscard]] SubPageTabs* tabs() const { return m_strip; }
-
-    // A standard was chosen (Choose in a manager, a pick in a product-number list): its record as the
-    // file holds it now, and its position in the kind's list (-1: a record from elsewhere).
-    void ChooseStandard(const StandardRecord& record, int index = -1) { Q_EMIT standardChosen(record, index); }
-
-Q_SIGNALS:
-    void standardChosen(const tmcalc::StandardRecord& record, int index);
 
 protected:
     void Recompute(int /*id*/) override {}

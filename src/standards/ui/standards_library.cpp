@@ -81,9 +81,16 @@ ProductNumberModel& StandardsLibrary::products(StandardKind kind) const
     return *m_models[static_cast<std::size_t>(kind) - 1];
 }
 
+StandardChooser& StandardChooser::Of(QObject& container)
+{
+    if (auto* chooser = container.findChild<StandardChooser*>(QString(), Qt::FindDirectChildrenOnly)) return *chooser;
+    return *new StandardChooser(&container);
+}
+
 void ChooseStandard(ContainerPage& container, const ProductNumberModel& products, int index)
 {
-    if (const std::optional<StandardRecord> record = products.Load(index)) container.ChooseStandard(*record, index);
+    if (const std::optional<StandardRecord> record = products.Load(index))
+        StandardChooser::Of(container).Choose(*record, index);
 }
 
 StandardsManager* MakeConfigureSubPage(ContainerPage& container, QWidget* host, const QRect& geometry,
@@ -113,7 +120,7 @@ ContainerPage* MakeStandardsContainer(QWidget* parent, const QRect& geometry, co
             }
             QWidget* page = make(container, host, rect, tab);
             if (auto* loader = dynamic_cast<StandardLoader*>(page); loader != nullptr && tab == loadingTab) {
-                QObject::connect(&container, &ContainerPage::standardChosen, page,
+                QObject::connect(&StandardChooser::Of(container), &StandardChooser::chosen, page,
                                  [loader, &container, loadingTab](const StandardRecord& record) {
                                      loader->LoadStandard(record);
                                      container.selectTab(loadingTab);
@@ -155,9 +162,10 @@ QComboBox* MakeProductCombo(QWidget* parent, ProductNumberModel& products, Conta
                          [container, &products](int index) { ChooseStandard(*container, products, index); });
         // The list shows the standard the container now works with, however it was chosen: by its row,
         // since two standards may carry one product number.
-        QObject::connect(container, &ContainerPage::standardChosen, combo, [combo](const StandardRecord&, int index) {
-            if (index >= 0) combo->setCurrentIndex(index);
-        });
+        QObject::connect(&StandardChooser::Of(*container), &StandardChooser::chosen, combo,
+                         [combo](const StandardRecord&, int index) {
+                             if (index >= 0) combo->setCurrentIndex(index);
+                         });
     }
     return combo;
 }

@@ -82,6 +82,25 @@ private:
 [[nodiscard]] StandardsManager* MakeConfigureSubPage(ContainerPage& container, QWidget* host,
                                                      const QRect& geometry, ProductNumberModel& products);
 
+// The choice of a standard in a container whose sub-pages work with standards (Choose in its manager, a
+// pick in a product-number list), passed on to whichever of its widgets follows it: the record as the
+// file holds it now, and its position in the kind's list (-1: a record from elsewhere). One lives as a
+// child of each such container.
+class StandardChooser final : public QObject {
+    Q_OBJECT
+public:
+    // The container's chooser, made on first use.
+    [[nodiscard]] static StandardChooser& Of(QObject& container);
+
+    void Choose(const StandardRecord& record, int index = -1) { Q_EMIT chosen(record, index); }
+
+Q_SIGNALS:
+    void chosen(const tmcalc::StandardRecord& record, int index);
+
+private:
+    explicit StandardChooser(QObject* container) : QObject(container) {}
+};
+
 // A sub-page that takes the standard a container's user chose.
 class StandardLoader {
 public:
