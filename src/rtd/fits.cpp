@@ -65,3 +65,10 @@ CuFit FitCuCoefficients(double r0, FitPoint a, FitPoint b, FitPoint c)
 }
 
 }  // namespace tmcalc
+
+namespace tmcalc {
+
+PointFit FitPtPoints(double, std::span<const FitPoint>) { return {PointFitProblem::Singular}; }
+PointFit FitCuPoints(double, std::span<const FitPoint>) { return {PointFitProblem::Singular}; }
+
+}  // namespace tmcalc

@@ -57,3 +57,11 @@ std::optional<NtcShCoefficients> FitNtcSteinhartHart(const std::optional<FitPoin
 }
 
 }  // namespace tmcalc
+
+namespace tmcalc {
+
+PointFit FitNtcBetaPoints(std::span<const FitPoint>) { return {PointFitProblem::Singular}; }
+PointFit FitNtcShPoints(std::span<const FitPoint>) { return {PointFitProblem::Singular}; }
+PointFit FitNtcShxPoints(std::span<const FitPoint>) { return {PointFitProblem::Singular}; }
+
+}  // namespace tmcalc

@@ -32,3 +32,9 @@ std::optional<DeviationQuadratic> FitDeviationQuadratic(std::span<const double> 
 }
 
 }  // namespace tmcalc
+
+namespace tmcalc {
+
+PointFit FitStdSDeviationPoints(std::span<const FitPoint>) { return {PointFitProblem::Singular}; }
+
+}  // namespace tmcalc
