@@ -2,6 +2,7 @@
 
 #include "framework/number_text.h"
 #include "framework/ui/field.h"
+#include "framework/ui/fit_points_panel.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
 #include "rtd/copper.h"
@@ -12,7 +13,10 @@
 
 #include <QLabel>
 
+#include <cmath>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace tmcalc {
 namespace {
@@ -72,6 +76,15 @@ const CoefficientPageTable& PageTableOf(RtdMetal metal)
     return metal == RtdMetal::Platinum ? kPlatinumPage : kCopperPage;
 }
 
+// A model's polynomial over any temperature the plot reaches.
+template <typename Model>
+Model Unbounded(Model model)
+{
+    model.t_min = -273.15;
+    model.t_max = 1e4;
+    return model;
+}
+
 // The label and the unit of the check row are framed like the cells.
 const QString kFramedLabel = QStringLiteral("QLabel { border: 1px solid rgb(200,200,200); padding: 0px 4px; }");
 
@@ -116,6 +129,57 @@ RtdCoefficientSubPage::RtdCoefficientSubPage(QWidget* parent, const QRect& geome
     // One flag for the R0 and the three points: moving from one of them to another keeps it set.
     ShareFocusFlag({kCellR0Temperature, kCellR0, kCellPoint1T, kCellPoint1R, kCellPoint2T, kCellPoint2R,
                     kCellPoint3T, kCellPoint3R});
+    FitPointsPanel::Attach(*this, PointsSpec());
+}
+
+FitPointsSpec RtdCoefficientSubPage::PointsSpec()
+{
+    const bool platinum = m_metal == RtdMetal::Platinum;
+    FitPointsSpec spec;
+    spec.titleId = kStrFirstRtdTab + (platinum ? 6 : 7);
+    spec.measuredHeadingId = kStrFitResistanceHeading;
+    spec.plotTitleId = kStrFitPlotResistanceDeviation;
+    spec.ownPoints = [this] {
+        std::vector<FitPoint> points;
+        for (int cell : {kCellPoint1T, kCellPoint2T, kCellPoint3T}) {
+            const CheckedValue t = Read(cell);
+            const CheckedValue r = Read(cell + 1);
+            points.push_back({t.consumed ? t.value : NAN, r.consumed ? r.value : NAN});
+        }
+        return points;
+    };
+    spec.fit = [this, platinum](std::span<const FitPoint> points) {
+        const double r0 = Read(kCellR0).value;
+        return platinum ? FitPtPoints(r0, points) : FitCuPoints(r0, points);
+    };
+    spec.coefficientNames = [platinum] {
+        std::vector<std::string> names;
+        for (int id : platinum ? std::array{kStrPtA, kStrPtB, kStrPtC} : std::array{kStrCuAlpha, kStrCuBeta, kStrCuGamma})
+            names.push_back(Str(id).toStdString());
+        return names;
+    };
+    // Deviations from the standard sensor of the same R0, its polynomial taken beyond its range as well.
+    spec.deviation = [this](double t, double r) { return r - ReferenceResistance(t); };
+    spec.curve = [this, platinum](const PointFit& fit, double t) {
+        const double r0 = Read(kCellR0).value;
+        const auto& k = fit.coefficients;
+        const double r = platinum ? PtResistance(t, r0, Unbounded(PtFitted({k[0], k[1], k[2]})))
+                                  : CuResistance(t, r0, Unbounded(CuFitted({k[0], k[1], k[2]})));
+        return r - ReferenceResistance(t);
+    };
+    spec.apply = [this](const PointFit& fit) {
+        m_fitted = {fit.coefficients[0], fit.coefficients[1], fit.coefficients[2]};
+        ShowFitted();
+    };
+    spec.restore = [this] { Fit(); };
+    return spec;
+}
+
+double RtdCoefficientSubPage::ReferenceResistance(double t) const
+{
+    const double r0 = Read(kCellR0).value;
+    return m_metal == RtdMetal::Platinum ? PtResistance(t, r0, Unbounded(kPtStandard))
+                                         : CuResistance(t, r0, Unbounded(kCuStandard));
 }
 
 int RtdCoefficientSubPage::checkTemperatureId() const

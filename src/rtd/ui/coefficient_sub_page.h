@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ui/fit_points_panel.h"
 #include "framework/ui/page.h"
 #include "rtd/rtd_page_layout.h"
 #include "rtd/rtd_page_math.h"
@@ -39,6 +40,9 @@ protected:
     void Recompute(int id) override;
 
 private:
+    // The points table's view of this page.
+    FitPointsSpec PointsSpec();
+    [[nodiscard]] double ReferenceResistance(double t) const;
     void Fit();
     void ShowFitted();
     void CheckTemperatureToResistance();

@@ -1,12 +1,17 @@
 #include "rtd/ui/sprt_coefficient_sub_page.h"
 
+#include "framework/ui/fit_points_panel.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
+#include "rtd/its90.h"
+#include "rtd/sprt_fits.h"
 #include "rtd/sprt_page_layout.h"
 
 #include <QLabel>
 
 #include <array>
+#include <cmath>
+#include <string>
 #include <optional>
 #include <span>
 #include <vector>
@@ -68,6 +73,70 @@ SprtCoefficientSubPage::SprtCoefficientSubPage(QWidget* parent, const QRect& geo
     // Every change of the range rebuilds the grid, typed or written.
     connect(range->edit, &QLineEdit::textChanged, this, [this] { Rebuild(); });
     range->edit->setText(QString::fromUtf16(kDefaultRange));
+    FitPointsPanel::Attach(*this, PointsSpec());
+}
+
+FitPointsSpec SprtCoefficientSubPage::PointsSpec()
+{
+    FitPointsSpec spec;
+    spec.titleId = kStrFitSprtTitle;
+    spec.measuredHeadingId = kStrFitResistanceHeading;
+    spec.plotTitleId = kStrFitPlotRatioDeviation;
+    spec.ownPoints = [this] {
+        const SprtFixedPointRows rows = SprtFixedPoints(m_codes);
+        std::vector<FitPoint> points;
+        for (int i = 0; i < rows.upper_count + rows.lower_count; ++i) {
+            const CheckedValue r = Read(SprtGridCell(kSprtFirstPointRow + i, 2));
+            points.push_back({rows.points[static_cast<std::size_t>(i)].t, r.consumed ? r.value : NAN});
+        }
+        return points;
+    };
+    // Each point serves the group its temperature belongs to; the residuals come back in the table's order
+    // (none for a point that no chosen group takes).
+    spec.fit = [this](std::span<const FitPoint> points) {
+        const SprtPointSplit split = SprtSplitPoints(m_codes, points);
+        PointFit fit = FitSprtPoints(m_codes, Read(kSprtFitRtp).value, split.upper, split.lower);
+        if (!fit.Ok()) return fit;
+        std::vector<double> residuals(points.size(), NAN);
+        for (std::size_t i = 0; i < split.upperIndex.size(); ++i) residuals[split.upperIndex[i]] = fit.residualsMk[i];
+        for (std::size_t i = 0; i < split.lowerIndex.size(); ++i)
+            residuals[split.lowerIndex[i]] = fit.residualsMk[split.upperIndex.size() + i];
+        fit.residualsMk = std::move(residuals);
+        return fit;
+    };
+    spec.coefficientNames = [this] {
+        const SprtCoefficientGridTexts grid = SprtCoefficientGrid(m_codes);
+        std::vector<std::string> names;
+        for (int k = 0; k < grid.results; ++k) names.emplace_back(grid.names[static_cast<std::size_t>(k)]);
+        return names;
+    };
+    spec.deviation = [this](double t, double r) { return r / Read(kSprtFitRtp).value - Its90Wr(t); };
+    spec.curve = [this](const PointFit& fit, double t) {
+        std::array<double, 3> upper{};
+        std::array<double, 2> lower{};
+        for (std::size_t i = 0; i < fit.coefficients.size(); ++i) {
+            const auto k = static_cast<int>(i);
+            if (k < m_upperResults) {
+                upper[i] = fit.coefficients[i];
+            } else if (k - m_upperResults < 2) {
+                lower[static_cast<std::size_t>(k - m_upperResults)] = fit.coefficients[i];
+            }
+        }
+        return SprtRatio(SprtSetFromGroups(m_codes, upper, lower), t) - Its90Wr(t);
+    };
+    spec.apply = [this](const PointFit& fit) {
+        SprtFit upper;
+        SprtFit lower;
+        for (std::size_t i = 0; i < fit.coefficients.size(); ++i) {
+            const auto k = static_cast<int>(i);
+            SprtFit& group = k < m_upperResults ? upper : lower;
+            if (group.count < 3) group.coefficients[static_cast<std::size_t>(group.count++)] = fit.coefficients[i];
+        }
+        ShowResults(0, m_upperResults, &upper);
+        ShowResults(m_upperResults, lower.count, &lower);
+    };
+    spec.restore = [this] { Fit(); };
+    return spec;
 }
 
 void SprtCoefficientSubPage::Rebuild()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ui/fit_points_panel.h"
 #include "framework/ui/page.h"
 #include "resources/string_table.h"
 #include "rtd/sprt.h"
@@ -38,6 +39,8 @@ protected:
     void Recompute(int id) override;
 
 private:
+    // The points table's view of this page: its fixed points, the groups of its range.
+    FitPointsSpec PointsSpec();
     // The grid for the range text: the triple point row reset, one row per fixed point, one result per
     // coefficient, every resistance and result emptied.
     void Rebuild();

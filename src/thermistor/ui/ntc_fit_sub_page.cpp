@@ -1,13 +1,18 @@
 #include "thermistor/ui/ntc_fit_sub_page.h"
 
+#include "framework/ui/fit_points_panel.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
+#include "thermistor/ntc_conversions.h"
 #include "thermistor/ntc_fits.h"
 
 #include <QRadioButton>
 
+#include <cmath>
 #include <cstddef>
+#include <string>
+#include <vector>
 
 namespace tmcalc {
 namespace {
@@ -84,6 +89,48 @@ NtcFitSubPage::NtcFitSubPage(QWidget* parent, const QRect& geometry) : Page(pare
 
     m_modes[0]->setChecked(true);
     ShowGrid(false);
+    FitPointsPanel::Attach(*this, PointsSpec());
+}
+
+FitPointsSpec NtcFitSubPage::PointsSpec()
+{
+    FitPointsSpec spec;
+    spec.titleId = kStrFitNtcTitle;
+    spec.measuredHeadingId = kStrFitResistanceHeading;
+    spec.plotTitleId = kStrFitResistanceHeading;  // no reference function: the curve itself
+    spec.ownPoints = [this] {
+        std::vector<FitPoint> points;
+        const std::vector<int> cells = m_steinhartHart ? std::vector<int>{kNtcFitShR1, kNtcFitShR1 + 3, kNtcFitShR1 + 6}
+                                                       : std::vector<int>{kNtcFitBetaR1, kNtcFitBetaR2};
+        for (int cell : cells) {
+            const CheckedValue r = Read(cell);
+            const CheckedValue t = Read(cell + 1);
+            points.push_back({t.consumed ? t.value : NAN, r.consumed ? r.value : NAN});
+        }
+        return points;
+    };
+    spec.fit = [this](std::span<const FitPoint> points) {
+        return m_steinhartHart ? FitNtcShPoints(points) : FitNtcBetaPoints(points);
+    };
+    spec.coefficientNames = [this] {
+        return m_steinhartHart ? std::vector<std::string>{"A", "B", "C"} : std::vector<std::string>{"β", "R25"};
+    };
+    spec.deviation = [](double /*t*/, double r) { return r; };
+    spec.curve = [this](const PointFit& fit, double t) {
+        const auto& k = fit.coefficients;
+        const std::optional<double> r = m_steinhartHart ? NtcShResistance(k[0], k[1], k[2], t)
+                                                        : NtcBetaResistance(k[1], k[0], t);
+        return r.value_or(NAN);
+    };
+    spec.apply = [this](const PointFit& fit) {
+        if (m_steinhartHart) {
+            for (int i = 0; i < 3; ++i) Show(kNtcFitShA + 2 * i, fit.coefficients[static_cast<std::size_t>(i)]);
+        } else {
+            Show(kNtcFitBeta, fit.coefficients[0]);
+        }
+    };
+    spec.restore = [this] { Recompute(m_steinhartHart ? kNtcFitShR1 : kNtcFitBetaR1); };
+    return spec;
 }
 
 QRadioButton* NtcFitSubPage::modeButton(int index) const
@@ -95,6 +142,7 @@ void NtcFitSubPage::ShowGrid(bool steinhartHart)
 {
     m_steinhartHart = steinhartHart;
     for (int id = 0; id < kNtcFitCellCount; ++id) SetFieldShown(id, InSteinhartHartGrid(id) == steinhartHart);
+    FitPointsPanel::RefreshOf(*this);
 }
 
 std::optional<FitPoint> NtcFitSubPage::Point(int resistanceCell) const

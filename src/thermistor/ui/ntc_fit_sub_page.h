@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ui/fit_points_panel.h"
 #include "framework/ui/page.h"
 #include "thermistor/ntc_page_layout.h"
 
@@ -37,6 +38,8 @@ protected:
     void Recompute(int id) override;
 
 private:
+    // The points table's view of this page: the grid of the chosen mode.
+    FitPointsSpec PointsSpec();
     void ShowGrid(bool steinhartHart);
     // The point of a row: empty when either cell holds no number.
     [[nodiscard]] std::optional<FitPoint> Point(int resistanceCell) const;

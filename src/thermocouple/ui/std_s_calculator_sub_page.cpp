@@ -1,13 +1,19 @@
 #include "thermocouple/ui/std_s_calculator_sub_page.h"
 
 #include "framework/ui/field.h"
+#include "framework/ui/fit_points_panel.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
+#include "thermocouple/deviation_fit.h"
 #include "thermocouple/std_page_layout.h"
+#include "thermocouple/std_reference.h"
 #include "thermocouple/std_type_s.h"
 
 #include <array>
+#include <cmath>
+#include <string>
+#include <vector>
 
 namespace tmcalc {
 
@@ -35,6 +41,35 @@ StdSCalculatorSubPage::StdSCalculatorSubPage(QWidget* parent, const QRect& geome
     }
     RaiseEditBoxes();
     ShareFocusFlag({kCalcZinc, kCalcAluminium, kCalcCopper});
+
+    FitPointsSpec spec;
+    spec.titleId = kStrFirstStdThermocoupleTab + 2;
+    spec.measuredHeadingId = kStrFitEmfHeading;
+    spec.plotTitleId = kStrFitPlotEmfDeviation;
+    spec.ownPoints = [this] {
+        std::vector<FitPoint> points;
+        // An emf of 0 is a cell not filled in, as for the page's own fit.
+        for (const auto& [t, cell] : {std::pair{kZincPoint, kCalcZinc}, std::pair{kAluminiumPoint, kCalcAluminium},
+                                      std::pair{kCopperPoint, kCalcCopper}}) {
+            const double e = Read(cell).value;
+            points.push_back({t, e != 0.0 ? e : NAN});
+        }
+        return points;
+    };
+    spec.fit = [](std::span<const FitPoint> points) { return FitStdSDeviationPoints(points); };
+    spec.coefficientNames = [] { return std::vector<std::string>{"a", "b", "c"}; };
+    spec.deviation = [](double t, double e) { return e - StdRefEmf(ThermocoupleType::S, t); };
+    spec.curve = [](const PointFit& fit, double t) {
+        const auto& k = fit.coefficients;
+        return k[0] + k[1] * t + k[2] * t * t;
+    };
+    spec.apply = [this](const PointFit& fit) {
+        Show(kCalcA, fit.coefficients[0]);
+        Show(kCalcB, fit.coefficients[1]);
+        Show(kCalcC, fit.coefficients[2]);
+    };
+    spec.restore = [this] { Recompute(kCalcZinc); };
+    FitPointsPanel::Attach(*this, std::move(spec));
 }
 
 void StdSCalculatorSubPage::Recompute(int id)
