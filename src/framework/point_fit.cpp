@@ -93,12 +93,12 @@ PointFit FitDesign(std::span<const double> design, std::size_t columns, std::spa
 }
 
 void FinishResiduals(PointFit& fit, std::span<const FitPoint> points,
-                     const std::function<double(double)>& temperatureOf, std::size_t freedom)
+                     const std::function<double(const FitPoint&)>& temperatureOf, std::size_t freedom)
 {
     fit.residualsMk.clear();
     double sum = 0;
     for (const FitPoint& p : points) {
-        const double residual = 1000.0 * (p.t - temperatureOf(p.r));
+        const double residual = 1000.0 * (p.t - temperatureOf(p));
         fit.residualsMk.push_back(residual);
         sum += residual * residual;
     }

@@ -54,12 +54,13 @@ struct LinearLeastSquares {
 
 // The steps every model's fit shares. FitDesign checks the point count against the columns, the distinct
 // rows, and solves; it fills `coefficients` and `uncertainties` (and `solution` when given), not the
-// residuals. FinishResiduals then sets residualsMk[i] = 1000·(points[i].t - temperatureOf(points[i].r))
+// residuals. FinishResiduals then sets residualsMk[i] = 1000·(points[i].t - temperatureOf(points[i])),
+// temperatureOf giving the temperature at which the fitted curve meets the point's measured value,
 // and the standard deviation over `freedom` = N - p degrees of freedom (NaN when 0).
 [[nodiscard]] PointFit FitDesign(std::span<const double> design, std::size_t columns, std::span<const double> y,
                                  LinearLeastSquares* solution = nullptr);
 void FinishResiduals(PointFit& fit, std::span<const FitPoint> points,
-                     const std::function<double(double)>& temperatureOf, std::size_t freedom);
+                     const std::function<double(const FitPoint&)>& temperatureOf, std::size_t freedom);
 
 // How many of the rows of a row-major design are different from each other (exact comparison).
 [[nodiscard]] std::size_t DistinctRows(std::span<const double> design, std::size_t columns);
