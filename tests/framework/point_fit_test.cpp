@@ -278,5 +278,191 @@ TEST_P(PointFitAgainstNormalEquations, CoefficientsUncertaintiesAndResiduals)
 INSTANTIATE_TEST_SUITE_P(Models, PointFitAgainstNormalEquations, ::testing::ValuesIn(LsqCases()),
                          [](const ::testing::TestParamInfo<LsqCase>& row) { return row.param.name; });
 
+// With exactly as many points as coefficients each fit is the page's exact one: no uncertainties, no
+// standard deviation, residuals that vanish.
+struct ExactCase {
+    std::string name;
+    PointFit fit;
+    std::vector<double> exact;
+};
+void PrintTo(const ExactCase& c, std::ostream* out) { *out << c.name; }
+
+std::vector<ExactCase> ExactCases()
+{
+    std::vector<ExactCase> cases;
+    const Points pt{{-40, 84.27}, {100, 138.51}, {300, 212.05}};
+    const PtCoefficients k = FitPtCoefficients(100, pt[0], pt[1], pt[2]).coefficients;
+    cases.push_back({"Platinum", FitPtPoints(100, pt), {k.a, k.b, k.c}});
+    const Points cu{{100, 71.4}, {150, 82.13}, {-10, 47.86}};
+    const CuCoefficients q = FitCuCoefficients(50, cu[0], cu[1], cu[2]).coefficients;
+    cases.push_back({"Copper", FitCuPoints(50, cu), {q.alpha, q.beta, q.gamma}});
+    const Points ntc{{0, 32650}, {25, 10000}, {50, 3603}};
+    const auto sh = FitNtcSteinhartHart(ntc[0], ntc[1], ntc[2]);
+    cases.push_back({"SteinhartHart", FitNtcShPoints(ntc), {sh->a, sh->b, sh->c}});
+    const PointFit beta = FitNtcBetaPoints(Points{ntc[0], ntc[2]});
+    cases.push_back({"Beta", beta, {*FitNtcBeta(ntc[0], ntc[2]), beta.coefficients.at(1)}});
+    const double zn = StdRefEmf(ThermocoupleType::S, kZincPoint) + 0.0031;
+    const double al = StdRefEmf(ThermocoupleType::S, kAluminiumPoint) + 0.0042;
+    const double cuEmf = StdRefEmf(ThermocoupleType::S, kCopperPoint) + 0.0025;
+    const SDeviation d = SDeviationFromFixedPoints(zn, al, cuEmf, SDeviationVariant::Precise);
+    cases.push_back({"TypeS",
+                     FitStdSDeviationPoints(Points{{kZincPoint, zn}, {kAluminiumPoint, al}, {kCopperPoint, cuEmf}}),
+                     {d.a, d.b, d.c}});
+    // Every upper group, then each lower group beside the zinc group, from a thermometer a little off
+    // the reference function.
+    const auto resistance = [](double t) { return kRtp * (Its90Wr(t) * (1 + 3e-5) + 2e-6 * std::sin(t)); };
+    const auto pointsOf = [&](const SprtGroupInfo& group) {
+        Points points;
+        for (int i = 0; i < group.point_count; ++i) {
+            const double t = group.points[static_cast<std::size_t>(i)].t;
+            points.push_back({t, resistance(t)});
+        }
+        return points;
+    };
+    const auto resistances = [](const Points& points) {
+        std::vector<double> r;
+        for (const FitPoint& p : points) r.push_back(p.r);
+        return r;
+    };
+    for (int code = 0; code < 5; ++code) {
+        const Points upper = pointsOf(SprtUpperGroup(code));
+        const SprtFit exact = FitSprtUpper(code, kRtp, resistances(upper));
+        cases.push_back({"SprtUpper" + std::to_string(code), FitSprtPoints({code, 2}, kRtp, upper, {}),
+                         std::vector<double>(exact.coefficients.begin(), exact.coefficients.begin() + exact.count)});
+    }
+    for (int code = 0; code < 2; ++code) {
+        const Points upper = pointsOf(SprtUpperGroup(1));
+        const Points lower = pointsOf(SprtLowerGroup(code));
+        const SprtFit a8 = FitSprtUpper(1, kRtp, resistances(upper));
+        const SprtFit exact = FitSprtLower(code, kRtp, lower[0].r, lower[1].r);
+        cases.push_back({"SprtZincAndLower" + std::to_string(code), FitSprtPoints({1, code}, kRtp, upper, lower),
+                         {a8.coefficients[0], a8.coefficients[1], exact.coefficients[0], exact.coefficients[1]}});
+    }
+    return cases;
+}
+
+class PointFitAtTheMinimum : public ::testing::TestWithParam<ExactCase> {};
+
+TEST_P(PointFitAtTheMinimum, EqualsTheExactFit)
+{
+    const ExactCase& c = GetParam();
+    ASSERT_TRUE(c.fit.Ok());
+    ASSERT_EQ(c.fit.coefficients.size(), c.exact.size());
+    for (std::size_t j = 0; j < c.exact.size(); ++j)
+        EXPECT_NEAR(c.fit.coefficients[j], c.exact[j], 1e-12 * std::fabs(c.exact[j])) << j;
+    EXPECT_TRUE(c.fit.uncertainties.empty());
+    EXPECT_TRUE(std::isnan(c.fit.residualSdMk));
+    for (const double r : c.fit.residualsMk) EXPECT_NEAR(r, 0, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, PointFitAtTheMinimum, ::testing::ValuesIn(ExactCases()),
+                         [](const ::testing::TestParamInfo<ExactCase>& row) { return row.param.name; });
+
+// What cannot be fitted: too few points, too few distinct ones, points that leave a coefficient
+// undetermined, points the model cannot take, and a given value out of reach.
+struct ProblemCase {
+    std::string name;
+    PointFit fit;
+    PointFitProblem problem;
+    int point = -1;
+};
+void PrintTo(const ProblemCase& c, std::ostream* out) { *out << c.name; }
+
+std::vector<ProblemCase> ProblemCases()
+{
+    using P = PointFitProblem;
+    const Points pt = Pt100Points();
+    return {
+        {"NoPoints", FitPtPoints(100, {}), P::TooFewPoints},
+        {"PtTwoWithOneBelowZero", FitPtPoints(100, Points{pt[0], pt[6]}), P::TooFewPoints},
+        {"CuTwo", FitCuPoints(50, Points{{10, 52}, {20, 54}}), P::TooFewPoints},
+        {"ShxThree", FitNtcShxPoints(Points{{0, 32650}, {25, 10000}, {50, 3603}}), P::TooFewPoints},
+        {"SprtLowerGroupShort", FitSprtPoints({1, 0}, kRtp, ZincRangePoints(), Points{{-189.3442, 5.5}}),
+         P::TooFewPoints},
+        {"PtRepeatedTemperature", FitPtPoints(100, Points{pt[0], pt[6], pt[6], pt[6]}), P::RepeatedPoints},
+        {"ShRepeatedPoint", FitNtcShPoints(Points{{0, 32650}, {25, 10000}, {25, 10000}, {0, 32650}}),
+         P::RepeatedPoints},
+        {"TypeSAtOneTemperature", FitStdSDeviationPoints(Points{{500, 4.2}, {500, 4.21}, {500, 4.22}}),
+         P::RepeatedPoints},
+        // 0 °C gives a row of zeros, which leaves copper's three coefficients to two points.
+        {"CuZeroAndTwoMore", FitCuPoints(50, Points{{0, 50}, {100, 71.4}, {50, 60.7}}), P::Singular},
+        {"CuSameTemperatureTwice", FitCuPoints(50, Points{{0, 50}, {100, 71.4}, {0, 50.001}, {100, 71.41}}),
+         P::RepeatedPoints},
+        {"PtNegativeResistance", FitPtPoints(100, Points{pt[0], {100, -1}, pt[7]}), P::BadPoint, 1},
+        {"PtNaN", FitPtPoints(100, Points{pt[0], pt[5], {kNaN, 120}}), P::BadPoint, 2},
+        {"PtZeroR0", FitPtPoints(0, pt), P::BadPoint, -1},
+        {"NtcBelowAbsoluteZero", FitNtcBetaPoints(Points{{25, 10000}, {-273.15, 1e9}}), P::BadPoint, 1},
+        {"TypeSBeyondTheReference", FitStdSDeviationPoints(Points{{500, 4.2}, {900, 8.4}, {2000, 20}}),
+         P::BadPoint, 2},
+        {"SprtZeroRtp", FitSprtPoints(kZincRange, 0, ZincRangePoints(), {}), P::BadPoint, -1},
+        {"SprtLowerPointCountsAfterUpper",
+         FitSprtPoints({1, 0}, kRtp, ZincRangePoints(), Points{{-189.3442, 5.5}, {-38.8344, 0}}), P::BadPoint, 8},
+    };
+}
+
+class PointFitRefused : public ::testing::TestWithParam<ProblemCase> {};
+
+TEST_P(PointFitRefused, NamesTheProblemAndGivesNoResult)
+{
+    const ProblemCase& c = GetParam();
+    EXPECT_EQ(c.fit.problem, c.problem);
+    EXPECT_EQ(c.fit.point, c.point);
+    EXPECT_TRUE(c.fit.coefficients.empty());
+    EXPECT_TRUE(c.fit.residualsMk.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, PointFitRefused, ::testing::ValuesIn(ProblemCases()),
+                         [](const ::testing::TestParamInfo<ProblemCase>& row) { return row.param.name; });
+
+// A point read 0.1 Ω high (some 250 mK on a Pt100) stands out in the residuals; the fit still stands.
+TEST(PointFit, FarOffPointStandsOut)
+{
+    Points points = Pt100Points();
+    points[6].r += 0.1;
+    const PointFit fit = FitPtPoints(100, points);
+    ASSERT_TRUE(fit.Ok());
+    const auto largest = std::max_element(fit.residualsMk.begin(), fit.residualsMk.end(),
+                                          [](double a, double b) { return std::fabs(a) < std::fabs(b); });
+    EXPECT_EQ(largest - fit.residualsMk.begin(), 6);
+    EXPECT_LT(*largest, -100);  // measured above the curve: the point's temperature lies below t(R)
+    for (std::size_t i = 0; i < fit.residualsMk.size(); ++i) {
+        if (i != 6) {
+            EXPECT_LT(std::fabs(fit.residualsMk[i]), std::fabs(*largest) / 2) << i;
+        }
+    }
+    EXPECT_GT(fit.residualSdMk, 50);
+    for (const double u : fit.uncertainties) EXPECT_TRUE(std::isfinite(u));
+}
+
+// Points in one list go to the groups that serve them.
+TEST(SprtSplitPoints, GroupsTakeTheirSpans)
+{
+    const Points points{{kIts90Argon, 5.5},   {kIts90Mercury, 21.5}, {0.01, 25.5},      {kIts90Gallium, 28.5},
+                        {kIts90Indium, 41}, {kIts90Zinc, 65.5},      {kIts90Aluminium, 86}, {-230, 2}};
+    struct Row {
+        SprtRangeCodes codes;
+        std::vector<std::size_t> upper, lower, outside;
+    };
+    const Row rows[] = {
+        // a8/b8 and a4/b4: the gallium point is the upper group's like any other point above 0 °C.
+        {{1, 0}, {2, 3, 4, 5}, {0, 1}, {6, 7}},
+        // a8/b8 and a5/b5: gallium goes below; argon is beyond the mercury point.
+        {{1, 1}, {2, 4, 5}, {1, 3}, {0, 6, 7}},
+        // a11 and a5/b5 share gallium.
+        {{4, 1}, {2, 3}, {1, 3}, {0, 4, 5, 6, 7}},
+        // a4/b4 alone takes the triple point of water too.
+        {{5, 0}, {}, {0, 1, 2}, {3, 4, 5, 6, 7}},
+        // a7/b7/c7 alone, up to aluminium.
+        {{0, 2}, {2, 3, 4, 5, 6}, {}, {0, 1, 7}},
+    };
+    for (const Row& row : rows) {
+        const SprtPointSplit split = SprtSplitPoints(row.codes, points);
+        EXPECT_EQ(split.upperIndex, row.upper) << row.codes.upper << row.codes.lower;
+        EXPECT_EQ(split.lowerIndex, row.lower) << row.codes.upper << row.codes.lower;
+        EXPECT_EQ(split.outside, row.outside) << row.codes.upper << row.codes.lower;
+        EXPECT_EQ(split.upper.size(), split.upperIndex.size());
+    }
+}
+
 }  // namespace
 }  // namespace tmcalc
