@@ -27,9 +27,22 @@ LinearLeastSquares SolveLinearLeastSquares(std::span<const double> design, std::
     const Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(scaled);
     if (qr.rank() < p) return out;
 
-    const Eigen::VectorXd k = qr.solve(rhs).cwiseQuotient(scale);
+    Eigen::VectorXd k = qr.solve(rhs).cwiseQuotient(scale);
     if (!k.allFinite()) return out;
-    const Eigen::VectorXd residuals = rhs - x * k;
+    // Two steps of refinement on residuals formed in long double bring the solution to what the data
+    // determine (with exactly as many points as columns, close to the exact solution of the rounded y).
+    const auto residualsOf = [&](const Eigen::VectorXd& coefficients) {
+        Eigen::VectorXd r(n);
+        for (Eigen::Index i = 0; i < n; ++i) {
+            long double sum = rhs(i);
+            for (Eigen::Index j = 0; j < p; ++j) sum -= static_cast<long double>(x(i, j)) * coefficients(j);
+            r(i) = static_cast<double>(sum);
+        }
+        return r;
+    };
+    for (int step = 0; step < 2; ++step) k += qr.solve(residualsOf(k)).cwiseQuotient(scale);
+    if (!k.allFinite()) return out;
+    const Eigen::VectorXd residuals = residualsOf(k);
     out.fullRank = true;
     out.coefficients.assign(k.data(), k.data() + p);
     out.residuals.assign(residuals.data(), residuals.data() + n);
@@ -93,12 +106,12 @@ PointFit FitDesign(std::span<const double> design, std::size_t columns, std::spa
 }
 
 void FinishResiduals(PointFit& fit, std::span<const FitPoint> points,
-                     const std::function<double(double)>& temperatureOf, std::size_t freedom)
+                     const std::function<double(const FitPoint&)>& temperatureOf, std::size_t freedom)
 {
     fit.residualsMk.clear();
     double sum = 0;
     for (const FitPoint& p : points) {
-        const double residual = 1000.0 * (p.t - temperatureOf(p.r));
+        const double residual = 1000.0 * (p.t - temperatureOf(p));
         fit.residualsMk.push_back(residual);
         sum += residual * residual;
     }

@@ -40,7 +40,8 @@ struct PointFit {
 };
 
 // The solution of min |X·k - y|² for an N x p design X (row-major, N >= p), by Householder QR with column
-// pivoting on X with its columns scaled to unit norm. `uncertainties` are sqrt(diag(s²·(XᵀX)⁻¹)),
+// pivoting on X with its columns scaled to unit norm, refined twice on residuals formed in long double
+// (so that with N = p it agrees with an exact solution to the digits the data carry). `uncertainties` are sqrt(diag(s²·(XᵀX)⁻¹)),
 // s² = SSR/(N - p), from the triangular factor (empty when N = p); `residuals` are y - X·k.
 struct LinearLeastSquares {
     bool fullRank = false;  // false: X has rank below p, and nothing else is filled in
@@ -54,12 +55,13 @@ struct LinearLeastSquares {
 
 // The steps every model's fit shares. FitDesign checks the point count against the columns, the distinct
 // rows, and solves; it fills `coefficients` and `uncertainties` (and `solution` when given), not the
-// residuals. FinishResiduals then sets residualsMk[i] = 1000·(points[i].t - temperatureOf(points[i].r))
+// residuals. FinishResiduals then sets residualsMk[i] = 1000·(points[i].t - temperatureOf(points[i])),
+// temperatureOf giving the temperature at which the fitted curve meets the point's measured value,
 // and the standard deviation over `freedom` = N - p degrees of freedom (NaN when 0).
 [[nodiscard]] PointFit FitDesign(std::span<const double> design, std::size_t columns, std::span<const double> y,
                                  LinearLeastSquares* solution = nullptr);
 void FinishResiduals(PointFit& fit, std::span<const FitPoint> points,
-                     const std::function<double(double)>& temperatureOf, std::size_t freedom);
+                     const std::function<double(const FitPoint&)>& temperatureOf, std::size_t freedom);
 
 // How many of the rows of a row-major design are different from each other (exact comparison).
 [[nodiscard]] std::size_t DistinctRows(std::span<const double> design, std::size_t columns);
