@@ -198,6 +198,11 @@ FitPointsPanel::FitPointsPanel(Page& page, FitPointsSpec spec)
     Update();
 }
 
+FitPointsPanel::~FitPointsPanel()
+{
+    m_updating = true;
+}
+
 void FitPointsPanel::AddRow()
 {
     const int row = m_table->rowCount();

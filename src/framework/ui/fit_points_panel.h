@@ -50,6 +50,8 @@ class FitPointsPanel : public QDialog {
     Q_OBJECT
 public:
     FitPointsPanel(Page& page, FitPointsSpec spec);
+    // Nothing reaches the page from here on: an editor still open commits into a table that is going.
+    ~FitPointsPanel() override;
 
     static QPushButton* Attach(Page& page, FitPointsSpec spec);
     // The panel of a page that has one and whose button was clicked, else nullptr.

@@ -6,6 +6,7 @@
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 
+#include <QDialog>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -25,6 +26,12 @@ Page::Page(QWidget* parent, const QRect& geometry, int titleId, bool bordered)
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
+}
+
+Page::~Page()
+{
+    // Windows the page owns (a points table) go first, while the fields they read are still there.
+    qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
 }
 
 QRect Page::clientRect() const

@@ -26,6 +26,7 @@ public:
     // `geometry` is the page's rectangle in its parent; `titleId` 0 means no title band. A bordered page
     // has a one-pixel frame and its client area inside it.
     Page(QWidget* parent, const QRect& geometry, int titleId, bool bordered);
+    ~Page() override;
 
     [[nodiscard]] int titleId() const { return m_titleId; }
     // The client area in page coordinates.
