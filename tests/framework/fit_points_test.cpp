@@ -28,6 +28,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -454,6 +455,16 @@ TEST(FitPointsPanel, ExportsWriteValidFiles)
     ASSERT_TRUE(panel->SavePng(png, QSize(1000, 700)));
     ASSERT_TRUE(panel->SaveSvg(svg));
     ASSERT_TRUE(panel->SavePdfReport(pdf));
+    if (!keep.isEmpty()) {
+        // A picture of the report's page at 100 dpi, for people without a PDF reader at hand.
+        QImage preview(827, 1169, QImage::Format_RGB32);
+        preview.fill(Qt::white);
+        QPainter painter(&preview);
+        panel->PaintReport(painter, QRect(59, 59, 709, 1051));
+        painter.end();
+        preview.save(dir.filePath(QStringLiteral("pt100-fit-report-page.png")));
+        panel->grab().save(dir.filePath(QStringLiteral("pt100-fit-panel.png")));
+    }
     EXPECT_FALSE(panel->SavePng(dir.filePath(QStringLiteral("no/such/folder/x.png"))));
     EXPECT_FALSE(panel->SaveSvg(dir.filePath(QStringLiteral("no/such/folder/x.svg"))));
 

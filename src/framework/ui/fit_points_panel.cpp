@@ -358,8 +358,13 @@ bool FitPointsPanel::SavePdfReport(const QString& path) const
     writer.setCreator(QStringLiteral("tmcalc"));
     QPainter painter;
     if (!painter.begin(&writer)) return false;
-    const QRect page = painter.viewport();
-    const double px = page.width() / 180.0;  // device pixels per millimetre of the text area
+    PaintReport(painter, painter.viewport());
+    return painter.end();
+}
+
+void FitPointsPanel::PaintReport(QPainter& painter, const QRect& page) const
+{
+    const double px = page.width() / 180.0;  // device pixels per millimetre of an A4 text area
 
     QFont font(Ui().fontFamily);
     font.setPixelSize(static_cast<int>(px * 3.2));
@@ -367,18 +372,19 @@ bool FitPointsPanel::SavePdfReport(const QString& path) const
     bold.setBold(true);
     QFont heading = bold;
     heading.setPixelSize(static_cast<int>(px * 5.0));
-    double y = 0.0;
-    const auto line = [&](const QFont& f, const QString& text, double x = 0.0) {
+    painter.setPen(Qt::black);
+    double y = page.y();
+    const auto line = [&](const QFont& f, const QString& text) {
         painter.setFont(f);
         y += QFontMetricsF(f).height();
-        painter.drawText(QPointF(x, y), text);
+        painter.drawText(QPointF(page.x(), y), text);
     };
     // A row of cells at the given x positions (millimetres).
     const auto row = [&](const QFont& f, const QStringList& cells, const std::vector<double>& xs) {
         painter.setFont(f);
         y += QFontMetricsF(f).height();
         for (qsizetype i = 0; i < cells.size() && static_cast<std::size_t>(i) < xs.size(); ++i)
-            painter.drawText(QPointF(xs[static_cast<std::size_t>(i)] * px, y), cells[i]);
+            painter.drawText(QPointF(page.x() + xs[static_cast<std::size_t>(i)] * px, y), cells[i]);
     };
 
     line(heading, Str(m_spec.titleId) + QStringLiteral(" - ") + Str(kStrFitReport));
@@ -413,9 +419,8 @@ bool FitPointsPanel::SavePdfReport(const QString& path) const
     }
     y += px * 4;
     // The plot fills the rest of the page, no taller than two thirds of its width.
-    const double h = std::min(page.height() - y, page.width() * 0.67);
-    if (h > px * 40) PaintPlot(painter, m_model, QRectF(0, y, page.width(), h));
-    return painter.end();
+    const double h = std::min(page.bottom() - y, page.width() * 0.67);
+    if (h > px * 40) PaintPlot(painter, m_model, QRectF(page.x(), y, page.width(), h));
 }
 
 }  // namespace tmcalc

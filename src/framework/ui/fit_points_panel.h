@@ -12,6 +12,7 @@
 #include <vector>
 
 class QLabel;
+class QPainter;
 class QPushButton;
 class QTableWidget;
 
@@ -80,6 +81,8 @@ public:
     // One A4 page: the title, the points with their residuals, the coefficients with their standard
     // uncertainties, the residual standard deviation and the plot.
     bool SavePdfReport(const QString& path) const;
+    // The report's page drawn into `page` (its text area), for the PDF and for a preview.
+    void PaintReport(QPainter& painter, const QRect& page) const;
 
 private:
     // The exports at their default sizes, for the buttons.
