@@ -196,7 +196,7 @@ std::optional<ResultRow> PointsResult(const PointFit& fit, const std::vector<std
     for (std::size_t j = 0; j < names.size(); ++j) {
         out.columns.push_back("u_" + names[j]);
         out.values.push_back(fit.uncertainties.empty() ? kNaN : fit.uncertainties[j]);
-        out.formats.push_back(kCoefficientShown);
+        out.formats.push_back(kG7);  // a fixed number of decimals would leave u_C of platinum a single digit
     }
     out.columns.emplace_back("residual_sd_mK");
     out.values.push_back(fit.residualSdMk);
