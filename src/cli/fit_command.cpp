@@ -4,13 +4,19 @@
 // point.
 
 #include "cli_options.h"
+#include "framework/plot_svg.h"
 #include "framework/point_fit.h"
+#include "framework/point_fit_plot.h"
+#include "resources/string_table.h"
+#include "rtd/fit_curves.h"
 #include "rtd/fits.h"
 #include "rtd/rtd_page_math.h"
 #include "rtd/sprt.h"
 #include "rtd/sprt_fits.h"
+#include "thermistor/ntc_fit_curves.h"
 #include "thermistor/ntc_fits.h"
 #include "thermocouple/deviation_fit.h"
+#include "thermocouple/std_s_fit_curve.h"
 #include "thermocouple/std_type_s.h"
 
 #include <algorithm>
@@ -40,6 +46,7 @@ struct PointsArgs {
     std::string file;
     bool given = false;
     bool residuals = false;
+    std::string plot;  // --plot FILE.svg
 };
 
 // Adds --points and --residuals. The options of the exact fit's points are refused beside --points, and
@@ -59,6 +66,9 @@ std::shared_ptr<PointsArgs> AddPointsOptions(CLI::App& cmd, const std::string& m
             measured);
     for (CLI::Option* option : exact) points->excludes(option);
     cmd.add_flag("--residuals", args->residuals, "with --points: one row per point with its residual_mK")
+        ->needs(points);
+    cmd.add_option("--plot", args->plot,
+                   "with --points: draw the points, the fitted curve and the residuals (mK) into an SVG file")
         ->needs(points);
     return args;
 }
@@ -203,6 +213,24 @@ std::optional<ResultRow> PointsResult(const PointFit& fit, const std::vector<std
     return out;
 }
 
+// --plot: the fit drawn as the coefficient page draws it, when there is a fit. The residuals go to their
+// points by `order` (residual k is point order[k]'s).
+void WritePlot(const PointsArgs& args, int titleId, const PointRows& rows, PointFit fit,
+               const std::vector<std::size_t>& order, const FitCurve& curve)
+{
+    if (args.plot.empty() || !fit.Ok()) return;
+    std::vector<double> residuals(rows.points.size(), kNaN);
+    for (std::size_t k = fit.residualsMk.size(); k-- > 0;)
+        if (k < order.size()) residuals[order[k]] = fit.residualsMk[k];
+    fit.residualsMk = std::move(residuals);
+    const std::string svg =
+        PlotSvg(BuildPointFitPlot(std::string(LoadString(titleId)), rows.points, fit, curve), 900, 600);
+    std::ofstream out(args.plot, std::ios::binary | std::ios::trunc);
+    out << svg;
+    out.close();
+    if (!out) throw ValueError{"--plot: cannot write '" + args.plot + "'", kExitUsage};
+}
+
 // The points in the order they were given.
 std::vector<std::size_t> InOrder(std::size_t count)
 {
@@ -242,6 +270,8 @@ void AddRtdFit(Program& program, CLI::App& fit, RtdMetal metal)
         if (fromFile->given) {
             const PointRows rows = ReadPoints(fromFile->file, "r_ohm");
             const PointFit result = platinum ? FitPtPoints(args->r0, rows.points) : FitCuPoints(args->r0, rows.points);
+            WritePlot(*fromFile, kStrFirstRtdTab + (platinum ? 6 : 7), rows, result, InOrder(rows.points.size()),
+                      platinum ? PtFitCurve(args->r0, result) : CuFitCurve(args->r0, result));
             return PointsResult(result, platinum ? std::vector<std::string>{"A", "B", "C"}
                                               : std::vector<std::string>{"alpha", "beta", "gamma"},
                                 rows, "r_ohm", fromFile->residuals, InOrder(rows.points.size()));
@@ -296,6 +326,10 @@ void AddNtcFit(Program& program, CLI::App& fit)
             const std::vector<std::string> names = beta                 ? std::vector<std::string>{"beta", "R25"}
                                                    : args->mode == "sh" ? std::vector<std::string>{"A", "B", "C"}
                                                                         : std::vector<std::string>{"A", "B", "C", "D"};
+            const NtcFitForm form = beta                 ? NtcFitForm::Beta
+                                    : args->mode == "sh" ? NtcFitForm::SteinhartHart
+                                                         : NtcFitForm::Extended;
+            WritePlot(*fromFile, kStrFitNtcTitle, rows, result, InOrder(rows.points.size()), NtcFitCurve(form, result));
             return PointsResult(result, names, rows, "r_ohm", fromFile->residuals, InOrder(rows.points.size()));
         }
         if (args->mode == "ext") {
@@ -356,8 +390,9 @@ std::optional<ResultRow> SprtPointsResult(const SprtFitArgs& args, SprtRangeCode
     }
     std::vector<std::size_t> order = split.upperIndex;
     order.insert(order.end(), split.lowerIndex.begin(), split.lowerIndex.end());
-    return PointsResult(FitSprtPoints(codes, *args.rtp, split.upper, split.lower), names, rows, "r_ohm",
-                        points.residuals, order);
+    const PointFit result = FitSprtPoints(codes, *args.rtp, split.upper, split.lower);
+    WritePlot(points, kStrFitSprtTitle, rows, result, order, SprtFitCurve(codes, *args.rtp, result));
+    return PointsResult(result, names, rows, "r_ohm", points.residuals, order);
 }
 
 void AddSprtFit(Program& program, CLI::App& fit)
@@ -433,8 +468,11 @@ void AddStdSFit(Program& program, CLI::App& fit)
     AddResultLeaf(program, *cmd, [args, fromFile]() -> std::optional<ResultRow> {
         if (fromFile->given) {
             const PointRows rows = ReadPoints(fromFile->file, "emf_mV");
-            return PointsResult(FitStdSDeviationPoints(rows.points), {"a", "b", "c"}, rows, "emf_mV",
-                                fromFile->residuals, InOrder(rows.points.size()));
+            const PointFit result = FitStdSDeviationPoints(rows.points);
+            WritePlot(*fromFile, kStrFirstStdThermocoupleTab + 2, rows, result, InOrder(rows.points.size()),
+                      StdSFitCurve(result));
+            return PointsResult(result, {"a", "b", "c"}, rows, "emf_mV", fromFile->residuals,
+                                InOrder(rows.points.size()));
         }
         StdSFixedPoints p = args->points;
         if (!args->standards.product.empty()) {

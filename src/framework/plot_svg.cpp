@@ -59,8 +59,6 @@ void Panel(Svg& svg, const char* id, const PlotPanel& panel, const PlotRect& fra
 {
     const double f = svg.font;
     svg.Add("<g id=\"", id, "\">\n");
-    svg.Add("<rect class=\"frame\" x=\"", Num(frame.x), "\" y=\"", Num(frame.y), "\" width=\"", Num(frame.w),
-            "\" height=\"", Num(frame.h), "\" fill=\"none\" stroke=\"#000\"/>\n");
     for (std::size_t i = 0; i < panel.x.ticks.size(); ++i) {
         const double x = MapToFrame(panel, frame, {panel.x.ticks[i], 0.0}).x;
         svg.Line(x, frame.y, x, frame.y + frame.h, "class=\"grid\" stroke=\"#ddd\"");
@@ -75,6 +73,8 @@ void Panel(Svg& svg, const char* id, const PlotPanel& panel, const PlotRect& fra
         const double y = MapToFrame(panel, frame, {0.0, 0.0}).y;
         svg.Line(frame.x, y, frame.x + frame.w, y, "class=\"zero\" stroke=\"#888\"");
     }
+    svg.Add("<rect class=\"frame\" x=\"", Num(frame.x), "\" y=\"", Num(frame.y), "\" width=\"", Num(frame.w),
+            "\" height=\"", Num(frame.h), "\" fill=\"none\" stroke=\"#000\"/>\n");
     for (const std::vector<PlotXY>& run : CurveRuns(panel, frame)) {
         svg.Add("<polyline class=\"curve\" fill=\"none\" stroke=\"#1f5fbf\" stroke-width=\"1.5\" points=\"");
         for (std::size_t i = 0; i < run.size(); ++i) svg.Add(i == 0 ? "" : " ", Num(run[i].x), ",", Num(run[i].y));

@@ -3,6 +3,10 @@
 #include "framework/number_text.h"
 #include "humidity/humidity.h"
 #include "humidity/humidity_pages.h"
+#include "framework/plot_svg.h"
+#include "framework/point_fit_plot.h"
+#include "resources/string_table.h"
+#include "rtd/fit_curves.h"
 #include "rtd/fits.h"
 #include "rtd/its90.h"
 #include "standards/standards_store.h"
@@ -526,6 +530,46 @@ TEST_F(CliRun, FitPointsGivesTheCoreFitAndItsResiduals)
     }
 }
 
+// --plot draws the points' fit: for the Pt100 exactly the core's plot model in the core's SVG, for every
+// model one mark per point and per residual; a fit that fails writes no file.
+TEST_F(CliRun, FitPointsPlot)
+{
+    const PointFit core = FitPtPoints(100, CsvPoints(kPt100Points));
+    RunResult result = Run("fit pt --points - --plot pt.svg", kPt100Points);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string want = PlotSvg(BuildPointFitPlot(std::string(LoadString(kStrFirstRtdTab + 6)),
+                                                       CsvPoints(kPt100Points), core, PtFitCurve(100, core)),
+                                     900, 600);
+    EXPECT_EQ(ReadAll(m_dir / "work" / "pt.svg"), want);
+
+    const struct {
+        const char* args;
+        const char* csv;
+        std::size_t points;
+    } cases[] = {
+        {"fit cu --r0 50", "t_C,r_ohm\n100,71.4\n150,82.13\n-10,47.86\n50,60.71\n", 4},
+        {"fit ntc --mode sh", "t_C,r_ohm\n0,32650.4\n25,9999.8\n50,3601.1\n85,1070.4\n", 4},
+        {"fit stdtc", "t_C,emf_mV\n419.527,3.45\n660.323,5.86\n1084.62,10.57\n900,8.45\n", 4},
+        {"fit sprt --rtp 25.5 --range -38~419.527",
+         "t_C,r_ohm\n419.527,65.5\n231.928,48.2\n29.7646,28.51\n-38.8344,21.52\n100,35.5\n", 5},
+    };
+    for (const auto& c : cases) {
+        fs::remove(m_dir / "work" / "plot.svg");
+        result = Run(std::string(c.args) + " --points - --plot plot.svg", c.csv);
+        ASSERT_EQ(result.exitCode, 0) << c.args << result.err;
+        const std::string svg = ReadAll(m_dir / "work" / "plot.svg");
+        std::size_t marks = 0;
+        for (std::size_t at = svg.find("<circle"); at != std::string::npos; at = svg.find("<circle", at + 1)) ++marks;
+        EXPECT_EQ(marks, 2 * c.points) << c.args;
+        EXPECT_NE(svg.find("<polyline"), std::string::npos) << c.args;
+        EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n") << c.args;
+    }
+    fs::remove(m_dir / "work" / "plot.svg");
+    result = Run("fit pt --points - --plot plot.svg", "t_C,r_ohm\n-50,80\n100,138\n");
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_FALSE(fs::exists(m_dir / "work" / "plot.svg"));
+}
+
 // With exactly as many points as coefficients the row is the exact fit's, its uncertainties empty.
 struct MinimumPointsCase {
     const char* name;
@@ -622,6 +666,9 @@ const PointsErrorCase kPointsErrors[] = {
      "t_C,r_ohm\n419.527,65.5\n231.928,48.2\n-189.3442,5.5\n", 2, "too few points for a8, b8, a4, b4"},
     {"points_and_exact", "fit pt --points - --r1 3", "", 108, "excludes"},
     {"residuals_alone", "fit pt --r1 1 --r2 2 --r3 3 --residuals", "", 107, "--residuals requires --points"},
+    {"plot_alone", "fit pt --r1 1 --r2 2 --r3 3 --plot x.svg", "", 107, "--plot requires --points"},
+    {"plot_unwritable", "fit pt --points - --plot no/such/folder/x.svg", "t_C,r_ohm\n-40,84.27\n100,138.51\n300,212.05\n",
+     2, "--plot: cannot write 'no/such/folder/x.svg'"},
     {"ext_without_points", "fit ntc --mode ext --r1 1 --t1 1 --r2 2 --t2 2", "", 2, "--mode ext fits from --points only"},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, FitPointsErrors, ::testing::ValuesIn(kPointsErrors),

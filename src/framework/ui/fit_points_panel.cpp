@@ -289,17 +289,7 @@ void FitPointsPanel::Update()
     }
     m_results->setText(resultText());
 
-    FitPlotInput plot;
-    plot.title = Str(m_spec.titleId).toStdString();
-    plot.xTitle = Str(kStrFitTemperatureHeading).toStdString();
-    plot.yTitle = Str(m_spec.plotTitleId).toStdString();
-    plot.residualTitle = Str(kStrFitResidualHeading).toStdString();
-    for (const FitPoint& p : m_points) plot.points.push_back({p.t, m_spec.deviation(p.t, p.r)});
-    if (m_fit.Ok()) {
-        plot.curve = [this](double t) { return m_spec.curve(m_fit, t); };
-        plot.residualsMk = m_fit.residualsMk;
-    }
-    m_model = BuildFitPlot(plot);
+    m_model = BuildPointFitPlot(Str(m_spec.titleId).toStdString(), m_points, m_fit, m_spec.plotCurve(m_fit));
     m_plotView->update();
     m_updating = false;
 }

@@ -3,6 +3,7 @@
 #include "framework/fit_point.h"
 #include "framework/plot_model.h"
 #include "framework/point_fit.h"
+#include "framework/point_fit_plot.h"
 
 #include <QDialog>
 
@@ -25,16 +26,13 @@ class Page;
 struct FitPointsSpec {
     int titleId = 0;            // the page's name: the panel's, the plot's and the report's title
     int measuredHeadingId = 0;  // the measured column's heading ("R / Ω", "E / mV")
-    int plotTitleId = 0;        // the main panel's y axis: the deviation from the reference, or the value
     // The page's own points in its order, read from its cells; NaN where a cell holds no number.
     std::function<std::vector<FitPoint>()> ownPoints;
     std::function<PointFit(std::span<const FitPoint>)> fit;
     // The coefficients' names in the order of PointFit::coefficients.
     std::function<std::vector<std::string>()> coefficientNames;
-    // The main panel's y of a measured point, and of the fitted curve at t: the deviation from the
-    // reference function, or the value itself where there is none.
-    std::function<double(double t, double measured)> deviation;
-    std::function<double(const PointFit& fit, double t)> curve;
+    // How the model's fit is drawn (the deviation from its reference function), as the command line does.
+    std::function<FitCurve(const PointFit& fit)> plotCurve;
     // Shows a least-squares fit in the page's result cells; and the page's own fit again once no added
     // row is left.
     std::function<void(const PointFit& fit)> apply;

@@ -6,6 +6,7 @@
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
 #include "rtd/copper.h"
+#include "rtd/fit_curves.h"
 #include "rtd/fits.h"
 #include "rtd/platinum.h"
 #include "rtd/rtd_page_layout.h"
@@ -76,15 +77,6 @@ const CoefficientPageTable& PageTableOf(RtdMetal metal)
     return metal == RtdMetal::Platinum ? kPlatinumPage : kCopperPage;
 }
 
-// A model's polynomial over any temperature the plot reaches.
-template <typename Model>
-Model Unbounded(Model model)
-{
-    model.t_min = -273.15;
-    model.t_max = 1e4;
-    return model;
-}
-
 // The label and the unit of the check row are framed like the cells.
 const QString kFramedLabel = QStringLiteral("QLabel { border: 1px solid rgb(200,200,200); padding: 0px 4px; }");
 
@@ -138,7 +130,6 @@ FitPointsSpec RtdCoefficientSubPage::PointsSpec()
     FitPointsSpec spec;
     spec.titleId = kStrFirstRtdTab + (platinum ? 6 : 7);
     spec.measuredHeadingId = kStrFitResistanceHeading;
-    spec.plotTitleId = kStrFitPlotResistanceDeviation;
     spec.ownPoints = [this] {
         std::vector<FitPoint> points;
         for (int cell : {kCellPoint1T, kCellPoint2T, kCellPoint3T}) {
@@ -158,14 +149,9 @@ FitPointsSpec RtdCoefficientSubPage::PointsSpec()
             names.push_back(Str(id).toStdString());
         return names;
     };
-    // Deviations from the standard sensor of the same R0, its polynomial taken beyond its range as well.
-    spec.deviation = [this](double t, double r) { return r - ReferenceResistance(t); };
-    spec.curve = [this, platinum](const PointFit& fit, double t) {
+    spec.plotCurve = [this, platinum](const PointFit& fit) {
         const double r0 = Read(kCellR0).value;
-        const auto& k = fit.coefficients;
-        const double r = platinum ? PtResistance(t, r0, Unbounded(PtFitted({k[0], k[1], k[2]})))
-                                  : CuResistance(t, r0, Unbounded(CuFitted({k[0], k[1], k[2]})));
-        return r - ReferenceResistance(t);
+        return platinum ? PtFitCurve(r0, fit) : CuFitCurve(r0, fit);
     };
     spec.apply = [this](const PointFit& fit) {
         m_fitted = {fit.coefficients[0], fit.coefficients[1], fit.coefficients[2]};
@@ -173,13 +159,6 @@ FitPointsSpec RtdCoefficientSubPage::PointsSpec()
     };
     spec.restore = [this] { Fit(); };
     return spec;
-}
-
-double RtdCoefficientSubPage::ReferenceResistance(double t) const
-{
-    const double r0 = Read(kCellR0).value;
-    return m_metal == RtdMetal::Platinum ? PtResistance(t, r0, Unbounded(kPtStandard))
-                                         : CuResistance(t, r0, Unbounded(kCuStandard));
 }
 
 int RtdCoefficientSubPage::checkTemperatureId() const

@@ -42,7 +42,6 @@ protected:
 private:
     // The points table's view of this page.
     FitPointsSpec PointsSpec();
-    [[nodiscard]] double ReferenceResistance(double t) const;
     void Fit();
     void ShowFitted();
     void CheckTemperatureToResistance();

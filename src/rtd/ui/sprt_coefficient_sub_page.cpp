@@ -3,7 +3,7 @@
 #include "framework/ui/fit_points_panel.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
-#include "rtd/its90.h"
+#include "rtd/fit_curves.h"
 #include "rtd/sprt_fits.h"
 #include "rtd/sprt_page_layout.h"
 
@@ -81,7 +81,6 @@ FitPointsSpec SprtCoefficientSubPage::PointsSpec()
     FitPointsSpec spec;
     spec.titleId = kStrFitSprtTitle;
     spec.measuredHeadingId = kStrFitResistanceHeading;
-    spec.plotTitleId = kStrFitPlotRatioDeviation;
     spec.ownPoints = [this] {
         const SprtFixedPointRows rows = SprtFixedPoints(m_codes);
         std::vector<FitPoint> points;
@@ -110,20 +109,7 @@ FitPointsSpec SprtCoefficientSubPage::PointsSpec()
         for (int k = 0; k < grid.results; ++k) names.emplace_back(grid.names[static_cast<std::size_t>(k)]);
         return names;
     };
-    spec.deviation = [this](double t, double r) { return r / Read(kSprtFitRtp).value - Its90Wr(t); };
-    spec.curve = [this](const PointFit& fit, double t) {
-        std::array<double, 3> upper{};
-        std::array<double, 2> lower{};
-        for (std::size_t i = 0; i < fit.coefficients.size(); ++i) {
-            const auto k = static_cast<int>(i);
-            if (k < m_upperResults) {
-                upper[i] = fit.coefficients[i];
-            } else if (k - m_upperResults < 2) {
-                lower[static_cast<std::size_t>(k - m_upperResults)] = fit.coefficients[i];
-            }
-        }
-        return SprtRatio(SprtSetFromGroups(m_codes, upper, lower), t) - Its90Wr(t);
-    };
+    spec.plotCurve = [this](const PointFit& fit) { return SprtFitCurve(m_codes, Read(kSprtFitRtp).value, fit); };
     spec.apply = [this](const PointFit& fit) {
         SprtFit upper;
         SprtFit lower;

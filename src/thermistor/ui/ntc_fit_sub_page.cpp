@@ -4,7 +4,7 @@
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
-#include "thermistor/ntc_conversions.h"
+#include "thermistor/ntc_fit_curves.h"
 #include "thermistor/ntc_fits.h"
 
 #include <QRadioButton>
@@ -97,7 +97,6 @@ FitPointsSpec NtcFitSubPage::PointsSpec()
     FitPointsSpec spec;
     spec.titleId = kStrFitNtcTitle;
     spec.measuredHeadingId = kStrFitResistanceHeading;
-    spec.plotTitleId = kStrFitResistanceHeading;  // no reference function: the curve itself
     spec.ownPoints = [this] {
         std::vector<FitPoint> points;
         const std::vector<int> cells = m_steinhartHart ? std::vector<int>{kNtcFitShR1, kNtcFitShR1 + 3, kNtcFitShR1 + 6}
@@ -115,12 +114,8 @@ FitPointsSpec NtcFitSubPage::PointsSpec()
     spec.coefficientNames = [this] {
         return m_steinhartHart ? std::vector<std::string>{"A", "B", "C"} : std::vector<std::string>{"β", "R25"};
     };
-    spec.deviation = [](double /*t*/, double r) { return r; };
-    spec.curve = [this](const PointFit& fit, double t) {
-        const auto& k = fit.coefficients;
-        const std::optional<double> r = m_steinhartHart ? NtcShResistance(k[0], k[1], k[2], t)
-                                                        : NtcBetaResistance(k[1], k[0], t);
-        return r.value_or(NAN);
+    spec.plotCurve = [this](const PointFit& fit) {
+        return NtcFitCurve(m_steinhartHart ? NtcFitForm::SteinhartHart : NtcFitForm::Beta, fit);
     };
     spec.apply = [this](const PointFit& fit) {
         if (m_steinhartHart) {

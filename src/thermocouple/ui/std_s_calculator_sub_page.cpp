@@ -7,7 +7,7 @@
 #include "resources/string_table.h"
 #include "thermocouple/deviation_fit.h"
 #include "thermocouple/std_page_layout.h"
-#include "thermocouple/std_reference.h"
+#include "thermocouple/std_s_fit_curve.h"
 #include "thermocouple/std_type_s.h"
 
 #include <array>
@@ -45,7 +45,6 @@ StdSCalculatorSubPage::StdSCalculatorSubPage(QWidget* parent, const QRect& geome
     FitPointsSpec spec;
     spec.titleId = kStrFirstStdThermocoupleTab + 2;
     spec.measuredHeadingId = kStrFitEmfHeading;
-    spec.plotTitleId = kStrFitPlotEmfDeviation;
     spec.ownPoints = [this] {
         std::vector<FitPoint> points;
         // An emf of 0 is a cell not filled in, as for the page's own fit.
@@ -58,11 +57,7 @@ StdSCalculatorSubPage::StdSCalculatorSubPage(QWidget* parent, const QRect& geome
     };
     spec.fit = [](std::span<const FitPoint> points) { return FitStdSDeviationPoints(points); };
     spec.coefficientNames = [] { return std::vector<std::string>{"a", "b", "c"}; };
-    spec.deviation = [](double t, double e) { return e - StdRefEmf(ThermocoupleType::S, t); };
-    spec.curve = [](const PointFit& fit, double t) {
-        const auto& k = fit.coefficients;
-        return k[0] + k[1] * t + k[2] * t * t;
-    };
+    spec.plotCurve = [](const PointFit& fit) { return StdSFitCurve(fit); };
     spec.apply = [this](const PointFit& fit) {
         Show(kCalcA, fit.coefficients[0]);
         Show(kCalcB, fit.coefficients[1]);
