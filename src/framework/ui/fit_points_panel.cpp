@@ -379,6 +379,8 @@ void FitPointsPanel::PaintReport(QPainter& painter, const QRect& page) const
 
     line(heading, Str(m_spec.titleId) + QStringLiteral(" - ") + Str(kStrFitReport));
     line(font, Str(kStrFitReportMade).arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)));
+    if (m_spec.given)
+        for (const QString& given : m_spec.given()) line(font, given);
     y += px * 3;
     line(bold, Str(kStrFitReportPoints));
     row(bold, {QStringLiteral("#"), Str(kStrFitTemperatureHeading), Str(m_spec.measuredHeadingId),

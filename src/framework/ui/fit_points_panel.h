@@ -6,6 +6,7 @@
 #include "framework/point_fit_plot.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <functional>
 #include <span>
@@ -31,6 +32,8 @@ struct FitPointsSpec {
     std::function<PointFit(std::span<const FitPoint>)> fit;
     // The coefficients' names in the order of PointFit::coefficients.
     std::function<std::vector<std::string>()> coefficientNames;
+    // The values the fit takes as given, one line each for the report ("R0 = 100 Ω"); may be empty.
+    std::function<QStringList()> given;
     // How the model's fit is drawn (the deviation from its reference function), as the command line does.
     std::function<FitCurve(const PointFit& fit)> plotCurve;
     // Shows a least-squares fit in the page's result cells; and the page's own fit again once no added

@@ -149,6 +149,9 @@ FitPointsSpec RtdCoefficientSubPage::PointsSpec()
             names.push_back(Str(id).toStdString());
         return names;
     };
+    spec.given = [this] {
+        return QStringList{Str(kStrGridR0) + QStringLiteral(" = ") + edit(kCellR0)->text() + QStringLiteral(" Ω")};
+    };
     spec.plotCurve = [this, platinum](const PointFit& fit) {
         const double r0 = Read(kCellR0).value;
         return platinum ? PtFitCurve(r0, fit) : CuFitCurve(r0, fit);

@@ -109,6 +109,10 @@ FitPointsSpec SprtCoefficientSubPage::PointsSpec()
         for (int k = 0; k < grid.results; ++k) names.emplace_back(grid.names[static_cast<std::size_t>(k)]);
         return names;
     };
+    spec.given = [this] {
+        return QStringList{Str(kStrSprtLabels) + QStringLiteral(" = ") + edit(kSprtFitRtp)->text() + QStringLiteral(" Ω"),
+                           Str(kSprtFitRange) + QLatin1Char(' ') + edit(kSprtFitRange)->text()};
+    };
     spec.plotCurve = [this](const PointFit& fit) { return SprtFitCurve(m_codes, Read(kSprtFitRtp).value, fit); };
     spec.apply = [this](const PointFit& fit) {
         SprtFit upper;
