@@ -7,6 +7,7 @@
 #include "rtd/its90.h"
 #include "standards/standards_store.h"
 #include "thermocouple/work_page_math.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -133,8 +134,7 @@ TEST_P(PageCases, AsShownEqualsThePage)
     }
     EXPECT_TRUE(WorkFolderEmpty());
 }
-INSTANTIATE_TEST_SUITE_P(Pages, PageCases, ::testing::ValuesIn(cases::kWorkPageCases),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pages, PageCases, ::testing::ValuesIn(cases::kWorkPageCases), test::RowName{});
 
 // The pages without a sensor table: the texts come from the same core functions here.
 TEST_F(CliRun, FirstRowsAsShownAndAtFullPrecision)
@@ -290,8 +290,7 @@ const ErrorCase kErrors[] = {
     {"table_comma_step", "table tc K --from 0 --to 1 --step 0,5", 1, "--step: '0,5' is not a number"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors), test::RowName{});
 
 TEST_F(CliRun, HelpForEveryCommand)
 {
