@@ -41,8 +41,9 @@ struct PointFit {
 
 // The solution of min |X·k - y|² for an N x p design X (row-major, N >= p), by Householder QR with column
 // pivoting on X with its columns scaled to unit norm, refined twice on residuals formed in long double
-// (so that with N = p it agrees with an exact solution to the digits the data carry). `uncertainties` are sqrt(diag(s²·(XᵀX)⁻¹)),
-// s² = SSR/(N - p), from the triangular factor (empty when N = p); `residuals` are y - X·k.
+// (so that with N = p it agrees with an exact solution to the digits the data carry). `uncertainties` are
+// sqrt(diag(s²·(XᵀX)⁻¹)), s² = SSR/(N - p), from the triangular factor (empty when N = p); `residuals` are
+// y - X·k.
 struct LinearLeastSquares {
     bool fullRank = false;  // false: X has rank below p, and nothing else is filled in
     std::vector<double> coefficients;

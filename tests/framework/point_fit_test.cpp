@@ -135,6 +135,20 @@ Real A8Gap(const std::vector<double>& k, const FitPoint& p, Real t)
     return Its90Wr(static_cast<double>(t)) - (w - k[0] * (w - 1) - k[1] * (w - 1) * (w - 1));
 }
 
+// The same thermometer below 0 °C on a4, b4, from the argon point up.
+Points ArgonRangePoints()
+{
+    SprtCoefficientSet set;
+    set.a4 = -1.5e-4;
+    set.b4 = 2.5e-5;
+    set.flags = kSprtFlagA4B4;
+    const double t[] = {kIts90Argon, -150, -100, kIts90Mercury, -20, -5};
+    const double scatterMicroohm[] = {-4, 7, 2, -6, 9, -3};
+    Points points;
+    for (int i = 0; i < 6; ++i) points.push_back({t[i], SprtFromTemperature(set, kRtp, t[i])->r + scatterMicroohm[i] * 1e-6});
+    return points;
+}
+
 Points NtcPoints()
 {
     // A 10 kΩ thermistor near β 3950, with a little curvature and scatter.
@@ -185,6 +199,17 @@ std::vector<LsqCase> LsqCases()
                          return std::vector<Real>{x, x * x};
                      },
                      [](const FitPoint& p) { return p.r / kRtp - Its90Wr(p.t); }, A8Gap});
+    cases.push_back({"SprtArgonRangeSixPoints", ArgonRangePoints(),
+                     [](std::span<const FitPoint> p) { return FitSprtPoints({5, 0}, kRtp, {}, p); },
+                     [](const FitPoint& p) {
+                         const Real w = p.r / kRtp;
+                         return std::vector<Real>{w - 1, (w - 1) * std::log(w)};
+                     },
+                     [](const FitPoint& p) { return p.r / kRtp - Its90Wr(p.t); },
+                     [](const std::vector<double>& k, const FitPoint& p, Real t) {
+                         const Real w = p.r / kRtp;
+                         return Its90Wr(static_cast<double>(t)) - (w - k[0] * (w - 1) - k[1] * (w - 1) * std::log(w));
+                     }});
     cases.push_back({"NtcSteinhartHart", NtcPoints(), FitNtcShPoints,
                      [](const FitPoint& p) {
                          const Real l = std::log(static_cast<Real>(p.r));
