@@ -28,8 +28,6 @@ namespace {
 
 enum Column : int { kColumnT = 0, kColumnMeasured = 1, kColumnResidual = 2 };
 
-const char* const kPanelProperty = "tmcalcFitPointsPanel";
-
 // The fit's drawing, repainted from the panel's model.
 class PlotView : public QWidget {
 public:
@@ -86,20 +84,23 @@ QPushButton* FitPointsPanel::Attach(Page& page, FitPointsSpec spec)
     auto* button = new QPushButton(Str(kStrFitPointsButton), &page);
     button->setObjectName(QStringLiteral("fitPointsButton"));
     button->setFont(Ui().labelFont);
-    // Bottom right of the client area, as wide as its text needs.
+    // A bottom corner of the client area, as wide as its text needs: the right one unless a widget of the
+    // page (shown or not, as another mode's grid) lies there, else the left one.
     const QFontMetrics metrics(button->font());
     const int h = metrics.height() * 2;
     const int w = metrics.horizontalAdvance(button->text()) + metrics.height() * 2;
     const QRect client = page.clientRect();
     const int margin = metrics.height() / 2;
-    button->setGeometry(client.right() + 1 - margin - w, client.bottom() + 1 - margin - h, w, h);
+    const int y = client.bottom() + 1 - margin - h;
+    const QRect right(client.right() + 1 - margin - w, y, w, h);
+    bool rightTaken = false;
+    for (const QWidget* child : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        rightTaken = rightTaken || (child != button && !child->isWindow() && child->geometry().intersects(right));
+    button->setGeometry(rightTaken ? QRect(client.left() + margin, y, w, h) : right);
     button->setFocusPolicy(Qt::TabFocus);
     QObject::connect(button, &QPushButton::clicked, &page, [&page, spec = std::move(spec)] {
         FitPointsPanel* panel = Of(page);
-        if (panel == nullptr) {
-            panel = new FitPointsPanel(page, spec);
-            page.setProperty(kPanelProperty, QVariant::fromValue(static_cast<QObject*>(panel)));
-        }
+        if (panel == nullptr) panel = new FitPointsPanel(page, spec);
         panel->show();
         panel->raise();
         panel->activateWindow();
@@ -109,7 +110,7 @@ QPushButton* FitPointsPanel::Attach(Page& page, FitPointsSpec spec)
 
 FitPointsPanel* FitPointsPanel::Of(const Page& page)
 {
-    return qobject_cast<FitPointsPanel*>(page.property(kPanelProperty).value<QObject*>());
+    return page.findChild<FitPointsPanel*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void FitPointsPanel::RefreshOf(const Page& page)
