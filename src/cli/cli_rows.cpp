@@ -358,17 +358,25 @@ int RunBatch(const Converter& converter, const InputSettings& input, const Outpu
 
 int RunResults(const ResultRow& results, const OutputSettings& settings)
 {
-    Row row;
-    row.values = results.values;
-    for (std::size_t i = 0; i < row.values.size(); ++i) {
-        if (std::isnan(row.values[i])) row.outOfRange = true;
-        row.shown.push_back(ShownText(i < results.formats.size() ? results.formats[i] : kG7, row.values[i]));
-    }
-    // The row is written either way: which coefficients failed is part of the answer.
     RowWriter writer(settings, results.columns);
-    writer.Write(row);
+    bool outOfRange = false;
+    const auto write = [&](const std::vector<double>& values) {
+        Row row;
+        row.values = values;
+        for (std::size_t i = 0; i < row.values.size(); ++i) {
+            const bool empty = std::isnan(row.values[i]) && results.nanIsEmpty;
+            if (std::isnan(row.values[i]) && !empty) row.outOfRange = true;
+            row.shown.push_back(
+                empty ? std::string() : ShownText(i < results.formats.size() ? results.formats[i] : kG7, row.values[i]));
+        }
+        // The row is written either way: which coefficients failed is part of the answer.
+        writer.Write(row);
+        outOfRange = outOfRange || row.outOfRange;
+    };
+    write(results.values);
+    for (const std::vector<double>& values : results.more) write(values);
     writer.Finish();
-    if (!row.outOfRange) return kExitOk;
+    if (!outOfRange) return kExitOk;
     Complain("these inputs give no coefficients (" + std::string(kOutOfRange) + ")");
     return kExitFailedValues;
 }
