@@ -1,7 +1,7 @@
 // tmcalc-cli: the program's conversions from the shell. Every number comes from the same core functions
 // the pages call; the command files only read arguments and feed values through.
 
-#include "cli_common.h"
+#include "cli_options.h"
 
 #include "app/version.h"
 

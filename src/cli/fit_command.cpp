@@ -1,7 +1,7 @@
 // fit pt|cu|ntc|sprt|stdtc: the coefficient calculators. Each writes one row of coefficients as its page
 // does (15 digits with 15 decimals).
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "rtd/fits.h"
 #include "rtd/rtd_page_math.h"
 #include "rtd/sprt.h"

@@ -1,7 +1,7 @@
 // humidity KIND VALUE: every quantity of moist air at t and P from one of them, as the humidity page
 // computes them.
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "humidity/humidity.h"
 #include "humidity/humidity_pages.h"
 

@@ -1,6 +1,6 @@
 // ntc: an NTC thermistor, resistance (Ω) <-> temperature (°C), as the thermistor conversion page converts.
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "thermistor/ntc_page_math.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // rtd KIND: working resistance thermometers, temperature (°C) <-> resistance (Ω), as the sensor and nickel
 // sub-pages convert.
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "rtd/copper.h"
 #include "rtd/nickel.h"
 #include "rtd/platinum.h"

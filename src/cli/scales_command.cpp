@@ -1,7 +1,7 @@
 // scales --from t90|t68|t48 VALUE (table scales --scale ...): one temperature on ITS-90, IPTS-68 and IPTS-48, as
 // the historic scales page shows it; a scale without a value is empty (null in JSON).
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "units/historic_scales.h"
 
 #include <cmath>

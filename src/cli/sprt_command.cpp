@@ -2,7 +2,7 @@
 // record keys a4 ... a11), from options, from a standard or from an ITS-90 Compact string (--qt90), as the
 // SPRT conversion page converts; --export qt90 writes the thermometer as such strings instead.
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "rtd/qt90.h"
 #include "rtd/sprt.h"
 

@@ -4,7 +4,7 @@
 //   B: a certificate polynomial (coefficients in µV, as certificates state them) of the low or high range,
 //      or the emfs (mV) at 1100 ... 1500 °C; the page takes them as typed, never from the file.
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "thermocouple/std_type_b.h"
 #include "thermocouple/std_type_s.h"
 

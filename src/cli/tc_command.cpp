@@ -1,6 +1,6 @@
 // tc TYPE: a working thermocouple, temperature (°C) <-> emf (mV), as the work-thermocouple pages convert.
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "thermocouple/thermocouple_type.h"
 #include "thermocouple/work_page_math.h"
 

@@ -1,6 +1,6 @@
 // temperature --scale X VALUE: one temperature on all five scales, as the temperature page writes them.
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "units/temperature.h"
 
 #include <cmath>

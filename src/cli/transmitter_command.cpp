@@ -1,6 +1,6 @@
 // transmitter: a linear transmitter between its conversion range and its signal range.
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "humidity/transmitter.h"
 
 #include <cmath>

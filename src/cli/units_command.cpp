@@ -1,6 +1,6 @@
 // units FAMILY --unit U VALUE: one value on every unit of a unit page.
 
-#include "cli_common.h"
+#include "cli_options.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 #include "units/unit_conversion.h"

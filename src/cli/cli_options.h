@@ -1,39 +1,24 @@
 #pragma once
 
-// What every tmcalc-cli command shares: reading each number whole, the output options and the one
-// row writer, single/table/batch input, the standards file opened read-only, and the command list's
-// plumbing. The command files only say which core functions a command calls and how its page writes them.
+// The option set-up every tmcalc-cli command shares: number options read whole, the output options, single,
+// table or batch input, the standards file opened read-only, and the command list's plumbing. The command
+// files only say which core functions a command calls and how its page writes them; the rows they produce
+// are written by cli_rows.h.
 
-#include "framework/number_text.h"
+#include "cli_rows.h"
 #include "standards/standard_records.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cstddef>
 #include <functional>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <type_traits>
 #include <vector>
 
 namespace tmcalc::cli {
-
-inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// Exit codes beside CLI11's own (which uses 100 and up for argument errors).
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailedValues = 1;  // a value out of range or not a number
-inline constexpr int kExitUsage = 2;         // a setting the command cannot work with
-
-// Reading numbers: a value is read whole. White space may surround it; otherwise the text is a plain
-// decimal number ("-1.5", "2e3", ".5") and nothing else: trailing text, a comma decimal, hexadecimal forms,
-// "inf", "nan" and non-ASCII digits are not numbers. A number beyond the double range reads as an infinity,
-// which the callers refuse as out of range.
-[[nodiscard]] std::u16string Widen(std::string_view text);
-[[nodiscard]] std::optional<double> ReadNumber(std::string_view text);
 
 // A value given on the command line that cannot be used: "--cold: 'nan' is not a number" (exit 1), or a
 // setting outside its physical domain (exit 2). main() writes the message and exits with the code.
@@ -50,9 +35,6 @@ enum class Domain {
 };
 // The value of option `name` from `text`, or a ValueError thrown.
 [[nodiscard]] double OptionValue(const std::string& name, const std::string& text, Domain domain = Domain::Any);
-
-// Writes "tmcalc-cli: <message>" to stderr.
-void Complain(const std::string& message);
 
 // A CLI11 option holding a number read as above; a malformed text is a ValueError. "-" (stdin) is left
 // to the command.
@@ -74,65 +56,6 @@ CLI::Option* AddValue(CLI::App& app, const std::string& name, Target& target, co
         name, [&target, shown, domain](const std::string& text) { target = OptionValue(shown, text, domain); },
         help);
 }
-
-struct OutputSettings {
-    std::string format = "csv";  // csv, json, text
-    std::optional<int> digits;   // significant digits; none: the shortest text that reads back the same
-    bool asShown = false;        // the page's own texts
-    bool header = true;
-};
-
-inline constexpr std::string_view kOutOfRange = "out of range";
-[[nodiscard]] std::string NumberText(double value, const OutputSettings& settings);
-
-// How a page writes one value: FormatValueG7 (digits 0) or FormatShowValue(digits, decimals).
-struct ShownFormat {
-    int digits = 0;
-    int decimals = 0;
-};
-inline constexpr ShownFormat kG7{};
-[[nodiscard]] std::string ShownText(ShownFormat format, double value);
-
-// One converted value: its numbers, and the texts the page writes for them (filled only for --as-shown).
-struct Row {
-    std::vector<double> values;
-    std::vector<std::string> shown;
-    bool outOfRange = false;
-    std::string badInput;  // non-empty: the input text that holds no number
-};
-
-// A conversion from one input number to one row; the first column is the input itself.
-struct Converter {
-    std::vector<std::string> columns;
-    // Fills one value per column, the input first; false when the row is out of range.
-    std::function<bool(double input, std::vector<double>& values)> compute;
-    // How the page writes each column (missing ones: G7).
-    std::vector<ShownFormat> formats;
-    // Set where the page's texts follow rules of their own (rounding, literal texts): all of the row's.
-    std::function<void(double input, std::vector<std::string>& shown)> pageTexts;
-
-    void Convert(double input, Row& row, bool wantShown) const;
-};
-
-// A row of results that depend on no input (a fit's coefficients), written like a conversion's.
-struct ResultRow {
-    std::vector<std::string> columns;
-    std::vector<double> values;
-    std::vector<ShownFormat> formats;
-};
-
-struct InputSettings {
-    std::optional<double> from;
-    std::optional<double> to;
-    std::optional<double> step;
-    int column = 1;     // CSV column of stdin lines, from 1
-    int skipLines = 0;  // header lines of stdin
-};
-
-[[nodiscard]] int RunSingle(const Converter& converter, double input, const OutputSettings& settings);
-[[nodiscard]] int RunTable(const Converter& converter, const InputSettings& input, const OutputSettings& settings);
-[[nodiscard]] int RunBatch(const Converter& converter, const InputSettings& input, const OutputSettings& settings);
-[[nodiscard]] int RunResults(const ResultRow& results, const OutputSettings& settings);
 
 // Accepts a name of `names` in any case and passes on the spelling of the list; the message names the
 // choices rather than CLI11's internal map.
