@@ -1,7 +1,11 @@
 #include "standards/standard_records.h"
 
+#include "framework/number_text.h"
+#include "standards/profile_file.h"
+
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace tmcalc {
 namespace {
@@ -133,6 +137,24 @@ std::vector<std::string> StandardRecord::ColumnValues() const
     std::vector<std::string> row;
     for (const std::string_view key : StandardColumnKeys(m_kind)) row.push_back(Value(key));
     return row;
+}
+
+std::optional<double> CertificateStandardUncertainty(const StandardRecord& record)
+{
+    const auto number = [](const std::string& text) -> std::optional<double> {
+        std::u16string wide(text.begin(), text.end());  // a number is ASCII; anything else reads as junk
+        const std::u16string_view trimmed = TrimProfileSpace(wide);
+        const CheckedValue v = ReadFieldValueChecked(trimmed);
+        if (!v.consumed || !std::isfinite(v.value)) return std::nullopt;
+        return v.value;
+    };
+    const std::string& uText = record.Value("CertU");
+    const std::string& kText = record.Value("CertK");
+    if (uText.empty()) return std::nullopt;
+    const std::optional<double> u = number(uText);
+    const std::optional<double> k = kText.empty() ? std::optional<double>(2.0) : number(kText);
+    if (!u || !k || *u < 0.0 || *k <= 0.0) return std::nullopt;
+    return *u / *k;
 }
 
 std::vector<std::string> StandardSaveBody(const StandardRecord& record)

@@ -129,7 +129,7 @@ void UncertaintyPanel::Place()
         taken.push_back(ToRect(w->geometry().translated(-client.topLeft())));
     }
     const ScreenGeometry& g = Ui().geometry;
-    const int margin = ScaledPixels(g, 8);
+    const int margin = ScaledPixels(g, 4);
     Rect at = FindFreeRect(m_page.clientArea(), taken, UncertaintyStripWidth(g), UncertaintyStripHeight(g), margin);
     if (at.width == 0) at = {margin, margin, 0, 0};  // no free place: the top-left corner
     const UncertaintyStrip strip = UncertaintyStripAt(g, at.x, at.y);
@@ -206,8 +206,10 @@ void UncertaintyPanel::ShowRoles()
         const QString name = m_page.edit(s.field)->accessibleName();
         s.u->setAccessibleName(QStringLiteral("u ") + name);
         s.U->setAccessibleName(QStringLiteral("U ") + name);
-        s.u->setVisible(input);
-        s.U->setVisible(output);
+        // Fields the page hides (another form's) show no boxes.
+        const bool shown = !m_page.edit(s.field)->isHidden();
+        s.u->setVisible(input && shown);
+        s.U->setVisible(output && shown);
     }
 }
 
@@ -224,9 +226,9 @@ void UncertaintyPanel::AfterRecompute(int id)
     Update();
 }
 
-void UncertaintyPanel::SetU(int field, double u)
+void UncertaintyPanel::SetU(int field, std::optional<double> u)
 {
-    if (Slot* s = SlotOf(field)) s->u->setText(QString::fromStdString(FormatValueG(u, 15)));
+    if (Slot* s = SlotOf(field)) s->u->setText(u ? QString::fromStdString(FormatValueG(*u, 15)) : QString());
     Update();
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -81,8 +82,9 @@ public:
     [[nodiscard]] bool isOn() const;
     void SetOn(bool on);
 
-    // Writes a standard uncertainty into a field's u box (a standard's certificate); recomputes U.
-    void SetU(int field, double u);
+    // Writes a standard uncertainty into a field's u box (a standard's certificate; none empties it) and
+    // recomputes the U boxes.
+    void SetU(int field, std::optional<double> u);
     // Called by the page after the user's edit of field `id` was converted.
     void AfterRecompute(int id);
     // Recomputes every U box from the fields as they are.
