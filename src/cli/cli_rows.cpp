@@ -371,7 +371,8 @@ std::optional<Converter> WithUncertainty(const Converter& converter, const Uncer
         };
     }
     const std::vector<std::string>& names = model.model.inputs;
-    std::vector<double> u(names.size(), 0.0);
+    std::vector<double> u = model.defaultU;
+    u.resize(names.size(), 0.0);
     for (const std::string& given : request.u) {
         const std::size_t equals = given.find('=');
         const std::string name = given.substr(0, equals);

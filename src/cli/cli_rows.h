@@ -66,6 +66,7 @@ struct Row {
 struct ConverterUncertainty {
     UncertaintyModel model;
     std::vector<double> parameters;
+    std::vector<double> defaultU;  // per input, before --u (a standard's certificate); missing: 0
 };
 
 // A conversion from one input number to one row; the first column is the input itself.

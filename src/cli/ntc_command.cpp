@@ -41,8 +41,9 @@ void AddNtc(Program& program, CLI::App& parent, Mode mode)
                           : args->mode == "ext" ? NtcMode::Extended
                                                 : NtcMode::Beta;
         NtcPanelValues values = args->values;
+        std::optional<StandardRecord> record;
         if (!args->standards.product.empty()) {
-            const std::optional<StandardRecord> record = FindStandard(args->standards, StandardKind::Thermistor);
+            record = FindStandard(args->standards, StandardKind::Thermistor);
             if (!record) return std::optional<Converter>();
             const std::optional<NtcStandardLoad> load = NtcLoadFromStandard(*record);
             if (!load || !load->fill) {
@@ -61,7 +62,12 @@ void AddNtc(Program& program, CLI::App& parent, Mode mode)
         const auto withModel = [&](Converter c) {
             std::vector<double> parameters;
             if (ntcMode == NtcMode::Beta) parameters = {values.r25, values.beta};
-            return WithModel(std::move(c), NtcModel(ntcMode, values, fromTemp), parameters);
+            Converter with = WithModel(std::move(c), NtcModel(ntcMode, values, fromTemp), parameters);
+            // A standard's certificate gives u(R25) unless --u r25 says otherwise.
+            if (ntcMode == NtcMode::Beta && record)
+                if (const std::optional<double> u = CertificateStandardUncertainty(*record))
+                    with.uncertainty->defaultU = {0.0, *u};
+            return with;
         };
         if (fromTemp) {
             // The extended panel shows its resistance with four significant digits, the others with seven.

@@ -141,7 +141,11 @@ void AddSprt(Program& program, CLI::App& parent, Mode mode)
             std::exit(lines.empty() ? kExitUsage : kExitOk);  // nothing to convert
         }
         const bool fromRes = Direction(*io, mode, fromStdin, input);
-        return std::optional<Converter>(WithModel(SprtConverter(set, rtp, fromRes), SprtModel(set, fromRes), {rtp}));
+        Converter converter = WithModel(SprtConverter(set, rtp, fromRes), SprtModel(set, fromRes), {rtp});
+        // A standard's certificate gives u(R(TPW)) unless --u rtp says otherwise.
+        if (const std::optional<double> u = record ? CertificateStandardUncertainty(*record) : std::nullopt)
+            converter.uncertainty->defaultU = {0.0, *u};
+        return std::optional<Converter>(converter);
     });
 }
 
