@@ -117,8 +117,9 @@ UncertaintyPanel::UncertaintyPanel(Page& page, UncertaintySpec spec) : QObject(&
 
 void UncertaintyPanel::Place()
 {
-    // Clear of every widget the page holds (shown or not: a hidden row may show later), of its title band
-    // and of what it paints.
+    // Clear of every widget the page holds (shown or not: a hidden row may show later; a label by the
+    // extent of its text, since a right-aligned label's box reaches far to the left of it), of its title
+    // band and of what it paints.
     const QRect client = m_page.clientRect();
     std::vector<Rect> taken = m_spec.reserved;
     if (m_page.titleId() != 0) taken.push_back({0, 0, client.width(), static_cast<int>(TitleBandHeight(client.width()))});
@@ -126,11 +127,25 @@ void UncertaintyPanel::Place()
         const auto* w = qobject_cast<const QWidget*>(child);
         if (w == nullptr || w == m_button || w == m_kLabel || w == m_k) continue;
         if (std::any_of(m_slots.begin(), m_slots.end(), [w](const Slot& s) { return w == s.u || w == s.U; })) continue;
-        taken.push_back(ToRect(w->geometry().translated(-client.topLeft())));
+        QRect r = w->geometry();
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            const int text = std::min(r.width(), label->fontMetrics().horizontalAdvance(label->text()) + 2);
+            if (label->alignment() & Qt::AlignRight) r.setLeft(r.right() - text + 1);
+            else if (label->alignment() & Qt::AlignHCenter) r = QRect(r.center().x() - text / 2, r.y(), text, r.height());
+            else r.setWidth(text);
+        }
+        taken.push_back(ToRect(r.translated(-client.topLeft())));
+    }
+    // A sub-page may reach below its container; only what the container shows counts.
+    Rect area = m_page.clientArea();
+    if (const QWidget* parent = m_page.parentWidget()) {
+        const QRect shown = QRect(QPoint(0, 0), parent->size()).translated(-m_page.pos() - client.topLeft());
+        area.height = std::min(area.height, shown.bottom() + 1);
+        area.width = std::min(area.width, shown.right() + 1);
     }
     const ScreenGeometry& g = Ui().geometry;
     const int margin = ScaledPixels(g, 4);
-    Rect at = FindFreeRect(m_page.clientArea(), taken, UncertaintyStripWidth(g), UncertaintyStripHeight(g), margin);
+    Rect at = FindFreeRect(area, taken, UncertaintyStripWidth(g), UncertaintyStripHeight(g), margin);
     if (at.width == 0) at = {margin, margin, 0, 0};  // no free place: the top-left corner
     const UncertaintyStrip strip = UncertaintyStripAt(g, at.x, at.y);
     const auto place = [client](QWidget* w, const Rect& r) { w->setGeometry(ToQRect(r).translated(client.topLeft())); };
