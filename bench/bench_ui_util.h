@@ -2,6 +2,8 @@
 // Keystroke timing for page benchmarks: median and maximum of the time from a key press on the driving
 // field to the return of the event (the other fields are written synchronously inside it).
 
+#include "framework/geometry.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -13,6 +15,19 @@
 #include <vector>
 
 namespace tmcalc::bench {
+
+// A page's rectangle on a 1920 x 1080 screen, at the origin: a page benchmarked on its own.
+inline QRect PageRectAtOrigin()
+{
+    const Rect r = PageRect(ComputeScreenGeometry(1920, 1080));
+    return {0, 0, r.width, r.height};
+}
+// The same page at its place in the main window.
+inline QRect MainWindowPageRect()
+{
+    const Rect r = PageRect(ComputeScreenGeometry(1920, 1080));
+    return {r.x, r.y, r.width, r.height};
+}
 
 // Types `keys` one by one (clearing the field when it is done) and reports per-keystroke figures in
 // microseconds as counters: median_us and max_us.

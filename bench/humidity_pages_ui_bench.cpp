@@ -11,7 +11,7 @@
 
 namespace {
 
-const QRect kPageGeometry(0, 0, 1054, 537);
+const QRect kPageGeometry = tmcalc::bench::PageRectAtOrigin();
 
 template <typename P>
 void ShowPage(P& page)

@@ -77,7 +77,7 @@ void BM_SprtKeystroke(benchmark::State& state)
     QTemporaryDir folder;
     StandardsStore store(StandardsStoreOptions{folder.path().toStdString(), StandardsClock::System(), {}});
     StandardsLibrary library(store);
-    std::unique_ptr<ContainerPage> container(CreateSprtPage(nullptr, QRect(0, 0, 1054, 537), library));
+    std::unique_ptr<ContainerPage> container(CreateSprtPage(nullptr, tmcalc::bench::PageRectAtOrigin(), library));
     container->show();
     container->activateWindow();
     container->selectTab(c.tab);

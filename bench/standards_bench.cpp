@@ -13,7 +13,7 @@
 #include "standards/profile_file.h"
 #include "standards/standards_store.h"
 #include "standards/standards_template.h"
-#include "standards/utf_text.h"
+#include "framework/utf_text.h"
 
 namespace {
 

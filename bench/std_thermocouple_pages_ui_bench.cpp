@@ -103,7 +103,7 @@ void BM_StdThermocoupleKeystroke(benchmark::State& state)
     tmcalc::StandardsStore store(options);
     tmcalc::StandardsLibrary library(store);
     std::unique_ptr<tmcalc::ContainerPage> container(
-        tmcalc::CreateStdThermocouplePage(nullptr, QRect(0, 0, 1054, 537), library));
+        tmcalc::CreateStdThermocouplePage(nullptr, tmcalc::bench::PageRectAtOrigin(), library));
     container->show();
     container->activateWindow();
     container->selectTab(c.tab);
@@ -139,7 +139,7 @@ void BM_OpenStdThermocouplePage(benchmark::State& state)
     tmcalc::StandardsLibrary library(store);
     for (auto _ : state) {
         std::unique_ptr<tmcalc::ContainerPage> container(
-            tmcalc::CreateStdThermocouplePage(nullptr, QRect(0, 0, 1054, 537), library));
+            tmcalc::CreateStdThermocouplePage(nullptr, tmcalc::bench::PageRectAtOrigin(), library));
         container->show();
         QApplication::processEvents();
     }

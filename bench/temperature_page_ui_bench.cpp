@@ -10,7 +10,7 @@ namespace {
 
 void BM_TemperatureKeystroke(benchmark::State& state)
 {
-    tmcalc::TemperaturePage page(nullptr, QRect(0, 0, 1054, 537));
+    tmcalc::TemperaturePage page(nullptr, tmcalc::bench::PageRectAtOrigin());
     page.show();
     page.activateWindow();
     QApplication::processEvents();

@@ -88,7 +88,7 @@ void BM_ThermistorKeystroke(benchmark::State& state)
 {
     const Case& c = kCases[state.range(0)];
     Site site;
-    std::unique_ptr<ContainerPage> page(CreateThermistorPage(nullptr, QRect(0, 0, 1054, 537), site.library));
+    std::unique_ptr<ContainerPage> page(CreateThermistorPage(nullptr, tmcalc::bench::PageRectAtOrigin(), site.library));
     page->show();
     page->activateWindow();
     QApplication::processEvents();
@@ -104,7 +104,7 @@ void BM_ThermistorOpen(benchmark::State& state)
 {
     Site site;
     for (auto _ : state) {
-        std::unique_ptr<ContainerPage> page(CreateThermistorPage(nullptr, QRect(0, 0, 1054, 537), site.library));
+        std::unique_ptr<ContainerPage> page(CreateThermistorPage(nullptr, tmcalc::bench::PageRectAtOrigin(), site.library));
         benchmark::DoNotOptimize(page.get());
     }
 }

@@ -33,7 +33,7 @@ constexpr Case kCases[] = {
 void BM_ThermocoupleKeystroke(benchmark::State& state)
 {
     const Case& c = kCases[state.range(0)];
-    tmcalc::ThermocoupleSubPage page(nullptr, QRect(0, 0, 1054, 537), c.type);
+    tmcalc::ThermocoupleSubPage page(nullptr, tmcalc::bench::PageRectAtOrigin(), c.type);
     page.show();
     page.activateWindow();
     QApplication::processEvents();

@@ -15,7 +15,7 @@ namespace {
 void Keystrokes(benchmark::State& state, const QString& keys)
 {
     const tmcalc::UnitPage& unit = tmcalc::UnitPages()[static_cast<std::size_t>(state.range(0))];
-    std::unique_ptr<QWidget> page(tmcalc::CreateUnitPage(nullptr, QRect(223, 120, 1054, 537), unit.pageIndex));
+    std::unique_ptr<QWidget> page(tmcalc::CreateUnitPage(nullptr, tmcalc::bench::MainWindowPageRect(), unit.pageIndex));
     page->show();
     page->activateWindow();
     QApplication::processEvents();
@@ -40,7 +40,7 @@ void BM_UnitPageCreation(benchmark::State& state)
     const tmcalc::UnitPage& unit = tmcalc::UnitPages()[static_cast<std::size_t>(state.range(0))];
     state.SetLabel("page " + std::to_string(unit.pageIndex));
     for (auto _ : state) {
-        std::unique_ptr<QWidget> page(tmcalc::CreateUnitPage(nullptr, QRect(223, 120, 1054, 537), unit.pageIndex));
+        std::unique_ptr<QWidget> page(tmcalc::CreateUnitPage(nullptr, tmcalc::bench::MainWindowPageRect(), unit.pageIndex));
         benchmark::DoNotOptimize(page.get());
     }
 }

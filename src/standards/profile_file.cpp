@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "standards/utf_text.h"
+#include "framework/utf_text.h"
 
 namespace tmcalc {
 namespace {

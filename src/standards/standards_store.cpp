@@ -9,7 +9,7 @@
 
 #include "framework/diagnostics.h"
 #include "standards/standards_template.h"
-#include "standards/utf_text.h"
+#include "framework/utf_text.h"
 
 namespace tmcalc {
 namespace fs = std::filesystem;

@@ -1,7 +1,7 @@
 #include "thermistor/ntc_page_math.h"
 
 #include "framework/number_text.h"
-#include "standards/utf_text.h"
+#include "framework/utf_text.h"
 #include "thermistor/ntc_conversions.h"
 #include "units/temperature.h"
 

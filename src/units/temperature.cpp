@@ -87,4 +87,16 @@ std::array<double, kTemperatureScaleCount> StripScalesFromCelsius(double c)
     return NoNegativeAbsolute({c, c * 1.8 + 32, c + 273.15, (c * 1.8 + 32) + 459.67, c * 0.8});
 }
 
+std::vector<double> TemperatureOnEveryScale(int from, double x)
+{
+    const auto values = ConvertTemperature(static_cast<TemperatureScale>(from), x);
+    return {values.begin(), values.end()};
+}
+
+std::vector<double> StripTemperatureOnEveryScale(int from, double x)
+{
+    const auto values = StripScalesFromCelsius(StripCelsiusFrom(static_cast<TemperatureScale>(from), x));
+    return {values.begin(), values.end()};
+}
+
 }  // namespace tmcalc

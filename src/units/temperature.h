@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 namespace tmcalc {
 
@@ -26,5 +27,10 @@ inline constexpr double kAbsoluteZeroCelsius = -273.15;
 // absolute zero both give NaN.
 [[nodiscard]] double StripCelsiusFrom(TemperatureScale from, double x);
 [[nodiscard]] std::array<double, kTemperatureScaleCount> StripScalesFromCelsius(double c);
+
+// The two conversions as the pages' scale strips take them (the scale as its index): the temperature
+// page's, and the sub-pages' through Celsius.
+[[nodiscard]] std::vector<double> TemperatureOnEveryScale(int from, double x);
+[[nodiscard]] std::vector<double> StripTemperatureOnEveryScale(int from, double x);
 
 }  // namespace tmcalc

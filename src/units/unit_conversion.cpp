@@ -56,8 +56,7 @@ UnitCellValues ConvertUnitField(const UnitPage& page, int fieldId, double value)
 
 std::optional<std::string> FormatUnitValue(const UnitPage& page, double value)
 {
-    if (page.form == UnitTextForm::ShowValue) return FormatShowValue(page.digits, page.decimals, value);
-    return FormatValueG7(value);
+    return FieldTextFor(page.policy.display, value);
 }
 
 UnitFieldTexts UnitTextsAfterEdit(const UnitPage& page, int fieldId, std::u16string_view text)
@@ -66,15 +65,9 @@ UnitFieldTexts UnitTextsAfterEdit(const UnitPage& page, int fieldId, std::u16str
     const int cell = UnitCellOfField(page, fieldId);
     if (cell < 0 || Index(cell) >= out.texts.size() || page.fields[Index(cell)].dead) return out;
 
-    double value = 0.0;
-    if (page.read == UnitReadRule::Checked) {
-        const CheckedValue checked = ReadFieldValueChecked(text);
-        out.cleared = !checked.consumed;
-        value = checked.value;
-    } else {
-        out.cleared = text.empty();
-        if (!out.cleared) value = ReadFieldValue(text);
-    }
+    const CheckedValue read = ReadFieldText(text, page.policy.read);
+    out.cleared = !read.consumed;
+    const double value = read.value;
 
     const UnitCellValues values = out.cleared ? UnitCellValues{} : ConvertUnitField(page, fieldId, value);
     const std::size_t cells = page.fields.size() < out.texts.size() ? page.fields.size() : out.texts.size();

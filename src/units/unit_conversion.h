@@ -20,7 +20,7 @@ using UnitCellValues = std::array<double, kMaxUnitCells>;
 // the grid NaN. A dead or unknown `fieldId` gives NaN everywhere: such a field never converts.
 [[nodiscard]] UnitCellValues ConvertUnitField(const UnitPage& page, int fieldId, double value);
 
-// `value` in the page's text form. Empty when ShowValue's general form does not fit its buffer, in which
+// `value` in the page's display format. Empty when the general form does not fit its buffer, in which
 // case the field keeps its text.
 [[nodiscard]] std::optional<std::string> FormatUnitValue(const UnitPage& page, double value);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/field_policy.h"
+
 #include <array>
 #include <cstddef>
 #include <span>
@@ -85,18 +87,6 @@ enum class UnitGridBuilder {
     FieldColumn,    // BuildFieldColumn
 };
 
-// How the driving field's text is read.
-enum class UnitReadRule {
-    Plain,    // ReadFieldValue: only an empty text clears the others; "-" or "abc" read as 0
-    Checked,  // ReadFieldValueChecked: any text that does not begin with a number clears the others
-};
-
-// How results are written.
-enum class UnitTextForm {
-    G7,         // FormatValueG7 ("%.07g")
-    ShowValue,  // FormatShowValue(digits, decimals)
-};
-
 struct UnitPage {
     int pageIndex = 0;  // in the main window: 7-9 from the navigation column, 12-23 from the More tiles
     int titleId = 0;
@@ -106,10 +96,7 @@ struct UnitPage {
     int firstLabelId = 0;  // cell k shows label firstLabelId + k and unit firstUnitId + k
     int firstUnitId = 0;
     int liveCount = 0;
-    UnitTextForm form = UnitTextForm::G7;
-    int digits = 0;  // ShowValue only
-    int decimals = 0;
-    UnitReadRule read = UnitReadRule::Plain;
+    FieldPolicy policy{ReadRule::Plain, DisplayFormat::G7()};  // how the driving field is read, results written
     const UnitBaseScheme* bases = nullptr;
     std::span<const UnitField> fields;  // every cell of the grid in cell order, dead ones included
 };

@@ -386,40 +386,36 @@ constexpr auto kTemperatureDifferenceCells =
     MakeCells<5, 1>(kStrTemperatureLabels, kStrTemperatureUnits, kTemperatureDifference);
 
 using enum UnitGridBuilder;
-constexpr UnitTextForm kG7 = UnitTextForm::G7;
-constexpr UnitReadRule kPlain = UnitReadRule::Plain;
+constexpr FieldPolicy kPlainG7{ReadRule::Plain, DisplayFormat::G7()};
 
 constexpr std::array<UnitPage, kUnitPageCount> kUnitPages{{
     {7, kStrTitleHeatTransferCoefficient, FieldGrid, 6, 1, kStrHeatTransferCoefficientLabels,
-     kStrHeatTransferCoefficientUnits, 6, kG7, 0, 0, kPlain, &kOneBase, kHeatTransferCoefficientCells},
+     kStrHeatTransferCoefficientUnits, 6, kPlainG7, &kOneBase, kHeatTransferCoefficientCells},
     {8, kStrTitleThermalConductivity, FieldGrid, 6, 2, kStrThermalConductivityLabels, kStrThermalConductivityUnits,
-     12, kG7, 0, 0, kPlain, &kOneBase, kThermalConductivityCells},
-    {9, kStrTitleHeatFlux, FieldGrid, 5, 2, kStrHeatFluxLabels, kStrHeatFluxUnits, 9, kG7, 0, 0, kPlain, &kOneBase,
+     12, kPlainG7, &kOneBase, kThermalConductivityCells},
+    {9, kStrTitleHeatFlux, FieldGrid, 5, 2, kStrHeatFluxLabels, kStrHeatFluxUnits, 9, kPlainG7, &kOneBase,
      kHeatFluxCells},
-    {12, kStrTitlePower, FieldGrid, 5, 2, kStrPowerLabels, kStrPowerUnits, 10, kG7, 0, 0, kPlain, &kOneBase,
+    {12, kStrTitlePower, FieldGrid, 5, 2, kStrPowerLabels, kStrPowerUnits, 10, kPlainG7, &kOneBase,
      kPowerCells},
     {13, kStrTitlePressure, WideFieldGrid, 7, 2, kStrPressureLabels, kStrPressureUnits, 14,
-     UnitTextForm::ShowValue, 7, 7, kPlain, &kOneBase, kPressureCells},
-    {14, kStrTitleLength, WideFieldGrid, 9, 3, kStrLengthLabels, kStrLengthUnits, 25, kG7, 0, 0, kPlain, &kOneBase,
+     {ReadRule::Plain, DisplayFormat::Show(7, 7)}, &kOneBase, kPressureCells},
+    {14, kStrTitleLength, WideFieldGrid, 9, 3, kStrLengthLabels, kStrLengthUnits, 25, kPlainG7, &kOneBase,
      kLengthCells},
-    {15, kStrTitleArea, WideFieldGrid, 6, 3, kStrAreaLabels, kStrAreaUnits, 18, kG7, 0, 0, kPlain, &kOneBase,
+    {15, kStrTitleArea, WideFieldGrid, 6, 3, kStrAreaLabels, kStrAreaUnits, 18, kPlainG7, &kOneBase,
      kAreaCells},
-    {16, kStrTitleVelocity, WideFieldGrid, 7, 1, kStrVelocityLabels, kStrVelocityUnits, 7, kG7, 0, 0, kPlain,
+    {16, kStrTitleVelocity, WideFieldGrid, 7, 1, kStrVelocityLabels, kStrVelocityUnits, 7, kPlainG7,
      &kOneBase, kVelocityCells},
-    {17, kStrTitleForce, FieldGrid, 6, 2, kStrForceLabels, kStrForceUnits, 12, UnitTextForm::ShowValue, 12, 7,
-     UnitReadRule::Checked, &kForceBases, kForceCells},
+    {17, kStrTitleForce, FieldGrid, 6, 2, kStrForceLabels, kStrForceUnits, 12, {ReadRule::Typed, DisplayFormat::Show(12, 7)}, &kForceBases, kForceCells},
     {18, kStrTitleDynamicViscosity, FieldGrid, 5, 2, kStrDynamicViscosityLabels, kStrDynamicViscosityUnits, 10,
-     kG7, 0, 0, kPlain, &kOneBase, kDynamicViscosityCells},
+     kPlainG7, &kOneBase, kDynamicViscosityCells},
     {19, kStrTitleKinematicViscosity, FieldGrid, 6, 2, kStrKinematicViscosityLabels, kStrKinematicViscosityUnits,
-     12, kG7, 0, 0, kPlain, &kOneBase, kKinematicViscosityCells},
-    {20, kStrTitleDiffusion, FieldColumn, 5, 1, kStrDiffusionLabels, kStrDiffusionUnits, 5, kG7, 0, 0, kPlain,
+     12, kPlainG7, &kOneBase, kKinematicViscosityCells},
+    {20, kStrTitleDiffusion, FieldColumn, 5, 1, kStrDiffusionLabels, kStrDiffusionUnits, 5, kPlainG7,
      &kOneBase, kDiffusionCells},
-    {21, kStrTitleSurfaceTension, FieldGrid, 4, 2, kStrSurfaceTensionLabels, kStrSurfaceTensionUnits, 8, kG7, 0, 0,
-     kPlain, &kOneBase, kSurfaceTensionCells},
-    {22, kStrTitleEnergy, WideFieldGrid, 9, 3, kStrEnergyLabels, kStrEnergyUnits, 27, kG7, 0, 0, kPlain, &kOneBase,
+    {21, kStrTitleSurfaceTension, FieldGrid, 4, 2, kStrSurfaceTensionLabels, kStrSurfaceTensionUnits, 8, kPlainG7, &kOneBase, kSurfaceTensionCells},
+    {22, kStrTitleEnergy, WideFieldGrid, 9, 3, kStrEnergyLabels, kStrEnergyUnits, 27, kPlainG7, &kOneBase,
      kEnergyCells},
-    {23, kStrTitleTemperatureDifference, FieldColumn, 5, 1, kStrTemperatureLabels, kStrTemperatureUnits, 5, kG7, 0, 0,
-     kPlain, &kOneBase, kTemperatureDifferenceCells},
+    {23, kStrTitleTemperatureDifference, FieldColumn, 5, 1, kStrTemperatureLabels, kStrTemperatureUnits, 5, kPlainG7, &kOneBase, kTemperatureDifferenceCells},
 }};
 
 // The grid, first ids and live count of each descriptor must agree with the cells it points at.

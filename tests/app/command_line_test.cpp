@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/version.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CommandLineRow{"Help", {"--help"}, kUsage}, CommandLineRow{"ShortHelp", {"-h"}, kUsage},
                     CommandLineRow{"AfterQtOptions", {"-platform", "xcb", "--version"}, kVersionLine.c_str()},
                     CommandLineRow{"FirstOneWins", {"--version", "--help"}, kVersionLine.c_str()},
-                    CommandLineRow{"FirstOneWinsTheOtherWay", {"-h", "--version"}, kUsage}),
-    [](const testing::TestParamInfo<CommandLineRow>& row) { return std::string(row.param.name); });
+                    CommandLineRow{"FirstOneWinsTheOtherWay", {"-h", "--version"}, kUsage}), test::RowName{});
 
 TEST(CommandLineHelp, ListsBothOptionsForTheManPage)
 {

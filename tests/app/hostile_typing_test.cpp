@@ -12,6 +12,7 @@
 #include "framework/ui/sub_page_tabs.h"
 #include "page_scenario.h"
 #include "ui_test_util.h"
+#include "standards/standards_test_support.h"
 
 #include <gtest/gtest.h>
 #include <QKeyEvent>

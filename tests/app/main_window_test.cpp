@@ -9,6 +9,7 @@
 #include "resources/string_table.h"
 #include "resources/ui/artwork/images.h"
 #include "ui_test_util.h"
+#include "standards/standards_test_support.h"
 
 #include <QFontMetrics>
 #include <QTimer>

@@ -6,6 +6,8 @@
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "ui_test_util.h"
+#include "ui_text_check.h"
+#include "standards/standards_test_support.h"
 
 #include <gtest/gtest.h>
 #include <QComboBox>

@@ -6,6 +6,7 @@
 #include "rtd/its90.h"
 #include "standards/standards_store.h"
 #include "thermocouple/work_page_math.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -132,8 +133,7 @@ TEST_P(PageCases, AsShownEqualsThePage)
     }
     EXPECT_TRUE(WorkFolderEmpty());
 }
-INSTANTIATE_TEST_SUITE_P(Pages, PageCases, ::testing::ValuesIn(cases::kWorkPageCases),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pages, PageCases, ::testing::ValuesIn(cases::kWorkPageCases), test::RowName{});
 
 // The pages without a sensor table: the texts come from the same core functions here.
 TEST_F(CliRun, FirstRowsAsShownAndAtFullPrecision)
@@ -297,8 +297,7 @@ const ErrorCase kErrors[] = {
     {"k_negative", "ntc --r25 10000 --beta 3950 --res 8000 --k -2", 2, "--k: '-2'"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors), test::RowName{});
 
 // u_X and U_X for every result column: the worked examples, a parameter's share, batch lines and the
 // texts --as-shown writes (two significant digits).

@@ -1,5 +1,8 @@
+#include "framework/field_policy.h"
 #include "framework/number_text.h"
+#include "framework/utf_text.h"
 #include "resources/string_table.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +15,8 @@
 namespace tmcalc {
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using test::kInf;
+using test::kNaN;
 
 // Every row starts with its name, which names its test.
 constexpr auto kName = [](const auto& info) { return std::string(std::get<0>(info.param)); };
@@ -167,6 +170,41 @@ INSTANTIATE_TEST_SUITE_P(
         RangeRow{"wide_separator", u"0\u2192660", 0, true, 660, true},
         RangeRow{"two_separators", u"0~~5", 0, true, 0, false}, RangeRow{"empty", u"", 0, false, 0, false}),
     kName);
+
+// The one read policy of every field: what each rule makes of the texts a user types or pastes and of
+// the out-of-range text a computation wrote (NaN marks "NaN, consumed").
+TEST(FieldPolicy, EachReadRuleOnTypedPastedAndWrittenTexts)
+{
+    const std::u16string outOfRange = Utf8ToUtf16(FormatValueG7(kNaN));
+    struct Case { std::u16string text; CheckedValue plain, typed, written; };
+    const Case cases[] = {
+        {u"", {0, false}, {0, false}, {0, false}},
+        {u"12.5", {12.5, true}, {12.5, true}, {12.5, true}},
+        {u" -3e2x", {-300, true}, {-300, true}, {-300, true}},
+        {u"-", {0, true}, {0, false}, {0, false}},
+        {u"abc", {0, true}, {0, false}, {0, false}},
+        {outOfRange, {0, true}, {0, false}, {kNaN, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Utf16ToUtf8(c.text));
+        const std::pair<ReadRule, CheckedValue> rules[] = {
+            {ReadRule::Plain, c.plain}, {ReadRule::Typed, c.typed}, {ReadRule::Written, c.written}};
+        for (const auto& [rule, want] : rules) {
+            const CheckedValue got = ReadFieldText(c.text, rule);
+            EXPECT_EQ(got.consumed, want.consumed) << static_cast<int>(rule);
+            if (std::isnan(want.value)) {
+                EXPECT_TRUE(std::isnan(got.value)) << static_cast<int>(rule);
+            } else {
+                EXPECT_EQ(got.value, want.value) << static_cast<int>(rule);
+            }
+        }
+    }
+    // Display: the field's format, the out-of-range text for NaN, nothing where the text cannot be formed.
+    EXPECT_EQ(FieldTextFor(DisplayFormat::G7(), 1.0 / 3), "0.3333333");
+    EXPECT_EQ(FieldTextFor(DisplayFormat::Show(7, 7), 0.5), "0.5000000");
+    EXPECT_EQ(FieldTextFor(DisplayFormat::Show(12, 7), kNaN), FormatValueG7(kNaN));
+    EXPECT_EQ(FieldTextFor(DisplayFormat::Show(40, 7), 1e300), std::nullopt);
+}
 
 TEST(ReadValue, IgnoresTheProcessLocale)
 {

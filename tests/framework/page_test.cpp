@@ -21,7 +21,7 @@ namespace {
 // A page that records which fields drove a recompute and echoes the driving text into field 10.
 class RecordingPage : public Page {
 public:
-    RecordingPage() : Page(nullptr, QRect(0, 0, 1054, 537), 105, true)
+    RecordingPage() : Page(nullptr, test::PageRectAtOrigin(), 105, true)
     {
         BuildInputOutputRows(201, 211);
         ShareFocusFlag({0, 1});
@@ -75,7 +75,7 @@ TEST(PageFramework, BuilderLaysOutFieldsAndOnlyTheFocusedFieldDrives)
 // A row relabelled "a7" must not still answer to "a4" for a screen reader; a bare cell answers to its headings.
 class DataPage : public Page {
 public:
-    DataPage() : Page(nullptr, QRect(0, 0, 1054, 537), 0, false)
+    DataPage() : Page(nullptr, test::PageRectAtOrigin(), 0, false)
     {
         BuildFieldGridInRect({10, 10, 600, 300}, 1, 2, 617, 0, {ReadRule::Written, DisplayFormat::Show(10, 7)});
         AddCell({50}, {700, 10, 100, 40}, EditStyle::Plain, QStringLiteral("neg temp pt"), QStringLiteral("R"));
@@ -116,7 +116,7 @@ TEST(PageFramework, FieldsAsDataAndTheNumericCharacterSet)
 TEST(ContainerPageTest, HostsAnyWidget)
 {
     const ContainerOptions options{105, 20010, 3, ContainerTabs::Strip, QColor(238, 138, 138, 200)};
-    ContainerPage container(nullptr, QRect(0, 0, 1054, 537), options, [](ContainerPage&, QWidget* host, const QRect& r, int tab) {
+    ContainerPage container(nullptr, test::PageRectAtOrigin(), options, [](ContainerPage&, QWidget* host, const QRect& r, int tab) {
         auto* label = new QLabel(QString::number(tab), host);
         label->setGeometry(r);
         return label;

@@ -7,6 +7,8 @@
 #include "humidity/ui/transmitter_page.h"
 #include "page_scenario.h"
 #include "resources/string_table.h"
+#include "test_support.h"
+#include "ui_text_check.h"
 
 #include <gtest/gtest.h>
 #include <QRadioButton>
@@ -23,7 +25,7 @@ namespace {
 using test::Act;
 using test::Scenario;
 
-const QRect kPageGeometry(223, 120, 1054, 537);  // the page rectangle at 1920 x 1080
+const QRect kPageGeometry = test::MainWindowPageRect();  // the page rectangle at 1920 x 1080
 const QString kNines(2000, QLatin1Char('9'));
 
 // Humidity fields: 0 t, 1 P, 2 %rh, 3 dew/frost, 4 wet bulb, 5 es, 6 e, 7-8 ppmv dry/wet, 9 g/m³, 10 g/kg, 11 kJ/kg.
@@ -34,7 +36,6 @@ constexpr int kView = -1, kCaptions = -2, kChecked = 100;
 const std::map<int, std::vector<int>> kTxGroups{
     {kView, {kTxSignalRange, kTxConversionRange, kTxInput, kTxOutput, kChecked}},
     {kCaptions, {kTxSignalCaption, kTxConversionCaption, kTxInputCaption, kTxOutputCaption}}};
-constexpr auto kName = [](const auto& row) { return std::string(row.param.name); };
 
 struct NamedScenario {
     const char* name;
@@ -125,7 +126,7 @@ TEST_P(HumidityScenario, Steps)
         }};
     test::RunScenario(driver, GetParam().steps);
 }
-INSTANTIATE_TEST_SUITE_P(Humidity, HumidityScenario, testing::ValuesIn(kHumidityScenarios), kName);
+INSTANTIATE_TEST_SUITE_P(Humidity, HumidityScenario, testing::ValuesIn(kHumidityScenarios), test::RowName{});
 
 class TransmitterScenario : public testing::TestWithParam<NamedScenario> {};
 TEST_P(TransmitterScenario, Steps)
@@ -147,7 +148,7 @@ TEST_P(TransmitterScenario, Steps)
         }};
     test::RunScenario(driver, GetParam().steps);
 }
-INSTANTIATE_TEST_SUITE_P(Transmitter, TransmitterScenario, testing::ValuesIn(kTransmitterScenarios), kName);
+INSTANTIATE_TEST_SUITE_P(Transmitter, TransmitterScenario, testing::ValuesIn(kTransmitterScenarios), test::RowName{});
 
 // The shared page cases: the ranges typed over the preset ones, the row's text pasted, the other field compared.
 std::vector<NamedScenario> SharedCases()
@@ -164,7 +165,7 @@ std::vector<NamedScenario> SharedCases()
     }
     return rows;
 }
-INSTANTIATE_TEST_SUITE_P(Shared, TransmitterScenario, testing::ValuesIn(SharedCases()), kName);
+INSTANTIATE_TEST_SUITE_P(Shared, TransmitterScenario, testing::ValuesIn(SharedCases()), test::RowName{});
 
 // The registry makes both pages; the transmitter's panel sits under the band, inside the page's border; every
 // text is readable in both languages.

@@ -3,6 +3,7 @@
 // temperature, dewpoint temperature, and enhancement factors in the range −100 to +100 °C") enhancement factor.
 #include "humidity/humidity.h"
 #include "humidity/humidity_pages.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
@@ -14,7 +15,8 @@
 namespace tmcalc {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
+using test::kInf;
+using test::kNaN;
 constexpr double kAtm = 1013.25;  // hPa
 
 double Es(double t, double p = kAtm) { return SaturationPressureWater(t) * EnhancementFactor(t, p); }
@@ -22,7 +24,6 @@ double Es(double t, double p = kAtm) { return SaturationPressureWater(t) * Enhan
 double Q20(int kind, double e) { return QuantityFromVaporPressure(kind, e, 20, kAtm, Es(20)); }
 double E20(int kind, double x) { return VaporPressureFromQuantity(kind, x, 20, kAtm, Es(20)); }
 double Rh20(double rh) { return rh / 100 * Es(20); }
-constexpr auto kName = [](const auto& row) { return std::string(row.param.name); };
 
 struct Row {
     const char* name;
@@ -72,7 +73,7 @@ const Row kHardy[] = {
     Factor("BelowTheIceSet", -100.0001, kAtm, 1), Factor("AboveTheWaterSet", 100.0001, kAtm, 1),
     Factor("SaturationAbovePressure", 100, kAtm, 1), Factor("HighPressure", 20, 20000.001, 1),
     Factor("NaNTemperature", kNaN, kAtm, 1), Factor("NaNPressure", 20, kNaN, 1)};
-INSTANTIATE_TEST_SUITE_P(Hardy1998, Humidity, ::testing::ValuesIn(kHardy), kName);
+INSTANTIATE_TEST_SUITE_P(Hardy1998, Humidity, ::testing::ValuesIn(kHardy), test::RowName{});
 
 // The bisections halve to 1e-6 °C: the midpoint returned lies within 5e-7 °C of the root.
 const Row kRoots[] = {
@@ -106,7 +107,7 @@ const Row kRoots[] = {
     {"InfiniteVapour", [] { return DewPointFromVaporPressure(kInf, 20, kAtm); }, kNaN, 0},
     // The ice formula peaks some hundred degrees up and falls again: widened to the ceiling, no answer.
     {"HugeVapourFrost", [] { return FrostPointFromVaporPressure(1e300, 20, kAtm); }, kNaN, 0}};
-INSTANTIATE_TEST_SUITE_P(HumidityRoots, Humidity, ::testing::ValuesIn(kRoots), kName);
+INSTANTIATE_TEST_SUITE_P(HumidityRoots, Humidity, ::testing::ValuesIn(kRoots), test::RowName{});
 
 // Psychrometric table values at 20 °C, 50 %rh, 101.325 kPa, to the half percent the constants allow.
 const Row kTables[] = {
@@ -125,7 +126,7 @@ const Row kTables[] = {
     {"EnthalpyNegativeVapour", [] { return Q20(kHumidityEnthalpy, -1); }, kNaN, 0},
     {"NoSuchKindOut", [] { return Q20(1, 10); }, kNaN, 0},
     {"NoSuchKindIn", [] { return E20(12, 10); }, kNaN, 0}};
-INSTANTIATE_TEST_SUITE_P(HumidityTables, Humidity, ::testing::ValuesIn(kTables), kName);
+INSTANTIATE_TEST_SUITE_P(HumidityTables, Humidity, ::testing::ValuesIn(kTables), test::RowName{});
 
 // Every quantity from e and back: the algebraic ones to rounding, the bisections to e's change over 5e-7 °C.
 TEST(HumidityQuantities, RoundTripThroughTheVaporPressure)

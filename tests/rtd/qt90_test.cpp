@@ -1,6 +1,7 @@
 // ITS-90 Compact strings: the published examples read alike, every malformed form named in the format's
 // notes is refused for its own reason, and a thermometer survives writing and reading back.
 #include "rtd/qt90.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -147,8 +148,7 @@ TEST_P(Qt90Refusal, NamesThePartAndTheReason)
     EXPECT_FALSE(Qt90ErrorText(read.error, Language::English).empty());
     EXPECT_FALSE(ThermometerFromQt90(r.text).thermometer);
 }
-INSTANTIATE_TEST_SUITE_P(Qt90, Qt90Refusal, ::testing::ValuesIn(kRefusals),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Qt90, Qt90Refusal, ::testing::ValuesIn(kRefusals), test::RowName{});
 
 TEST(Qt90, MessagesNameThePartAndReasonInBothLanguages)
 {

@@ -13,6 +13,9 @@
 #include "rtd/ui/nickel_sub_page.h"
 #include "rtd/ui/sensor_sub_page.h"
 #include "page_scenario.h"
+#include "test_support.h"
+#include "ui_text_check.h"
+#include "standards/standards_test_support.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -55,7 +58,7 @@ protected:
 
     void OpenContainer()
     {
-        m_container.reset(CreateWorkRtdPage(nullptr, QRect(0, 0, 1054, 537)));
+        m_container.reset(CreateWorkRtdPage(nullptr, test::PageRectAtOrigin()));
         m_tab = 0;
         ASSERT_TRUE(test::ShowActive(m_container.get()));
     }
@@ -245,8 +248,7 @@ const NamedScenario kScenarios[] = {
      {Click, kTabBase + kTabPtCoefficient}, {Type, kCheckT, "100", {{kView, kStandardPt + "|100|138.5055000"}}}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rows, RtdScenario, testing::ValuesIn(kScenarios),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, RtdScenario, testing::ValuesIn(kScenarios), test::RowName{});
 
 // A common row as a user enters it: tab, preset, settings pasted, value typed; own nickels start empty.
 class RtdRow : public RtdPages, public testing::WithParamInterface<cases::WorkPageCase> {};
@@ -279,10 +281,9 @@ TEST_P(RtdRow, ShowsTheSharedTexts)
     Run(steps);
 }
 
-std::string RowName(const testing::TestParamInfo<cases::WorkPageCase>& row) { return row.param.name; }
-INSTANTIATE_TEST_SUITE_P(Sensors, RtdRow, testing::ValuesIn(cases::CasesOf("rtd")), RowName);
-INSTANTIATE_TEST_SUITE_P(PtFit, RtdRow, testing::ValuesIn(cases::CasesOf("fit pt")), RowName);
-INSTANTIATE_TEST_SUITE_P(CuFit, RtdRow, testing::ValuesIn(cases::CasesOf("fit cu")), RowName);
+INSTANTIATE_TEST_SUITE_P(Sensors, RtdRow, testing::ValuesIn(cases::CasesOf("rtd")), test::RowName{});
+INSTANTIATE_TEST_SUITE_P(PtFit, RtdRow, testing::ValuesIn(cases::CasesOf("fit pt")), test::RowName{});
+INSTANTIATE_TEST_SUITE_P(CuFit, RtdRow, testing::ValuesIn(cases::CasesOf("fit cu")), test::RowName{});
 
 // The tab band under the title band, the sub-pages two pixels lower, each opening empty but for its defaults.
 TEST_F(RtdPages, OpensOnPt100UnderTheTitleAndTheTabs)

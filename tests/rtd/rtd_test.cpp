@@ -9,7 +9,7 @@
 #include "rtd/rounding.h"
 #include "rtd/rtd_page_layout.h"
 #include "rtd/rtd_page_math.h"
-#include "rtd/sprt_page_layout.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,6 @@
 #include <utility>
 #include <vector>
 
-#include "rtd_test_util.h"
 
 namespace tmcalc {
 namespace {
@@ -525,109 +524,20 @@ TEST(RtdPageLayout, CoefficientCellsShareTheirBorders)
 {
     const CoefficientPageLayout l =
         ComputeCoefficientPageLayout(ComputeScreenGeometry(1920, 1080), {0, 0, 1052, 394});
-    // Half of the area is 521: left cells 30 % (156) wide, right cells 20 % and 50 % (104 and 260), rows 42.
-    const std::pair<int, Rect> cells[] = {
-        {0, {10, 15, 156, 42}}, {14, {320, 179, 156, 42}}, {15, {531, 15, 104, 42}}, {20, {634, 97, 260, 42}}};
-    for (const auto& [i, rect] : cells) EXPECT_EQ(l.cells[static_cast<std::size_t>(i)], rect) << i;
     // The three cells of each left row share their borders, and so do the rows.
     for (std::size_t i : {0u, 1u, 3u, 4u, 6u, 7u, 9u, 10u, 12u, 13u})
         EXPECT_EQ(l.cells[i + 1].x, l.cells[i].right() - 1) << i;
     for (std::size_t i = 0; i < 12; ++i) EXPECT_EQ(l.cells[i + 3].y, l.cells[i].bottom() - 1) << i;
+    // Half of the area is 521: left cells 30 % (156) wide, right cells 20 % and 50 % (104 and 260).
     for (std::size_t i = 0; i < kCoefficientCellCount; ++i)
         EXPECT_EQ(l.cells[i].width, i < 15 ? 156 : i % 2 ? 104 : 260) << i;
-    // Check rows a row below cell 19: label and edit 40 % of the half, unit 10 %, side by side (no overlap).
-    EXPECT_EQ(l.checkRows[0].label, (Rect{531, 181, 208, 42}));
-    EXPECT_EQ(l.checkRows[0].edit, (Rect{739, 181, 208, 42}));
-    EXPECT_EQ(l.checkRows[0].unit, (Rect{947, 181, 52, 42}));
-    EXPECT_EQ(l.checkRows[1].label.y, 222);
-    EXPECT_LE(l.checkRows[1].unit.right(), 1052);
-}
-
-// The sub-page of a 1920 x 1080 screen is 1052 x 394, pinned there; 1366 x 768 is the smallest screen in use.
-class SprtLayout : public testing::TestWithParam<std::pair<int, int>> {};
-
-TEST_P(SprtLayout, ProductListCoversNoLabelAndEverythingFits)
-{
-    const ScreenGeometry g = ComputeScreenGeometry(GetParam().first, GetParam().second);
-    const Rect page = PageRect(g);
-    const Rect client = SubPageRect(page.width - 2, page.height - 2);
-    const Rect sub{0, 0, client.width, client.height};
-    const auto inside = [&sub](const Rect& r) {
-        return r.x >= sub.x && r.y >= sub.y && r.right() <= sub.right() && r.bottom() <= sub.bottom();
-    };
-    const auto overlap = [](const Rect& a, const Rect& b) {
-        return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
-    };
-    const SprtConversionPageLayout l = ComputeSprtConversionPageLayout(g, sub);
-    const auto fields = FieldGridInRectLayout(g, l.grid, 2, 6);
-    EXPECT_TRUE(inside(l.products));
-    for (const FieldRects& f : fields) {
-        for (const Rect& r : {f.label, f.edit, f.unit}) {
-            EXPECT_FALSE(overlap(l.products, r));
-            EXPECT_TRUE(inside(r)) << r.x << ' ' << r.y;
-        }
+    // The check rows: label, edit and unit side by side, no overlap, inside the page.
+    for (const FieldRects& row : l.checkRows) {
+        EXPECT_EQ(row.edit.x, row.label.right());
+        EXPECT_EQ(row.unit.x, row.edit.right());
+        EXPECT_LE(row.unit.right(), 1052);
     }
-    EXPECT_EQ(l.products.x, fields.front().edit.x);
-    const SprtCoefficientPageLayout c = ComputeSprtCoefficientPageLayout(g, sub);
-    if (GetParam().first == 1920) {
-        // Half of the area is 521: cells 10 %, 30 % and 30 % wide, rows 45 high; results 20 % and 70 %.
-        EXPECT_EQ(c.cells[0][0], (Rect{10, 15, 52, 45}));
-        EXPECT_EQ(c.cells[6][2], (Rect{216, 15 + 6 * 44, 156, 45}));
-        EXPECT_EQ(c.results[0][0], (Rect{531, 15 + 2 * 44, 104, 45}));
-        EXPECT_EQ(c.results[0][1].width, 364);
-    }
-    for (std::size_t r = 0; r < kSprtGridRows; ++r) {
-        EXPECT_TRUE(inside(c.cells[r][2])) << r;
-        EXPECT_LT(c.cells[r][2].right(), c.range.label.x) << r;  // the grid stays in the left half
-        for (std::size_t k = 1; k < kSprtGridColumns; ++k)
-            EXPECT_EQ(c.cells[r][k].x, c.cells[r][k - 1].right() - 1);
-    }
-    for (std::size_t r = 1; r < kSprtGridRows; ++r) EXPECT_EQ(c.cells[r][0].y, c.cells[r - 1][0].bottom() - 1);
-    for (std::size_t k = 0; k < kSprtResultPairs; ++k) {
-        EXPECT_EQ(c.results[k][1].x, c.results[k][0].right() - 1);
-        EXPECT_EQ(c.results[k][0].y, c.cells[k + 2][0].y);  // level with the fixed-point rows
-        EXPECT_TRUE(inside(c.results[k][1]));
-    }
-    EXPECT_TRUE(inside(c.range.edit));
-    EXPECT_FALSE(overlap(c.range.edit, c.results[0][1]));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Screens, SprtLayout,
-    testing::Values(std::pair{1920, 1080}, std::pair{1366, 768}, std::pair{2560, 1440}, std::pair{3840, 2160}),
-    [](const auto& p) { return std::to_string(p.param.first) + "x" + std::to_string(p.param.second); });
-
-// The fixed-point rows ("number temperature") and result names; gallium is 29.765000 for a11, 29.764600 for a5.
-TEST(SprtGridTexts, RowsAndResultNames)
-{
-    struct GridCase { const char* name; SprtRangeCodes codes; std::string rows, names; };
-    const GridCase cases[] = {
-        {"A7AndA4", {0, 0}, "1 660.323000,2 419.527000,3 231.928000,4 -189.344200,5 -38.834400", "a7,b7,c7,a4,b4"},
-        {"A11AndA5", {4, 1}, "1 29.765000,2 29.764600,3 -38.834400", "a11,a5,b5"},
-        {"A9Alone", {2, 2}, "1 231.928000,2 156.598500", "a9,b9"},
-        {"A10Alone", {3, 2}, "1 156.598500", "a10"},
-        {"NoGroup", {5, 2}, "", ""},
-        {"UnknownCodes", {9, -1}, "", ""},
-    };
-    for (const GridCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const SprtCoefficientGridTexts t = SprtCoefficientGrid(c.codes);
-        std::string rows, names;
-        for (std::size_t i = 0; i < static_cast<std::size_t>(t.rows); ++i)
-            rows += (i ? "," : "") + t.numbers[i] + ' ' + t.temperatures[i];
-        for (std::size_t i = 0; i < static_cast<std::size_t>(t.results); ++i)
-            names.append(i ? "," : "").append(t.names[i]);
-        EXPECT_EQ(rows, c.rows);
-        EXPECT_EQ(names, c.names);
-    }
-}
-
-TEST(SprtFixedSix, SixDecimalsWhateverTheValue)
-{
-    EXPECT_EQ(FormatFixedSix(0.0), "0.000000");
-    EXPECT_EQ(FormatFixedSix(kNaN), "nan");
-    EXPECT_EQ(FormatFixedSix(-kInf), "-inf");
-    EXPECT_EQ(FormatFixedSix(1e300).size(), 301u + 7u);  // no exponent, never cut
+    EXPECT_EQ(l.checkRows[1].label.y, l.checkRows[0].label.bottom() - 1);
 }
 
 }  // namespace

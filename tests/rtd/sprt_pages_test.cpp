@@ -19,6 +19,9 @@
 #include "standards/ui/standards_library.h"
 #include "standards/ui/standards_manager.h"
 #include "ui_test_util.h"
+#include "ui_text_check.h"
+#include "standards/standards_test_support.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <QClipboard>
@@ -80,7 +83,7 @@ protected:
     {
         m_container.reset();
         m_library = std::make_unique<StandardsLibrary>(m_scratch.store);
-        m_container.reset(CreateSprtPage(nullptr, QRect(0, 0, 1054, 537), *m_library));
+        m_container.reset(CreateSprtPage(nullptr, test::PageRectAtOrigin(), *m_library));
         ASSERT_TRUE(test::ShowActive(m_container.get()));
     }
 
@@ -222,7 +225,7 @@ const Case kCases[] = {
       {Over, FitRtp, "0", {{kResults, "|||#|#"}}}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(User, SprtScenario, testing::ValuesIn(kCases), [](const auto& p) { return p.param.name; });
+INSTANTIATE_TEST_SUITE_P(User, SprtScenario, testing::ValuesIn(kCases), test::RowName{});
 
 // A common row entered on "T ↔ R": settings pasted in order (the range first: it empties), the value typed.
 class SprtRow : public SprtPages, public testing::WithParamInterface<cases::WorkPageCase> {};
@@ -250,8 +253,7 @@ TEST_P(SprtRow, ShowsTheSharedTexts)
     test::RunScenario(page, {typing});
 }
 
-INSTANTIATE_TEST_SUITE_P(Shared, SprtRow, testing::ValuesIn(cases::CasesOf("sprt")),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Shared, SprtRow, testing::ValuesIn(cases::CasesOf("sprt")), test::RowName{});
 
 // A fit's coefficients on "T ↔ R" give back the fixed points; with a positive deviation one read "Out of Rage.".
 class SprtFitRoundTrip : public SprtPages {};
@@ -368,7 +370,7 @@ TEST_F(SprtPages, ChosenStandardFillsTheUncertaintyOfRtp)
 TEST_F(SprtPages, MainWindowPageFour)
 {
     const PageEntry& entry = PageRegistry()[4];
-    std::unique_ptr<QWidget> page(entry.create({nullptr, QRect(0, 0, 1054, 537), entry.titleId, m_library.get()}));
+    std::unique_ptr<QWidget> page(entry.create({nullptr, test::PageRectAtOrigin(), entry.titleId, m_library.get()}));
     auto* container = qobject_cast<ContainerPage*>(page.get());
     ASSERT_NE(container, nullptr);
     EXPECT_EQ(container->titleId(), kStrTitleSprt);

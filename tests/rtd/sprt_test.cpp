@@ -1,7 +1,10 @@
 // Standard platinum resistance thermometers: the ITS-90 reference function and inverse, groups, ratios, range
 // texts, fixed points, fits (from ratios iterated as W = Wr + ΔW(W), not SprtRatio's Newton) and conversions.
 #include "rtd/its90.h"
+#include "framework/geometry.h"
 #include "rtd/sprt.h"
+#include "rtd/sprt_page_layout.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +17,6 @@
 #include <string>
 #include <vector>
 
-#include "rtd_test_util.h"
 
 namespace tmcalc {
 namespace {
@@ -42,8 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FixedPointRow{"mercury", -38.8344, 0.84414211}, FixedPointRow{"water", 0.01, 1.0},
                       FixedPointRow{"gallium", 29.7646, 1.11813889}, FixedPointRow{"indium", 156.5985, 1.60980185},
                       FixedPointRow{"tin", 231.928, 1.89279768}, FixedPointRow{"zinc", 419.527, 2.56891730},
-                      FixedPointRow{"aluminium", 660.323, 3.37600860}, FixedPointRow{"silver", 961.78, 4.28642053, 1.3e-4}),
-    [](const ::testing::TestParamInfo<FixedPointRow>& row) { return std::string(row.param.name); });
+                      FixedPointRow{"aluminium", 660.323, 3.37600860}, FixedPointRow{"silver", 961.78, 4.28642053, 1.3e-4}), test::RowName{});
 
 TEST(Its90, SlopeIsTheDerivativeAndTheInverseInverts)
 {
@@ -125,8 +126,7 @@ TEST_P(SprtGroup, EndsInvertAndGraceIsATenthOfADegree)
     EXPECT_FALSE(inverts(std::max(g.high, 0.0) + 0.102));
 }
 
-INSTANTIATE_TEST_SUITE_P(Each, SprtGroup, ::testing::ValuesIn(kGroups),
-                         [](const ::testing::TestParamInfo<GroupRow>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Each, SprtGroup, ::testing::ValuesIn(kGroups), test::RowName{});
 
 TEST(SprtDeviation, GroupSelection)
 {
@@ -336,6 +336,86 @@ TEST(SprtConversion, ZerosGivenAreCoefficients)
         EXPECT_NEAR(c->dw_dt, Its90WrSlope(t), 1e-15) << t;
         EXPECT_NEAR(SprtFromResistance(ideal, 25, c->r)->t, t, 1e-7) << t;
     }
+}
+
+// The SPRT sub-pages on screens from 1366 x 768, the smallest in use, to 3840 x 2160.
+class SprtLayout : public testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(SprtLayout, ProductListCoversNoLabelAndEverythingFits)
+{
+    const ScreenGeometry g = ComputeScreenGeometry(GetParam().first, GetParam().second);
+    const Rect page = PageRect(g);
+    const Rect client = SubPageRect(page.width - 2, page.height - 2);
+    const Rect sub{0, 0, client.width, client.height};
+    const auto inside = [&sub](const Rect& r) {
+        return r.x >= sub.x && r.y >= sub.y && r.right() <= sub.right() && r.bottom() <= sub.bottom();
+    };
+    const auto overlap = [](const Rect& a, const Rect& b) {
+        return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
+    };
+    const SprtConversionPageLayout l = ComputeSprtConversionPageLayout(g, sub);
+    const auto fields = FieldGridInRectLayout(g, l.grid, 2, 6);
+    EXPECT_TRUE(inside(l.products));
+    for (const FieldRects& f : fields) {
+        for (const Rect& r : {f.label, f.edit, f.unit}) {
+            EXPECT_FALSE(overlap(l.products, r));
+            EXPECT_TRUE(inside(r)) << r.x << ' ' << r.y;
+        }
+    }
+    EXPECT_EQ(l.products.x, fields.front().edit.x);
+    const SprtCoefficientPageLayout c = ComputeSprtCoefficientPageLayout(g, sub);
+    for (std::size_t r = 0; r < kSprtGridRows; ++r) {
+        EXPECT_TRUE(inside(c.cells[r][2])) << r;
+        EXPECT_LT(c.cells[r][2].right(), c.range.label.x) << r;  // the grid stays in the left half
+        for (std::size_t k = 1; k < kSprtGridColumns; ++k)
+            EXPECT_EQ(c.cells[r][k].x, c.cells[r][k - 1].right() - 1);
+    }
+    for (std::size_t r = 1; r < kSprtGridRows; ++r) EXPECT_EQ(c.cells[r][0].y, c.cells[r - 1][0].bottom() - 1);
+    for (std::size_t k = 0; k < kSprtResultPairs; ++k) {
+        EXPECT_EQ(c.results[k][1].x, c.results[k][0].right() - 1);
+        EXPECT_EQ(c.results[k][0].y, c.cells[k + 2][0].y);  // level with the fixed-point rows
+        EXPECT_TRUE(inside(c.results[k][1]));
+    }
+    EXPECT_TRUE(inside(c.range.edit));
+    EXPECT_FALSE(overlap(c.range.edit, c.results[0][1]));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, SprtLayout,
+    testing::Values(std::pair{1920, 1080}, std::pair{1366, 768}, std::pair{2560, 1440}, std::pair{3840, 2160}),
+    [](const auto& p) { return std::to_string(p.param.first) + "x" + std::to_string(p.param.second); });
+
+// The fixed-point rows ("number temperature") and result names; gallium is 29.765000 for a11, 29.764600 for a5.
+TEST(SprtGridTexts, RowsAndResultNames)
+{
+    struct GridCase { const char* name; SprtRangeCodes codes; std::string rows, names; };
+    const GridCase cases[] = {
+        {"A7AndA4", {0, 0}, "1 660.323000,2 419.527000,3 231.928000,4 -189.344200,5 -38.834400", "a7,b7,c7,a4,b4"},
+        {"A11AndA5", {4, 1}, "1 29.765000,2 29.764600,3 -38.834400", "a11,a5,b5"},
+        {"A9Alone", {2, 2}, "1 231.928000,2 156.598500", "a9,b9"},
+        {"A10Alone", {3, 2}, "1 156.598500", "a10"},
+        {"NoGroup", {5, 2}, "", ""},
+        {"UnknownCodes", {9, -1}, "", ""},
+    };
+    for (const GridCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SprtCoefficientGridTexts t = SprtCoefficientGrid(c.codes);
+        std::string rows, names;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(t.rows); ++i)
+            rows += (i ? "," : "") + t.numbers[i] + ' ' + t.temperatures[i];
+        for (std::size_t i = 0; i < static_cast<std::size_t>(t.results); ++i)
+            names.append(i ? "," : "").append(t.names[i]);
+        EXPECT_EQ(rows, c.rows);
+        EXPECT_EQ(names, c.names);
+    }
+}
+
+TEST(SprtFixedSix, SixDecimalsWhateverTheValue)
+{
+    EXPECT_EQ(FormatFixedSix(0.0), "0.000000");
+    EXPECT_EQ(FormatFixedSix(kNaN), "nan");
+    EXPECT_EQ(FormatFixedSix(-kInf), "-inf");
+    EXPECT_EQ(FormatFixedSix(1e300).size(), 301u + 7u);  // no exponent, never cut
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "standards/file_lock.h"
 #include "standards/ui/standards_library.h"
 #include "standards_test_support.h"
+#include "ui_text_check.h"
 
 namespace tmcalc {
 namespace {

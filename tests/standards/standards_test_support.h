@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -13,7 +14,7 @@
 
 #include "standards/profile_file.h"
 #include "standards/standards_store.h"
-#include "standards/utf_text.h"
+#include "framework/utf_text.h"
 
 namespace tmcalc::test {
 
@@ -86,6 +87,20 @@ struct ScriptedClock {
     {
         return {[this] { return now; }, [this] { return ticks[std::min(next++, ticks.size() - 1)]; }};
     }
+};
+
+// Product numbers end in the milliseconds since start-up, so two Adds by a test in one millisecond would
+// share one: this clock moves on a second at every reading.
+inline StandardsClock SteppingClock()
+{
+    auto ticks = std::make_shared<std::uint64_t>(10'000'000);
+    return {[] { return LocalDateTime{2026, 12, 6, 9, 30, 0}; }, [ticks] { return *ticks += 1000; }};
+}
+
+// A standards store in a folder of its own, removed afterwards: no test leaves a standards file behind.
+struct ScratchStandards {
+    TempFolder folder;
+    StandardsStore store{StandardsStoreOptions{folder.Path(), SteppingClock(), {}}};
 };
 
 }  // namespace tmcalc::test

@@ -6,6 +6,7 @@
 
 #include "framework/geometry.h"
 #include "standards/standard_records.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -19,11 +20,11 @@
 namespace tmcalc {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
+using test::kInf;
+using test::kNaN;
 
 // A typical 10 kΩ thermistor, and the same with a square term for the extended form.
 constexpr double kA = 1.129148e-3, kB = 2.34125e-4, kC = 8.76741e-8, kCx = 1e-6, kDx = 8e-8;
-constexpr auto kName = [](const auto& row) { return std::string(row.param.name); };
 
 std::optional<FitPoint> Pt(double t, double r) { return FitPoint{t, r}; }
 std::optional<FitPoint> ShPoint(double t) { return FitPoint{t, *NtcShResistance(kA, kB, kC, t)}; }
@@ -117,7 +118,7 @@ const Row kForms[] = {
     {"ShNegativeCubeRoot", [] { return NtcShResistance(-1e-3, -1e-6, 1e-9, 25); }, kNaN},
     {"ShxNegativeDiscriminant", [] { return NtcShxResistance(kA, kB, 0, -kDx, 25); }, kNaN},
     {"ShNaNTemperature", [] { return NtcShResistance(kA, kB, kC, kNaN); }, kNaN}};
-INSTANTIATE_TEST_SUITE_P(NtcForms, Ntc, ::testing::ValuesIn(kForms), kName);
+INSTANTIATE_TEST_SUITE_P(NtcForms, Ntc, ::testing::ValuesIn(kForms), test::RowName{});
 
 // Coefficients come back to 1e-9 relative; single precision once made C of close sets 1e-2 wrong (17 mK).
 const Row kFits[] = {
@@ -139,7 +140,7 @@ const Row kFits[] = {
     // Two equal resistances at different temperatures: no curve of this form.
     {"ShEqualResistances", [] { return ShFitSum(Pt(5, 1e4), Pt(25, 1e4), ShPoint(50)); }, kNaN},
     {"ShAbsoluteZero", [] { return ShFitSum(Pt(-273.15, 1e9), ShPoint(25), ShPoint(50)); }, kNaN}};
-INSTANTIATE_TEST_SUITE_P(NtcFits, Ntc, ::testing::ValuesIn(kFits), kName);
+INSTANTIATE_TEST_SUITE_P(NtcFits, Ntc, ::testing::ValuesIn(kFits), test::RowName{});
 
 // Every 5 °C from −55 to 150 °C and back: the Cardano roots lose little here, 1e-9 °C (1e-11 observed).
 TEST(NtcConversions, RoundTripEveryMode)
@@ -233,7 +234,7 @@ const MethodRow kMethods[] = {
     {"Four", u"4", std::nullopt}, {"Zero", u"0", std::nullopt}, {"MinusOne", u"-1", std::nullopt},
     {"Empty", u"", std::nullopt}, {"Word", u"two", std::nullopt}, {"Huge", u"1e999", std::nullopt},
     {"NaN", u"nan", std::nullopt}};
-INSTANTIATE_TEST_SUITE_P(Texts, NtcMethod, testing::ValuesIn(kMethods), kName);
+INSTANTIATE_TEST_SUITE_P(Texts, NtcMethod, testing::ValuesIn(kMethods), test::RowName{});
 
 // The template's thermistor, with the values that differ per row.
 StandardRecord Record(const char* method, const char* r25, const char* beta, const char* c, const char* d)
@@ -270,7 +271,7 @@ const LoadRow kLoads[] = {
     {"ExtendedNoD", Record("3", "", "", "1e-6", ""), NtcMode::Extended, false},
     {"MethodNine", Record("9", "10000", "3380", "1e-6", "1e-7"), std::nullopt, false},
     {"MethodMissing", Record("", "10000", "3380", "1e-6", "1e-7"), std::nullopt, false}};
-INSTANTIATE_TEST_SUITE_P(Records, NtcLoad, testing::ValuesIn(kLoads), kName);
+INSTANTIATE_TEST_SUITE_P(Records, NtcLoad, testing::ValuesIn(kLoads), test::RowName{});
 
 }  // namespace
 }  // namespace tmcalc

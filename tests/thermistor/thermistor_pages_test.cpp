@@ -13,6 +13,9 @@
 #include "standards/ui/standards_manager.h"
 #include "thermistor/ui/ntc_convert_sub_page.h"
 #include "thermistor/ui/ntc_fit_sub_page.h"
+#include "test_support.h"
+#include "ui_text_check.h"
+#include "standards/standards_test_support.h"
 
 #include <QComboBox>
 #include <QRadioButton>
@@ -39,7 +42,6 @@ const std::map<int, std::vector<int>> kGroups{
     {kBetaFitIn, {4, 5, 7}},     {kShFitIn, {15, 16, 18, 19, 21}}, {kShFitCoefficients, {24, 26, 28}}};
 // Click ids: the mode buttons by their string ids, the tabs by theirs.
 constexpr int kBeta = 1010, kSh = 1011, kExt = 1012, kTabFit = 20222;
-constexpr auto kName = [](const auto& row) { return std::string(row.param.name); };
 
 class ThermistorPage : public testing::Test {
 protected:
@@ -48,7 +50,7 @@ protected:
     void Open()
     {
         m_page.reset();
-        m_page.reset(CreateThermistorPage(nullptr, QRect(0, 0, 1054, 537), m_library));
+        m_page.reset(CreateThermistorPage(nullptr, test::PageRectAtOrigin(), m_library));
         ASSERT_TRUE(test::ShowActive(m_page.get()));
     }
 
@@ -127,7 +129,7 @@ const ScenarioRow kScenarios[] = {
       {Act::Type, 22, "50", {{kShFitCoefficients, "0.001129148000044|0.000234125000001|0.000000087674100"}}},
       {Act::Over, 21, "0", {{24, "0.001129148000044"}}}, {Act::Paste, 22, "junk", {{24, "0.001129148000044"}}}}},
 };
-INSTANTIATE_TEST_SUITE_P(Pages, ThermistorScenario, testing::ValuesIn(kScenarios), kName);
+INSTANTIATE_TEST_SUITE_P(Pages, ThermistorScenario, testing::ValuesIn(kScenarios), test::RowName{});
 
 // Where the inputs of the shared page cases live, by page and form; "out" is what a fit computes.
 const std::map<std::string, std::map<std::string, int>> kCaseFields{
@@ -156,8 +158,8 @@ TEST_P(SharedCase, ShowsWhatTheCommandLineWrites)
     steps.push_back({Act::Look, 0, "", {{ids.at(computed), row.shown}}});
     test::RunScenario(Driver(), steps);
 }
-INSTANTIATE_TEST_SUITE_P(Convert, SharedCase, testing::ValuesIn(cases::CasesOf("ntc")), kName);
-INSTANTIATE_TEST_SUITE_P(Fit, SharedCase, testing::ValuesIn(cases::CasesOf("fit ntc")), kName);
+INSTANTIATE_TEST_SUITE_P(Convert, SharedCase, testing::ValuesIn(cases::CasesOf("ntc")), test::RowName{});
+INSTANTIATE_TEST_SUITE_P(Fit, SharedCase, testing::ValuesIn(cases::CasesOf("fit ntc")), test::RowName{});
 
 // The template's thermistor with the given method.
 StandardRecord Template(const char* method)
@@ -197,7 +199,7 @@ const ChooseRow kChoices[] = {
      {{11, "8.744102777e-004"}, {13, "2.537694912e-004"}, {15, "1.821320203e-007"}, {17, ""}, {19, ""}, {5, "1"}}},
     {"Extended", "3", kExt, {{27, "5.e-008"}, {29, ""}, {31, ""}}},
     {"NoMethod", "4", kBeta, {{1, ""}, {5, "1"}, {7, "1"}}}};
-INSTANTIATE_TEST_SUITE_P(Methods, ThermistorChoose, testing::ValuesIn(kChoices), kName);
+INSTANTIATE_TEST_SUITE_P(Methods, ThermistorChoose, testing::ValuesIn(kChoices), test::RowName{});
 
 // Through the store: the manager's Choose (queued) and a product list pick load alike; the list follows.
 TEST_F(ThermistorPage, ManagerAndProductListLoadFromTheFile)
@@ -259,7 +261,7 @@ TEST_F(ThermistorPage, NamesRegistryAndTextsInBothLanguages)
         }
     }
     QWidget host;
-    std::unique_ptr<QWidget> page(PageRegistry()[5].create({&host, QRect(0, 0, 1054, 537), 200, &m_library}));
+    std::unique_ptr<QWidget> page(PageRegistry()[5].create({&host, test::PageRectAtOrigin(), 200, &m_library}));
     ASSERT_NE(qobject_cast<ContainerPage*>(page.get()), nullptr);
     EXPECT_EQ(page->findChild<NtcConvertSubPage*>()->objectName(), QStringLiteral("rmdzRtoT"));
 }

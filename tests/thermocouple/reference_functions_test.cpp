@@ -21,14 +21,15 @@
 #include "thermocouple/slope_rounding.h"
 #include "thermocouple/std_reference.h"
 #include "thermocouple/work_page_math.h"
+#include "test_support.h"
 
 namespace tmcalc {
 namespace {
 
 using Type = ThermocoupleType;
 using enum ThermocoupleType;
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using test::kInf;
+using test::kNaN;
 constexpr double kDefined = std::numeric_limits<double>::max();  // as an expected value: any finite number
 
 double Below(double x) { return std::nextafter(x, -kInf); }
@@ -145,8 +146,7 @@ TEST_P(ValueTest, AsShown)
     else  // NaN: refused; an infinity passes through
         EXPECT_TRUE(std::isnan(row.expected) ? std::isnan(actual) : actual == row.expected) << actual;
 }
-INSTANTIATE_TEST_SUITE_P(Thermocouple, ValueTest, testing::ValuesIn(kValues),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Thermocouple, ValueTest, testing::ValuesIn(kValues), test::RowName{});
 
 TEST(ReferenceFunctions, BadInputs)
 {

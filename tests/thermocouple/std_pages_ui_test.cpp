@@ -14,6 +14,9 @@
 #include "thermocouple/ui/std_b_sub_page.h"
 #include "thermocouple/ui/std_s_calculator_sub_page.h"
 #include "thermocouple/ui/std_s_sub_page.h"
+#include "test_support.h"
+#include "ui_text_check.h"
+#include "standards/standards_test_support.h"
 
 #include <gtest/gtest.h>
 #include <QComboBox>
@@ -68,7 +71,7 @@ protected:
     {
         m_container.reset();
         m_library.emplace(m_scratch.store);
-        m_container.reset(CreateStdThermocouplePage(nullptr, QRect(0, 0, 1054, 537), *m_library));
+        m_container.reset(CreateStdThermocouplePage(nullptr, test::PageRectAtOrigin(), *m_library));
         ASSERT_TRUE(test::ShowActive(m_container.get()));
     }
 
@@ -154,8 +157,7 @@ TEST_P(StdPageScenarios, Run)
     ASSERT_EQ(m_container->selectedTab(), GetParam().tab);
     test::RunScenario(Driver(GetParam().tab), GetParam().steps);
 }
-INSTANTIATE_TEST_SUITE_P(Std, StdPageScenarios, ::testing::ValuesIn(kScenarios),
-                         [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Std, StdPageScenarios, ::testing::ValuesIn(kScenarios), test::RowName{});
 
 class SharedCase : public StdPages, public ::testing::WithParamInterface<cases::WorkPageCase> {};
 // A row of the shared page cases: mode clicked, settings typed (B's values top down), the text pasted whole
@@ -185,9 +187,8 @@ TEST_P(SharedCase, ShowsWhatTheCommandLineWrites)
     test::RunScenario(Driver(tab), steps);
 }
 
-std::string RowName(const ::testing::TestParamInfo<cases::WorkPageCase>& row) { return row.param.name; }
-INSTANTIATE_TEST_SUITE_P(Std, SharedCase, ::testing::ValuesIn(cases::CasesOf("stdtc")), RowName);
-INSTANTIATE_TEST_SUITE_P(Calculator, SharedCase, ::testing::ValuesIn(cases::CasesOf("fit stdtc")), RowName);
+INSTANTIATE_TEST_SUITE_P(Std, SharedCase, ::testing::ValuesIn(cases::CasesOf("stdtc")), test::RowName{});
+INSTANTIATE_TEST_SUITE_P(Calculator, SharedCase, ::testing::ValuesIn(cases::CasesOf("fit stdtc")), test::RowName{});
 
 // Mode 3 fits in single precision, whose summation order moves the last digits: compare with a tolerance.
 TEST_F(StdPages, TypeBFixedPointsReproduceTheReferenceFunction)

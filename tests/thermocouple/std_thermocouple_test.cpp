@@ -20,12 +20,13 @@
 #include "thermocouple/reference_functions.h"
 #include "thermocouple/std_page_layout.h"
 #include "thermocouple/std_reference.h"
+#include "test_support.h"
 
 namespace tmcalc {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
+using test::kInf;
+using test::kNaN;
 constexpr auto kS = ThermocoupleType::S;
 constexpr auto kB = ThermocoupleType::B;
 
@@ -61,8 +62,7 @@ TEST_P(StdSShownTest, AsPublished)
 {
     EXPECT_NEAR(GetParam().actual, GetParam().expected, GetParam().tolerance);
 }
-INSTANTIATE_TEST_SUITE_P(StdS, StdSShownTest, testing::ValuesIn(kShown),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(StdS, StdSShownTest, testing::ValuesIn(kShown), test::RowName{});
 
 // Each variant passes exactly through the deviations from its own reference set; they differ in a's ninth digit.
 TEST(StdSDeviation, VariantsThroughTheirFixedPoints)

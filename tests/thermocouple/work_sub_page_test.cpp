@@ -6,6 +6,8 @@
 #include "framework/ui/ui_context.h"
 #include "page_scenario.h"
 #include "resources/string_table.h"
+#include "test_support.h"
+#include "ui_text_check.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>
@@ -82,17 +84,19 @@ const Scenario kScenarios[] = {
         {Paste, Emf, kDigits, {{C, "OUT"}}},
         {Paste, Emf, "4.096" + QString(1995, QLatin1Char('x')), {{C, "99.96329"}}},
         {Paste, C, kDigits, {{F, "inf"}, {kOutputs, "OUT|OUT"}}}}},  // 1e2000 reads as an infinity
-    // The out-of-range text in °C (after "nan" in °F) or in the emf once read back as 0 °C or 0 mV.
+    // The out-of-range text in °C (after "nan" in °F) or in the emf once read back as 0 °C or 0 mV; pasted
+    // into °C it is out of range for the strip and the emf alike.
     {"OutOfRangeStaysOutOfRangeWhenReadBack", TC::K, {{Type, Cj, "0"},
         {Paste, F, "nan", {{C, "OUT"}, {kOutputs, "OUT|OUT"}}}, {Paste, C, "1500", {{Emf, "OUT"}}},
-        {Paste, Cj, "5", {{C, "OUT"}, {F, "OUT"}}}}},
+        {Paste, Cj, "5", {{C, "OUT"}, {F, "OUT"}}},
+        {Paste, C, "Out of Rage.", {{kScales, "OUT|OUT|OUT|OUT|OUT"}, {kOutputs, "OUT|OUT"}}}}},
 };
 
 class SubPageTest : public testing::Test {
 protected:
     void Open(ThermocoupleType type)
     {
-        m_page = std::make_unique<ThermocoupleSubPage>(nullptr, QRect(0, 0, 1054, 537), type);
+        m_page = std::make_unique<ThermocoupleSubPage>(nullptr, test::PageRectAtOrigin(), type);
         ASSERT_TRUE(test::ShowActive(m_page.get()));
     }
 
@@ -114,8 +118,7 @@ TEST_P(SubPageScenario, ShowsWhatTheUserExpects)
     Open(GetParam().type);
     test::RunScenario(Driver(), GetParam().steps);
 }
-INSTANTIATE_TEST_SUITE_P(WorkSubPage, SubPageScenario, testing::ValuesIn(kScenarios),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(WorkSubPage, SubPageScenario, testing::ValuesIn(kScenarios), test::RowName{});
 
 class SharedCase : public SubPageTest, public testing::WithParamInterface<cases::WorkPageCase> {};
 // A shared page case on a fresh sub-page: settings typed, the text pasted (keys would swallow "nan" letters).
@@ -130,8 +133,7 @@ TEST_P(SharedCase, ShowsWhatTheCommandLineWrites)
     Open(static_cast<ThermocoupleType>(std::string_view("SRBKNJETDC").find(row.sensor[0])));
     test::RunScenario(Driver(), steps);
 }
-INSTANTIATE_TEST_SUITE_P(WorkSubPage, SharedCase, testing::ValuesIn(cases::CasesOf("tc")),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(WorkSubPage, SharedCase, testing::ValuesIn(cases::CasesOf("tc")), test::RowName{});
 
 TEST_F(SubPageTest, LongTextsInEveryFieldStayWithinABound)
 {
@@ -150,7 +152,7 @@ TEST(WorkSubPageFocus, OnlyTheFocusedFieldDrivesAcrossSubPages)
 {
     QWidget host;
     host.resize(1054, 1074);
-    auto* k = new ThermocoupleSubPage(&host, QRect(0, 0, 1054, 537), ThermocoupleType::K);
+    auto* k = new ThermocoupleSubPage(&host, test::PageRectAtOrigin(), ThermocoupleType::K);
     auto* j = new ThermocoupleSubPage(&host, QRect(0, 537, 1054, 537), ThermocoupleType::J);
     ASSERT_TRUE(test::ShowActive(&host));
     test::Type(k->edit(Cj), "0");
@@ -176,7 +178,7 @@ TEST_P(WorkSubPageLanguage, TextsAndOutOfRange)
     const LanguageRow& row = GetParam();
     SetLanguage(row.language);
     {
-        ThermocoupleSubPage page(nullptr, QRect(0, 0, 1054, 537), ThermocoupleType::R);
+        ThermocoupleSubPage page(nullptr, test::PageRectAtOrigin(), ThermocoupleType::R);
         ASSERT_TRUE(test::ShowActive(&page));
         EXPECT_EQ(page.edit(Cj)->placeholderText(), row.hint);
         QStringList labels, units;
@@ -193,8 +195,7 @@ TEST_P(WorkSubPageLanguage, TextsAndOutOfRange)
 // "OUT" stands for the English out-of-range text, exactly.
 INSTANTIATE_TEST_SUITE_P(Both, WorkSubPageLanguage, testing::Values(LanguageRow{"English", Language::English,
     "First Input", {" ", "Thermal electromotive", "Differential thermal ele.", "Cold junction"}, "OUT"},
-    LanguageRow{"Chinese", Language::Chinese, "首先输入冷端温度", {"摄氏度", "热电势", "微分热电势", "冷端温度"}, "超出范围"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    LanguageRow{"Chinese", Language::Chinese, "首先输入冷端温度", {"摄氏度", "热电势", "微分热电势", "冷端温度"}, "超出范围"}), test::RowName{});
 
 }  // namespace
 }  // namespace tmcalc

@@ -5,6 +5,8 @@
 #include "framework/ui/numeric_edit.h"
 #include "page_scenario.h"
 #include "resources/string_table.h"
+#include "test_support.h"
+#include "ui_text_check.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>
@@ -60,7 +62,7 @@ protected:
     }
 
     std::unique_ptr<HistoricScalesPage> m_page =
-        std::make_unique<HistoricScalesPage>(nullptr, QRect(0, 0, 1054, 537));
+        std::make_unique<HistoricScalesPage>(nullptr, test::PageRectAtOrigin());
 };
 
 class HistoricScenario : public HistoricScalesPageTest, public ::testing::WithParamInterface<NamedScenario> {};
@@ -69,8 +71,7 @@ TEST_P(HistoricScenario, Steps)
     test::RunScenario(Driver(), GetParam().steps);
 }
 
-INSTANTIATE_TEST_SUITE_P(HistoricScalesPage, HistoricScenario, ::testing::ValuesIn(kScenarios),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(HistoricScalesPage, HistoricScenario, ::testing::ValuesIn(kScenarios), test::RowName{});
 
 TEST_F(HistoricScalesPageTest, ReadsAndShowsThePointInAnyLocale)
 {
@@ -91,7 +92,7 @@ TEST(HistoricScalesPageTexts, RegisteredAndReadableInBothLanguages)
     for (Language language : {Language::English, Language::Chinese}) {
         SetLanguage(language);
         const std::unique_ptr<QWidget> made(
-            entry.create(PageSite{nullptr, QRect(223, 120, 1054, 537), entry.titleId}));
+            entry.create(PageSite{nullptr, test::MainWindowPageRect(), entry.titleId}));
         SetLanguage(Language::English);
         const auto* page = dynamic_cast<const HistoricScalesPage*>(made.get());
         ASSERT_NE(page, nullptr);

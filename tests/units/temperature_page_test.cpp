@@ -5,6 +5,8 @@
 #include "framework/ui/ui_context.h"
 #include "page_scenario.h"
 #include "resources/string_table.h"
+#include "test_support.h"
+#include "ui_text_check.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -62,14 +64,13 @@ protected:
                 [](int group) { return group == kAll ? std::vector<int>{C, F, K, R, Re} : std::vector<int>{}; }};
     }
 
-    std::unique_ptr<TemperaturePage> m_page = std::make_unique<TemperaturePage>(nullptr, QRect(0, 0, 1054, 537));
+    std::unique_ptr<TemperaturePage> m_page = std::make_unique<TemperaturePage>(nullptr, test::PageRectAtOrigin());
 };
 
 class TemperatureScenario : public TemperaturePageTest, public ::testing::WithParamInterface<NamedScenario> {};
 TEST_P(TemperatureScenario, Steps) { test::RunScenario(Driver(), GetParam().steps); }
 
-INSTANTIATE_TEST_SUITE_P(TemperaturePage, TemperatureScenario, ::testing::ValuesIn(kScenarios),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(TemperaturePage, TemperatureScenario, ::testing::ValuesIn(kScenarios), test::RowName{});
 
 TEST_F(TemperaturePageTest, EditingKeysAreSwallowedButMovingKeysWork)
 {
@@ -97,7 +98,7 @@ TEST(TemperaturePageTexts, NamesAndPlacesInBothLanguages)
 {
     for (Language language : {Language::English, Language::Chinese}) {
         SetLanguage(language);
-        TemperaturePage page(nullptr, QRect(223, 120, 1054, 537));
+        TemperaturePage page(nullptr, test::MainWindowPageRect());
         SetLanguage(Language::English);
         EXPECT_EQ(test::UnreadableTexts(page), std::vector<std::string>{});
         EXPECT_EQ(page.edit(K)->objectName(), "edit_2");

@@ -4,6 +4,7 @@
 #include "framework/number_text.h"
 #include "resources/string_table.h"
 #include "units/temperature.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
@@ -29,8 +30,8 @@ constexpr double kBtuTh = 4.184 * kPound * 1000 / 1.8;                          
 constexpr double kTorr = 101325.0 / 760, kMmHg = 13.5951e3 * kGn * 1e-3;       // Pa; 13.5951 g/cm³ mercury
 constexpr double kRod = 16.5 * kFoot, kLightYear = 365.25 * 86400 * 299792458.0;  // m
 const double kMach = std::sqrt(1.4 * 287.05287 * 288.15);  // m/s, the standard atmosphere at sea level
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
-constexpr auto kName = [](const auto& row) { return std::string(row.param.name); };
+using test::kInf;
+using test::kNaN;
 
 // Per page its cells in order, each with the base units in one unit; a failure names prefix and unit.
 struct UnitFactors {
@@ -194,7 +195,7 @@ TEST(UnitPageDescriptors, MatchThePageListAndTheirCellsFollowTheGrid)
         EXPECT_EQ(std::tuple(page.pageIndex, page.titleId, page.builder, page.rows, page.columns,
                              page.firstLabelId, page.firstUnitId, page.liveCount),
                   kDescriptors[i]);
-        EXPECT_EQ(page.read == UnitReadRule::Checked, index == 17);
+        EXPECT_EQ(page.policy.read == ReadRule::Typed, index == 17);
         ASSERT_NE(page.bases, nullptr);
         EXPECT_EQ(page.bases->count, index == 17 ? 3 : 1);
         ASSERT_EQ(page.fields.size(), static_cast<std::size_t>(page.rows * page.columns));
@@ -275,8 +276,8 @@ const EditRow kDefinitionEdits[] = {
     {"N_to_pdl_12_digits", 17, 0, 11, "7233013.85121", u"1000000"}};
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Pages, UnitEdit, ::testing::ValuesIn(kEdits), kName);
-INSTANTIATE_TEST_SUITE_P(Definitions, UnitEdit, ::testing::ValuesIn(kDefinitionEdits), kName);
+INSTANTIATE_TEST_SUITE_P(Pages, UnitEdit, ::testing::ValuesIn(kEdits), test::RowName{});
+INSTANTIATE_TEST_SUITE_P(Definitions, UnitEdit, ::testing::ValuesIn(kDefinitionEdits), test::RowName{});
 
 TEST(UnitEdit, ClearingAndDeadFields)
 {

@@ -6,6 +6,8 @@
 #include "resources/string_table.h"
 #include "units/ui/unit_page.h"
 #include "units/unit_conversion.h"
+#include "test_support.h"
+#include "ui_text_check.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>
@@ -22,7 +24,7 @@ namespace {
 using test::Act;
 using test::Scenario;
 
-const QRect kPageRect(223, 120, 1054, 537);  // the page rectangle of the 1920 x 1080 main window
+const QRect kPageRect = test::MainWindowPageRect();  // the page rectangle of the 1920 x 1080 main window
 
 std::unique_ptr<UnitConversionPage> MakePage(int pageIndex, const QRect& rect = kPageRect)
 {
@@ -128,8 +130,7 @@ TEST_P(UnitPageCase, Scenario)
     ASSERT_TRUE(test::ShowActive(page.get()));
     test::RunScenario({[&page](int id) -> QLineEdit* { return page->edit(id); }}, GetParam().steps);
 }
-INSTANTIATE_TEST_SUITE_P(UnitPages, UnitPageCase, ::testing::ValuesIn(kCases),
-                         [](const auto& c) { return std::string(c.param.name); });
+INSTANTIATE_TEST_SUITE_P(UnitPages, UnitPageCase, ::testing::ValuesIn(kCases), test::RowName{});
 
 // Wide grids keep every field on the page; edit boxes take clicks where a neighbour's label overlaps them.
 // Squarer screens close the columns up (the area page's third column left the page); left as it is: there

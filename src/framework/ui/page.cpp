@@ -158,6 +158,16 @@ bool Page::Show(int id, double value) const
     return f != nullptr && WriteField(f->edit, f->display, value);
 }
 
+void Page::SetFieldPolicy(std::initializer_list<int> ids, FieldPolicy policy)
+{
+    for (const int id : ids) {
+        if (Field* f = field(id)) {
+            f->read = policy.read;
+            f->display = policy.display;
+        }
+    }
+}
+
 std::vector<Field*> Page::AddFields(const std::vector<FieldRects>& rects, EditStyle style, FieldPolicy policy,
                                     const std::function<FieldDesc(int k)>& desc)
 {

@@ -8,6 +8,7 @@
 class QRadioButton;
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <vector>
@@ -70,6 +71,9 @@ protected:
                                              FieldPolicy policy = {});
     std::vector<Field*> BuildFixedPointGrid(Rect rect, FieldPolicy policy = {});
     std::vector<Field*> BuildInputOutputRows(int labelBase, int unitBase, FieldPolicy policy = {});
+
+    // Gives the fields `ids` a read rule and display format other than their builder's.
+    void SetFieldPolicy(std::initializer_list<int> ids, FieldPolicy policy);
 
     // One field at client-area rectangles; the edit box is filtered and takes part in the driving rule.
     Field* AddField(const FieldDesc& desc, const FieldRects& rects, EditStyle style);

@@ -72,7 +72,7 @@ void HumidityPage::Recompute(int id)
         kind = kCarrierField;
         const CheckedValue carried = Read(FieldId(kCarrierField));
         x = carried.consumed ? carried.value : 0.0;
-        if (!carried.consumed) ShowValue(edit(FieldId(kCarrierField)), 8, 7, 0.0);
+        if (!carried.consumed) Show(FieldId(kCarrierField), 0.0);
     }
     const auto values = HumidityQuantities(kind, x, t.value, pressure.value);
     for (int j = kHumidityRelative; j <= kHumidityEnthalpy; ++j) {

@@ -28,8 +28,7 @@ struct CoefficientPageTable {
     std::array<CellText, kCoefficientCellCount> cells;
     int checkTemperatureLabel;  // the edit and unit ids follow as label + 4
     int checkResistanceLabel;
-    int checkDigits;  // ShowValue digits and decimals of the check row
-    int checkDecimals;
+    DisplayFormat check;  // of the check row
 };
 
 // Headings, point names (platinum: one point below 0 °C, two above), coefficient names (A, B, C; α, β, γ).
@@ -46,8 +45,7 @@ constexpr CoefficientPageTable kPlatinumPage{
       {kStrPtC, ""}, {0, ""}}},
     kStrPtCheckTemperature,
     kStrPtCheckResistance,
-    12,
-    7,
+    DisplayFormat::Show(12, 7),
 };
 
 constexpr CoefficientPageTable kCopperPage{
@@ -62,8 +60,7 @@ constexpr CoefficientPageTable kCopperPage{
       {kStrCuGamma, ""}, {0, ""}}},
     kStrCuCheckTemperature,
     kStrCuCheckResistance,
-    12,
-    12,
+    DisplayFormat::Show(12, 12),
 };
 // clang-format on
 
@@ -93,20 +90,24 @@ RtdCoefficientSubPage::RtdCoefficientSubPage(QWidget* parent, const QRect& geome
     for (int i = 0; i < kCoefficientCellCount; ++i) {
         QString row;
         QString column;
+        const bool result = i >= kCellFirstResult && (i - kCellFirstResult) % 2 == 0;
         if (i >= 4 && i < 15 && i % 3 != 0) {
             row = cellText(i - i % 3);
             column = cellText(i % 3);
-        } else if (i >= kCellFirstResult && (i - kCellFirstResult) % 2 == 0) {
+        } else if (result) {
             row = cellText(i - 1);
         }
-        Field* f = AddCell({i}, layout.cells[static_cast<std::size_t>(i)], EditStyle::LabelFont, row, column);
+        // The coefficients show fifteen digits.
+        const FieldDesc desc{i, 0, 0, ReadRule::Typed, result ? DisplayFormat::Show(15, 15) : DisplayFormat::G7()};
+        Field* f = AddCell(desc, layout.cells[static_cast<std::size_t>(i)], EditStyle::LabelFont, row, column);
         f->edit->setAlignment(Qt::AlignCenter);
         f->edit->setText(cellText(i));
         f->edit->setCursorPosition(0);
     }
     for (int line = 0; line < 2; ++line) {
         const int labelId = (line == 0 ? page.checkTemperatureLabel : page.checkResistanceLabel);
-        Field* f = AddField({labelId + 4, labelId, labelId + 4}, layout.checkRows[static_cast<std::size_t>(line)],
+        Field* f = AddField({labelId + 4, labelId, labelId + 4, ReadRule::Typed, page.check},
+                            layout.checkRows[static_cast<std::size_t>(line)],
                             EditStyle::LabelFont);
         f->edit->setAlignment(Qt::AlignCenter);
         f->label->setStyleSheet(kFramedLabel);
@@ -176,7 +177,7 @@ void RtdCoefficientSubPage::Fit()
 void RtdCoefficientSubPage::ShowFitted()
 {
     for (int i = 0; i < 3; ++i)
-        ShowValue(edit(kCellFirstResult + 2 * i), 15, 15, m_fitted[static_cast<std::size_t>(i)]);
+        Show(kCellFirstResult + 2 * i, m_fitted[static_cast<std::size_t>(i)]);
 }
 
 void RtdCoefficientSubPage::CheckTemperatureToResistance()
@@ -187,8 +188,7 @@ void RtdCoefficientSubPage::CheckTemperatureToResistance()
     const double r = m_metal == RtdMetal::Platinum
                          ? PtResistance(t.value, r0.value, PtFitted({m_fitted[0], m_fitted[1], m_fitted[2]}))
                          : CuResistance(t.value, r0.value, CuFitted({m_fitted[0], m_fitted[1], m_fitted[2]}));
-    const CoefficientPageTable& page = PageTableOf(m_metal);
-    ShowValue(edit(checkResistanceId()), page.checkDigits, page.checkDecimals, r);
+    Show(checkResistanceId(), r);
 }
 
 void RtdCoefficientSubPage::CheckResistanceToTemperature()
@@ -200,8 +200,7 @@ void RtdCoefficientSubPage::CheckResistanceToTemperature()
     const double t = m_metal == RtdMetal::Platinum
                          ? PtTemperature(r.value, r0.value, PtFitted({m_fitted[0], m_fitted[1], m_fitted[2]}))
                          : CuTemperature(r.value, r0.value, CuFitted({m_fitted[0], m_fitted[1], m_fitted[2]}));
-    const CoefficientPageTable& page = PageTableOf(m_metal);
-    ShowValue(edit(checkTemperatureId()), page.checkDigits, page.checkDecimals, t);
+    Show(checkTemperatureId(), t);
 }
 
 }  // namespace tmcalc

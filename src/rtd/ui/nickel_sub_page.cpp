@@ -7,6 +7,7 @@
 #include "framework/ui/field.h"
 #include "framework/number_text.h"
 #include "framework/ui/numeric_edit.h"
+#include "units/temperature.h"
 #include "framework/ui/ui_context.h"
 #include "rtd/rtd_page_layout.h"
 
@@ -22,7 +23,10 @@ constexpr int kValueRows = 7;        // five scales, resistance, slope
 
 }  // namespace
 
-NickelSubPage::NickelSubPage(QWidget* parent, const QRect& geometry) : Page(parent, geometry, 0, false)
+NickelSubPage::NickelSubPage(QWidget* parent, const QRect& geometry)
+    : Page(parent, geometry, 0, false),
+      m_strip(*this, {kNiCelsius, kNiCelsius + 1, kNiCelsius + 2, kNiCelsius + 3, kNiCelsius + 4},
+              StripTemperatureOnEveryScale)
 {
     setObjectName(QStringLiteral("gyrdzNi"));
     const NickelPageLayout layout = ComputeNickelPageLayout(Ui().geometry, clientArea());
@@ -36,7 +40,10 @@ NickelSubPage::NickelSubPage(QWidget* parent, const QRect& geometry) : Page(pare
     }
     BuildFieldGridInRect(layout.coefficients, 1, kCoefficientRows, kNiFirstCoefficient, 0);
     BuildFieldGridInRect(layout.values, 1, kValueRows, kNiCelsius, kStrNiValueUnits);
-    for (int i = 0; i < kTemperatureScaleCount; ++i) m_strip[static_cast<std::size_t>(i)] = edit(kNiCelsius + i);
+    // R0 and the computed values show seven digits; the °C field, which the strip also reads after an edit
+    // on another scale, keeps the out-of-range text it was given as out of range.
+    SetFieldPolicy({kNiR0, kNiResistance, kNiSlope}, {ReadRule::Typed, DisplayFormat::Show(7, 7)});
+    SetFieldPolicy({kNiCelsius}, {ReadRule::Written, DisplayFormat::Show(7, 7)});
 
     m_presets[0]->setChecked(true);
     LoadPreset(1);
@@ -71,8 +78,8 @@ void NickelSubPage::LoadPreset(int index)
     if (!preset) return;
     const NiCoefficients& k = preset->k;
     const double coefficients[] = {k.c1, k.c2, k.c3, k.c4, k.c5, k.c6};
-    for (int i = 0; i < 6; ++i) ShowValueG7(edit(kNiFirstCoefficient + i), coefficients[i]);
-    ShowValue(edit(kNiR0), 7, 7, preset->r0);
+    for (int i = 0; i < 6; ++i) Show(kNiFirstCoefficient + i, coefficients[i]);
+    Show(kNiR0, preset->r0);
     // The values shown belonged to the previous characteristic.
     ClearFields(
         {kNiCelsius, kNiCelsius + 1, kNiCelsius + 2, kNiCelsius + 3, kNiCelsius + 4, kNiResistance, kNiSlope});
@@ -91,7 +98,7 @@ void NickelSubPage::Recompute(int id)
 {
     // The coefficients and R0 start nothing; a changed one counts from the next edit of a value on.
     if (id >= kNiCelsius && id < kNiCelsius + kTemperatureScaleCount) {
-        StripConvertEdited(m_strip, id - kNiCelsius);
+        m_strip.ConvertEdited(id);
         TemperatureToResistance(id);
     } else if (id == kNiResistance) {
         ResistanceToTemperature();
@@ -109,9 +116,9 @@ void NickelSubPage::TemperatureToResistance(int driving)
     NiCoefficients k;
     if (!ReadParameters(r0, k)) return;
     // Typed on another scale, the temperature is the °C text the strip wrote (its seven digits).
-    const double t = driving == kNiCelsius ? typed.value : ReadField(edit(kNiCelsius), ReadRule::Written).value;
-    ShowValue(edit(kNiResistance), 7, 7, NiResistance(t, r0, k));
-    ShowValue(edit(kNiSlope), 7, 7, NiSlope(t, r0, k));
+    const double t = Read(kNiCelsius).value;
+    Show(kNiResistance, NiResistance(t, r0, k));
+    Show(kNiSlope, NiSlope(t, r0, k));
 }
 
 void NickelSubPage::ResistanceToTemperature()
@@ -119,16 +126,16 @@ void NickelSubPage::ResistanceToTemperature()
     const CheckedValue typed = Read(kNiResistance);
     if (!typed.consumed) {
         ClearFields({kNiCelsius, kNiSlope});
-        StripFillFromCelsius(m_strip);
+        m_strip.FollowFirst();
         return;
     }
     double r0 = 0;
     NiCoefficients k;
     if (!ReadParameters(r0, k)) return;
     const double t = NiTemperature(typed.value, r0, k);
-    ShowValue(edit(kNiCelsius), 7, 7, t);
-    ShowValue(edit(kNiSlope), 7, 7, NiSlope(t, r0, k));
-    StripFillFromCelsius(m_strip);
+    Show(kNiCelsius, t);
+    Show(kNiSlope, NiSlope(t, r0, k));
+    m_strip.FollowFirst();
 }
 
 }  // namespace tmcalc

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/ui/page.h"
-#include "units/ui/temperature_strip.h"
+#include "framework/ui/scale_strip.h"
 #include "rtd/nickel.h"
 
 #include <array>
@@ -39,7 +39,7 @@ private:
     void TemperatureToResistance(int driving);
     void ResistanceToTemperature();
 
-    TemperatureStripFields m_strip{};
+    ScaleStrip m_strip;
     std::array<QRadioButton*, kNickelPresetCount> m_presets{};
 };
 

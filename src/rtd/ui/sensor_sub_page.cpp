@@ -6,17 +6,19 @@
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/uncertainty_panel.h"
 #include "rtd/rtd_uncertainty.h"
+#include "units/temperature.h"
 
 #include <string>
 
 namespace tmcalc {
 
 RtdSensorSubPage::RtdSensorSubPage(QWidget* parent, const QRect& geometry, const RtdSensorPage& sensor)
-    : Page(parent, geometry, 0, false), m_sensor(sensor)
+    : Page(parent, geometry, 0, false), m_sensor(sensor), m_strip(*this, {0, 1, 2, 3, 4}, StripTemperatureOnEveryScale)
 {
     setObjectName(QString::fromLatin1(sensor.objectName.data(), static_cast<qsizetype>(sensor.objectName.size())));
     BuildInputOutputRows(kStrRtdSensorLabels, kStrRtdSensorUnits);
-    for (int i = 0; i < kTemperatureScaleCount; ++i) m_strip[static_cast<std::size_t>(i)] = edit(i);
+    // The °C text is read back after the strip wrote it: its out-of-range text stays out of range.
+    SetFieldPolicy({kRtdCelsius}, {ReadRule::Written, DisplayFormat::G7()});
 
     NumericEdit* r0 = edit(kRtdR0);
     r0->setText(QString::fromLatin1(sensor.r0Text.data(), static_cast<qsizetype>(sensor.r0Text.size())));
@@ -41,24 +43,24 @@ void RtdSensorSubPage::Recompute(int id)
     // R0 (PtX) and the slope start nothing: a new R0 counts from the next edit of a temperature or of the
     // resistance on.
     if (id >= 0 && id < kTemperatureScaleCount) {
-        StripConvertEdited(m_strip, id);
-        TemperatureToResistance(id);
+        m_strip.ConvertEdited(id);
+        TemperatureToResistance();
     } else if (id == kRtdResistance) {
         ResistanceToTemperature();
-        StripFillFromCelsius(m_strip);
+        m_strip.FollowFirst();
     }
 }
 
-void RtdSensorSubPage::TemperatureToResistance(int driving)
+void RtdSensorSubPage::TemperatureToResistance()
 {
     NumericEdit* celsius = edit(kRtdCelsius);
     if (celsius->text().isEmpty()) {
         ClearFields({kRtdResistance, kRtdSlope});
         return;
     }
-    // Typed on °C the text reads as a user's text does (junk as 0). Typed on another scale the °C text is
-    // what the strip wrote, and its out-of-range text (a pasted "nan") stays out of range.
-    const double t = ReadField(celsius, driving == kRtdCelsius ? ReadRule::Typed : ReadRule::Written).value;
+    // Junk reads as 0; typed on another scale the °C text is what the strip wrote, and its out-of-range
+    // text stays out of range.
+    const double t = Read(kRtdCelsius).value;
     const double r0 = Read(kRtdR0).value;
     const RtdShownTexts shown = RtdTextsFromTemperature(m_sensor.metal, t, r0);
     edit(kRtdResistance)->setText(QString::fromStdString(shown.value));

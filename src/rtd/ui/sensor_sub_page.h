@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/ui/page.h"
-#include "units/ui/temperature_strip.h"
+#include "framework/ui/scale_strip.h"
 #include "rtd/rtd_page_math.h"
 
 namespace tmcalc {
@@ -30,11 +30,11 @@ protected:
     void Recompute(int id) override;
 
 private:
-    void TemperatureToResistance(int driving);
+    void TemperatureToResistance();
     void ResistanceToTemperature();
 
     RtdSensorPage m_sensor;
-    TemperatureStripFields m_strip{};
+    ScaleStrip m_strip;
 };
 
 }  // namespace tmcalc

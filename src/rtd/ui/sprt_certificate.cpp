@@ -6,7 +6,7 @@
 #include "resources/string_table.h"
 #include "rtd/qt90.h"
 #include "rtd/sprt.h"
-#include "standards/utf_text.h"
+#include "framework/utf_text.h"
 
 #include <QClipboard>
 #include <QFileDialog>

@@ -17,8 +17,7 @@ namespace {
 constexpr char16_t kDefaultRange[] = u"-200~660";
 // The triple point row: its number, its temperature and a typical Rtp.
 constexpr std::array<const char16_t*, kSprtGridColumns> kTriplePointRow{u"0", u"0.01", u"25.12461"};
-constexpr int kResultDigits = 15;
-constexpr int kResultDecimals = 15;
+constexpr DisplayFormat kResultFormat = DisplayFormat::Show(15, 15);
 
 void Freeze(NumericEdit* cell)
 {
@@ -56,7 +55,7 @@ SprtCoefficientSubPage::SprtCoefficientSubPage(QWidget* parent, const QRect& geo
     for (int k = 0; k < kSprtResultPairs; ++k) {
         const auto& pair = layout.results[static_cast<std::size_t>(k)];
         Freeze(AddCell({SprtResultName(k)}, pair[0], EditStyle::LabelFont)->edit);
-        AddCell({SprtResultValue(k)}, pair[1], EditStyle::LabelFont)->edit->setAlignment(Qt::AlignCenter);
+        AddCell({SprtResultValue(k), 0, 0, ReadRule::Typed, kResultFormat}, pair[1], EditStyle::LabelFont)->edit->setAlignment(Qt::AlignCenter);
         edit(SprtResultName(k))->setAlignment(Qt::AlignCenter);
     }
     RaiseEditBoxes();
@@ -146,11 +145,11 @@ void SprtCoefficientSubPage::Fit()
 void SprtCoefficientSubPage::ShowResults(int first, int count, const SprtFit* fit)
 {
     for (int i = 0; i < count && first + i < kSprtResultPairs; ++i) {
-        NumericEdit* value = edit(SprtResultValue(first + i));
+        const int id = SprtResultValue(first + i);
         if (fit == nullptr || fit->count == 0) {
-            value->clear();
+            edit(id)->clear();
         } else {
-            ShowValue(value, kResultDigits, kResultDecimals, fit->coefficients[static_cast<std::size_t>(i)]);
+            Show(id, fit->coefficients[static_cast<std::size_t>(i)]);
         }
     }
 }

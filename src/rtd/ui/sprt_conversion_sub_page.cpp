@@ -18,10 +18,8 @@ namespace {
 // The range the page opens with: the a7/b7/c7 and a4/b4 groups.
 constexpr char16_t kOpeningRange[] = u"-189.344~660.23";
 
-// ShowValue digits and decimals.
-constexpr int kValueDigits = 10;  // temperature and resistance
-constexpr int kSlopeDigits = 7;   // dR/dt, W and dW/dt
-constexpr int kDecimals = 7;
+constexpr FieldPolicy kValuePolicy{ReadRule::Typed, DisplayFormat::Show(10, 7)};  // temperature and resistance
+constexpr FieldPolicy kSlopePolicy{ReadRule::Typed, DisplayFormat::Show(7, 7)};   // dR/dt, W and dW/dt
 
 }  // namespace
 
@@ -32,6 +30,8 @@ SprtConversionSubPage::SprtConversionSubPage(QWidget* parent, const QRect& geome
     setObjectName(QStringLiteral("bzrdzRtoT"));
     const SprtConversionPageLayout layout = ComputeSprtConversionPageLayout(Ui().geometry, clientArea());
     BuildFieldGridInRect(layout.grid, 2, 6, kStrSprtLabels, kStrSprtUnits);
+    SetFieldPolicy({kSprtTemperature, kSprtResistance}, kValuePolicy);
+    SetFieldPolicy({kSprtResistanceSlope, kSprtRatio, kSprtRatioSlope}, kSlopePolicy);
 
     m_products = MakeProductCombo(this, products, &container);
     m_products->setFont(Ui().labelFont);
@@ -131,10 +131,10 @@ void SprtConversionSubPage::Convert(bool fromResistance)
     const std::optional<SprtConversion> c =
         fromResistance ? SprtFromResistance(set, rtp, typed.value) : SprtFromTemperature(set, rtp, typed.value);
     if (!c) return;
-    ShowValue(edit(output), kValueDigits, kDecimals, fromResistance ? c->t : c->r);
-    ShowValue(edit(kSprtResistanceSlope), kSlopeDigits, kDecimals, c->dr_dt);
-    ShowValue(edit(kSprtRatio), kSlopeDigits, kDecimals, c->w);
-    ShowValue(edit(kSprtRatioSlope), kSlopeDigits, kDecimals, c->dw_dt);
+    Show(output, fromResistance ? c->t : c->r);
+    Show(kSprtResistanceSlope, c->dr_dt);
+    Show(kSprtRatio, c->w);
+    Show(kSprtRatioSlope, c->dw_dt);
 }
 
 }  // namespace tmcalc

@@ -8,6 +8,7 @@
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "thermocouple/work_page_math.h"
+#include "units/temperature.h"
 
 #include <cmath>
 #include <limits>
@@ -22,11 +23,13 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 }  // namespace
 
 ThermocoupleSubPage::ThermocoupleSubPage(QWidget* parent, const QRect& geometry, ThermocoupleType type)
-    : Page(parent, geometry, 0, false), m_type(type)
+    : Page(parent, geometry, 0, false), m_type(type), m_strip(*this, {0, 1, 2, 3, 4}, StripTemperatureOnEveryScale)
 {
     // The scales share their texts with the temperature page; then emf, differential emf, cold junction.
     BuildInputOutputRows(kStrTemperatureLabels, kStrTemperatureUnits);
-    for (int i = 0; i < kTemperatureScaleCount; ++i) m_strip[static_cast<std::size_t>(i)] = edit(i);
+    // Temperature and emf are written as well as typed: the out-of-range text a computation left in them
+    // stays out of range for the computations that read them next, rather than reading as 0.
+    SetFieldPolicy({kTcCelsius, kTcEmf}, {ReadRule::Written, DisplayFormat::G7()});
     // Nothing converts until the cold junction is known; the hint says so while that field is empty.
     edit(kTcColdJunction)->setPlaceholderText(Str(kStrColdJunctionHint));
 
@@ -49,16 +52,16 @@ ThermocoupleSubPage::ThermocoupleSubPage(QWidget* parent, const QRect& geometry,
 void ThermocoupleSubPage::Recompute(int id)
 {
     if (id >= 0 && id < kTemperatureScaleCount) {
-        StripConvertEdited(m_strip, id);
+        m_strip.ConvertEdited(id);
         TemperatureToEmf();
     } else if (id == kTcEmf) {
         EmfToTemperature();
-        StripFillFromCelsius(m_strip);
+        m_strip.FollowFirst();
     } else if (id == kTcColdJunction) {
         // A new cold junction re-reads the emf, never the temperature: with no emf it changes nothing.
         if (edit(kTcEmf)->text().isEmpty()) return;
         EmfToTemperature();
-        StripFillFromCelsius(m_strip);
+        m_strip.FollowFirst();
     }
 }
 
@@ -72,19 +75,18 @@ void ThermocoupleSubPage::TemperatureToEmf()
     }
     const std::u16string coldJunction = FieldText(edit(kTcColdJunction));
     if (coldJunction.empty()) return;
-    // After an edit on another scale the strip may have written the out-of-range text here: that stays
-    // out of range rather than reading as 0 °C.
-    const double t = ReadField(edit(kTcCelsius), ReadRule::Written).value;
+    // After an edit on another scale the strip may have written the out-of-range text here.
+    const double t = Read(kTcCelsius).value;
     const double tc = Read(kTcColdJunction).value;
     if (!WorkPageAccepts(m_type, t)) {
-        ShowValueG7(edit(kTcEmf), kNaN);
-        ShowValueG7(edit(kTcSlope), kNaN);
+        Show(kTcEmf, kNaN);
+        Show(kTcSlope, kNaN);
         return;
     }
     // An emf out of range (a cold junction beyond the type) leaves no slope to show either.
     const double emf = WorkEmfMillivolts(m_type, t, tc);
-    ShowValueG7(edit(kTcEmf), emf);
-    ShowValueG7(edit(kTcSlope), std::isnan(emf) ? kNaN : WorkSlopeShown(m_type, t));
+    Show(kTcEmf, emf);
+    Show(kTcSlope, std::isnan(emf) ? kNaN : WorkSlopeShown(m_type, t));
 }
 
 void ThermocoupleSubPage::EmfToTemperature()
@@ -98,10 +100,10 @@ void ThermocoupleSubPage::EmfToTemperature()
     if (coldJunction.empty()) return;
     // The whole text counts; text without a number reads as 0 mV, but the out-of-range text (left by a
     // temperature outside the type's range) stays out of range when the cold junction changes.
-    const double e = ReadField(edit(kTcEmf), ReadRule::Written).value;
+    const double e = Read(kTcEmf).value;
     const double t = WorkTemperature(m_type, e, Read(kTcColdJunction).value);
-    ShowValueG7(edit(kTcCelsius), t);
-    ShowValueG7(edit(kTcSlope), WorkSlopeShown(m_type, t));
+    Show(kTcCelsius, t);
+    Show(kTcSlope, WorkSlopeShown(m_type, t));
 }
 
 }  // namespace tmcalc

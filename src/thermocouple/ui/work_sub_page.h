@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/ui/page.h"
-#include "units/ui/temperature_strip.h"
+#include "framework/ui/scale_strip.h"
 #include "thermocouple/thermocouple_type.h"
 
 namespace tmcalc {
@@ -34,7 +34,7 @@ private:
     void EmfToTemperature();
 
     ThermocoupleType m_type;
-    TemperatureStripFields m_strip{};
+    ScaleStrip m_strip;
 };
 
 }  // namespace tmcalc

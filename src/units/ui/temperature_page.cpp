@@ -8,25 +8,13 @@
 namespace tmcalc {
 
 TemperaturePage::TemperaturePage(QWidget* parent, const QRect& geometry)
-    : Page(parent, geometry, kStrFirstNavigationItem, true)
+    : Page(parent, geometry, kStrFirstNavigationItem, true),
+      m_strip(*this, {0, 1, 2, 3, 4}, TemperatureOnEveryScale)
 {
     setObjectName(QStringLiteral("TemperaturePage"));
     BuildFieldColumn(kStrTemperatureLabels, kStrTemperatureUnits);
 }
 
-void TemperaturePage::Recompute(int id)
-{
-    const std::u16string text = FieldText(edit(id));
-    if (text.empty()) {
-        for (int i = 0; i < kTemperatureScaleCount; ++i) {
-            if (i != id) edit(i)->clear();
-        }
-        return;
-    }
-    const auto values = ConvertTemperature(static_cast<TemperatureScale>(id), ReadFieldValue(text));
-    for (int i = 0; i < kTemperatureScaleCount; ++i) {
-        if (i != id) ShowValueG7(edit(i), values[static_cast<std::size_t>(i)]);
-    }
-}
+void TemperaturePage::Recompute(int id) { m_strip.ConvertEdited(id); }
 
 }  // namespace tmcalc

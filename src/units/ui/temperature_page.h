@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/ui/page.h"
+#include "framework/ui/scale_strip.h"
 
 namespace tmcalc {
 
@@ -12,6 +13,9 @@ public:
 
 protected:
     void Recompute(int id) override;
+
+private:
+    ScaleStrip m_strip;
 };
 
 }  // namespace tmcalc

@@ -9,22 +9,11 @@
 #include <cstddef>
 
 namespace tmcalc {
-namespace {
-
-FieldPolicy PolicyOf(const UnitPage& page)
-{
-    FieldPolicy policy;
-    if (page.form == UnitTextForm::ShowValue) policy.display = DisplayFormat::Show(page.digits, page.decimals);
-    return policy;
-}
-
-}  // namespace
-
 UnitConversionPage::UnitConversionPage(QWidget* parent, const QRect& geometry, const UnitPage& descriptor)
     : Page(parent, geometry, descriptor.titleId, true), m_descriptor(descriptor)
 {
     setObjectName(QStringLiteral("UnitPage%1").arg(descriptor.pageIndex));
-    const FieldPolicy policy = PolicyOf(descriptor);
+    const FieldPolicy policy = descriptor.policy;
     switch (descriptor.builder) {
         case UnitGridBuilder::WideFieldGrid:
             BuildWideFieldGrid(descriptor.rows, descriptor.columns, descriptor.firstLabelId,

@@ -1,4 +1,4 @@
-#include "standards/utf_text.h"
+#include "framework/utf_text.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 
 namespace tmcalc {
 
-// The standards file is UTF-16 text while the rest of the program (and Qt's std::string bridges) speak
+// Fields and the standards file hold UTF-16 text while the rest of the program (and Qt's std::string bridges) speak
 // UTF-8. Both directions are total: anything that is not a valid sequence becomes U+FFFD, so a damaged
 // file or a stray byte from a caller can never stop a conversion.
 [[nodiscard]] std::u16string Utf8ToUtf16(std::string_view text);

@@ -1,16 +1,27 @@
 #pragma once
-// Tables of named rows for the resistance thermometer tests: a value computed and the value it must be.
+// What the tests share: NaN and infinity, names for the rows of parameterised tables, and tables of
+// named rows of a value computed and the value it must be.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <string>
 
 namespace tmcalc::test {
 
 inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 inline constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Names each instance of a parameterised test after its row's `name`.
+struct RowName {
+    template <typename Row>
+    std::string operator()(const testing::TestParamInfo<Row>& info) const
+    {
+        return std::string(info.param.name);
+    }
+};
 
 // An expected NaN wants a NaN, a tolerance of 0 the very same double (infinities included).
 struct ValueRow { const char* name; double got, want, tol = 0; };
