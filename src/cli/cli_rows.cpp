@@ -69,17 +69,35 @@ void Complain(const std::string& message)
     std::cerr << "tmcalc-cli: " << message << '\n';
 }
 
-std::string NumberText(double value, const OutputSettings& settings)
+namespace {
+
+// NumberText into a string kept from row to row, whose storage a batch of a million lines reuses.
+void AssignNumberText(std::string& out, double value, const OutputSettings& settings)
 {
     // The page's own text for a value out of range, written with --as-shown.
-    if (std::isnan(value)) return settings.asShown ? FormatValueG7(kNaN) : std::string(kOutOfRange);
+    if (std::isnan(value)) {
+        out = settings.asShown ? FormatValueG7(kNaN) : std::string(kOutOfRange);
+        return;
+    }
     // An infinity is no result: beyond the double range is out of range too.
-    if (std::isinf(value) && !settings.asShown) return std::string(kOutOfRange);
+    if (std::isinf(value) && !settings.asShown) {
+        out = kOutOfRange;
+        return;
+    }
     char buffer[64];
     const auto result = settings.digits ? std::to_chars(buffer, buffer + sizeof buffer, value,
                                                         std::chars_format::general, *settings.digits)
                                         : std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    out.assign(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string NumberText(double value, const OutputSettings& settings)
+{
+    std::string text;
+    AssignNumberText(text, value, settings);
+    return text;
 }
 
 std::string ShownText(ShownFormat format, double value)
@@ -109,15 +127,19 @@ void Converter::Convert(double input, Row& row, bool wantShown) const
 
 namespace {
 
-std::string CsvCell(const std::string& text)
+// Appends one CSV cell, quoted where it holds a comma, a quote or a line break.
+void AppendCsvCell(std::string& out, const std::string& text)
 {
-    if (text.find_first_of(",\"\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
+    if (std::none_of(text.begin(), text.end(), [](char c) { return c == ',' || c == '"' || c == '\n'; })) {
+        out += text;
+        return;
     }
-    return quoted + '"';
+    out += '"';
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
 // Writes rows as CSV, JSON (an array of objects) or aligned text, buffered: text waits for the widths of
@@ -180,7 +202,7 @@ private:
             } else if (!row.outOfRange && i < row.values.size() && std::isnan(row.values[i])) {
                 m_cells[i].clear();  // a quantity the row has not (dry air's dew point): the rest stands
             } else {
-                m_cells[i] = NumberText(i < row.values.size() ? row.values[i] : kNaN, m_settings);
+                AssignNumberText(m_cells[i], i < row.values.size() ? row.values[i] : kNaN, m_settings);
             }
         }
     }
@@ -197,7 +219,7 @@ private:
     {
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (i) m_buffer += ',';
-            m_buffer += CsvCell(cells[i]);
+            AppendCsvCell(m_buffer, cells[i]);
         }
         m_buffer += '\n';
     }
@@ -336,17 +358,25 @@ int RunBatch(const Converter& converter, const InputSettings& input, const Outpu
 
 int RunResults(const ResultRow& results, const OutputSettings& settings)
 {
-    Row row;
-    row.values = results.values;
-    for (std::size_t i = 0; i < row.values.size(); ++i) {
-        if (std::isnan(row.values[i])) row.outOfRange = true;
-        row.shown.push_back(ShownText(i < results.formats.size() ? results.formats[i] : kG7, row.values[i]));
-    }
-    // The row is written either way: which coefficients failed is part of the answer.
     RowWriter writer(settings, results.columns);
-    writer.Write(row);
+    bool outOfRange = false;
+    const auto write = [&](const std::vector<double>& values) {
+        Row row;
+        row.values = values;
+        for (std::size_t i = 0; i < row.values.size(); ++i) {
+            const bool empty = std::isnan(row.values[i]) && results.nanIsEmpty;
+            if (std::isnan(row.values[i]) && !empty) row.outOfRange = true;
+            row.shown.push_back(
+                empty ? std::string() : ShownText(i < results.formats.size() ? results.formats[i] : kG7, row.values[i]));
+        }
+        // The row is written either way: which coefficients failed is part of the answer.
+        writer.Write(row);
+        outOfRange = outOfRange || row.outOfRange;
+    };
+    write(results.values);
+    for (const std::vector<double>& values : results.more) write(values);
     writer.Finish();
-    if (!row.outOfRange) return kExitOk;
+    if (!outOfRange) return kExitOk;
     Complain("these inputs give no coefficients (" + std::string(kOutOfRange) + ")");
     return kExitFailedValues;
 }

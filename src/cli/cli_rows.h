@@ -108,6 +108,11 @@ struct ResultRow {
     std::vector<std::string> columns;
     std::vector<double> values;
     std::vector<ShownFormat> formats;
+    // Rows after the first under the same header (a fit's residuals, one per point).
+    std::vector<std::vector<double>> more;
+    // A NaN is a value the results have not (an uncertainty of a fit through exactly as many points as
+    // coefficients), an empty cell, rather than a failure.
+    bool nanIsEmpty = false;
 };
 
 struct InputSettings {

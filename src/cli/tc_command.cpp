@@ -32,8 +32,9 @@ Converter TcConverter(ThermocoupleType type, bool fromEmf, double cold)
                     return std::isfinite(emf);
                 }};
     }
-    return {{"emf_mV", "t_C", "seebeck_uV_per_C"}, [type, cold](double emf, std::vector<double>& v) {
-                const double t = WorkTemperature(type, emf, cold);
+    const double coldEmf = WorkColdJunctionEmf(type, cold);
+    return {{"emf_mV", "t_C", "seebeck_uV_per_C"}, [type, coldEmf](double emf, std::vector<double>& v) {
+                const double t = WorkTemperatureAtColdEmf(type, emf, coldEmf);
                 v.assign({emf, t, WorkSlopeShown(type, t)});
                 return std::isfinite(t);
             }};

@@ -256,6 +256,14 @@ double SprtRatio(const SprtCoefficientSet& set, double t) { return RatioInGroup(
 
 double SprtTemperature(const SprtCoefficientSet& set, double w) { return Invert(set, w).t; }
 
+double SprtTemperatureInGroup(const SprtCoefficientSet& set, std::uint32_t flag, double w)
+{
+    for (const GroupRange& range : kGroupRanges) {
+        if (range.flag == flag) return InvertWr(w - Deviation(set, range.group, w));
+    }
+    return kNotANumber;
+}
+
 SprtRangeCodes SprtRangeClasses(std::u16string_view text)
 {
     const RangeText range = ReadRangeText(text);

@@ -60,6 +60,11 @@ struct SprtCoefficientSet {
 // which removes the 0.13 mK of the published inverse. NaN when no group is near enough.
 [[nodiscard]] double SprtTemperature(const SprtCoefficientSet& set, double w);
 
+// t for a measured W with the deviation of one group (its kSprtFlag), whatever range that group applies
+// to: Wr(t) = W - ΔW(W) solved as SprtTemperature solves it. The calibration fits use it for their
+// residuals, where a5/b5 meets its gallium point above 0 °C. NaN for a flag that names no single group.
+[[nodiscard]] double SprtTemperatureInGroup(const SprtCoefficientSet& set, std::uint32_t flag, double w);
+
 // Group selection by a range text "low~high".
 struct SprtRangeCodes {
     // 0 a7/b7/c7, 1 a8/b8, 2 a9/b9, 3 a10, 4 a11, 5 none.

@@ -1,8 +1,12 @@
 #include "thermistor/ntc_fits.h"
 
+#include "thermistor/ntc_conversions.h"
+
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <vector>
 
 namespace tmcalc {
 namespace {
@@ -54,6 +58,91 @@ std::optional<NtcShCoefficients> FitNtcSteinhartHart(const std::optional<FitPoin
         return NtcShCoefficients{nan, nan, nan};
     }
     return NtcShCoefficients{a, b, c};
+}
+
+}  // namespace tmcalc
+
+namespace tmcalc {
+namespace {
+
+constexpr double kT25 = 298.15;
+
+std::optional<PointFit> RefusedPoint(std::span<const FitPoint> points)
+{
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const FitPoint p = points[i];
+        if (!std::isfinite(p.t) || !std::isfinite(p.r) || !(p.r > 0) || !(p.t + kKelvinOffset > 0))
+            return PointFit{PointFitProblem::BadPoint, static_cast<int>(i)};
+    }
+    return std::nullopt;
+}
+
+double OrNaN(std::optional<double> t) { return t.value_or(std::numeric_limits<double>::quiet_NaN()); }
+
+// 1/T = Σ k_j (ln R)^power_j, the Steinhart-Hart forms.
+PointFit FitInverseTemperature(std::span<const FitPoint> points, std::span<const int> powers)
+{
+    if (auto refused = RefusedPoint(points)) return *refused;
+    std::vector<double> design;
+    std::vector<double> y;
+    for (const FitPoint& p : points) {
+        const double l = std::log(p.r);
+        for (const int power : powers) design.push_back(std::pow(l, power));
+        y.push_back(1 / (p.t + kKelvinOffset));
+    }
+    return FitDesign(design, powers.size(), y);
+}
+
+}  // namespace
+
+PointFit FitNtcBetaPoints(std::span<const FitPoint> points)
+{
+    if (auto refused = RefusedPoint(points)) return *refused;
+    std::vector<double> design;
+    std::vector<double> y;
+    for (const FitPoint& p : points) {
+        design.push_back(1.0);
+        design.push_back(1 / (p.t + kKelvinOffset));
+        y.push_back(std::log(p.r));
+    }
+    LinearLeastSquares solution;
+    PointFit fit = FitDesign(design, 2, y, &solution);
+    if (!fit.Ok()) return fit;
+    const double beta = solution.coefficients[1];
+    const double r25 = std::exp(solution.coefficients[0] + beta / kT25);
+    fit.coefficients = {beta, r25};
+    if (!solution.covariance.empty()) {
+        // ln R25 = intercept + β/T25.
+        const std::vector<double>& v = solution.covariance;
+        const double lnVariance = v[0] + 2 * v[1] / kT25 + v[3] / (kT25 * kT25);
+        fit.uncertainties = {std::sqrt(v[3]), r25 * std::sqrt(std::max(lnVariance, 0.0))};
+    }
+    FinishResiduals(fit, points, [&](const FitPoint& p) { return OrNaN(NtcBetaTemperature(r25, beta, p.r)); },
+                    points.size() - 2);
+    return fit;
+}
+
+PointFit FitNtcShPoints(std::span<const FitPoint> points)
+{
+    static constexpr int kPowers[] = {0, 1, 3};
+    PointFit fit = FitInverseTemperature(points, kPowers);
+    if (!fit.Ok()) return fit;
+    const std::vector<double> k = fit.coefficients;
+    FinishResiduals(fit, points, [&](const FitPoint& p) { return OrNaN(NtcShTemperature(k[0], k[1], k[2], p.r)); },
+                    points.size() - 3);
+    return fit;
+}
+
+PointFit FitNtcShxPoints(std::span<const FitPoint> points)
+{
+    static constexpr int kPowers[] = {0, 1, 2, 3};
+    PointFit fit = FitInverseTemperature(points, kPowers);
+    if (!fit.Ok()) return fit;
+    const std::vector<double> k = fit.coefficients;
+    FinishResiduals(fit, points,
+                    [&](const FitPoint& p) { return OrNaN(NtcShxTemperature(k[0], k[1], k[2], k[3], p.r)); },
+                    points.size() - 4);
+    return fit;
 }
 
 }  // namespace tmcalc

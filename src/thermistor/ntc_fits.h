@@ -1,8 +1,10 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "framework/fit_point.h"
+#include "framework/point_fit.h"
 
 namespace tmcalc {
 
@@ -27,5 +29,17 @@ struct NtcShCoefficients {
 [[nodiscard]] std::optional<NtcShCoefficients> FitNtcSteinhartHart(const std::optional<FitPoint>& first,
                                                                    const std::optional<FitPoint>& second,
                                                                    const std::optional<FitPoint>& third);
+
+// Least squares over any number of points (T = t + 273.15 K). A point not finite, with a resistance of 0
+// or less or a temperature at or below absolute zero is a BadPoint. Residuals through NtcBetaTemperature,
+// NtcShTemperature and NtcShxTemperature with the fitted coefficients.
+//
+// β: ln R = ln R∞ + β·(1/T) on 1/T, at least two points; coefficients β and R25, the fitted curve's
+// resistance at 25 °C (its uncertainty from the intercept's and β's covariance).
+[[nodiscard]] PointFit FitNtcBetaPoints(std::span<const FitPoint> points);
+// Steinhart-Hart: 1/T = A + B·ln R + C·(ln R)³, at least three points; coefficients A, B, C.
+[[nodiscard]] PointFit FitNtcShPoints(std::span<const FitPoint> points);
+// Extended: 1/T = A + B·ln R + C·(ln R)² + D·(ln R)³, at least four points; coefficients A, B, C, D.
+[[nodiscard]] PointFit FitNtcShxPoints(std::span<const FitPoint> points);
 
 }  // namespace tmcalc

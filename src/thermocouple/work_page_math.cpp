@@ -49,7 +49,14 @@ double WorkEmfMillivolts(ThermocoupleType type, double t, double tc)
 
 double WorkTemperature(ThermocoupleType type, double emfMillivolts, double tc)
 {
-    return TcTemperature(type, emfMillivolts * MillivoltScale(type) + TcEmf(type, tc));
+    return WorkTemperatureAtColdEmf(type, emfMillivolts, WorkColdJunctionEmf(type, tc));
+}
+
+double WorkColdJunctionEmf(ThermocoupleType type, double tc) { return TcEmf(type, tc); }
+
+double WorkTemperatureAtColdEmf(ThermocoupleType type, double emfMillivolts, double coldEmf)
+{
+    return TcTemperature(type, emfMillivolts * MillivoltScale(type) + coldEmf);
 }
 
 double WorkSlopeShown(ThermocoupleType type, double t)

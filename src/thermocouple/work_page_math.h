@@ -28,6 +28,10 @@ struct TcTemperatureLimits {
 
 // Temperature in °C of the measuring junction for a measured emf in mV and the cold junction at tc °C.
 [[nodiscard]] double WorkTemperature(ThermocoupleType type, double emfMillivolts, double tc);
+// The same in two parts, for many readings at one cold junction: the cold junction's reference emf once,
+// then each reading added to it (the same result to the last bit).
+[[nodiscard]] double WorkColdJunctionEmf(ThermocoupleType type, double tc);
+[[nodiscard]] double WorkTemperatureAtColdEmf(ThermocoupleType type, double emfMillivolts, double coldEmf);
 
 // The differential emf as shown, µV/°C to six decimals (see RoundSlope6).
 [[nodiscard]] double WorkSlopeShown(ThermocoupleType type, double t);

@@ -105,14 +105,13 @@ protected:
     void TearDown() override
     {
         SetLanguage(Language::English);
-        InitUiContext(1920, 1080);
     }
 };
 
 TEST_P(EveryScreen, NothingIsCutOrOutOfPlace)
 {
     const Screen& screen = GetParam();
-    InitUiContext(screen.width, screen.height);
+    const ScreenOverride screenSize(screen.width, screen.height);
     SetLanguage(screen.language);
     test::ScratchStandards standards;
     MainWindow window(standards.store);
@@ -144,11 +143,12 @@ TEST(ScreenScale, IndicatorsMenusAndArrowsFollowTheWindow)
             style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &combo).width()};
     };
     const auto design = measure();
-    InitUiContext(3840, 2160);
-    const auto doubled = measure();
-    InitUiContext(1920, 1080);
+    {
+        const ScreenOverride doubledScreen(3840, 2160);
+        const auto doubled = measure();
+        for (std::size_t k = 0; k < design.size(); ++k) EXPECT_EQ(doubled[k], 2 * design[k]) << k;
+    }
     EXPECT_EQ(measure(), design);
-    for (std::size_t k = 0; k < design.size(); ++k) EXPECT_EQ(doubled[k], 2 * design[k]) << k;
 }
 
 std::vector<Screen> Screens()

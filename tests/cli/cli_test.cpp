@@ -3,6 +3,7 @@
 #include "framework/number_text.h"
 #include "humidity/humidity.h"
 #include "humidity/humidity_pages.h"
+#include "rtd/fits.h"
 #include "rtd/its90.h"
 #include "standards/standards_store.h"
 #include "thermocouple/work_page_math.h"
@@ -514,6 +515,160 @@ TEST_F(CliStandards, ReadsByProductNumberAndWritesNothingThroughAReadOnlyStore)
     EXPECT_EQ(store.DeleteStandard(StandardKind::Thermistor, 0), StoreStatus::ReadOnly);
     EXPECT_TRUE(Untouched());  // by the runs above either
 }
+
+// fit --points: least squares over the points of a CSV, its coefficients with their uncertainties or its
+// residuals, the same numbers as the core's fits; the points read by their header names.
+constexpr const char* kPt100Points =
+    "t_C,r_ohm\n-196,20.2477\n-150,39.7224\n-100,60.2563\n-50,80.3048\n0,100.0003\n100,138.5065\n"
+    "200,175.8549\n300,212.0522\n420,253.9611\n";
+
+std::vector<FitPoint> CsvPoints(const std::string& csv)
+{
+    std::vector<FitPoint> points;
+    const Cells lines = Split(csv, '\n');
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const Cells cells = Split(lines[i], ',');
+        if (cells.size() == 2) points.push_back({std::stod(cells[0]), std::stod(cells[1])});
+    }
+    return points;
+}
+
+TEST_F(CliRun, FitPointsGivesTheCoreFitAndItsResiduals)
+{
+    const PointFit core = FitPtPoints(100, CsvPoints(kPt100Points));
+    RunResult result = Run("fit pt --points -", kPt100Points);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(Split(result.out, '\n')[0], "A,B,C,u_A,u_B,u_C,residual_sd_mK");
+    Cells row = FirstRow(result.out);
+    ASSERT_EQ(row.size(), 7U);
+    for (std::size_t j = 0; j < 3; ++j) {
+        EXPECT_EQ(std::stod(row[j]), core.coefficients[j]);  // the shortest text reads back the same double
+        EXPECT_EQ(std::stod(row[3 + j]), core.uncertainties[j]);
+    }
+    EXPECT_EQ(std::stod(row[6]), core.residualSdMk);
+
+    // The same points from a file, columns the other way round, with a byte order mark, quotes, CRLF and a
+    // blank line.
+    std::string swapped = "\xEF\xBB\xBF\"r_ohm\" , t_C\r\n";
+    const Cells given = Split(kPt100Points, '\n');
+    for (std::size_t i = 1; i + 1 < given.size(); ++i) {
+        const Cells cells = Split(given[i], ',');
+        swapped += cells[1] + "," + cells[0] + "\r\n\r\n";
+    }
+    std::ofstream(m_dir / "work" / "points.csv", std::ios::binary) << swapped;
+    result = Run("fit pt --points points.csv --residuals");
+    fs::remove(m_dir / "work" / "points.csv");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const Cells lines = Split(result.out, '\n');
+    ASSERT_EQ(lines.size(), 11U);  // the header, nine points, the final newline
+    EXPECT_EQ(lines[0], "t_C,r_ohm,residual_mK");
+    for (std::size_t i = 0; i < 9; ++i) {
+        const Cells cells = Split(lines[i + 1], ',');
+        ASSERT_EQ(cells.size(), 3U);
+        EXPECT_EQ(std::stod(cells[2]), core.residualsMk[i]) << i;
+    }
+}
+
+// With exactly as many points as coefficients the row is the exact fit's, its uncertainties empty.
+struct MinimumPointsCase {
+    const char* name;
+    const char* exactArgs;
+    const char* pointsArgs;
+    const char* csv;
+};
+class FitPointsAtTheMinimum : public CliRun, public ::testing::WithParamInterface<MinimumPointsCase> {};
+TEST_P(FitPointsAtTheMinimum, EqualsTheExactFit)
+{
+    const Cells exact = Row(std::string(GetParam().exactArgs) + " --digits 12");
+    const RunResult result = Run(std::string(GetParam().pointsArgs) + " --points - --digits 12", GetParam().csv);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const Cells row = FirstRow(result.out);
+    ASSERT_EQ(row.size(), 2 * exact.size() + 1) << result.out;
+    for (std::size_t j = 0; j < exact.size(); ++j) {
+        EXPECT_EQ(row[j], exact[j]) << j;
+        EXPECT_EQ(row[exact.size() + j], "") << j;
+    }
+    EXPECT_EQ(row.back(), "");
+}
+
+const MinimumPointsCase kMinimumPoints[] = {
+    {"pt", "fit pt --r1 84.27 --r2 138.51 --r3 212.05", "fit pt", "t_C,r_ohm\n-40,84.27\n100,138.51\n300,212.05\n"},
+    {"cu", "fit cu --r0 50 --r1 71.4 --r2 82.13 --r3 47.86", "fit cu --r0 50",
+     "t_C,r_ohm\n100,71.4\n150,82.13\n-10,47.86\n"},
+    {"ntc_sh", "fit ntc --mode sh --r1 32650 --t1 0 --r2 10000 --t2 25 --r3 3603 --t3 50", "fit ntc --mode sh",
+     "t_C,r_ohm\n0,32650\n25,10000\n50,3603\n"},
+    {"sprt_zinc_and_mercury", "fit sprt --rtp 25.5 --range -38~419.527 --zn 65.5 --sn 48.2 --ga 28.51 --hg 21.52",
+     "fit sprt --rtp 25.5 --range -38~419.527",
+     "t_C,r_ohm\n419.527,65.5\n231.928,48.2\n29.7646,28.51\n-38.8344,21.52\n"},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, FitPointsAtTheMinimum, ::testing::ValuesIn(kMinimumPoints),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(CliRun, FitPointsOfEveryModelNameTheirColumns)
+{
+    const struct {
+        const char* args;
+        const char* csv;
+        const char* header;
+    } cases[] = {
+        {"fit ntc", "t_C,r_ohm\n0,32650\n25,10000\n50,3603\n", "beta,R25,u_beta,u_R25,residual_sd_mK"},
+        {"fit ntc --mode ext", "t_C,r_ohm\n0,32650\n25,10000\n50,3603\n85,1250\n",
+         "A,B,C,D,u_A,u_B,u_C,u_D,residual_sd_mK"},
+        {"fit stdtc", "t_C,emf_mV\n419.527,3.45\n660.323,5.86\n1084.62,10.57\n900,8.45\n",
+         "a,b,c,u_a,u_b,u_c,residual_sd_mK"},
+        {"fit stdtc --residuals", "t_C,emf_mV\n419.527,3.45\n660.323,5.86\n1084.62,10.57\n900,8.45\n",
+         "t_C,emf_mV,residual_mK"},
+        // Gallium serves a11 and a5/b5 both; its row shows a11's residual.
+        {"fit sprt --rtp 25.5 --range -38~29.7646 --residuals", "t_C,r_ohm\n29.7646,28.51\n-38.8344,21.52\n",
+         "t_C,r_ohm,residual_mK"},
+    };
+    for (const auto& c : cases) {
+        const RunResult result = Run(std::string(c.args) + " --points -", c.csv);
+        EXPECT_EQ(result.exitCode, 0) << c.args << result.err;
+        EXPECT_EQ(Split(result.out, '\n')[0], c.header) << c.args;
+    }
+}
+
+struct PointsErrorCase {
+    const char* name;
+    const char* args;
+    const char* csv;
+    int exitCode;
+    const char* message;
+};
+class FitPointsErrors : public CliRun, public ::testing::WithParamInterface<PointsErrorCase> {};
+TEST_P(FitPointsErrors, ExitNonZeroWithAMessage)
+{
+    const RunResult result = Run(GetParam().args, GetParam().csv);
+    EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
+    EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
+    EXPECT_TRUE(result.out.empty() && WorkFolderEmpty()) << result.out;
+}
+
+const PointsErrorCase kPointsErrors[] = {
+    {"no_file", "fit pt --points missing.csv", "", 2, "--points: cannot read 'missing.csv'"},
+    {"empty_input", "fit pt --points -", "", 2, "stdin has no column 't_C'"},
+    {"no_measured_column", "fit pt --points -", "t_C,R\n1,2\n", 2, "no column 'r_ohm' in its header line"},
+    {"emf_for_a_resistance", "fit stdtc --points -", "t_C,r_ohm\n500,4.2\n", 2, "no column 'emf_mV'"},
+    {"junk_cell", "fit pt --points -", "t_C,r_ohm\n0,100\n10,10x\n", 1, "line 3, r_ohm: '10x' is not a number"},
+    {"comma_decimal", "fit pt --points -", "t_C,r_ohm\n\"1,5\",100\n", 1, "line 2, t_C: '\"1' is not a number"},
+    {"missing_cell", "fit pt --points -", "t_C,r_ohm\n10\n", 1, "line 2, r_ohm: '' is not a number"},
+    {"too_few", "fit cu --points -", "t_C,r_ohm\n10,52\n20,54\n", 2, "too few points for alpha, beta, gamma (2 given)"},
+    {"repeated", "fit ntc --mode sh --points -", "t_C,r_ohm\n25,10000\n25,10000\n0,32650\n", 2,
+     "too few different points for A, B, C"},
+    {"singular", "fit cu --points -", "t_C,r_ohm\n0,50\n100,71.4\n50,60.7\n", 2, "do not determine"},
+    {"negative_resistance", "fit pt --points -", "t_C,r_ohm\n-50,80\n100,-1\n200,175\n", 1,
+     "line 3: the fit cannot take t_C 100, r_ohm -1"},
+    {"sprt_point_outside", "fit sprt --rtp 25.5 --range 0~419.527 --points -",
+     "t_C,r_ohm\n419.527,65.5\n231.928,48.2\n660.323,86\n", 1, "line 4 lies outside the deviation groups"},
+    {"sprt_lower_group_short", "fit sprt --rtp 25.5 --range -200~419.527 --points -",
+     "t_C,r_ohm\n419.527,65.5\n231.928,48.2\n-189.3442,5.5\n", 2, "too few points for a8, b8, a4, b4"},
+    {"points_and_exact", "fit pt --points - --r1 3", "", 108, "excludes"},
+    {"residuals_alone", "fit pt --r1 1 --r2 2 --r3 3 --residuals", "", 107, "--residuals requires --points"},
+    {"ext_without_points", "fit ntc --mode ext --r1 1 --t1 1 --r2 2 --t2 2", "", 2, "--mode ext fits from --points only"},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, FitPointsErrors, ::testing::ValuesIn(kPointsErrors),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace tmcalc

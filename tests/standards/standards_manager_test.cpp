@@ -184,9 +184,10 @@ protected:
 TEST_F(ManagerTest, ListIsAReportWithTheKindsHeadingsAndScaledWidths)
 {
     AddStandards(Kind::Thermistor, 1);
-    InitUiContext(1366, 768);
-    Open(Kind::Thermistor);
-    InitUiContext(1920, 1080);
+    {
+        const ScreenOverride small(1366, 768);
+        Open(Kind::Thermistor);
+    }
     EXPECT_EQ(m_manager->objectName(), "StdUI_NAME");
     EXPECT_EQ(list()->objectName(), "ConfigurationListView");
     EXPECT_EQ(m_manager->menuMode(), ManagerCommand::None);

@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(UnitPages, UnitPageCase, ::testing::ValuesIn(kCases), t
 TEST(UnitPageGeometry, WideGridsKeepEveryFieldOnThePageAndTakeItsClicks)
 {
     for (const QSize screen : {QSize(1920, 1080), QSize(1024, 768), QSize(1280, 1024), QSize(1600, 1200)}) {
-        InitUiContext(screen.width(), screen.height());
+        const ScreenOverride screenSize(screen.width(), screen.height());
         for (int pageIndex : {13, 14, 15, 16, 22}) {
             for (Language language : {Language::English, Language::Chinese}) {
                 SetLanguage(language);
@@ -159,7 +159,6 @@ TEST(UnitPageGeometry, WideGridsKeepEveryFieldOnThePageAndTakeItsClicks)
             }
         }
     }
-    InitUiContext(1920, 1080);
     // The length grid fits as it was (its pitch is pinned with the layouts); the area grid closes up: 365
     // would end the last unit at 1063.
     const auto area = WideFieldGridLayout(ComputeScreenGeometry(1920, 1080), 1052, 535, 6, 3);

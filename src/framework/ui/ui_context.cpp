@@ -19,6 +19,7 @@ Q_LOGGING_CATEGORY(lcDiagnostics, "tmcalc.diagnostics", QtWarningMsg)
 namespace {
 
 UiContext g_context;
+bool g_initialised = false;
 
 QString ChooseFontFamily()
 {
@@ -59,7 +60,9 @@ QFont MakeFont(FontSize size, int weight, bool bold)
     return font;
 }
 
-void InitUiContext(int screenWidth, int screenHeight)
+namespace {
+
+void ComputeUiContext(int screenWidth, int screenHeight)
 {
     g_context.geometry = ComputeScreenGeometry(screenWidth, screenHeight);
     g_context.fontFamily = ChooseFontFamily();
@@ -73,8 +76,25 @@ void InitUiContext(int screenWidth, int screenHeight)
     QFont menuFont = QApplication::font("QMenu");
     menuFont.setPixelSize(ScaledPixels(g_context.geometry, menuPixels));
     QApplication::setFont(menuFont, "QMenu");
+}
+
+}  // namespace
+
+void InitUiContext(int screenWidth, int screenHeight)
+{
+    if (g_initialised) return;
+    g_initialised = true;
+    ComputeUiContext(screenWidth, screenHeight);
     SetDiagnosticSink(&ForwardDiagnostic);
 }
+
+ScreenOverride::ScreenOverride(int screenWidth, int screenHeight)
+    : m_width(g_context.geometry.screenWidth), m_height(g_context.geometry.screenHeight)
+{
+    ComputeUiContext(screenWidth, screenHeight);
+}
+
+ScreenOverride::~ScreenOverride() { ComputeUiContext(m_width, m_height); }
 
 const UiContext& Ui() { return g_context; }
 

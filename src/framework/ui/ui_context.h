@@ -27,10 +27,25 @@ struct UiContext {
     QFont editFont;
 };
 
-// Computes the geometry for a screen and creates the fonts; call once at start-up (tests may call it
-// again to simulate another screen). Also routes the core's diagnostic lines to lcDiagnostics.
+// Computes the geometry for a screen and creates the fonts, once, at start-up; later calls change nothing.
+// Also routes the core's diagnostic lines to lcDiagnostics.
 void InitUiContext(int screenWidth, int screenHeight);
+// The context every page reads; it does not change while the program runs.
 [[nodiscard]] const UiContext& Ui();
+
+// For tests that lay pages out for another screen: the context of that screen while this lives, the
+// previous one again after. Pages made meanwhile keep the geometry they were made with.
+class ScreenOverride {
+public:
+    ScreenOverride(int screenWidth, int screenHeight);
+    ~ScreenOverride();
+    ScreenOverride(const ScreenOverride&) = delete;
+    ScreenOverride& operator=(const ScreenOverride&) = delete;
+
+private:
+    int m_width;
+    int m_height;
+};
 
 // A font of the shared family with a Windows-style size: `height` < 0 is the character height in
 // pixels; `width` (< 0, 0 = natural) the average character width, realised as a horizontal stretch.
