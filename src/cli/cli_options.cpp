@@ -163,12 +163,23 @@ void AddOutputOptions(CLI::App& app, Shared& shared)
     app.add_flag("!--no-header", shared.output.header, "no header line (csv and text)");
 }
 
+void AddUncertaintyOptions(CLI::App& app, Shared& shared)
+{
+    app.add_option("--u", shared.uncertainty.u,
+                   "NAME=VALUE: standard uncertainty of an input column (r_ohm, emf_mV, t_C, ...) or a parameter "
+                   "(cold, r0, rtp, r25, beta, t, pressure) in its unit; adds u_X and U_X for every result X")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option("--k", shared.uncertainty.k, "coverage factor of U_X (default 2)");
+}
+
 }  // namespace
 
 void AddLeaf(Program& program, CLI::App& leaf, Mode mode, ConverterBuilder build)
 {
     Shared& shared = *program.shared.emplace_back(std::make_unique<Shared>());
     AddOutputOptions(leaf, shared);
+    AddUncertaintyOptions(leaf, shared);
     if (mode == Mode::Table) {
         AddValue(leaf, "--from", shared.input.from, "first input value")->required();
         AddValue(leaf, "--to", shared.input.to, "last input value")->required();
@@ -183,8 +194,12 @@ void AddLeaf(Program& program, CLI::App& leaf, Mode mode, ConverterBuilder build
     program.runners.push_back([&shared, mode, build = std::move(build)]() {
         bool fromStdin = false;
         std::optional<double> input;
-        const std::optional<Converter> converter = build(fromStdin, input);
+        std::optional<Converter> converter = build(fromStdin, input);
         if (!converter) return kExitUsage;
+        if (shared.uncertainty.Given()) {
+            converter = WithUncertainty(*converter, shared.uncertainty);
+            if (!converter) return kExitUsage;
+        }
         if (mode == Mode::Table) return RunTable(*converter, shared.input, shared.output);
         if (fromStdin) return RunBatch(*converter, shared.input, shared.output);
         if (!input) {

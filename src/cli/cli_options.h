@@ -92,6 +92,7 @@ enum class Mode { Convert, Table };
 struct Shared {
     OutputSettings output;
     InputSettings input;
+    UncertaintyRequest uncertainty;
 };
 
 // Values from --forward/--backward (or '-', stdin) for a two-way command; a table has a flag instead.

@@ -382,3 +382,98 @@ int RunResults(const ResultRow& results, const OutputSettings& settings)
 }
 
 }  // namespace tmcalc::cli
+
+namespace tmcalc::cli {
+
+std::optional<Converter> WithUncertainty(const Converter& converter, const UncertaintyRequest& request)
+{
+    // Without a model of its own the conversion is one: its value in, its result columns out.
+    ConverterUncertainty model;
+    if (converter.uncertainty) {
+        model = *converter.uncertainty;
+    } else {
+        model.model.inputs = {converter.columns.front()};
+        model.model.outputs.assign(converter.columns.begin() + 1, converter.columns.end());
+        model.model.evaluate = [compute = converter.compute](std::span<const double> x) {
+            std::vector<double> values;
+            if (!compute(x[0], values)) return std::vector<double>();
+            return std::vector<double>(values.begin() + 1, values.end());
+        };
+    }
+    const std::vector<std::string>& names = model.model.inputs;
+    std::vector<double> u = model.defaultU;
+    u.resize(names.size(), 0.0);
+    for (const std::string& given : request.u) {
+        const std::size_t equals = given.find('=');
+        const std::string name = given.substr(0, equals);
+        const auto it = std::find(names.begin(), names.end(), name);
+        if (equals == std::string::npos || it == names.end()) {
+            std::string known;
+            for (const std::string& n : names) known += (known.empty() ? "" : ", ") + n;
+            Complain("--u: '" + given + "' names no input of this conversion (" + known + ")");
+            return std::nullopt;
+        }
+        const std::optional<double> value = ReadNumber(given.substr(equals + 1));
+        if (!value || !std::isfinite(*value) || *value < 0.0) {
+            Complain("--u: '" + given.substr(equals + 1) + "' is not a standard uncertainty (a number 0 or more)");
+            return std::nullopt;
+        }
+        u[static_cast<std::size_t>(it - names.begin())] = *value;
+    }
+    double k = 2.0;
+    if (!request.k.empty()) {
+        const std::optional<double> value = ReadNumber(request.k);
+        if (!value || !std::isfinite(*value) || *value <= 0.0) {
+            Complain("--k: '" + request.k + "' is not a coverage factor (a number above 0)");
+            return std::nullopt;
+        }
+        k = *value;
+    }
+
+    // Each result column's model output (-1: none, an empty cell).
+    const std::size_t results = converter.columns.size() - 1;
+    std::vector<int> output(results, -1);
+    for (std::size_t c = 0; c < results; ++c) {
+        const auto& outs = model.model.outputs;
+        const auto it = std::find(outs.begin(), outs.end(), converter.columns[c + 1]);
+        if (it != outs.end()) output[c] = static_cast<int>(it - outs.begin());
+    }
+    const auto uncertainties = [model, u, k, output](double input, std::vector<double>& out) {
+        std::vector<double> x{input};
+        x.insert(x.end(), model.parameters.begin(), model.parameters.end());
+        const std::vector<Budget> budgets = Propagate(model.model, x, u, k);
+        for (const int o : output) {
+            const bool known = o >= 0;
+            out.push_back(known ? budgets[static_cast<std::size_t>(o)].uc : kNaN);
+            out.push_back(known ? budgets[static_cast<std::size_t>(o)].U : kNaN);
+        }
+    };
+
+    Converter with = converter;
+    for (std::size_t c = 0; c < results; ++c) {
+        with.columns.push_back("u_" + converter.columns[c + 1]);
+        with.columns.push_back("U_" + converter.columns[c + 1]);
+    }
+    with.compute = [converter, uncertainties](double input, std::vector<double>& values) {
+        const bool ok = converter.compute(input, values);
+        // A row out of range has no uncertainty either.
+        const std::size_t first = values.size();
+        uncertainties(input, values);
+        if (!ok)
+            for (std::size_t i = first; i < values.size(); ++i) values[i] = kNaN;
+        return ok;
+    };
+    with.pageTexts = [converter, uncertainties](double input, std::vector<std::string>& shown) {
+        Row row;
+        converter.Convert(input, row, true);
+        shown = row.shown;
+        std::vector<double> extra;
+        uncertainties(input, extra);
+        for (const double v : extra)
+            shown.push_back(row.outOfRange || std::isnan(v) ? std::string() : FormatSignificant(v));
+    };
+    with.uncertainty.reset();
+    return with;
+}
+
+}  // namespace tmcalc::cli

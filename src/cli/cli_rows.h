@@ -5,6 +5,7 @@
 // cli_options.h.
 
 #include "framework/number_text.h"
+#include "framework/uncertainty.h"
 
 #include <cstddef>
 #include <functional>
@@ -59,6 +60,15 @@ struct Row {
     std::string badInput;  // non-empty: the input text that holds no number
 };
 
+// A conversion's uncertainty model: model.inputs[0] is the converted value (the converter's first column),
+// the other inputs the command's parameters with their values here; its outputs are named as the result
+// columns.
+struct ConverterUncertainty {
+    UncertaintyModel model;
+    std::vector<double> parameters;
+    std::vector<double> defaultU;  // per input, before --u (a standard's certificate); missing: 0
+};
+
 // A conversion from one input number to one row; the first column is the input itself.
 struct Converter {
     std::vector<std::string> columns;
@@ -68,9 +78,30 @@ struct Converter {
     std::vector<ShownFormat> formats;
     // Set where the page's texts follow rules of their own (rounding, literal texts): all of the row's.
     std::function<void(double input, std::vector<std::string>& shown)> pageTexts;
+    // The conversion with its parameters, for --u; without it the converted value is the only input.
+    std::optional<ConverterUncertainty> uncertainty;
 
     void Convert(double input, Row& row, bool wantShown) const;
 };
+
+// The converter with its uncertainty model and the values of the model's parameters.
+[[nodiscard]] inline Converter WithModel(Converter converter, UncertaintyModel model, std::vector<double> parameters)
+{
+    converter.uncertainty = ConverterUncertainty{std::move(model), std::move(parameters)};
+    return converter;
+}
+
+// What --u NAME=VALUE (repeated) and --k ask for.
+struct UncertaintyRequest {
+    std::vector<std::string> u;  // "NAME=VALUE" as given
+    std::string k;               // empty: 2
+    [[nodiscard]] bool Given() const { return !u.empty() || !k.empty(); }
+};
+
+// The converter with a u_X (combined standard uncertainty) and a U_X (k u_X) column after the row for
+// every result column X; --as-shown writes those with two significant digits. Empty, with the message
+// written, for an unknown name, a value that is not a number or is negative, or k <= 0 (a usage error).
+[[nodiscard]] std::optional<Converter> WithUncertainty(const Converter& converter, const UncertaintyRequest& request);
 
 // A row of results that depend on no input (a fit's coefficients), written like a conversion's.
 struct ResultRow {

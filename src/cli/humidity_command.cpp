@@ -2,6 +2,7 @@
 // computes them.
 
 #include "cli_options.h"
+#include "humidity/humidity_uncertainty.h"
 #include "humidity/humidity.h"
 #include "humidity/humidity_pages.h"
 
@@ -53,7 +54,8 @@ void AddHumidity(Program& program, CLI::App& parent, Mode mode)
             columns.push_back(entry.first);
             formats.push_back(kHumidityShown);
         }
-        return std::optional<Converter>(Converter{columns,
+        const int kind = HumidityKindNames().at(args->kind);
+        return std::optional<Converter>(WithModel(Converter{columns,
                                                   [kind = HumidityKindNames().at(args->kind), t = args->t,
                                                    pressure = args->pressure](double x, std::vector<double>& v) {
                                                       const auto all = HumidityQuantities(kind, x, t, pressure);
@@ -65,7 +67,8 @@ void AddHumidity(Program& program, CLI::App& parent, Mode mode)
                                                       return !std::isnan(
                                                           all[static_cast<std::size_t>(kHumidityVaporPressure)]);
                                                   },
-                                                  formats});
+                                                  formats},
+                                                  HumidityModel(kind), {args->t, args->pressure}));
     });
 }
 

@@ -1,6 +1,7 @@
 // ntc: an NTC thermistor, resistance (Ω) <-> temperature (°C), as the thermistor conversion page converts.
 
 #include "cli_options.h"
+#include "thermistor/ntc_uncertainty.h"
 #include "thermistor/ntc_page_math.h"
 
 #include <cmath>
@@ -40,8 +41,9 @@ void AddNtc(Program& program, CLI::App& parent, Mode mode)
                           : args->mode == "ext" ? NtcMode::Extended
                                                 : NtcMode::Beta;
         NtcPanelValues values = args->values;
+        std::optional<StandardRecord> record;
         if (!args->standards.product.empty()) {
-            const std::optional<StandardRecord> record = FindStandard(args->standards, StandardKind::Thermistor);
+            record = FindStandard(args->standards, StandardKind::Thermistor);
             if (!record) return std::optional<Converter>();
             const std::optional<NtcStandardLoad> load = NtcLoadFromStandard(*record);
             if (!load || !load->fill) {
@@ -56,24 +58,35 @@ void AddNtc(Program& program, CLI::App& parent, Mode mode)
             return std::optional<Converter>();
         }
         const bool fromTemp = Direction(*io, mode, fromStdin, input);
+        // In the β form R25 and β are parameters of the uncertainty.
+        const auto withModel = [&](Converter c) {
+            std::vector<double> parameters;
+            if (ntcMode == NtcMode::Beta) parameters = {values.r25, values.beta};
+            Converter with = WithModel(std::move(c), NtcModel(ntcMode, values, fromTemp), parameters);
+            // A standard's certificate gives u(R25) unless --u r25 says otherwise.
+            if (ntcMode == NtcMode::Beta && record)
+                if (const std::optional<double> u = CertificateStandardUncertainty(*record))
+                    with.uncertainty->defaultU = {0.0, *u};
+            return with;
+        };
         if (fromTemp) {
             // The extended panel shows its resistance with four significant digits, the others with seven.
             const ShownFormat shown{ntcMode == NtcMode::Extended ? 4 : 7, 7};
-            return std::optional<Converter>(
+            return std::optional<Converter>(withModel(
                 Converter{{"t_C", "r_ohm"},
                           [ntcMode, values](double t, std::vector<double>& v) {
                               v.assign({t, NanIfEmpty(NtcPanelResistance(ntcMode, values, t))});
                               return std::isfinite(v[1]);
                           },
-                          {kG7, shown}});
+                          {kG7, shown}}));
         }
-        return std::optional<Converter>(
+        return std::optional<Converter>(withModel(
             Converter{{"r_ohm", "t_C"},
                       [ntcMode, values](double r, std::vector<double>& v) {
                           v.assign({r, NanIfEmpty(NtcPanelTemperature(ntcMode, values, r))});
                           return std::isfinite(v[1]);
                       },
-                      {kG7, {7, 7}}});
+                      {kG7, {7, 7}}}));
     });
 }
 

@@ -6,6 +6,7 @@
 #include "rtd/nickel.h"
 #include "rtd/platinum.h"
 #include "rtd/rtd_page_math.h"
+#include "rtd/rtd_uncertainty.h"
 
 #include <algorithm>
 #include <array>
@@ -144,7 +145,7 @@ void AddRtd(Program& program, CLI::App& parent, Mode mode)
                 Complain("rtd " + kind.name + " needs a non-zero --r0, --a and --b");
                 return std::optional<Converter>();
             }
-            return std::optional<Converter>(NickelConverter(fromRes, r0, k));
+            return std::optional<Converter>(WithModel(NickelConverter(fromRes, r0, k), NickelModel(k, fromRes), {r0}));
         }
         const RtdSensorPage& page = kRtdSensorPages[static_cast<std::size_t>(kind.page)];
         double r0 = 0.0;
@@ -161,7 +162,9 @@ void AddRtd(Program& program, CLI::App& parent, Mode mode)
             }
             r0 = ReadNumber(page.r0Text).value_or(0.0);
         }
-        return std::optional<Converter>(SensorConverter(page, fromRes, r0));
+        return std::optional<Converter>(
+            WithModel(SensorConverter(page, fromRes, r0),
+                      fromRes ? RtdFromResistanceModel(page) : RtdFromTemperatureModel(page.metal), {r0}));
     });
 }
 

@@ -3,6 +3,7 @@
 // SPRT conversion page converts; --export qt90 writes the thermometer as such strings instead.
 
 #include "cli_options.h"
+#include "rtd/rtd_uncertainty.h"
 #include "rtd/qt90.h"
 #include "rtd/sprt.h"
 
@@ -139,7 +140,12 @@ void AddSprt(Program& program, CLI::App& parent, Mode mode)
             std::cout.flush();
             std::exit(lines.empty() ? kExitUsage : kExitOk);  // nothing to convert
         }
-        return std::optional<Converter>(SprtConverter(set, rtp, Direction(*io, mode, fromStdin, input)));
+        const bool fromRes = Direction(*io, mode, fromStdin, input);
+        Converter converter = WithModel(SprtConverter(set, rtp, fromRes), SprtModel(set, fromRes), {rtp});
+        // A standard's certificate gives u(R(TPW)) unless --u rtp says otherwise.
+        if (const std::optional<double> u = record ? CertificateStandardUncertainty(*record) : std::nullopt)
+            converter.uncertainty->defaultU = {0.0, *u};
+        return std::optional<Converter>(converter);
     });
 }
 

@@ -7,6 +7,7 @@
 #include "cli_options.h"
 #include "thermocouple/std_type_b.h"
 #include "thermocouple/std_type_s.h"
+#include "thermocouple/tc_uncertainty.h"
 
 #include <array>
 #include <cmath>
@@ -73,7 +74,7 @@ std::optional<Converter> TypeS(const StdTcArgs& args, bool fromEmf, double cold)
         Complain("stdtc S needs the emfs at the three fixed points (--zn, --al, --cu)");
         return std::nullopt;
     }
-    return StdConverter(
+    return WithModel(StdConverter(
         fromEmf,
         [points, cold](double t) {
             const auto page = StdSPageTemperatureToEmf(points, t, cold);
@@ -82,7 +83,7 @@ std::optional<Converter> TypeS(const StdTcArgs& args, bool fromEmf, double cold)
         [points, cold](double e) {
             const auto r = StdSPageEmfToTemperature(points, e, cold);
             return r ? std::array{r->t, r->slope} : std::array{kNaN, kNaN};
-        });
+        }), StdSModel(points, fromEmf), {cold});
 }
 
 std::optional<Converter> TypeB(const StdTcArgs& args, bool fromEmf, double cold)
@@ -124,7 +125,7 @@ std::optional<Converter> TypeB(const StdTcArgs& args, bool fromEmf, double cold)
         Complain("stdtc B --mode " + args.bMode + " takes only its own values");
         return std::nullopt;
     }
-    return StdConverter(
+    return WithModel(StdConverter(
         fromEmf,
         [calibration, cold](double t) {
             const StdBReading r = StdBPageTemperatureToEmf(calibration, t, cold);
@@ -133,7 +134,7 @@ std::optional<Converter> TypeB(const StdTcArgs& args, bool fromEmf, double cold)
         [calibration, cold](double e) {
             const StdBReading r = StdBPageEmfToTemperature(calibration, e, cold);
             return std::array{r.value, r.slope};
-        });
+        }), StdBModel(calibration, fromEmf), {cold});
 }
 
 }  // namespace

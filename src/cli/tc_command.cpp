@@ -1,6 +1,7 @@
 // tc TYPE: a working thermocouple, temperature (°C) <-> emf (mV), as the work-thermocouple pages convert.
 
 #include "cli_options.h"
+#include "thermocouple/tc_uncertainty.h"
 #include "thermocouple/thermocouple_type.h"
 #include "thermocouple/work_page_math.h"
 
@@ -53,7 +54,11 @@ void AddTc(Program& program, CLI::App& parent, Mode mode)
     AddNumber(*tc, "--cold", *cold, "cold junction °C (default 0)", Domain::Temperature);
     AddLeaf(program, *tc, mode, [type, cold, io, mode](bool& fromStdin, std::optional<double>& input) {
         const bool fromEmf = Direction(*io, mode, fromStdin, input);
-        return std::optional<Converter>(TcConverter(TcTypeNames().at(*type), fromEmf, cold->value.value_or(0.0)));
+        const ThermocoupleType kind = TcTypeNames().at(*type);
+        const double coldJunction = cold->value.value_or(0.0);
+        return std::optional<Converter>(
+            WithModel(TcConverter(kind, fromEmf, coldJunction),
+                      fromEmf ? WorkTcFromEmfModel(kind) : WorkTcFromTemperatureModel(kind), {coldJunction}));
     });
 }
 

@@ -260,3 +260,60 @@ int TabRowAt(const TabRow& row, int x, int y)
 }
 
 }  // namespace tmcalc
+
+namespace tmcalc {
+
+EditSplit SplitEditForUncertainty(Rect edit)
+{
+    const int left = std::max(1, edit.width * 6 / 10);
+    // One pixel of overlap: the box's left frame line is the edit's right one.
+    return {{edit.x, edit.y, left, edit.height}, {edit.x + left - 1, edit.y, edit.width - left + 1, edit.height}};
+}
+
+namespace {
+
+// Design sizes on 1920 x 1080: the button 150 x 34, a 20-pixel "k" label and a 60-pixel k box, 6 apart.
+constexpr double kStripButton = 150, kStripLabel = 20, kStripBox = 60, kStripGap = 6, kStripHeight = 34;
+
+}  // namespace
+
+int UncertaintyStripWidth(const ScreenGeometry& g)
+{
+    return ScaledPixels(g, kStripButton) + ScaledPixels(g, kStripGap) + ScaledPixels(g, kStripLabel) +
+           ScaledPixels(g, kStripBox);
+}
+
+int UncertaintyStripHeight(const ScreenGeometry& g) { return ScaledPixels(g, kStripHeight); }
+
+UncertaintyStrip UncertaintyStripAt(const ScreenGeometry& g, int x, int y)
+{
+    const int h = UncertaintyStripHeight(g);
+    const int button = ScaledPixels(g, kStripButton);
+    const int gap = ScaledPixels(g, kStripGap);
+    const int label = ScaledPixels(g, kStripLabel);
+    const int box = ScaledPixels(g, kStripBox);
+    return {{x, y, button, h}, {x + button + gap, y, label, h}, {x + button + gap + label, y, box, h}};
+}
+
+Rect FindFreeRect(Rect area, const std::vector<Rect>& taken, int w, int h, int margin)
+{
+    const int step = std::max(1, margin);
+    const auto clear = [&](const Rect& r) {
+        for (const Rect& t : taken) {
+            if (t.width <= 0 || t.height <= 0) continue;
+            if (r.x < t.right() + margin && t.x < r.right() + margin && r.y < t.bottom() + margin &&
+                t.y < r.bottom() + margin)
+                return false;
+        }
+        return true;
+    };
+    for (int y = area.bottom() - h - margin; y >= area.y + margin; y -= step) {
+        for (int x = area.right() - w - margin; x >= area.x + margin; x -= step) {
+            const Rect r{x, y, w, h};
+            if (clear(r)) return r;
+        }
+    }
+    return {};
+}
+
+}  // namespace tmcalc

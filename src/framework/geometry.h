@@ -118,4 +118,29 @@ struct TabRow {
 // The tab holding the selection point: left <= x < right, top <= y <= bottom; -1 when none.
 [[nodiscard]] int TabRowAt(const TabRow& row, int x, int y);
 
+// The uncertainty boxes of a field take the right part of its own edit box while they show, so they
+// can touch nothing the page already holds: the edit keeps the left 60 % (at least 1 pixel), the box the
+// rest, the two sharing the frame line between them.
+struct EditSplit {
+    Rect edit;
+    Rect box;
+};
+[[nodiscard]] EditSplit SplitEditForUncertainty(Rect edit);
+
+// The strip of the uncertainty button, the "k" label and the k box: `width` x `height` on the 1920 x 1080
+// design, scaled by TextScale, the button taking what the label and box leave.
+struct UncertaintyStrip {
+    Rect button;
+    Rect kLabel;
+    Rect kBox;
+};
+[[nodiscard]] UncertaintyStrip UncertaintyStripAt(const ScreenGeometry& g, int x, int y);
+[[nodiscard]] int UncertaintyStripWidth(const ScreenGeometry& g);
+[[nodiscard]] int UncertaintyStripHeight(const ScreenGeometry& g);
+
+// The first free place for a w x h rectangle in `area`, clear of every rectangle of `taken` by `margin`
+// pixels: tried along the bottom of the area from the right to the left, then one step of `margin` up at
+// a time. Empty (width 0) when there is none.
+[[nodiscard]] Rect FindFreeRect(Rect area, const std::vector<Rect>& taken, int w, int h, int margin);
+
 }  // namespace tmcalc

@@ -1,25 +1,29 @@
 #include "standards/manager_columns.h"
 
+#include "resources/string_ids.h"
+
 #include <array>
 
 namespace tmcalc {
 namespace {
 
 // clang-format off
-constexpr std::array<StandardListColumn, 9> kCoupleColumns = {{
+// The last two columns of every kind are the certificate's expanded uncertainty and its k.
+constexpr std::array<StandardListColumn, 11> kCoupleColumns = {{
     {657, 170}, {658, 150}, {659, 60}, {660, 120}, {661, 120}, {662, 120}, {663, 60}, {664, 150}, {665, 100},
+    {kStrCertificateU, 90}, {kStrCertificateK, 50},
 }};
 
-constexpr std::array<StandardListColumn, 17> kResistorColumns = {{
+constexpr std::array<StandardListColumn, 19> kResistorColumns = {{
     {666, 150}, {667, 100}, {668, 120}, {669, 80}, {670, 80}, {671, 80}, {672, 80}, {673, 80}, {674, 80},
-    {675, 80}, {676, 80}, {677, 80}, {678, 80}, {679, 80}, {680, 80}, {681, 80}, {682, 80},
+    {675, 80}, {676, 80}, {677, 80}, {678, 80}, {679, 80}, {680, 80}, {681, 80}, {682, 80}, {kStrCertificateU, 90}, {kStrCertificateK, 50},
 }};
 
-// The eleventh column has no key and a width of 0: it shows nothing, and the manager also hides it so
-// that it cannot be dragged open.
-constexpr std::array<StandardListColumn, 11> kThermistorColumns = {{
+// The last column has no key and a width of 0: it shows nothing, and the manager also hides it so that
+// it cannot be dragged open.
+constexpr std::array<StandardListColumn, 13> kThermistorColumns = {{
     {721, 150}, {722, 100}, {723, 120}, {724, 60}, {725, 80}, {726, 80}, {727, 120}, {728, 120}, {729, 120},
-    {730, 120}, {731, 0},
+    {730, 120}, {kStrCertificateU, 90}, {kStrCertificateK, 50}, {731, 0},
 }};
 // clang-format on
 

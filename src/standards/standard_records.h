@@ -58,6 +58,11 @@ private:
 // The key of the kind spelled as the file spells it, for a key given in any case; empty if unknown.
 [[nodiscard]] std::string_view CanonicalStandardKey(StandardKind kind, std::string_view key);
 
+// The standard uncertainty of the standard's parameter from its certificate: CertU over CertK (2 when
+// CertK is empty, the usual coverage factor of a certificate). Empty when CertU is empty, or either is
+// not a number, CertU is negative or CertK is not above 0.
+[[nodiscard]] std::optional<double> CertificateStandardUncertainty(const StandardRecord& record);
+
 // The lines a save writes as the whole body of the standard's section, in key order.
 [[nodiscard]] std::vector<std::string> StandardSaveBody(const StandardRecord& record);
 

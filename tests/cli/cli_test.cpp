@@ -292,9 +292,48 @@ const ErrorCase kErrors[] = {
     {"no_value", "tc K", 2, "no value"}, {"no_command", "", 106, "subcommand"},
     {"table_zero_step", "table tc K --from 0 --to 1 --step 0", 2, "--step"},
     {"table_comma_step", "table tc K --from 0 --to 1 --step 0,5", 1, "--step: '0,5' is not a number"},
+    // Uncertainty settings are usage errors: an unknown name, a negative or non-numeric u, k <= 0.
+    {"u_unknown_name", "rtd pt100 --res 100 --u emf_mV=0.1", 2, "names no input of this conversion (r_ohm, r0)"},
+    {"u_result_column", "rtd pt100 --res 100 --u t_C=0.1", 2, "names no input"},
+    {"u_without_value", "tc K --emf 1 --u cold", 2, "names no input"},
+    {"u_negative", "tc K --emf 1 --u cold=-0.1", 2, "'-0.1' is not a standard uncertainty"},
+    {"u_not_a_number", "humidity rh 50 --u t=abc", 2, "'abc' is not a standard uncertainty"},
+    {"k_zero", "sprt --rtp 25 --range 0~419.527 --a8 0 --b8 0 --res 25 --k 0", 2, "--k: '0'"},
+    {"k_negative", "ntc --r25 10000 --beta 3950 --res 8000 --k -2", 2, "--k: '-2'"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors), test::RowName{});
+
+// u_X and U_X for every result column: the worked examples, a parameter's share, batch lines and the
+// texts --as-shown writes (two significant digits).
+TEST_F(CliRun, UncertaintyColumnsForEveryResult)
+{
+    // Pt100 at 138.5055 Ω with u(R) = 1 mΩ: u(t) = 2.64 mK, U = 0.0053 °C.
+    Cells row = Row("rtd pt100 --res 138.5055 --u r_ohm=0.001 --as-shown");
+    EXPECT_EQ(row, (Cells{"138.5055", "100", "0.3792800", "0.0026", "0.0053", "3.0e-07", "6.1e-07"}));
+    nlohmann::json json = nlohmann::json::parse(Run("rtd pt100 --res 138.5055 --u r_ohm=0.001 --format json").out);
+    EXPECT_NEAR(json[0]["u_t_C"].get<double>(), 0.001 / 0.37928, 1e-9);
+    EXPECT_DOUBLE_EQ(json[0]["U_t_C"].get<double>(), 2 * json[0]["u_t_C"].get<double>());
+    // Type K: 2 µV and a cold junction of 20 ± 0.1 °C; k = 3 triples u.
+    json = nlohmann::json::parse(
+        Run("tc K --emf 41.276 --cold 20 --u emf_mV=0.002 --u cold=0.1 --k 3 --format json").out);
+    EXPECT_NEAR(json[0]["u_t_C"].get<double>(), 0.11613, 1e-5);
+    EXPECT_DOUBLE_EQ(json[0]["U_t_C"].get<double>(), 3 * json[0]["u_t_C"].get<double>());
+    // Without --u the row is as before; with every u 0 the columns are 0.
+    EXPECT_EQ(Run("tc K --emf 41.276").out.find("u_"), std::string::npos);
+    row = Row("humidity rh 50 --k 2");
+    EXPECT_EQ(row.size(), 11U + 20U);
+    EXPECT_EQ(row.back(), "0");
+    // A batch applies the same u to every line; a line out of range has none.
+    const RunResult batch = Run("ntc --r25 10000 --beta 3950 --res - --u r_ohm=1 --u beta=10 --as-shown", "10000\n-5\n");
+    std::vector<Cells> lines;
+    for (const std::string& line : Split(batch.out, '\n'))
+        if (!line.empty()) lines.push_back(Split(line, ','));
+    ASSERT_EQ(lines.size(), 3U) << batch.out << batch.err;
+    EXPECT_EQ(lines[0], (Cells{"r_ohm", "t_C", "u_t_C", "U_t_C"}));
+    EXPECT_EQ(lines[1], (Cells{"10000", "25.", "0.0023", "0.0045"}));
+    EXPECT_EQ(lines[2][2], "");
+}
 
 TEST_F(CliRun, HelpForEveryCommand)
 {
@@ -415,7 +454,8 @@ protected:
             add(Thermistor, {{"ProductNo", product}, {"Method", "1"}, {"R25", "10000"}, {"Beta", "3950"}});
         add(Thermocouple, {{"ProductNo", "S-1"}, {"Zn", "3.4472"}, {"Al", "5.8605"}, {"Cu", "10.5822"}});
         add(Resistor,
-            {{"ProductNo", "R-1"}, {"TempRange", "0~419.527"}, {"Rtp", "10"}, {"a8", "1e-15"}, {"b8", "1e-15"}});
+            {{"ProductNo", "R-1"}, {"TempRange", "0~419.527"}, {"Rtp", "10"}, {"a8", "1e-15"}, {"b8", "1e-15"},
+             {"CertU", "0.0002"}, {"CertK", "2"}});
         // Pasted from a certificate string: the string (every point) comes back while the values match it.
         add(Resistor, {{"ProductNo", "R-2"}, {"TempRange", "0~29.7646"}, {"Rtp", "25.5"}, {"a11", "-1E-05"},
                        {"Qt90", "qt90://11/W~0.0001K25.5~0.00002_G~0.0002K28.51/-1E-05"}});
@@ -441,6 +481,10 @@ TEST_F(CliStandards, ReadsByProductNumberAndWritesNothingThroughAReadOnlyStore)
     const std::string folder = " --standards '" + m_file.parent_path().string() + "'";
     const std::string file = " --standards '" + m_file.string() + "'";
     EXPECT_EQ(Row("ntc --product T-1 --res 10000" + folder), (Cells{"10000", "25"}));
+    // The certificate's U over its k is u(R(TPW)): at W = 1 (0.01 °C) u(t) = (0.0001 Ω / 10 Ω) / dW/dt.
+    const nlohmann::json cert = nlohmann::json::parse(Run("sprt --product R-1 --res 10 --k 2 --format json" + folder).out);
+    EXPECT_NEAR(cert[0]["u_t_C"].get<double>() * cert[0]["dW_dt_per_C"].get<double>(), 1e-5, 1e-9);
+    EXPECT_EQ(Row("sprt --product R-1 --res 10 --u rtp=0 --as-shown" + folder)[6], "0");
     EXPECT_EQ(Row("stdtc S --product S-1 --temp 1084.62 --as-shown" + file)[1], "10.5822000");
     EXPECT_EQ(Row("fit stdtc --product S-1 --as-shown" + folder)[0], "0.006998044679556");
     EXPECT_EQ(Row("sprt --product R-1 --temp 419.527 --as-shown" + folder)[1], "25.6891730");

@@ -9,6 +9,7 @@
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/sub_page_tabs.h"
 #include "framework/ui/ui_context.h"
+#include "framework/ui/uncertainty_panel.h"
 #include "page_scenario.h"
 #include "resources/string_table.h"
 #include "rtd/sprt_page_layout.h"
@@ -351,6 +352,21 @@ TEST_F(SprtPages, CertificatesArePastedCopiedAndSavedAsQrCodes)
 }
 
 // Page 4 of the main window is this container, under its title.
+// A standard's certificate U over its k fills the u box of R(TPW); one without them empties it.
+TEST_F(SprtPages, ChosenStandardFillsTheUncertaintyOfRtp)
+{
+    ASSERT_EQ(m_scratch.store.SetStandardValue(StandardKind::Resistor, 1, "CertU", "0.0001"), StoreStatus::Ok);
+    ASSERT_EQ(m_scratch.store.SetStandardValue(StandardKind::Resistor, 1, "CertK", "2"), StoreStatus::Ok);
+    UncertaintyPanel& panel = *Conversion()->uncertainty();
+    panel.SetOn(true);
+    Press(kPick + 1);
+    EXPECT_EQ(panel.uBox(Rtp)->text(), "5e-05");
+    test::Type(Conversion()->edit(R), QStringLiteral("25.5"));
+    EXPECT_FALSE(panel.UBox(T)->text().isEmpty());
+    Press(kPick + 0);
+    EXPECT_EQ(panel.uBox(Rtp)->text(), "");
+}
+
 TEST_F(SprtPages, MainWindowPageFour)
 {
     const PageEntry& entry = PageRegistry()[4];

@@ -193,19 +193,20 @@ TEST_F(ManagerTest, ListIsAReportWithTheKindsHeadingsAndScaledWidths)
     EXPECT_EQ(m_manager->menuMode(), ManagerCommand::None);
     EXPECT_EQ(m_manager->lastRightClickRow(), 0);
     EXPECT_EQ(m_manager->lastRightClickColumn(), 0);
-    ASSERT_EQ(list()->columnCount(), 11);
+    ASSERT_EQ(list()->columnCount(), 13);
     QStringList headings;
-    for (int c = 0; c < 10; ++c) headings << list()->horizontalHeaderItem(c)->text();
-    EXPECT_EQ(headings, (QStringList{"Mode", "S/N", "CertNo", "Method", "R(25℃) Ω", "β", "A", "B", "C", "D"}));
+    for (int c = 0; c < 12; ++c) headings << list()->horizontalHeaderItem(c)->text();
+    EXPECT_EQ(headings, (QStringList{"Mode", "S/N", "CertNo", "Method", "R(25℃) Ω", "β", "A", "B", "C", "D",
+                                     "U (cert.)", "k (cert.)"}));
     EXPECT_EQ(list()->columnWidth(0), 106);  // 150 x 1366/1920 = 106.7, truncated
     EXPECT_EQ(list()->columnWidth(9), 85);   // 120 x 0.7114583 = 85.4
-    // The eleventh column never shows, not even after the user drags header edges.
-    EXPECT_TRUE(list()->isColumnHidden(10));
-    EXPECT_EQ(list()->horizontalHeader()->sectionSize(10), 0);
+    // The last column never shows, not even after the user drags header edges.
+    EXPECT_TRUE(list()->isColumnHidden(12));
+    EXPECT_EQ(list()->horizontalHeader()->sectionSize(12), 0);
     // The template's trailing blanks are not part of a value; the template has no D.
     ASSERT_EQ(list()->rowCount(), 1);
-    EXPECT_EQ(Row(0, 10).mid(1), (QStringList{"NTC001", "QX10000003", "1", "10000", "3380.13", "0.8744102777E-3",
-                                              "2.537694912E-4", "1.821320203E-7", ""}));
+    EXPECT_EQ(Row(0, 12).mid(1), (QStringList{"NTC001", "QX10000003", "1", "10000", "3380.13", "0.8744102777E-3",
+                                              "2.537694912E-4", "1.821320203E-7", "", "", ""}));
 }
 
 // An empty list says in one line, centred, how to begin; the first standard takes its place.

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <utility>
 
+#include "resources/string_ids.h"
 #include "standards/manager_columns.h"
 #include "standards/standards_template.h"
 #include "standards_test_support.h"
@@ -123,7 +124,7 @@ TEST_F(StoreTest, AddCopiesTheTemplateUnderAFreshNameAndProductNumber)
     EXPECT_EQ(record.Value("ProductNo"), "2024030914050712345679");
     EXPECT_EQ(record.ColumnValues(),
               (std::vector<std::string>{"2024030914050712345679", "StdCouple001", "S", "3.4472", "5.8605",
-                                        "10.5822", "1", "QX10000001", "Fixed point"}));
+                                        "10.5822", "1", "QX10000001", "Fixed point", "", ""}));
     EXPECT_NE(FileText(store.Path())
                   .find("[couplestd12345678]\nProductNo = 2024030914050712345679\n"
                         "TypeNo = StdCouple001\nCertNo = QX10000001\nGraduation = S\nClassNo = 1\n"
@@ -221,7 +222,24 @@ INSTANTIATE_TEST_SUITE_P(
         // Regression: a 32-character coefficient was once cut to 31 and read back as "...e-0", 1e5 too large.
         SaveRow{"LongValuesStayWhole", Kind::Resistor,
                 {{"A8", "1.23456789012345678901234567e-05"}, {"CertNo", std::string(300, 'x')}},
-                "a8 = 1.23456789012345678901234567e-05\n", true}), test::kRowName);
+                "a8 = 1.23456789012345678901234567e-05\n", true},
+        // The certificate's expanded uncertainty and k follow the last key of the kind, in any case.
+        SaveRow{"CertificateUncertaintyWhole", Kind::Resistor, {{"CertU", "0.00012"}, {"certk", "2"}},
+                "a11 = 0\nCertU = 0.00012\nCertK = 2\n", false},
+        SaveRow{"CertificateUncertaintyByKey", Kind::Thermistor, {{"CERTU", "3"}, {"CertK", "2.1"}},
+                "CertU = 3\nCertK = 2.1\n", true}), test::kRowName);
+
+// A standard from before the certificate keys saves the bytes it always did: no empty CertU or CertK.
+TEST_F(StoreTest, StandardWithoutCertificateKeysSavesAsBefore)
+{
+    StandardsStore store = MakeStore();
+    for (const Kind kind : kAllStandardKinds) {
+        const StandardRecord record = Added(store, kind);
+        ASSERT_EQ(store.SaveStandard(kind, store.GetStandardName(kind, 0), record), Status::Ok);
+    }
+    EXPECT_EQ(FileText(store.Path()).find("Cert"), FileText(store.Path()).find("CertNo"));
+    EXPECT_EQ(FileText(store.Path()).find("CertU"), std::string::npos);
+}
 
 TEST_F(StoreTest, DeleteRemovesTheSectionAndMovesLaterStandardsUp)
 {
@@ -382,27 +400,38 @@ TEST_F(StoreTest, FileLargerThanTheReaderTakesIsNeverRewritten)
     }
 }
 
-// The list columns of each kind: headings of consecutive string ids and their widths at 1920 pixels.
+// The list columns of each kind: headings of consecutive string ids and their widths at 1920 pixels,
+// then the certificate's U and k.
 TEST(ListColumns, HeadingsWidthsKeysAndTruncatedSinglePrecisionScaling)
 {
     const std::tuple<Kind, int, std::vector<int>> rows[] = {
-        {Kind::Thermocouple, 657, {170, 150, 60, 120, 120, 120, 60, 150, 100}},
-        {Kind::Resistor, 666, {150, 100, 120, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80}},
-        {Kind::Thermistor, 721, {150, 100, 120, 60, 80, 80, 120, 120, 120, 120, 0}},
+        {Kind::Thermocouple, 657, {170, 150, 60, 120, 120, 120, 60, 150, 100, 90, 50}},
+        {Kind::Resistor, 666, {150, 100, 120, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 90, 50}},
+        {Kind::Thermistor, 721, {150, 100, 120, 60, 80, 80, 120, 120, 120, 120, 90, 50, 0}},
     };
     for (const auto& [kind, firstHeading, widths] : rows) {
         SCOPED_TRACE(firstHeading);
         const auto columns = StandardListColumns(kind);
         ASSERT_EQ(columns.size(), widths.size());
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            EXPECT_EQ(columns[c].headingId, firstHeading + static_cast<int>(c)) << "column " << c;
+            const int certificate = static_cast<int>(c) - static_cast<int>(columns.size()) +
+                                    (kind == Kind::Thermistor ? 3 : 2);
+            const int heading = certificate == 0   ? kStrCertificateU
+                                : certificate == 1 ? kStrCertificateK
+                                : certificate == 2 ? 731
+                                                   : firstHeading + static_cast<int>(c);
+            EXPECT_EQ(columns[c].headingId, heading) << "column " << c;
             EXPECT_EQ(columns[c].width, widths[c]) << "column " << c;
         }
     }
-    // The thermistor list's eleventh column shows and edits nothing, nor does a column beyond the list.
+    // The thermistor list's last column shows and edits nothing, nor does a column beyond the list.
     EXPECT_EQ(StandardListColumnKey(Kind::Thermistor, 9), "D");
-    EXPECT_EQ(StandardListColumnKey(Kind::Thermistor, 10), "");
-    EXPECT_EQ(StandardListColumnKey(Kind::Thermocouple, 9), "");
+    EXPECT_EQ(StandardListColumnKey(Kind::Thermistor, 10), "CertU");
+    EXPECT_EQ(StandardListColumnKey(Kind::Thermistor, 11), "CertK");
+    EXPECT_EQ(StandardListColumnKey(Kind::Thermistor, 12), "");
+    EXPECT_EQ(StandardListColumnKey(Kind::Resistor, 17), "CertU");
+    EXPECT_EQ(StandardListColumnKey(Kind::Thermocouple, 10), "CertK");
+    EXPECT_EQ(StandardListColumnKey(Kind::Thermocouple, 11), "");
     EXPECT_EQ(StandardListColumnKey(Kind::Thermocouple, -1), "");
     // Scaled widths keep exact products and cut fractional ones, never rounding up (170 x 1366/1920 = 120.95).
     const int scaled[][3] = {{1920, 170, 170}, {1366, 170, 120}, {1366, 60, 42},   {2560, 170, 226},

@@ -8,6 +8,8 @@
 // given (default the desktop's) into FOLDER as page-PP[-tab-T].png; --width N scales each picture
 // down to at most N pixels wide (small pictures for the documentation).
 #include "app/ui/main_window.h"
+
+#include <QAbstractButton>
 #include "app/ui/startup.h"
 #include "framework/ui/container_page.h"
 #include "resources/string_table.h"
@@ -67,12 +69,20 @@ bool Parse(int argc, char* argv[], Options& o)
     return !o.output.isEmpty();
 }
 
-// Keys as a user types them: the field takes the focus, so it drives the page's other fields.
+// Keys as a user types them: the field takes the focus, so it drives the page's other fields. FIELD is
+// a field id, or the object name of another box (u_10) or of a button, which is clicked (UncertaintyButton=).
 void TypeInto(QWidget* page, const QString& assignment)
 {
     const qsizetype equals = assignment.indexOf(QLatin1Char('='));
     if (page == nullptr || equals < 0) return;
-    auto* edit = page->findChild<QLineEdit*>(QStringLiteral("edit_") + assignment.left(equals));
+    const QString name = assignment.left(equals);
+    bool numeric = false;
+    (void)name.toInt(&numeric);
+    if (auto* button = page->findChild<QAbstractButton*>(name); button != nullptr && !numeric) {
+        button->click();
+        return;
+    }
+    auto* edit = page->findChild<QLineEdit*>(numeric ? QStringLiteral("edit_") + name : name);
     if (edit == nullptr) return;
     edit->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();

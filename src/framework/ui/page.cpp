@@ -3,6 +3,7 @@
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/painters.h"
 #include "framework/ui/text_fit.h"
+#include "framework/ui/uncertainty_panel.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 
@@ -270,7 +271,15 @@ void Page::ClearFields(const std::vector<int>& ids) const
 
 void Page::OnTextChanged(int id)
 {
-    if (HasFocusFlag(id)) Recompute(id);
+    if (!HasFocusFlag(id)) return;
+    Recompute(id);
+    if (m_uncertainty != nullptr) m_uncertainty->AfterRecompute(id);
+}
+
+UncertaintyPanel* Page::EnableUncertainty(UncertaintySpec spec)
+{
+    m_uncertainty = new UncertaintyPanel(*this, std::move(spec));
+    return m_uncertainty;
 }
 
 bool Page::eventFilter(QObject* watched, QEvent* event)

@@ -16,6 +16,8 @@ class QRadioButton;
 namespace tmcalc {
 
 class NumericEdit;
+class UncertaintyPanel;
+struct UncertaintySpec;
 
 // A page or sub-page: a white child window with an optional title band and fields. It owns the rule
 // every page follows: each edit box has a focus flag that follows its keyboard focus, and a change of
@@ -49,6 +51,9 @@ public:
     void RelabelField(int id, int labelId, int unitId);
     // Shows or hides a whole field: label, edit box and unit.
     void SetFieldShown(int id, bool shown);
+
+    // The page's uncertainty button and boxes, or nullptr on a page without them.
+    [[nodiscard]] UncertaintyPanel* uncertainty() const { return m_uncertainty; }
 
 protected:
     // Called when the text of field `id` changed while the field held the focus flag.
@@ -95,6 +100,10 @@ protected:
     // Empties the given fields.
     void ClearFields(const std::vector<int>& ids) const;
 
+    // Gives the page its uncertainty button and boxes (see UncertaintyPanel); called once, at the end of
+    // the constructor, when every other widget is in place.
+    UncertaintyPanel* EnableUncertainty(UncertaintySpec spec);
+
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -112,6 +121,7 @@ private:
     std::map<int, Field*> m_byId;
     std::map<int, int> m_flagSlot;  // field id -> index into m_flags
     std::vector<char> m_flags;
+    UncertaintyPanel* m_uncertainty = nullptr;
 };
 
 // A page with a title band and nothing else yet (or a sub-page with neither when titleId is 0).

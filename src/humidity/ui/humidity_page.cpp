@@ -4,6 +4,8 @@
 #include "framework/ui/numeric_edit.h"
 #include "humidity/humidity.h"
 #include "humidity/humidity_pages.h"
+#include "humidity/humidity_uncertainty.h"
+#include "framework/ui/uncertainty_panel.h"
 #include "resources/string_table.h"
 
 #include <vector>
@@ -26,6 +28,21 @@ HumidityPage::HumidityPage(QWidget* parent, const QRect& geometry)
                          {ReadRule::Typed, DisplayFormat::Show(6, 7)});
     edit(FieldId(kTemperatureField))->setText(QStringLiteral("20"));
     Show(FieldId(kPressureField), 996);
+
+    // Uncertainty: the typed quantity, the air temperature and the pressure to every other quantity; an
+    // edit of the air's temperature or pressure converts the carrier.
+    UncertaintySpec spec;
+    for (int kind = kHumidityRelative; kind <= kHumidityEnthalpy; ++kind) {
+        UncertaintyRoute route;
+        route.drivers = {FieldId(kind)};
+        if (kind == kCarrierField) route.drivers.insert(route.drivers.end(), {FieldId(kTemperatureField), FieldId(kPressureField)});
+        for (const int k : {kind, kTemperatureField, kPressureField}) route.inputs.push_back({FieldId(k), FieldId(k)});
+        for (int j = kHumidityRelative; j <= kHumidityEnthalpy; ++j)
+            if (j != kind) route.outputs.push_back({FieldId(j), j - kHumidityRelative});
+        route.model = [kind] { return HumidityModel(kind); };
+        spec.routes.push_back(std::move(route));
+    }
+    EnableUncertainty(std::move(spec));
 }
 
 int HumidityPage::FieldId(int k) { return kStrHumidityLabels + k; }

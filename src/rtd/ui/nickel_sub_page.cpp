@@ -1,6 +1,9 @@
 #include "resources/string_table.h"
 #include "rtd/ui/nickel_sub_page.h"
 
+#include "framework/ui/uncertainty_panel.h"
+#include "rtd/rtd_uncertainty.h"
+
 #include "framework/ui/field.h"
 #include "framework/number_text.h"
 #include "framework/ui/numeric_edit.h"
@@ -44,6 +47,24 @@ NickelSubPage::NickelSubPage(QWidget* parent, const QRect& geometry)
 
     m_presets[0]->setChecked(true);
     LoadPreset(1);
+
+    // Uncertainty: resistance and R0 to the strip and the slope, or any scale and R0 to the resistance.
+    const auto model = [this](bool fromResistance) {
+        return [this, fromResistance] {
+            double r0 = 0;
+            NiCoefficients k;
+            (void)ReadParameters(r0, k);
+            return NickelModel(k, fromResistance);
+        };
+    };
+    const std::array<int, 5> strip{kNiCelsius, kNiCelsius + 1, kNiCelsius + 2, kNiCelsius + 3, kNiCelsius + 4};
+    UncertaintySpec spec;
+    std::vector<UncertaintyOutput> fromR = StripOutputs(strip, 0);
+    fromR.push_back({kNiSlope, 1});
+    spec.routes.push_back({{kNiResistance}, {{kNiResistance, kNiResistance}, {kNiR0, kNiR0}}, fromR, model(true)});
+    for (UncertaintyRoute& r : StripRoutes(strip, {{kNiR0, kNiR0}}, {{kNiResistance, 0}, {kNiSlope, 1}}, model(false)))
+        spec.routes.push_back(std::move(r));
+    EnableUncertainty(std::move(spec));
 }
 
 QRadioButton* NickelSubPage::presetButton(int index) const

@@ -4,6 +4,8 @@
 #include "framework/ui/field.h"
 #include "framework/number_text.h"
 #include "framework/ui/numeric_edit.h"
+#include "framework/ui/uncertainty_panel.h"
+#include "rtd/rtd_uncertainty.h"
 #include "units/temperature.h"
 
 #include <string>
@@ -21,6 +23,19 @@ RtdSensorSubPage::RtdSensorSubPage(QWidget* parent, const QRect& geometry, const
     NumericEdit* r0 = edit(kRtdR0);
     r0->setText(QString::fromLatin1(sensor.r0Text.data(), static_cast<qsizetype>(sensor.r0Text.size())));
     r0->setEnabled(sensor.r0Editable);  // a fixed R0 shows greyed out
+
+    // Uncertainty: from the resistance (and R0) to the strip and the slope, or from any scale back.
+    const std::array<int, 5> strip{0, 1, 2, 3, 4};
+    UncertaintySpec spec;
+    std::vector<UncertaintyOutput> fromR = StripOutputs(strip, 0);
+    fromR.push_back({kRtdSlope, 1});
+    spec.routes.push_back({{kRtdResistance}, {{kRtdResistance, kRtdResistance}, {kRtdR0, kRtdR0}}, fromR,
+                           [this] { return RtdFromResistanceModel(m_sensor); }});
+    // (The strip's other scales are the typed temperature itself, not a result: they get no U box.)
+    for (UncertaintyRoute& r : StripRoutes(strip, {{kRtdR0, kRtdR0}}, {{kRtdResistance, 0}, {kRtdSlope, 1}},
+                                           [this] { return RtdFromTemperatureModel(m_sensor.metal); }))
+        spec.routes.push_back(std::move(r));
+    EnableUncertainty(std::move(spec));
 }
 
 void RtdSensorSubPage::Recompute(int id)

@@ -2,6 +2,8 @@
 
 #include "framework/ui/container_page.h"
 #include "framework/ui/numeric_edit.h"
+#include "framework/ui/uncertainty_panel.h"
+#include "rtd/rtd_uncertainty.h"
 #include "framework/ui/ui_context.h"
 #include "rtd/sprt_page_layout.h"
 #include "standards/ui/standards_library.h"
@@ -37,6 +39,19 @@ SprtConversionSubPage::SprtConversionSubPage(QWidget* parent, const QRect& geome
 
     edit(kSprtRange)->setText(QString::fromUtf16(kOpeningRange));
     Recompute(kSprtRange);
+
+    // Uncertainty: resistance and R(TPW) to temperature, W and the slopes, or temperature and R(TPW) to
+    // resistance and the rest.
+    const std::vector<UncertaintyOutput> rest{{kSprtRatio, 1}, {kSprtRatioSlope, 2}, {kSprtResistanceSlope, 3}};
+    UncertaintySpec spec;
+    for (const bool fromResistance : {true, false}) {
+        const int input = fromResistance ? kSprtResistance : kSprtTemperature;
+        std::vector<UncertaintyOutput> outputs{{fromResistance ? kSprtTemperature : kSprtResistance, 0}};
+        outputs.insert(outputs.end(), rest.begin(), rest.end());
+        spec.routes.push_back({{input}, {{input, input}, {kSprtRtp, kSprtRtp}}, outputs,
+                               [this, fromResistance] { return SprtModel(ReadSet(), fromResistance); }});
+    }
+    EnableUncertainty(std::move(spec));
 }
 
 SprtRangeCodes SprtConversionSubPage::Relabel()
@@ -69,6 +84,8 @@ void SprtConversionSubPage::LoadStandard(const StandardRecord& record)
     };
     fill(SprtUpperGroup(codes.upper), kSprtUpper1);
     fill(SprtLowerGroup(codes.lower), kSprtLower1);
+    // The certificate's expanded uncertainty of R(TPW), over its k, is the standard uncertainty of Rtp.
+    uncertainty()->SetU(kSprtRtp, CertificateStandardUncertainty(record));
 }
 
 SprtCoefficientSet SprtConversionSubPage::ReadSet() const

@@ -1,5 +1,8 @@
 #include "thermistor/ui/ntc_convert_sub_page.h"
 
+#include "framework/ui/uncertainty_panel.h"
+#include "thermistor/ntc_uncertainty.h"
+
 #include "framework/number_text.h"
 #include "framework/ui/container_page.h"
 #include "framework/ui/numeric_edit.h"
@@ -109,6 +112,24 @@ NtcConvertSubPage::NtcConvertSubPage(QWidget* parent, const QRect& geometry, Con
     }
 
     m_modes[0]->setChecked(true);
+
+    // Uncertainty: each form both ways; in the β form R25 and β are inputs as well.
+    UncertaintySpec spec;
+    for (int k = 0; k < kNtcModeCount; ++k) {
+        const PanelTable& panel = kPanels[static_cast<std::size_t>(k)];
+        const auto mode = static_cast<NtcMode>(k);
+        for (const bool fromTemperature : {false, true}) {
+            const int input = fromTemperature ? panel.temperature : panel.resistance;
+            std::vector<UncertaintyInput> inputs{{input, input}};
+            if (mode == NtcMode::Beta) inputs.insert(inputs.end(), {{kNtcR25, kNtcR25}, {kNtcBeta, kNtcBeta}});
+            spec.routes.push_back({{input}, inputs, {{fromTemperature ? panel.resistance : panel.temperature, 0}},
+                                   [this, mode, fromTemperature] {
+                                       return NtcModel(mode, PanelValues(mode), fromTemperature);
+                                   }});
+        }
+    }
+    spec.reserved.push_back(m_layout.picture);
+    EnableUncertainty(std::move(spec));
     ShowMode(NtcMode::Beta);
 }
 
@@ -125,6 +146,8 @@ void NtcConvertSubPage::ShowMode(NtcMode mode)
         for (int r = 0; r < panel.rows; ++r)
             SetFieldShown(panel.ids[static_cast<std::size_t>(r)], k == static_cast<int>(mode));
     }
+    // The uncertainty boxes follow the form shown.
+    if (uncertainty() != nullptr) uncertainty()->AfterRecompute(PanelOf(mode).resistance);
     update();
 }
 
@@ -189,6 +212,8 @@ void NtcConvertSubPage::LoadStandard(const StandardRecord& record)
         }
     }
     ClearFields({panel.resistance, panel.temperature});
+    // The certificate's expanded uncertainty of R25, over its k, is the standard uncertainty of R25.
+    if (load->mode == NtcMode::Beta) uncertainty()->SetU(kNtcR25, CertificateStandardUncertainty(record));
 }
 
 void NtcConvertSubPage::PaintPage(QPainter& painter)

@@ -1,5 +1,8 @@
 #include "thermocouple/ui/std_b_sub_page.h"
 
+#include "framework/ui/uncertainty_panel.h"
+#include "thermocouple/tc_uncertainty.h"
+
 #include "framework/ui/field.h"
 #include "framework/ui/numeric_edit.h"
 #include "framework/ui/ui_context.h"
@@ -43,6 +46,22 @@ StdBSubPage::StdBSubPage(QWidget* parent, const QRect& geometry) : Page(parent, 
 
     m_modes[0]->setChecked(true);
     ApplyMode(StdBMode::LowRange);
+
+    // Uncertainty: emf and cold junction (whose edit converts the emf) to temperature, or temperature and
+    // cold junction to emf, each with the Seebeck coefficient.
+    const auto model = [this](bool fromEmf) {
+        return [this, fromEmf] { return StdBModel(ReadCalibration().value_or(StdBCalibration{}), fromEmf); };
+    };
+    UncertaintySpec spec;
+    spec.routes.push_back({{kStdBEmf, kStdBColdJunction},
+                           {{kStdBEmf, kStdBEmf}, {kStdBColdJunction, kStdBColdJunction}},
+                           {{kStdBTemperature, 0}, {kStdBSlope, 1}},
+                           model(true)});
+    spec.routes.push_back({{kStdBTemperature},
+                           {{kStdBTemperature, kStdBTemperature}, {kStdBColdJunction, kStdBColdJunction}},
+                           {{kStdBEmf, 0}, {kStdBSlope, 1}},
+                           model(false)});
+    EnableUncertainty(std::move(spec));
 }
 
 QRadioButton* StdBSubPage::modeButton(StdBMode mode) const { return m_modes[ModeIndex(mode)]; }

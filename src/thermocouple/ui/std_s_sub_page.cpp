@@ -1,5 +1,8 @@
 #include "thermocouple/ui/std_s_sub_page.h"
 
+#include "framework/ui/uncertainty_panel.h"
+#include "thermocouple/tc_uncertainty.h"
+
 #include "framework/ui/container_page.h"
 #include "framework/ui/field.h"
 #include "framework/ui/numeric_edit.h"
@@ -48,6 +51,20 @@ StdSSubPage::StdSSubPage(QWidget* parent, const QRect& geometry, ContainerPage& 
     m_products->setAccessibleName(heading);
     m_products->setCurrentIndex(-1);
     Place(m_products, m_layout.productList);
+
+    // Uncertainty: emf and cold junction to temperature, or temperature and cold junction (whose edit
+    // converts the temperature) to emf, each with the Seebeck coefficient; the button keeps off the panel.
+    UncertaintySpec spec;
+    spec.routes.push_back({{kStdSEmf},
+                           {{kStdSEmf, kStdSEmf}, {kStdSColdJunction, kStdSColdJunction}},
+                           {{kStdSTemperature, 0}, {kStdSSlope, 1}},
+                           [this] { return StdSModel(ReadFixedPoints(), true); }});
+    spec.routes.push_back({{kStdSTemperature, kStdSColdJunction},
+                           {{kStdSTemperature, kStdSTemperature}, {kStdSColdJunction, kStdSColdJunction}},
+                           {{kStdSEmf, 0}, {kStdSSlope, 1}},
+                           [this] { return StdSModel(ReadFixedPoints(), false); }});
+    spec.reserved.push_back(m_layout.panel);
+    EnableUncertainty(std::move(spec));
 }
 
 void StdSSubPage::LoadStandard(const StandardRecord& record)

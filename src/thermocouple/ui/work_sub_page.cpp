@@ -3,6 +3,8 @@
 #include "framework/ui/field.h"
 #include "framework/number_text.h"
 #include "framework/ui/numeric_edit.h"
+#include "framework/ui/uncertainty_panel.h"
+#include "thermocouple/tc_uncertainty.h"
 #include "framework/ui/ui_context.h"
 #include "resources/string_table.h"
 #include "thermocouple/work_page_math.h"
@@ -30,6 +32,21 @@ ThermocoupleSubPage::ThermocoupleSubPage(QWidget* parent, const QRect& geometry,
     SetFieldPolicy({kTcCelsius, kTcEmf}, {ReadRule::Written, DisplayFormat::G7()});
     // Nothing converts until the cold junction is known; the hint says so while that field is empty.
     edit(kTcColdJunction)->setPlaceholderText(Str(kStrColdJunctionHint));
+
+    // Uncertainty: from the emf and the cold junction (whose edit re-reads the emf) to the strip and the
+    // Seebeck coefficient, or from any scale and the cold junction to the emf.
+    const std::array<int, 5> strip{0, 1, 2, 3, 4};
+    UncertaintySpec spec;
+    std::vector<UncertaintyOutput> fromEmf = StripOutputs(strip, 0);
+    fromEmf.push_back({kTcSlope, 1});
+    spec.routes.push_back({{kTcEmf, kTcColdJunction},
+                           {{kTcEmf, kTcEmf}, {kTcColdJunction, kTcColdJunction}},
+                           fromEmf,
+                           [this] { return WorkTcFromEmfModel(m_type); }});
+    for (UncertaintyRoute& r : StripRoutes(strip, {{kTcColdJunction, kTcColdJunction}}, {{kTcEmf, 0}, {kTcSlope, 1}},
+                                           [this] { return WorkTcFromTemperatureModel(m_type); }))
+        spec.routes.push_back(std::move(r));
+    EnableUncertainty(std::move(spec));
 }
 
 void ThermocoupleSubPage::Recompute(int id)
