@@ -1,3 +1,5 @@
+#include "bench_util.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -9,44 +11,32 @@
 namespace {
 
 using namespace tmcalc;
+using namespace tmcalc::bench;
 
 constexpr double kAtm = 1013.25;
 constexpr std::array<double, 6> kTemps{-60.0, -10.0, 0.5, 20.0, 45.0, 95.0};
 constexpr std::array<double, 5> kRh{5.0, 30.0, 50.0, 75.0, 99.0};
-
-template <std::size_t N>
-double Next(const std::array<double, N>& values, std::size_t& i)
-{
-    i = (i + 1) % N;
-    return values[i];
-}
 
 double Es(double t)
 {
     return SaturationPressureWater(t) * EnhancementFactor(t, kAtm);
 }
 
-void BM_SaturationPressureWater(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(SaturationPressureWater(Next(kTemps, i)));
-}
-BENCHMARK(BM_SaturationPressureWater);
-
-void BM_EnhancementFactor(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(EnhancementFactor(Next(kTemps, i), kAtm));
-}
-BENCHMARK(BM_EnhancementFactor);
-
-void BM_DewPoint(benchmark::State& state)
-{
-    std::size_t i = 0;
-    const double es = Es(20);
-    for (auto _ : state) benchmark::DoNotOptimize(DewPointFromVaporPressure(Next(kRh, i) / 100 * es, 20, kAtm));
-}
-BENCHMARK(BM_DewPoint);
+// The benchmarks of one call.
+const int kRegistered = [] {
+    OverInputs("BM_SaturationPressureWater", kTemps, [](double x) { return SaturationPressureWater(x); });
+    OverInputs("BM_EnhancementFactor", kTemps, [](double x) { return EnhancementFactor(x, kAtm); });
+    OverInputs("BM_DewPoint", kRh, [es = Es(20)](double x) { return DewPointFromVaporPressure(x / 100 * es, 20, kAtm); });
+    OverInputs("BM_WetBulb", kRh, [es = Es(20)](double x) { return WetBulbFromVaporPressure(x / 100 * es, 20, kAtm); });
+    // The slowest cases: a vapour pressure far beyond any saturation pressure. The first bisection runs its
+    // full 27 halvings, then the bracket doubles upward until the saturation pressure overflows (dew point,
+    // wet bulb: about 6840 °C, then about 33 more halvings) or the ceiling is passed (frost point: NaN).
+    Repeatedly("BM_DewPointWidenedToOverflow", [] { return DewPointFromVaporPressure(1e300, 20, kAtm); });
+    Repeatedly("BM_WetBulbWidenedToOverflow", [] { return WetBulbFromVaporPressure(1e300, 20, kAtm); });
+    Repeatedly("BM_FrostPointWidenedToCeiling", [] { return FrostPointFromVaporPressure(1e300, 20, kAtm); });
+    Repeatedly("BM_DewPointHangInput", [] { return DewPointFromVaporPressure(10, 8.6e9, kAtm); });
+    return 0;
+}();
 
 // Kind 3 below 0 °C: the water bisection and then the ice one.
 void BM_FrostPointThroughKind3(benchmark::State& state)
@@ -58,35 +48,6 @@ void BM_FrostPointThroughKind3(benchmark::State& state)
 }
 BENCHMARK(BM_FrostPointThroughKind3);
 
-void BM_WetBulb(benchmark::State& state)
-{
-    std::size_t i = 0;
-    const double es = Es(20);
-    for (auto _ : state) benchmark::DoNotOptimize(WetBulbFromVaporPressure(Next(kRh, i) / 100 * es, 20, kAtm));
-}
-BENCHMARK(BM_WetBulb);
-
-// The slowest cases: a vapour pressure far beyond any saturation pressure. The first bisection runs its
-// full 27 halvings, then the bracket doubles upward until the saturation pressure overflows (dew point,
-// wet bulb: about 6840 °C, then about 33 more halvings) or the ceiling is passed (frost point: NaN).
-void BM_DewPointWidenedToOverflow(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(DewPointFromVaporPressure(1e300, 20, kAtm));
-}
-BENCHMARK(BM_DewPointWidenedToOverflow);
-
-void BM_WetBulbWidenedToOverflow(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(WetBulbFromVaporPressure(1e300, 20, kAtm));
-}
-BENCHMARK(BM_WetBulbWidenedToOverflow);
-
-void BM_FrostPointWidenedToCeiling(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(FrostPointFromVaporPressure(1e300, 20, kAtm));
-}
-BENCHMARK(BM_FrostPointWidenedToCeiling);
-
 // Supersaturated air, 150 %rh at 20 °C: one doubling of the bracket.
 void BM_DewPointSupersaturated(benchmark::State& state)
 {
@@ -94,12 +55,6 @@ void BM_DewPointSupersaturated(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(DewPointFromVaporPressure(e, 20, kAtm));
 }
 BENCHMARK(BM_DewPointSupersaturated);
-
-void BM_DewPointHangInput(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(DewPointFromVaporPressure(10, 8.6e9, kAtm));
-}
-BENCHMARK(BM_DewPointHangInput);
 
 // One keystroke of the humidity page: e from one quantity, then all ten quantities.
 void BM_AllQuantities(benchmark::State& state)

@@ -1,3 +1,5 @@
+#include "bench_util.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -13,14 +15,7 @@
 namespace {
 
 using namespace tmcalc;
-
-// A spread of inputs per sensor so that branch prediction does not see one value over and over.
-template <std::size_t N>
-double Next(const std::array<double, N>& values, std::size_t& i)
-{
-    i = (i + 1) % N;
-    return values[i];
-}
+using namespace tmcalc::bench;
 
 constexpr std::array<double, 8> kPtTemps{-199.5, -120.0, -40.0, -0.5, 0.5, 150.0, 420.0, 849.0};
 constexpr std::array<double, 4> kPtBelow{18.6, 60.3, 84.27, 99.9};     // Ω, quartic
@@ -30,79 +25,25 @@ constexpr std::array<double, 6> kCuRes{39.3, 47.9, 50.2, 60.7, 71.4, 82.0};  // 
 constexpr std::array<double, 6> kNiTemps{-60.0, -10.0, 0.5, 80.0, 150.0, 180.0};
 constexpr std::array<double, 6> kNiRes{695.0, 946.0, 1003.0, 1500.0, 1990.0, 2230.0};
 
-void BM_PtResistance(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(RoundResistance4(PtResistance(Next(kPtTemps, i), 100)));
-}
-BENCHMARK(BM_PtResistance);
-
-void BM_PtSlope(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(PtSlope(Next(kPtTemps, i), 100));
-}
-BENCHMARK(BM_PtSlope);
-
-void BM_PtTemperatureAboveZero(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(PtTemperature(Next(kPtAbove, i), 100));
-}
-BENCHMARK(BM_PtTemperatureAboveZero);
-
-void BM_PtTemperatureBelowZero(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(PtTemperature(Next(kPtBelow, i), 100));
-}
-BENCHMARK(BM_PtTemperatureBelowZero);
-
-void BM_CuResistance(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(RoundResistance4(CuResistance(Next(kCuTemps, i), 50)));
-}
-BENCHMARK(BM_CuResistance);
-
-void BM_CuTemperature(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(CuTemperature(Next(kCuRes, i), 50));
-}
-BENCHMARK(BM_CuTemperature);
-
-void BM_NiResistance(benchmark::State& state)
-{
+// The benchmarks of one call.
+const int kRegistered = [] {
+    OverInputs("BM_PtResistance", kPtTemps, [](double x) { return RoundResistance4(PtResistance(x, 100)); });
+    OverInputs("BM_PtSlope", kPtTemps, [](double x) { return PtSlope(x, 100); });
+    OverInputs("BM_PtTemperatureAboveZero", kPtAbove, [](double x) { return PtTemperature(x, 100); });
+    OverInputs("BM_PtTemperatureBelowZero", kPtBelow, [](double x) { return PtTemperature(x, 100); });
+    OverInputs("BM_CuResistance", kCuTemps, [](double x) { return RoundResistance4(CuResistance(x, 50)); });
+    OverInputs("BM_CuTemperature", kCuRes, [](double x) { return CuTemperature(x, 50); });
     const NiPreset nd = *NickelPreset(1);
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(NiResistance(Next(kNiTemps, i), nd.r0, nd.k));
-}
-BENCHMARK(BM_NiResistance);
-
-void BM_NiTemperature(benchmark::State& state)
-{
-    const NiPreset nd = *NickelPreset(1);
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(NiTemperature(Next(kNiRes, i), nd.r0, nd.k));
-}
-BENCHMARK(BM_NiTemperature);
-
-void BM_FitPt(benchmark::State& state)
-{
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(FitPtCoefficients(100, {-40, 84.2707}, {100, 138.5055}, {300, 212.0515}));
-    }
-}
-BENCHMARK(BM_FitPt);
-
-void BM_FitCu(benchmark::State& state)
-{
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(FitCuCoefficients(50, {100, 71.4}, {150, 82.1343}, {-10, 47.8577}));
-    }
-}
-BENCHMARK(BM_FitCu);
+    OverInputs("BM_NiResistance", kNiTemps, [nd](double x) { return NiResistance(x, nd.r0, nd.k); });
+    OverInputs("BM_NiTemperature", kNiRes, [nd](double x) { return NiTemperature(x, nd.r0, nd.k); });
+    Repeatedly("BM_FitPt", [] { return FitPtCoefficients(100, {-40, 84.2707}, {100, 138.5055}, {300, 212.0515}); });
+    Repeatedly("BM_FitCu", [] { return FitCuCoefficients(50, {100, 71.4}, {150, 82.1343}, {-10, 47.8577}); });
+    // "-1e10" pasted on a Pt page: Newton falls into a cycle.
+    Repeatedly("BM_WorstQuarticPastedPt", [] { return PtTemperature(-1e10, 100); });
+    // "1e12" pasted on a Cu page: converges, to about 2e6 °C, which the page then rejects.
+    Repeatedly("BM_PastedCu", [] { return CuTemperature(1e12, 100); });
+    return 0;
+}();
 
 // Worst cases: inputs on which Newton never settles and runs the full step limit.
 
@@ -115,20 +56,6 @@ void BM_WorstQuarticMistypedFit(benchmark::State& state)
     state.counters["steps"] = kNewtonStepLimit;
 }
 BENCHMARK(BM_WorstQuarticMistypedFit);
-
-// "-1e10" pasted on a Pt page: Newton falls into a cycle.
-void BM_WorstQuarticPastedPt(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(PtTemperature(-1e10, 100));
-}
-BENCHMARK(BM_WorstQuarticPastedPt);
-
-// "1e12" pasted on a Cu page: converges, to about 2e6 °C, which the page then rejects.
-void BM_PastedCu(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(CuTemperature(1e12, 100));
-}
-BENCHMARK(BM_PastedCu);
 
 // Nickel NA below its minimum W: no root; before the limit this ran 1,000,001 steps.
 void BM_WorstSextic(benchmark::State& state)

@@ -1,3 +1,5 @@
+#include "bench_util.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -10,13 +12,7 @@
 namespace {
 
 using namespace tmcalc;
-
-template <std::size_t N>
-double Next(const std::array<double, N>& values, std::size_t& i)
-{
-    i = (i + 1) % N;
-    return values[i];
-}
+using namespace tmcalc::bench;
 
 constexpr std::array<double, 8> kTemps{-189.0, -100.0, -38.0, -0.5, 0.5, 156.0, 419.0, 660.0};
 constexpr std::array<double, 6> kRatios{0.22, 0.6, 0.85, 1.2, 2.2, 3.37};
@@ -27,33 +23,16 @@ constexpr SprtCoefficientSet kWide{.a4 = -1.2e-4, .b4 = -1.5e-5, .a7 = -1.0e-4, 
 // f(W) a shifted x³ - 2x + 2 at Wr ≈ 3: Newton cycles until its 100,000-step limit.
 constexpr SprtCoefficientSet kCycle{.a7 = -9, .b7 = 6, .c7 = -1, .flags = kSprtFlagA7B7C7};
 
-void BM_Its90Wr(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(Its90Wr(Next(kTemps, i)));
-}
-BENCHMARK(BM_Its90Wr);
-
-void BM_Its90WrSlope(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(Its90WrSlope(Next(kTemps, i)));
-}
-BENCHMARK(BM_Its90WrSlope);
-
-void BM_Its90T(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(Its90T(Next(kRatios, i)));
-}
-BENCHMARK(BM_Its90T);
-
-void BM_SprtRatio(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(SprtRatio(kWide, Next(kTemps, i)));
-}
-BENCHMARK(BM_SprtRatio);
+// The benchmarks of one call.
+const int kRegistered = [] {
+    OverInputs("BM_Its90Wr", kTemps, [](double x) { return Its90Wr(x); });
+    OverInputs("BM_Its90WrSlope", kTemps, [](double x) { return Its90WrSlope(x); });
+    OverInputs("BM_Its90T", kRatios, [](double x) { return Its90T(x); });
+    OverInputs("BM_SprtRatio", kTemps, [](double x) { return SprtRatio(kWide, x); });
+    OverInputs("BM_SprtTemperature", kRatios, [](double x) { return SprtTemperature(kWide, x); });
+    OverInputs("BM_SprtFromResistance", kRatios, [](double x) { return SprtFromResistance(kWide, 25.5, 25.5 * x); });
+    return 0;
+}();
 
 void BM_SprtRatioStepLimit(benchmark::State& state)
 {
@@ -62,13 +41,6 @@ void BM_SprtRatioStepLimit(benchmark::State& state)
 }
 BENCHMARK(BM_SprtRatioStepLimit)->Unit(benchmark::kMillisecond);
 
-void BM_SprtTemperature(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(SprtTemperature(kWide, Next(kRatios, i)));
-}
-BENCHMARK(BM_SprtTemperature);
-
 // The slowest inversions: the group found only by the grace search, then the refinement.
 void BM_SprtTemperatureGrace(benchmark::State& state)
 {
@@ -76,13 +48,6 @@ void BM_SprtTemperatureGrace(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(SprtTemperature(kWide, w));
 }
 BENCHMARK(BM_SprtTemperatureGrace);
-
-void BM_SprtFromResistance(benchmark::State& state)
-{
-    std::size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(SprtFromResistance(kWide, 25.5, 25.5 * Next(kRatios, i)));
-}
-BENCHMARK(BM_SprtFromResistance);
 
 void BM_SprtRangeClasses(benchmark::State& state)
 {
