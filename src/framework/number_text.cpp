@@ -79,6 +79,18 @@ struct Parsed {
     std::size_t length = 0;
 };
 
+// Where a number ends whose mantissa ends at j: after an exponent part (the letter `letter` in either
+// case, an optional sign and at least one digit) if one follows, else at j.
+std::size_t ExponentEnd(std::string_view s, std::size_t j, char letter)
+{
+    if (j >= s.size() || (s[j] != letter && s[j] != letter - 'a' + 'A')) return j;
+    std::size_t k = j + 1;
+    if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
+    if (k >= s.size() || !IsDigit(s[k])) return j;
+    while (k < s.size() && IsDigit(s[k])) ++k;
+    return k;
+}
+
 Parsed ParseCNumber(std::string_view s)
 {
     std::size_t i = 0;
@@ -118,15 +130,7 @@ Parsed ParseCNumber(std::string_view s)
             while (j < s.size() && IsHexDigit(s[j])) { ++j; digits = true; }
         }
         if (digits) {
-            std::size_t end = j;
-            if (j < s.size() && (s[j] == 'p' || s[j] == 'P')) {
-                std::size_t k = j + 1;
-                if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
-                if (k < s.size() && IsDigit(s[k])) {
-                    while (k < s.size() && IsDigit(s[k])) ++k;
-                    end = k;
-                }
-            }
+            const std::size_t end = ExponentEnd(s, j, 'p');
             double v = 0.0;
             const auto r = std::from_chars(s.data() + i + 2, s.data() + end, v, std::chars_format::hex);
             if (r.ec == std::errc::result_out_of_range) {
@@ -149,15 +153,7 @@ Parsed ParseCNumber(std::string_view s)
     }
     if (!digits) return {0.0, 0};
     std::size_t mantissaEnd = j;
-    std::size_t end = j;
-    if (j < s.size() && (s[j] == 'e' || s[j] == 'E')) {
-        std::size_t k = j + 1;
-        if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
-        if (k < s.size() && IsDigit(s[k])) {
-            while (k < s.size() && IsDigit(s[k])) ++k;
-            end = k;
-        }
-    }
+    const std::size_t end = ExponentEnd(s, j, 'e');
     double v = 0.0;
     const auto r = std::from_chars(s.data() + i, s.data() + end, v, std::chars_format::general);
     if (r.ec == std::errc::result_out_of_range) {
