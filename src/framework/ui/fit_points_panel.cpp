@@ -79,7 +79,7 @@ QString ProblemText(const PointFit& fit)
 
 }  // namespace
 
-QPushButton* FitPointsPanel::Attach(Page& page, FitPointsSpec spec)
+QPushButton* FitPointsPanel::Attach(Page& page, FitPointsSetup setup)
 {
     auto* button = new QPushButton(Str(kStrFitPointsButton), &page);
     button->setObjectName(QStringLiteral("fitPointsButton"));
@@ -98,9 +98,9 @@ QPushButton* FitPointsPanel::Attach(Page& page, FitPointsSpec spec)
         rightTaken = rightTaken || (child != button && !child->isWindow() && child->geometry().intersects(right));
     button->setGeometry(rightTaken ? QRect(client.left() + margin, y, w, h) : right);
     button->setFocusPolicy(Qt::TabFocus);
-    QObject::connect(button, &QPushButton::clicked, &page, [&page, spec = std::move(spec)] {
+    QObject::connect(button, &QPushButton::clicked, &page, [&page, setup = std::move(setup)] {
         FitPointsPanel* panel = Of(page);
-        if (panel == nullptr) panel = new FitPointsPanel(page, spec);
+        if (panel == nullptr) panel = new FitPointsPanel(page, setup);
         panel->show();
         panel->raise();
         panel->activateWindow();
@@ -118,18 +118,18 @@ void FitPointsPanel::RefreshOf(const Page& page)
     if (FitPointsPanel* panel = Of(page)) panel->Refresh();
 }
 
-FitPointsPanel::FitPointsPanel(Page& page, FitPointsSpec spec)
-    : QDialog(&page), m_page(page), m_spec(std::move(spec))
+FitPointsPanel::FitPointsPanel(Page& page, FitPointsSetup setup)
+    : QDialog(&page), m_page(page), m_setup(std::move(setup))
 {
     setObjectName(QStringLiteral("fitPointsPanel"));
-    setWindowTitle(Str(m_spec.titleId));
+    setWindowTitle(Str(m_setup.titleId));
     setModal(false);
     setFont(Ui().labelFont);
 
     m_table = new QTableWidget(0, 3, this);
     m_table->setObjectName(QStringLiteral("fitPoints"));
     m_table->setHorizontalHeaderLabels(
-        {Str(kStrFitTemperatureHeading), Str(m_spec.measuredHeadingId), Str(kStrFitResidualHeading)});
+        {Str(kStrFitTemperatureHeading), Str(m_setup.measuredHeadingId), Str(kStrFitResidualHeading)});
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 8);
 
@@ -153,9 +153,9 @@ FitPointsPanel::FitPointsPanel(Page& page, FitPointsSpec spec)
         auto* button = new QPushButton(Str(textId), this);
         button->setObjectName(QString::fromLatin1(name));
         connect(button, &QPushButton::clicked, this, [this, filterId, save] {
-            const QString path = QFileDialog::getSaveFileName(this, Str(m_spec.titleId), {}, Str(filterId));
+            const QString path = QFileDialog::getSaveFileName(this, Str(m_setup.titleId), {}, Str(filterId));
             if (!path.isEmpty() && !(this->*save)(path))
-                QMessageBox::warning(this, Str(m_spec.titleId), Str(kStrFitWriteFailed));
+                QMessageBox::warning(this, Str(m_setup.titleId), Str(kStrFitWriteFailed));
         });
         return button;
     };
@@ -228,7 +228,7 @@ void FitPointsPanel::RemoveRow()
 
 void FitPointsPanel::SyncOwnRows()
 {
-    const std::vector<FitPoint> own = m_spec.ownPoints();
+    const std::vector<FitPoint> own = m_setup.ownPoints();
     const int count = static_cast<int>(own.size());
     while (m_ownRows < count) m_table->insertRow(m_ownRows++);
     while (m_ownRows > count) m_table->removeRow(--m_ownRows);
@@ -272,13 +272,13 @@ void FitPointsPanel::Update()
     m_pointRows.clear();
     int added = 0;
     m_points = TablePoints(&m_pointRows, &added);
-    m_fit = m_spec.fit(m_points);
+    m_fit = m_setup.fit(m_points);
     if (added > 0 && m_fit.Ok()) {
-        m_spec.apply(m_fit);
+        m_setup.apply(m_fit);
         m_applied = true;
     } else if (m_applied) {
         // Back to the page's own points (or added rows that give no fit): the page's own fit again.
-        m_spec.restore();
+        m_setup.restore();
         m_applied = false;
     }
 
@@ -290,7 +290,7 @@ void FitPointsPanel::Update()
     }
     m_results->setText(resultText());
 
-    m_model = BuildPointFitPlot(Str(m_spec.titleId).toStdString(), m_points, m_fit, m_spec.plotCurve(m_fit));
+    m_model = BuildPointFitPlot(Str(m_setup.titleId).toStdString(), m_points, m_fit, m_setup.plotCurve(m_fit));
     m_plotView->update();
     m_updating = false;
 }
@@ -298,7 +298,7 @@ void FitPointsPanel::Update()
 QString FitPointsPanel::resultText() const
 {
     if (!m_fit.Ok()) return m_points.empty() ? QString() : ProblemText(m_fit);
-    const std::vector<std::string> names = m_spec.coefficientNames();
+    const std::vector<std::string> names = m_setup.coefficientNames();
     QStringList lines;
     for (std::size_t i = 0; i < m_fit.coefficients.size(); ++i) {
         QString line = (i < names.size() ? FromUtf8(names[i]) : QString::number(i + 1)) + QStringLiteral(" = ") +
@@ -345,7 +345,7 @@ bool FitPointsPanel::SavePdfReport(const QString& path) const
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     writer.setResolution(300);
-    writer.setTitle(Str(m_spec.titleId) + QStringLiteral(" - ") + Str(kStrFitReport));
+    writer.setTitle(Str(m_setup.titleId) + QStringLiteral(" - ") + Str(kStrFitReport));
     writer.setCreator(QStringLiteral("tmcalc"));
     QPainter painter;
     if (!painter.begin(&writer)) return false;
@@ -378,13 +378,13 @@ void FitPointsPanel::PaintReport(QPainter& painter, const QRect& page) const
             painter.drawText(QPointF(page.x() + xs[static_cast<std::size_t>(i)] * px, y), cells[i]);
     };
 
-    line(heading, Str(m_spec.titleId) + QStringLiteral(" - ") + Str(kStrFitReport));
+    line(heading, Str(m_setup.titleId) + QStringLiteral(" - ") + Str(kStrFitReport));
     line(font, Str(kStrFitReportMade).arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)));
-    if (m_spec.given)
-        for (const QString& given : m_spec.given()) line(font, given);
+    if (m_setup.given)
+        for (const QString& given : m_setup.given()) line(font, given);
     y += px * 3;
     line(bold, Str(kStrFitReportPoints));
-    row(bold, {QStringLiteral("#"), Str(kStrFitTemperatureHeading), Str(m_spec.measuredHeadingId),
+    row(bold, {QStringLiteral("#"), Str(kStrFitTemperatureHeading), Str(m_setup.measuredHeadingId),
                Str(kStrFitResidualHeading)},
         {0, 12, 60, 110});
     for (std::size_t i = 0; i < m_points.size(); ++i) {
@@ -395,7 +395,7 @@ void FitPointsPanel::PaintReport(QPainter& painter, const QRect& page) const
     y += px * 3;
     line(bold, Str(kStrFitReportCoefficients));
     if (m_fit.Ok()) {
-        const std::vector<std::string> names = m_spec.coefficientNames();
+        const std::vector<std::string> names = m_setup.coefficientNames();
         row(bold, {Str(kStrFitReportName), Str(kStrFitReportValue), Str(kStrFitReportUncertainty)}, {0, 30, 100});
         for (std::size_t i = 0; i < m_fit.coefficients.size(); ++i) {
             const double u = i < m_fit.uncertainties.size() ? m_fit.uncertainties[i] : NAN;

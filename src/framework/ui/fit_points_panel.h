@@ -24,7 +24,7 @@ class Page;
 
 // What a coefficient page gives its points table. Everything else (the table, the plot, the residuals,
 // the exports and the report) is the panel's.
-struct FitPointsSpec {
+struct FitPointsSetup {
     int titleId = 0;            // the page's name: the panel's, the plot's and the report's title
     int measuredHeadingId = 0;  // the measured column's heading ("R / Ω", "E / mV")
     // The page's own points in its order, read from its cells; NaN where a cell holds no number.
@@ -51,11 +51,11 @@ struct FitPointsSpec {
 class FitPointsPanel : public QDialog {
     Q_OBJECT
 public:
-    FitPointsPanel(Page& page, FitPointsSpec spec);
+    FitPointsPanel(Page& page, FitPointsSetup setup);
     // Nothing reaches the page from here on: an editor still open commits into a table that is going.
     ~FitPointsPanel() override;
 
-    static QPushButton* Attach(Page& page, FitPointsSpec spec);
+    static QPushButton* Attach(Page& page, FitPointsSetup setup);
     // The panel of a page that has one and whose button was clicked, else nullptr.
     [[nodiscard]] static FitPointsPanel* Of(const Page& page);
 
@@ -94,7 +94,7 @@ private:
     [[nodiscard]] std::vector<FitPoint> TablePoints(std::vector<int>* rows, int* added) const;
 
     Page& m_page;
-    FitPointsSpec m_spec;
+    FitPointsSetup m_setup;
     QTableWidget* m_table = nullptr;
     QLabel* m_results = nullptr;
     QWidget* m_plotView = nullptr;

@@ -276,9 +276,9 @@ void Page::OnTextChanged(int id)
     if (m_uncertainty != nullptr) m_uncertainty->AfterRecompute(id);
 }
 
-UncertaintyPanel* Page::EnableUncertainty(UncertaintySpec spec)
+UncertaintyPanel* Page::EnableUncertainty(UncertaintySetup setup)
 {
-    m_uncertainty = new UncertaintyPanel(*this, std::move(spec));
+    m_uncertainty = new UncertaintyPanel(*this, std::move(setup));
     return m_uncertainty;
 }
 

@@ -17,7 +17,7 @@ namespace tmcalc {
 
 class NumericEdit;
 class UncertaintyPanel;
-struct UncertaintySpec;
+struct UncertaintySetup;
 
 // A page or sub-page: a white child window with an optional title band and fields. It owns the rule
 // every page follows: each edit box has a focus flag that follows its keyboard focus, and a change of
@@ -102,7 +102,7 @@ protected:
 
     // Gives the page its uncertainty button and boxes (see UncertaintyPanel); called once, at the end of
     // the constructor, when every other widget is in place.
-    UncertaintyPanel* EnableUncertainty(UncertaintySpec spec);
+    UncertaintyPanel* EnableUncertainty(UncertaintySetup setup);
 
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

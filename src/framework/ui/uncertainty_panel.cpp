@@ -66,11 +66,11 @@ std::vector<UncertaintyRoute> StripRoutes(const std::array<int, 5>& strip,
     return routes;
 }
 
-UncertaintyPanel::UncertaintyPanel(Page& page, UncertaintySpec spec) : QObject(&page), m_page(page), m_spec(std::move(spec))
+UncertaintyPanel::UncertaintyPanel(Page& page, UncertaintySetup setup) : QObject(&page), m_page(page), m_setup(std::move(setup))
 {
     // A slot for every field that is an input or an output of some route, in the page's field order.
     const auto used = [this](int id) {
-        for (const UncertaintyRoute& r : m_spec.routes) {
+        for (const UncertaintyRoute& r : m_setup.routes) {
             for (const UncertaintyInput& in : r.inputs)
                 if (in.u == id) return true;
             for (const UncertaintyOutput& out : r.outputs)
@@ -121,7 +121,7 @@ void UncertaintyPanel::Place()
     // extent of its text, since a right-aligned label's box reaches far to the left of it), of its title
     // band and of what it paints.
     const QRect client = m_page.clientRect();
-    std::vector<Rect> taken = m_spec.reserved;
+    std::vector<Rect> taken = m_setup.reserved;
     if (m_page.titleId() != 0) taken.push_back({0, 0, client.width(), static_cast<int>(TitleBandHeight(client.width()))});
     for (const QObject* child : m_page.children()) {
         const auto* w = qobject_cast<const QWidget*>(child);
@@ -206,7 +206,7 @@ void UncertaintyPanel::SetOn(bool on)
     }
 }
 
-const UncertaintyRoute& UncertaintyPanel::Current() const { return m_spec.routes.at(m_current); }
+const UncertaintyRoute& UncertaintyPanel::Current() const { return m_setup.routes.at(m_current); }
 
 void UncertaintyPanel::ShowRoles()
 {
@@ -230,8 +230,8 @@ void UncertaintyPanel::ShowRoles()
 
 void UncertaintyPanel::AfterRecompute(int id)
 {
-    for (std::size_t r = 0; r < m_spec.routes.size(); ++r) {
-        const auto& drivers = m_spec.routes[r].drivers;
+    for (std::size_t r = 0; r < m_setup.routes.size(); ++r) {
+        const auto& drivers = m_setup.routes[r].drivers;
         if (std::find(drivers.begin(), drivers.end(), id) != drivers.end()) {
             m_current = r;
             ShowRoles();

@@ -45,7 +45,7 @@ struct UncertaintyRoute {
     std::function<UncertaintyModel()> model;
 };
 
-struct UncertaintySpec {
+struct UncertaintySetup {
     std::vector<UncertaintyRoute> routes;  // the first holds until the user edits a driver of another
     std::vector<Rect> reserved;            // client-area rectangles the page paints (kept clear)
 };
@@ -72,7 +72,7 @@ inline constexpr std::array<double, 5> kStripScaleFactors{1.0, 1.8, 1.0, 1.8, 0.
 class UncertaintyPanel : public QObject {
     Q_OBJECT
 public:
-    UncertaintyPanel(Page& page, UncertaintySpec spec);
+    UncertaintyPanel(Page& page, UncertaintySetup setup);
 
     [[nodiscard]] QPushButton* button() const { return m_button; }
     [[nodiscard]] NumericEdit* kBox() const { return m_k; }
@@ -105,7 +105,7 @@ private:
     [[nodiscard]] const Slot* SlotOf(int field) const;
 
     Page& m_page;
-    UncertaintySpec m_spec;
+    UncertaintySetup m_setup;
     std::size_t m_current = 0;
     std::vector<Slot> m_slots;
     QPushButton* m_button = nullptr;

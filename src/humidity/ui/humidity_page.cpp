@@ -31,7 +31,7 @@ HumidityPage::HumidityPage(QWidget* parent, const QRect& geometry)
 
     // Uncertainty: the typed quantity, the air temperature and the pressure to every other quantity; an
     // edit of the air's temperature or pressure converts the carrier.
-    UncertaintySpec spec;
+    UncertaintySetup setup;
     for (int kind = kHumidityRelative; kind <= kHumidityEnthalpy; ++kind) {
         UncertaintyRoute route;
         route.drivers = {FieldId(kind)};
@@ -40,9 +40,9 @@ HumidityPage::HumidityPage(QWidget* parent, const QRect& geometry)
         for (int j = kHumidityRelative; j <= kHumidityEnthalpy; ++j)
             if (j != kind) route.outputs.push_back({FieldId(j), j - kHumidityRelative});
         route.model = [kind] { return HumidityModel(kind); };
-        spec.routes.push_back(std::move(route));
+        setup.routes.push_back(std::move(route));
     }
-    EnableUncertainty(std::move(spec));
+    EnableUncertainty(std::move(setup));
 }
 
 int HumidityPage::FieldId(int k) { return kStrHumidityLabels + k; }

@@ -122,16 +122,16 @@ RtdCoefficientSubPage::RtdCoefficientSubPage(QWidget* parent, const QRect& geome
     // One flag for the R0 and the three points: moving from one of them to another keeps it set.
     ShareFocusFlag({kCellR0Temperature, kCellR0, kCellPoint1T, kCellPoint1R, kCellPoint2T, kCellPoint2R,
                     kCellPoint3T, kCellPoint3R});
-    FitPointsPanel::Attach(*this, PointsSpec());
+    FitPointsPanel::Attach(*this, PointsSetup());
 }
 
-FitPointsSpec RtdCoefficientSubPage::PointsSpec()
+FitPointsSetup RtdCoefficientSubPage::PointsSetup()
 {
     const bool platinum = m_metal == RtdMetal::Platinum;
-    FitPointsSpec spec;
-    spec.titleId = kStrFirstRtdTab + (platinum ? 6 : 7);
-    spec.measuredHeadingId = kStrFitResistanceHeading;
-    spec.ownPoints = [this] {
+    FitPointsSetup setup;
+    setup.titleId = kStrFirstRtdTab + (platinum ? 6 : 7);
+    setup.measuredHeadingId = kStrFitResistanceHeading;
+    setup.ownPoints = [this] {
         std::vector<FitPoint> points;
         for (int cell : {kCellPoint1T, kCellPoint2T, kCellPoint3T}) {
             const CheckedValue t = Read(cell);
@@ -140,29 +140,29 @@ FitPointsSpec RtdCoefficientSubPage::PointsSpec()
         }
         return points;
     };
-    spec.fit = [this, platinum](std::span<const FitPoint> points) {
+    setup.fit = [this, platinum](std::span<const FitPoint> points) {
         const double r0 = Read(kCellR0).value;
         return platinum ? FitPtPoints(r0, points) : FitCuPoints(r0, points);
     };
-    spec.coefficientNames = [platinum] {
+    setup.coefficientNames = [platinum] {
         std::vector<std::string> names;
         for (int id : platinum ? std::array{kStrPtA, kStrPtB, kStrPtC} : std::array{kStrCuAlpha, kStrCuBeta, kStrCuGamma})
             names.push_back(Str(id).toStdString());
         return names;
     };
-    spec.given = [this] {
+    setup.given = [this] {
         return QStringList{Str(kStrGridR0) + QStringLiteral(" = ") + edit(kCellR0)->text() + QStringLiteral(" Ω")};
     };
-    spec.plotCurve = [this, platinum](const PointFit& fit) {
+    setup.plotCurve = [this, platinum](const PointFit& fit) {
         const double r0 = Read(kCellR0).value;
         return platinum ? PtFitCurve(r0, fit) : CuFitCurve(r0, fit);
     };
-    spec.apply = [this](const PointFit& fit) {
+    setup.apply = [this](const PointFit& fit) {
         m_fitted = {fit.coefficients[0], fit.coefficients[1], fit.coefficients[2]};
         ShowFitted();
     };
-    spec.restore = [this] { Fit(); };
-    return spec;
+    setup.restore = [this] { Fit(); };
+    return setup;
 }
 
 int RtdCoefficientSubPage::checkTemperatureId() const

@@ -41,7 +41,7 @@ protected:
 
 private:
     // The points table's view of this page.
-    FitPointsSpec PointsSpec();
+    FitPointsSetup PointsSetup();
     void Fit();
     void ShowFitted();
     void CheckTemperatureToResistance();

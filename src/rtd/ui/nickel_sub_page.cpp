@@ -58,13 +58,13 @@ NickelSubPage::NickelSubPage(QWidget* parent, const QRect& geometry)
         };
     };
     const std::array<int, 5> strip{kNiCelsius, kNiCelsius + 1, kNiCelsius + 2, kNiCelsius + 3, kNiCelsius + 4};
-    UncertaintySpec spec;
+    UncertaintySetup setup;
     std::vector<UncertaintyOutput> fromR = StripOutputs(strip, 0);
     fromR.push_back({kNiSlope, 1});
-    spec.routes.push_back({{kNiResistance}, {{kNiResistance, kNiResistance}, {kNiR0, kNiR0}}, fromR, model(true)});
+    setup.routes.push_back({{kNiResistance}, {{kNiResistance, kNiResistance}, {kNiR0, kNiR0}}, fromR, model(true)});
     for (UncertaintyRoute& r : StripRoutes(strip, {{kNiR0, kNiR0}}, {{kNiResistance, 0}, {kNiSlope, 1}}, model(false)))
-        spec.routes.push_back(std::move(r));
-    EnableUncertainty(std::move(spec));
+        setup.routes.push_back(std::move(r));
+    EnableUncertainty(std::move(setup));
 }
 
 QRadioButton* NickelSubPage::presetButton(int index) const

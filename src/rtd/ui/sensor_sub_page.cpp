@@ -26,16 +26,16 @@ RtdSensorSubPage::RtdSensorSubPage(QWidget* parent, const QRect& geometry, const
 
     // Uncertainty: from the resistance (and R0) to the strip and the slope, or from any scale back.
     const std::array<int, 5> strip{0, 1, 2, 3, 4};
-    UncertaintySpec spec;
+    UncertaintySetup setup;
     std::vector<UncertaintyOutput> fromR = StripOutputs(strip, 0);
     fromR.push_back({kRtdSlope, 1});
-    spec.routes.push_back({{kRtdResistance}, {{kRtdResistance, kRtdResistance}, {kRtdR0, kRtdR0}}, fromR,
+    setup.routes.push_back({{kRtdResistance}, {{kRtdResistance, kRtdResistance}, {kRtdR0, kRtdR0}}, fromR,
                            [this] { return RtdFromResistanceModel(m_sensor); }});
     // (The strip's other scales are the typed temperature itself, not a result: they get no U box.)
     for (UncertaintyRoute& r : StripRoutes(strip, {{kRtdR0, kRtdR0}}, {{kRtdResistance, 0}, {kRtdSlope, 1}},
                                            [this] { return RtdFromTemperatureModel(m_sensor.metal); }))
-        spec.routes.push_back(std::move(r));
-    EnableUncertainty(std::move(spec));
+        setup.routes.push_back(std::move(r));
+    EnableUncertainty(std::move(setup));
 }
 
 void RtdSensorSubPage::Recompute(int id)

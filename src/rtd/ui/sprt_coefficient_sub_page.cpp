@@ -72,15 +72,15 @@ SprtCoefficientSubPage::SprtCoefficientSubPage(QWidget* parent, const QRect& geo
     // Every change of the range rebuilds the grid, typed or written.
     connect(range->edit, &QLineEdit::textChanged, this, [this] { Rebuild(); });
     range->edit->setText(QString::fromUtf16(kDefaultRange));
-    FitPointsPanel::Attach(*this, PointsSpec());
+    FitPointsPanel::Attach(*this, PointsSetup());
 }
 
-FitPointsSpec SprtCoefficientSubPage::PointsSpec()
+FitPointsSetup SprtCoefficientSubPage::PointsSetup()
 {
-    FitPointsSpec spec;
-    spec.titleId = kStrFitSprtTitle;
-    spec.measuredHeadingId = kStrFitResistanceHeading;
-    spec.ownPoints = [this] {
+    FitPointsSetup setup;
+    setup.titleId = kStrFitSprtTitle;
+    setup.measuredHeadingId = kStrFitResistanceHeading;
+    setup.ownPoints = [this] {
         const SprtFixedPointRows rows = SprtFixedPoints(m_codes);
         std::vector<FitPoint> points;
         for (int i = 0; i < rows.upper_count + rows.lower_count; ++i) {
@@ -91,7 +91,7 @@ FitPointsSpec SprtCoefficientSubPage::PointsSpec()
     };
     // Each point serves the group its temperature belongs to; the residuals come back in the table's order
     // (none for a point that no chosen group takes).
-    spec.fit = [this](std::span<const FitPoint> points) {
+    setup.fit = [this](std::span<const FitPoint> points) {
         const SprtPointSplit split = SprtSplitPoints(m_codes, points);
         PointFit fit = FitSprtPoints(m_codes, Read(kSprtFitRtp).value, split.upper, split.lower);
         if (!fit.Ok()) return fit;
@@ -102,18 +102,18 @@ FitPointsSpec SprtCoefficientSubPage::PointsSpec()
         fit.residualsMk = std::move(residuals);
         return fit;
     };
-    spec.coefficientNames = [this] {
+    setup.coefficientNames = [this] {
         const SprtCoefficientGridTexts grid = SprtCoefficientGrid(m_codes);
         std::vector<std::string> names;
         for (int k = 0; k < grid.results; ++k) names.emplace_back(grid.names[static_cast<std::size_t>(k)]);
         return names;
     };
-    spec.given = [this] {
+    setup.given = [this] {
         return QStringList{Str(kStrSprtLabels) + QStringLiteral(" = ") + edit(kSprtFitRtp)->text() + QStringLiteral(" Ω"),
                            Str(kSprtFitRange) + QLatin1Char(' ') + edit(kSprtFitRange)->text()};
     };
-    spec.plotCurve = [this](const PointFit& fit) { return SprtFitCurve(m_codes, Read(kSprtFitRtp).value, fit); };
-    spec.apply = [this](const PointFit& fit) {
+    setup.plotCurve = [this](const PointFit& fit) { return SprtFitCurve(m_codes, Read(kSprtFitRtp).value, fit); };
+    setup.apply = [this](const PointFit& fit) {
         SprtFit upper;
         SprtFit lower;
         for (std::size_t i = 0; i < fit.coefficients.size(); ++i) {
@@ -124,8 +124,8 @@ FitPointsSpec SprtCoefficientSubPage::PointsSpec()
         ShowResults(0, m_upperResults, &upper);
         ShowResults(m_upperResults, lower.count, &lower);
     };
-    spec.restore = [this] { Fit(); };
-    return spec;
+    setup.restore = [this] { Fit(); };
+    return setup;
 }
 
 void SprtCoefficientSubPage::Rebuild()

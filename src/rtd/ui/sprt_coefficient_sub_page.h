@@ -40,7 +40,7 @@ protected:
 
 private:
     // The points table's view of this page: its fixed points, the groups of its range.
-    FitPointsSpec PointsSpec();
+    FitPointsSetup PointsSetup();
     // The grid for the range text: the triple point row reset, one row per fixed point, one result per
     // coefficient, every resistance and result emptied.
     void Rebuild();

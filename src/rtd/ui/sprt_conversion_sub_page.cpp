@@ -43,15 +43,15 @@ SprtConversionSubPage::SprtConversionSubPage(QWidget* parent, const QRect& geome
     // Uncertainty: resistance and R(TPW) to temperature, W and the slopes, or temperature and R(TPW) to
     // resistance and the rest.
     const std::vector<UncertaintyOutput> rest{{kSprtRatio, 1}, {kSprtRatioSlope, 2}, {kSprtResistanceSlope, 3}};
-    UncertaintySpec spec;
+    UncertaintySetup setup;
     for (const bool fromResistance : {true, false}) {
         const int input = fromResistance ? kSprtResistance : kSprtTemperature;
         std::vector<UncertaintyOutput> outputs{{fromResistance ? kSprtTemperature : kSprtResistance, 0}};
         outputs.insert(outputs.end(), rest.begin(), rest.end());
-        spec.routes.push_back({{input}, {{input, input}, {kSprtRtp, kSprtRtp}}, outputs,
+        setup.routes.push_back({{input}, {{input, input}, {kSprtRtp, kSprtRtp}}, outputs,
                                [this, fromResistance] { return SprtModel(ReadSet(), fromResistance); }});
     }
-    EnableUncertainty(std::move(spec));
+    EnableUncertainty(std::move(setup));
 }
 
 SprtRangeCodes SprtConversionSubPage::Relabel()

@@ -114,7 +114,7 @@ NtcConvertSubPage::NtcConvertSubPage(QWidget* parent, const QRect& geometry, Con
     m_modes[0]->setChecked(true);
 
     // Uncertainty: each form both ways; in the β form R25 and β are inputs as well.
-    UncertaintySpec spec;
+    UncertaintySetup setup;
     for (int k = 0; k < kNtcModeCount; ++k) {
         const PanelTable& panel = kPanels[static_cast<std::size_t>(k)];
         const auto mode = static_cast<NtcMode>(k);
@@ -122,14 +122,14 @@ NtcConvertSubPage::NtcConvertSubPage(QWidget* parent, const QRect& geometry, Con
             const int input = fromTemperature ? panel.temperature : panel.resistance;
             std::vector<UncertaintyInput> inputs{{input, input}};
             if (mode == NtcMode::Beta) inputs.insert(inputs.end(), {{kNtcR25, kNtcR25}, {kNtcBeta, kNtcBeta}});
-            spec.routes.push_back({{input}, inputs, {{fromTemperature ? panel.resistance : panel.temperature, 0}},
+            setup.routes.push_back({{input}, inputs, {{fromTemperature ? panel.resistance : panel.temperature, 0}},
                                    [this, mode, fromTemperature] {
                                        return NtcModel(mode, PanelValues(mode), fromTemperature);
                                    }});
         }
     }
-    spec.reserved.push_back(m_layout.picture);
-    EnableUncertainty(std::move(spec));
+    setup.reserved.push_back(m_layout.picture);
+    EnableUncertainty(std::move(setup));
     ShowMode(NtcMode::Beta);
 }
 

@@ -89,15 +89,15 @@ NtcFitSubPage::NtcFitSubPage(QWidget* parent, const QRect& geometry) : Page(pare
 
     m_modes[0]->setChecked(true);
     ShowGrid(false);
-    FitPointsPanel::Attach(*this, PointsSpec());
+    FitPointsPanel::Attach(*this, PointsSetup());
 }
 
-FitPointsSpec NtcFitSubPage::PointsSpec()
+FitPointsSetup NtcFitSubPage::PointsSetup()
 {
-    FitPointsSpec spec;
-    spec.titleId = kStrFitNtcTitle;
-    spec.measuredHeadingId = kStrFitResistanceHeading;
-    spec.ownPoints = [this] {
+    FitPointsSetup setup;
+    setup.titleId = kStrFitNtcTitle;
+    setup.measuredHeadingId = kStrFitResistanceHeading;
+    setup.ownPoints = [this] {
         std::vector<FitPoint> points;
         const std::vector<int> cells = m_steinhartHart ? std::vector<int>{kNtcFitShR1, kNtcFitShR1 + 3, kNtcFitShR1 + 6}
                                                        : std::vector<int>{kNtcFitBetaR1, kNtcFitBetaR2};
@@ -108,24 +108,24 @@ FitPointsSpec NtcFitSubPage::PointsSpec()
         }
         return points;
     };
-    spec.fit = [this](std::span<const FitPoint> points) {
+    setup.fit = [this](std::span<const FitPoint> points) {
         return m_steinhartHart ? FitNtcShPoints(points) : FitNtcBetaPoints(points);
     };
-    spec.coefficientNames = [this] {
+    setup.coefficientNames = [this] {
         return m_steinhartHart ? std::vector<std::string>{"A", "B", "C"} : std::vector<std::string>{"β", "R25"};
     };
-    spec.plotCurve = [this](const PointFit& fit) {
+    setup.plotCurve = [this](const PointFit& fit) {
         return NtcFitCurve(m_steinhartHart ? NtcFitForm::SteinhartHart : NtcFitForm::Beta, fit);
     };
-    spec.apply = [this](const PointFit& fit) {
+    setup.apply = [this](const PointFit& fit) {
         if (m_steinhartHart) {
             for (int i = 0; i < 3; ++i) Show(kNtcFitShA + 2 * i, fit.coefficients[static_cast<std::size_t>(i)]);
         } else {
             Show(kNtcFitBeta, fit.coefficients[0]);
         }
     };
-    spec.restore = [this] { Recompute(m_steinhartHart ? kNtcFitShR1 : kNtcFitBetaR1); };
-    return spec;
+    setup.restore = [this] { Recompute(m_steinhartHart ? kNtcFitShR1 : kNtcFitBetaR1); };
+    return setup;
 }
 
 QRadioButton* NtcFitSubPage::modeButton(int index) const

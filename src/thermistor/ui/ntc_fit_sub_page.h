@@ -39,7 +39,7 @@ protected:
 
 private:
     // The points table's view of this page: the grid of the chosen mode.
-    FitPointsSpec PointsSpec();
+    FitPointsSetup PointsSetup();
     void ShowGrid(bool steinhartHart);
     // The point of a row: empty when either cell holds no number.
     [[nodiscard]] std::optional<FitPoint> Point(int resistanceCell) const;

@@ -52,16 +52,16 @@ StdBSubPage::StdBSubPage(QWidget* parent, const QRect& geometry) : Page(parent, 
     const auto model = [this](bool fromEmf) {
         return [this, fromEmf] { return StdBModel(ReadCalibration().value_or(StdBCalibration{}), fromEmf); };
     };
-    UncertaintySpec spec;
-    spec.routes.push_back({{kStdBEmf, kStdBColdJunction},
+    UncertaintySetup setup;
+    setup.routes.push_back({{kStdBEmf, kStdBColdJunction},
                            {{kStdBEmf, kStdBEmf}, {kStdBColdJunction, kStdBColdJunction}},
                            {{kStdBTemperature, 0}, {kStdBSlope, 1}},
                            model(true)});
-    spec.routes.push_back({{kStdBTemperature},
+    setup.routes.push_back({{kStdBTemperature},
                            {{kStdBTemperature, kStdBTemperature}, {kStdBColdJunction, kStdBColdJunction}},
                            {{kStdBEmf, 0}, {kStdBSlope, 1}},
                            model(false)});
-    EnableUncertainty(std::move(spec));
+    EnableUncertainty(std::move(setup));
 }
 
 QRadioButton* StdBSubPage::modeButton(StdBMode mode) const { return m_modes[ModeIndex(mode)]; }

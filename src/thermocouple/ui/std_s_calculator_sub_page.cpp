@@ -42,10 +42,10 @@ StdSCalculatorSubPage::StdSCalculatorSubPage(QWidget* parent, const QRect& geome
     RaiseEditBoxes();
     ShareFocusFlag({kCalcZinc, kCalcAluminium, kCalcCopper});
 
-    FitPointsSpec spec;
-    spec.titleId = kStrFirstStdThermocoupleTab + 2;
-    spec.measuredHeadingId = kStrFitEmfHeading;
-    spec.ownPoints = [this] {
+    FitPointsSetup setup;
+    setup.titleId = kStrFirstStdThermocoupleTab + 2;
+    setup.measuredHeadingId = kStrFitEmfHeading;
+    setup.ownPoints = [this] {
         std::vector<FitPoint> points;
         // An emf of 0 is a cell not filled in, as for the page's own fit.
         for (const auto& [t, cell] : {std::pair{kZincPoint, kCalcZinc}, std::pair{kAluminiumPoint, kCalcAluminium},
@@ -55,16 +55,16 @@ StdSCalculatorSubPage::StdSCalculatorSubPage(QWidget* parent, const QRect& geome
         }
         return points;
     };
-    spec.fit = [](std::span<const FitPoint> points) { return FitStdSDeviationPoints(points); };
-    spec.coefficientNames = [] { return std::vector<std::string>{"a", "b", "c"}; };
-    spec.plotCurve = [](const PointFit& fit) { return StdSFitCurve(fit); };
-    spec.apply = [this](const PointFit& fit) {
+    setup.fit = [](std::span<const FitPoint> points) { return FitStdSDeviationPoints(points); };
+    setup.coefficientNames = [] { return std::vector<std::string>{"a", "b", "c"}; };
+    setup.plotCurve = [](const PointFit& fit) { return StdSFitCurve(fit); };
+    setup.apply = [this](const PointFit& fit) {
         Show(kCalcA, fit.coefficients[0]);
         Show(kCalcB, fit.coefficients[1]);
         Show(kCalcC, fit.coefficients[2]);
     };
-    spec.restore = [this] { Recompute(kCalcZinc); };
-    FitPointsPanel::Attach(*this, std::move(spec));
+    setup.restore = [this] { Recompute(kCalcZinc); };
+    FitPointsPanel::Attach(*this, std::move(setup));
 }
 
 void StdSCalculatorSubPage::Recompute(int id)

@@ -54,17 +54,17 @@ StdSSubPage::StdSSubPage(QWidget* parent, const QRect& geometry, ContainerPage& 
 
     // Uncertainty: emf and cold junction to temperature, or temperature and cold junction (whose edit
     // converts the temperature) to emf, each with the Seebeck coefficient; the button keeps off the panel.
-    UncertaintySpec spec;
-    spec.routes.push_back({{kStdSEmf},
+    UncertaintySetup setup;
+    setup.routes.push_back({{kStdSEmf},
                            {{kStdSEmf, kStdSEmf}, {kStdSColdJunction, kStdSColdJunction}},
                            {{kStdSTemperature, 0}, {kStdSSlope, 1}},
                            [this] { return StdSModel(ReadFixedPoints(), true); }});
-    spec.routes.push_back({{kStdSTemperature, kStdSColdJunction},
+    setup.routes.push_back({{kStdSTemperature, kStdSColdJunction},
                            {{kStdSTemperature, kStdSTemperature}, {kStdSColdJunction, kStdSColdJunction}},
                            {{kStdSEmf, 0}, {kStdSSlope, 1}},
                            [this] { return StdSModel(ReadFixedPoints(), false); }});
-    spec.reserved.push_back(m_layout.panel);
-    EnableUncertainty(std::move(spec));
+    setup.reserved.push_back(m_layout.panel);
+    EnableUncertainty(std::move(setup));
 }
 
 void StdSSubPage::LoadStandard(const StandardRecord& record)

@@ -36,17 +36,17 @@ ThermocoupleSubPage::ThermocoupleSubPage(QWidget* parent, const QRect& geometry,
     // Uncertainty: from the emf and the cold junction (whose edit re-reads the emf) to the strip and the
     // Seebeck coefficient, or from any scale and the cold junction to the emf.
     const std::array<int, 5> strip{0, 1, 2, 3, 4};
-    UncertaintySpec spec;
+    UncertaintySetup setup;
     std::vector<UncertaintyOutput> fromEmf = StripOutputs(strip, 0);
     fromEmf.push_back({kTcSlope, 1});
-    spec.routes.push_back({{kTcEmf, kTcColdJunction},
+    setup.routes.push_back({{kTcEmf, kTcColdJunction},
                            {{kTcEmf, kTcEmf}, {kTcColdJunction, kTcColdJunction}},
                            fromEmf,
                            [this] { return WorkTcFromEmfModel(m_type); }});
     for (UncertaintyRoute& r : StripRoutes(strip, {{kTcColdJunction, kTcColdJunction}}, {{kTcEmf, 0}, {kTcSlope, 1}},
                                            [this] { return WorkTcFromTemperatureModel(m_type); }))
-        spec.routes.push_back(std::move(r));
-    EnableUncertainty(std::move(spec));
+        setup.routes.push_back(std::move(r));
+    EnableUncertainty(std::move(setup));
 }
 
 void ThermocoupleSubPage::Recompute(int id)
