@@ -5,13 +5,13 @@
 
 #include <QWidget>
 
-class QRadioButton;
-
 #include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
 #include <vector>
+
+class QRadioButton;
 
 namespace tmcalc {
 
