@@ -23,6 +23,16 @@ std::vector<double> Evaluate(const UncertaintyModel& model, std::span<const doub
 
 }  // namespace
 
+UncertaintyModel TwoWayModel(const std::string& a, const std::string& b, bool fromB, const std::string& parameter,
+                             const std::vector<std::string>& more)
+{
+    UncertaintyModel m;
+    m.inputs = {fromB ? b : a, parameter};
+    m.outputs = {fromB ? a : b};
+    m.outputs.insert(m.outputs.end(), more.begin(), more.end());
+    return m;
+}
+
 double CentralDifferenceStep(double x)
 {
     return 1e-3 * std::max(std::abs(x), 1.0);

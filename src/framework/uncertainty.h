@@ -24,6 +24,12 @@ struct UncertaintyModel {
     std::function<std::vector<double>(std::span<const double> x)> slopes;
 };
 
+// A conversion's model named for running either way between quantities `a` and `b` with one parameter
+// (a cold junction, R0, R(TPW)): inputs {from, parameter} and outputs {to, more...}, where `from` is `b`
+// when `fromB` and `a` otherwise. Its functions are the caller's to set.
+[[nodiscard]] UncertaintyModel TwoWayModel(const std::string& a, const std::string& b, bool fromB,
+                                           const std::string& parameter, const std::vector<std::string>& more);
+
 // One input's line of a budget.
 struct BudgetLine {
     std::string input;

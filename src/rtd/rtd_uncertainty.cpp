@@ -29,9 +29,7 @@ double SensorSlope(RtdMetal metal, double t, double r0)
 
 UncertaintyModel RtdFromResistanceModel(const RtdSensorPage& page)
 {
-    UncertaintyModel m;
-    m.inputs = {"r_ohm", "r0"};
-    m.outputs = {"t_C", "slope_ohm_per_C"};
+    UncertaintyModel m = TwoWayModel("t_C", "r_ohm", true, "r0", {"slope_ohm_per_C"});
     m.evaluate = [page](std::span<const double> x) {
         const double t = SensorTemperature(page, x[0], x[1]);
         return std::vector<double>{t, std::isnan(t) ? kNaN : SensorSlope(page.metal, t, x[1])};
@@ -46,9 +44,7 @@ UncertaintyModel RtdFromResistanceModel(const RtdSensorPage& page)
 
 UncertaintyModel RtdFromTemperatureModel(RtdMetal metal)
 {
-    UncertaintyModel m;
-    m.inputs = {"t_C", "r0"};
-    m.outputs = {"r_ohm", "slope_ohm_per_C"};
+    UncertaintyModel m = TwoWayModel("t_C", "r_ohm", false, "r0", {"slope_ohm_per_C"});
     const auto resistance = [metal](double t, double r0) {
         if (!(r0 > 0.0)) return kNaN;
         return metal == RtdMetal::Platinum ? PtResistance(t, r0) : CuResistance(t, r0);
@@ -65,9 +61,7 @@ UncertaintyModel RtdFromTemperatureModel(RtdMetal metal)
 
 UncertaintyModel NickelModel(const NiCoefficients& k, bool fromResistance)
 {
-    UncertaintyModel m;
-    m.inputs = {fromResistance ? "r_ohm" : "t_C", "r0"};
-    m.outputs = {fromResistance ? "t_C" : "r_ohm", "slope_ohm_per_C"};
+    UncertaintyModel m = TwoWayModel("t_C", "r_ohm", fromResistance, "r0", {"slope_ohm_per_C"});
     m.evaluate = [k, fromResistance](std::span<const double> x) {
         const double t = fromResistance ? NiTemperature(x[0], x[1], k) : x[0];
         const double y = fromResistance ? t : NiResistance(t, x[1], k);
@@ -78,9 +72,8 @@ UncertaintyModel NickelModel(const NiCoefficients& k, bool fromResistance)
 
 UncertaintyModel SprtModel(const SprtCoefficientSet& set, bool fromResistance)
 {
-    UncertaintyModel m;
-    m.inputs = {fromResistance ? "r_ohm" : "t_C", "rtp"};
-    m.outputs = {fromResistance ? "t_C" : "r_ohm", "W", "dW_dt_per_C", "dR_dt_ohm_per_C"};
+    UncertaintyModel m =
+        TwoWayModel("t_C", "r_ohm", fromResistance, "rtp", {"W", "dW_dt_per_C", "dR_dt_ohm_per_C"});
     const auto convert = [set, fromResistance](std::span<const double> x) {
         return fromResistance ? SprtFromResistance(set, x[1], x[0]) : SprtFromTemperature(set, x[1], x[0]);
     };

@@ -91,8 +91,9 @@ std::string PathText(const fs::path& path)
     return {text.begin(), text.end()};
 }
 
-LocalDateTime SystemLocalTime()
+std::chrono::local_seconds SystemLocalTime()
 {
+    using namespace std::chrono;
     const std::time_t now = std::time(nullptr);
     std::tm parts{};
 #ifdef _WIN32
@@ -100,7 +101,24 @@ LocalDateTime SystemLocalTime()
 #else
     localtime_r(&now, &parts);
 #endif
-    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
+    const year_month_day date{year{parts.tm_year + 1900}, month{static_cast<unsigned>(parts.tm_mon + 1)},
+                              day{static_cast<unsigned>(parts.tm_mday)}};
+    return local_days{date} + hours{parts.tm_hour} + minutes{parts.tm_min} + seconds{parts.tm_sec};
+}
+
+// "yyyymmddhhmmss", the start of a new standard's product number.
+std::string StampText(std::chrono::local_seconds time)
+{
+    using namespace std::chrono;
+    const local_days midnight = floor<days>(time);
+    const year_month_day date{midnight};
+    const hh_mm_ss clock{time - midnight};
+    std::array<char, 64> stamp{};
+    std::snprintf(stamp.data(), stamp.size(), "%04d%02u%02u%02d%02d%02d", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
+                  static_cast<int>(clock.seconds().count()));
+    return stamp.data();
 }
 
 std::uint64_t SystemTickCount()
@@ -307,11 +325,7 @@ StoreStatus StandardsStore::AddStandard(StandardKind kind, StandardRecord& recor
         FillRecord(file, Widen(StandardTemplateSection(kind)), record);
 
         name = FreshSectionName(file, kind);
-        const LocalDateTime now = m_options.clock.localTime();
-        std::array<char, 64> stamp{};
-        std::snprintf(stamp.data(), stamp.size(), "%04d%02d%02d%02d%02d%02d", now.year, now.month, now.day,
-                      now.hour, now.minute, now.second);
-        record.SetValue("ProductNo", stamp.data() + TickDigits(m_options.clock.tickCount()));
+        record.SetValue("ProductNo", StampText(m_options.clock.localTime()) + TickDigits(m_options.clock.tickCount()));
 
         const auto clean = NormalisedForSaving(record);
         if (!clean) return StoreStatus::BadValue;

@@ -50,18 +50,9 @@ enum class StoreStatus {
 
 [[nodiscard]] std::string_view StoreStatusText(StoreStatus status);
 
-struct LocalDateTime {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
-
 // Where new section names and product numbers come from; tests put fixed readings here.
 struct StandardsClock {
-    std::function<LocalDateTime()> localTime;
+    std::function<std::chrono::local_seconds()> localTime;  // the wall clock of the computer's time zone
     std::function<std::uint64_t()> tickCount;  // milliseconds since the computer started
 
     [[nodiscard]] static StandardsClock System();

@@ -38,9 +38,19 @@ const TcRange* FindPiece(std::span<const TcRange> pieces, double x)
     return nullptr;
 }
 
-bool IsKExponentialPiece(ThermocoupleType type, std::span<const TcRange> pieces, const TcRange& piece)
+// The piece of the direct function that holds t (null outside its range), and type K's exponential term
+// when that piece is K's upper one (null otherwise).
+struct DirectPiece {
+    const TcRange* range;
+    const TcKExponential* kExponential;
+};
+
+DirectPiece FindDirectPiece(const TcCoefficientSet& set, ThermocoupleType type, double t)
 {
-    return type == ThermocoupleType::K && &piece == &pieces.back();
+    const auto& pieces = set[type].direct;
+    const TcRange* piece = FindPiece(pieces, t);
+    const bool exponential = type == ThermocoupleType::K && piece != nullptr && piece == &pieces.back();
+    return {piece, exponential ? &set.kExponential : nullptr};
 }
 
 double KUpperEmf(const TcRange& piece, const TcKExponential& k, double t)
@@ -163,12 +173,9 @@ double RefinedTemperature(const TcCoefficientSet& set, ThermocoupleType type, do
 double TcEmf(ThermocoupleType type, double t)
 {
     if (!IsKnownType(type)) return kNaN;
-    const TcCoefficientSet& set = WorkingCoefficientSet();
-    const auto& pieces = set[type].direct;
-    const TcRange* piece = FindPiece(pieces, t);
-    if (piece == nullptr) return kNaN;
-    if (IsKExponentialPiece(type, pieces, *piece)) return KUpperEmf(*piece, set.kExponential, t);
-    return PowerSum(piece->c, t);
+    const DirectPiece piece = FindDirectPiece(WorkingCoefficientSet(), type, t);
+    if (piece.range == nullptr) return kNaN;
+    return piece.kExponential ? KUpperEmf(*piece.range, *piece.kExponential, t) : PowerSum(piece.range->c, t);
 }
 
 double TcSlope(ThermocoupleType type, double t)
@@ -179,11 +186,10 @@ double TcSlope(ThermocoupleType type, double t)
         if (std::isnan(t)) return 0.0;
         return DcSlopeMillivolts(TungstenRheniumOf(set, type), t) * 1000.0;
     }
-    const auto& pieces = set[type].direct;
-    const TcRange* piece = FindPiece(pieces, t);
-    if (piece == nullptr) return kNaN;
-    if (IsKExponentialPiece(type, pieces, *piece)) return KUpperSlope(*piece, set.kExponential, t);
-    return PowerSumDerivative(piece->c, t);
+    const DirectPiece piece = FindDirectPiece(set, type, t);
+    if (piece.range == nullptr) return kNaN;
+    return piece.kExponential ? KUpperSlope(*piece.range, *piece.kExponential, t)
+                              : PowerSumDerivative(piece.range->c, t);
 }
 
 double TcTemperature(ThermocoupleType type, double emf)

@@ -11,13 +11,17 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
+// Every thermocouple conversion: temperature <-> emf at a cold junction, with the Seebeck coefficient.
+UncertaintyModel TcModel(bool fromEmf)
+{
+    return TwoWayModel("t_C", "emf_mV", fromEmf, "cold", {"seebeck_uV_per_C"});
+}
+
 }  // namespace
 
 UncertaintyModel WorkTcFromEmfModel(ThermocoupleType type)
 {
-    UncertaintyModel m;
-    m.inputs = {"emf_mV", "cold"};
-    m.outputs = {"t_C", "seebeck_uV_per_C"};
+    UncertaintyModel m = TcModel(true);
     m.evaluate = [type](std::span<const double> x) {
         const double t = WorkTemperature(type, x[0], x[1]);
         return std::vector<double>{t, std::isnan(t) ? kNaN : TcSlope(type, t)};
@@ -33,9 +37,7 @@ UncertaintyModel WorkTcFromEmfModel(ThermocoupleType type)
 
 UncertaintyModel WorkTcFromTemperatureModel(ThermocoupleType type)
 {
-    UncertaintyModel m;
-    m.inputs = {"t_C", "cold"};
-    m.outputs = {"emf_mV", "seebeck_uV_per_C"};
+    UncertaintyModel m = TcModel(false);
     m.evaluate = [type](std::span<const double> x) {
         if (!WorkPageAccepts(type, x[0])) return std::vector<double>{kNaN, kNaN};
         const double emf = WorkEmfMillivolts(type, x[0], x[1]);
@@ -49,9 +51,7 @@ UncertaintyModel WorkTcFromTemperatureModel(ThermocoupleType type)
 
 UncertaintyModel StdSModel(const StdSFixedPoints& points, bool fromEmf)
 {
-    UncertaintyModel m;
-    m.inputs = {fromEmf ? "emf_mV" : "t_C", "cold"};
-    m.outputs = {fromEmf ? "t_C" : "emf_mV", "seebeck_uV_per_C"};
+    UncertaintyModel m = TcModel(fromEmf);
     if (fromEmf) {
         m.evaluate = [points](std::span<const double> x) {
             const auto r = StdSPageEmfToTemperature(points, x[0], x[1]);
@@ -68,9 +68,7 @@ UncertaintyModel StdSModel(const StdSFixedPoints& points, bool fromEmf)
 
 UncertaintyModel StdBModel(const StdBCalibration& calibration, bool fromEmf)
 {
-    UncertaintyModel m;
-    m.inputs = {fromEmf ? "emf_mV" : "t_C", "cold"};
-    m.outputs = {fromEmf ? "t_C" : "emf_mV", "seebeck_uV_per_C"};
+    UncertaintyModel m = TcModel(fromEmf);
     m.evaluate = [calibration, fromEmf](std::span<const double> x) {
         const StdBReading r = fromEmf ? StdBPageEmfToTemperature(calibration, x[0], x[1])
                                       : StdBPageTemperatureToEmf(calibration, x[0], x[1]);

@@ -41,7 +41,7 @@ struct Confirmed {
 // section name collide: only a name picked against the file under the lock keeps them apart.
 Confirmed Work(const fs::path& folder, int copy)
 {
-    const auto year = [copy] { return LocalDateTime{2000 + copy, 1, 2, 3, 4, 5}; };
+    const auto year = [copy] { return test::LocalTime(2000 + copy, 1, 2, 3, 4, 5); };
     StandardsStore store =
         StoreIn(folder, {year, [tick = std::uint64_t{10000000}]() mutable { return tick++; }}, 5s);
     Confirmed done;

@@ -77,10 +77,17 @@ inline std::string FileText(const std::filesystem::path& path)
 // Names parameterized tests after their rows' first field, a name, rather than numbering them.
 inline constexpr auto kRowName = [](const auto& info) { return std::string(std::get<0>(info.param)); };
 
+// A reading of the local wall clock.
+inline std::chrono::local_seconds LocalTime(int y, unsigned mo, unsigned d, int h, int mi, int s)
+{
+    using namespace std::chrono;
+    return local_days{year{y} / month{mo} / day{d}} + hours{h} + minutes{mi} + seconds{s};
+}
+
 // Hands out the given tick readings in turn (the last one repeats) and a fixed local time.
 struct ScriptedClock {
     std::vector<std::uint64_t> ticks;
-    LocalDateTime now{2024, 3, 9, 14, 5, 7};
+    std::chrono::local_seconds now = LocalTime(2024, 3, 9, 14, 5, 7);
     std::size_t next = 0;
 
     StandardsClock Bind()
@@ -94,7 +101,7 @@ struct ScriptedClock {
 inline StandardsClock SteppingClock()
 {
     auto ticks = std::make_shared<std::uint64_t>(10'000'000);
-    return {[] { return LocalDateTime{2026, 12, 6, 9, 30, 0}; }, [ticks] { return *ticks += 1000; }};
+    return {[] { return LocalTime(2026, 12, 6, 9, 30, 0); }, [ticks] { return *ticks += 1000; }};
 }
 
 // A standards store in a folder of its own, removed afterwards: no test leaves a standards file behind.
