@@ -202,11 +202,12 @@ struct ErrorCase {
     const char *name, *args;
     int exitCode;
     const char* message;
+    const char* input = "";  // what stdin holds
 };
 class Errors : public CliRun, public ::testing::WithParamInterface<ErrorCase> {};
 TEST_P(Errors, ExitNonZeroWithAMessage)
 {
-    const RunResult result = Run(GetParam().args);
+    const RunResult result = Run(GetParam().args, GetParam().input);
     EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
     EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
     EXPECT_TRUE(result.out.empty() && WorkFolderEmpty()) << result.out;
@@ -300,6 +301,30 @@ const ErrorCase kErrors[] = {
     {"u_not_a_number", "humidity rh 50 --u t=abc", 2, "'abc' is not a standard uncertainty"},
     {"k_zero", "sprt --rtp 25 --range 0~419.527 --a8 0 --b8 0 --res 25 --k 0", 2, "--k: '0'"},
     {"k_negative", "ntc --r25 10000 --beta 3950 --res 8000 --k -2", 2, "--k: '-2'"},
+    // Fits from points: the points file or stdin.
+    {"no_file", "fit pt --points missing.csv", 2, "--points: cannot read 'missing.csv'"},
+    {"empty_input", "fit pt --points -", 2, "stdin has no column 't_C'"},
+    {"no_measured_column", "fit pt --points -", 2, "no column 'r_ohm' in its header line", "t_C,R\n1,2\n"},
+    {"emf_for_a_resistance", "fit stdtc --points -", 2, "no column 'emf_mV'", "t_C,r_ohm\n500,4.2\n"},
+    {"junk_cell", "fit pt --points -", 1, "line 3, r_ohm: '10x' is not a number", "t_C,r_ohm\n0,100\n10,10x\n"},
+    {"comma_decimal", "fit pt --points -", 1, "line 2, t_C: '\"1' is not a number", "t_C,r_ohm\n\"1,5\",100\n"},
+    {"missing_cell", "fit pt --points -", 1, "line 2, r_ohm: '' is not a number", "t_C,r_ohm\n10\n"},
+    {"too_few", "fit cu --points -", 2, "too few points for alpha, beta, gamma (2 given)", "t_C,r_ohm\n10,52\n20,54\n"},
+    {"repeated", "fit ntc --mode sh --points -", 2, "too few different points for A, B, C",
+     "t_C,r_ohm\n25,10000\n25,10000\n0,32650\n"},
+    {"singular", "fit cu --points -", 2, "do not determine", "t_C,r_ohm\n0,50\n100,71.4\n50,60.7\n"},
+    {"negative_resistance", "fit pt --points -", 1, "line 3: the fit cannot take t_C 100, r_ohm -1",
+     "t_C,r_ohm\n-50,80\n100,-1\n200,175\n"},
+    {"sprt_point_outside", "fit sprt --rtp 25.5 --range 0~419.527 --points -", 1,
+     "line 4 lies outside the deviation groups", "t_C,r_ohm\n419.527,65.5\n231.928,48.2\n660.323,86\n"},
+    {"sprt_lower_group_short", "fit sprt --rtp 25.5 --range -200~419.527 --points -", 2,
+     "too few points for a8, b8, a4, b4", "t_C,r_ohm\n419.527,65.5\n231.928,48.2\n-189.3442,5.5\n"},
+    {"points_and_exact", "fit pt --points - --r1 3", 108, "excludes"},
+    {"residuals_alone", "fit pt --r1 1 --r2 2 --r3 3 --residuals", 107, "--residuals requires --points"},
+    {"plot_alone", "fit pt --r1 1 --r2 2 --r3 3 --plot x.svg", 107, "--plot requires --points"},
+    {"plot_unwritable", "fit pt --points - --plot no/such/folder/x.svg", 2,
+     "--plot: cannot write 'no/such/folder/x.svg'", "t_C,r_ohm\n-40,84.27\n100,138.51\n300,212.05\n"},
+    {"ext_without_points", "fit ntc --mode ext --r1 1 --t1 1 --r2 2 --t2 2", 2, "--mode ext fits from --points only"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Errors, ::testing::ValuesIn(kErrors), test::RowName{});
@@ -672,50 +697,6 @@ TEST_F(CliRun, FitPointsOfEveryModelNameTheirColumns)
         EXPECT_EQ(Split(result.out, '\n')[0], c.header) << c.args;
     }
 }
-
-struct PointsErrorCase {
-    const char* name;
-    const char* args;
-    const char* csv;
-    int exitCode;
-    const char* message;
-};
-class FitPointsErrors : public CliRun, public ::testing::WithParamInterface<PointsErrorCase> {};
-TEST_P(FitPointsErrors, ExitNonZeroWithAMessage)
-{
-    const RunResult result = Run(GetParam().args, GetParam().csv);
-    EXPECT_EQ(result.exitCode, GetParam().exitCode) << result.err;
-    EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
-    EXPECT_TRUE(result.out.empty() && WorkFolderEmpty()) << result.out;
-}
-
-const PointsErrorCase kPointsErrors[] = {
-    {"no_file", "fit pt --points missing.csv", "", 2, "--points: cannot read 'missing.csv'"},
-    {"empty_input", "fit pt --points -", "", 2, "stdin has no column 't_C'"},
-    {"no_measured_column", "fit pt --points -", "t_C,R\n1,2\n", 2, "no column 'r_ohm' in its header line"},
-    {"emf_for_a_resistance", "fit stdtc --points -", "t_C,r_ohm\n500,4.2\n", 2, "no column 'emf_mV'"},
-    {"junk_cell", "fit pt --points -", "t_C,r_ohm\n0,100\n10,10x\n", 1, "line 3, r_ohm: '10x' is not a number"},
-    {"comma_decimal", "fit pt --points -", "t_C,r_ohm\n\"1,5\",100\n", 1, "line 2, t_C: '\"1' is not a number"},
-    {"missing_cell", "fit pt --points -", "t_C,r_ohm\n10\n", 1, "line 2, r_ohm: '' is not a number"},
-    {"too_few", "fit cu --points -", "t_C,r_ohm\n10,52\n20,54\n", 2, "too few points for alpha, beta, gamma (2 given)"},
-    {"repeated", "fit ntc --mode sh --points -", "t_C,r_ohm\n25,10000\n25,10000\n0,32650\n", 2,
-     "too few different points for A, B, C"},
-    {"singular", "fit cu --points -", "t_C,r_ohm\n0,50\n100,71.4\n50,60.7\n", 2, "do not determine"},
-    {"negative_resistance", "fit pt --points -", "t_C,r_ohm\n-50,80\n100,-1\n200,175\n", 1,
-     "line 3: the fit cannot take t_C 100, r_ohm -1"},
-    {"sprt_point_outside", "fit sprt --rtp 25.5 --range 0~419.527 --points -",
-     "t_C,r_ohm\n419.527,65.5\n231.928,48.2\n660.323,86\n", 1, "line 4 lies outside the deviation groups"},
-    {"sprt_lower_group_short", "fit sprt --rtp 25.5 --range -200~419.527 --points -",
-     "t_C,r_ohm\n419.527,65.5\n231.928,48.2\n-189.3442,5.5\n", 2, "too few points for a8, b8, a4, b4"},
-    {"points_and_exact", "fit pt --points - --r1 3", "", 108, "excludes"},
-    {"residuals_alone", "fit pt --r1 1 --r2 2 --r3 3 --residuals", "", 107, "--residuals requires --points"},
-    {"plot_alone", "fit pt --r1 1 --r2 2 --r3 3 --plot x.svg", "", 107, "--plot requires --points"},
-    {"plot_unwritable", "fit pt --points - --plot no/such/folder/x.svg", "t_C,r_ohm\n-40,84.27\n100,138.51\n300,212.05\n",
-     2, "--plot: cannot write 'no/such/folder/x.svg'"},
-    {"ext_without_points", "fit ntc --mode ext --r1 1 --t1 1 --r2 2 --t2 2", "", 2, "--mode ext fits from --points only"},
-};
-INSTANTIATE_TEST_SUITE_P(Cases, FitPointsErrors, ::testing::ValuesIn(kPointsErrors),
-                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace tmcalc
