@@ -307,7 +307,7 @@ const ErrorCase kErrors[] = {
     {"no_measured_column", "fit pt --points -", 2, "no column 'r_ohm' in its header line", "t_C,R\n1,2\n"},
     {"emf_for_a_resistance", "fit stdtc --points -", 2, "no column 'emf_mV'", "t_C,r_ohm\n500,4.2\n"},
     {"junk_cell", "fit pt --points -", 1, "line 3, r_ohm: '10x' is not a number", "t_C,r_ohm\n0,100\n10,10x\n"},
-    {"comma_decimal", "fit pt --points -", 1, "line 2, t_C: '\"1' is not a number", "t_C,r_ohm\n\"1,5\",100\n"},
+    {"points_comma_decimal", "fit pt --points -", 1, "line 2, t_C: '\"1' is not a number", "t_C,r_ohm\n\"1,5\",100\n"},
     {"missing_cell", "fit pt --points -", 1, "line 2, r_ohm: '' is not a number", "t_C,r_ohm\n10\n"},
     {"too_few", "fit cu --points -", 2, "too few points for alpha, beta, gamma (2 given)", "t_C,r_ohm\n10,52\n20,54\n"},
     {"repeated", "fit ntc --mode sh --points -", 2, "too few different points for A, B, C",
