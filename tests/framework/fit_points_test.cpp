@@ -101,6 +101,13 @@ double Ntc(double t, int i)
 
 const QRect kPageRect(0, 0, 1054, 480);
 
+// One of the page's own points: its measured value typed into `cell`.
+void AddOwn(PageCase& c, int cell, double t, double measured)
+{
+    c.own.emplace_back(cell, measured);
+    c.ownPoints.push_back({t, measured});
+}
+
 std::vector<PageCase> Cases()
 {
     std::vector<PageCase> cases;
@@ -108,10 +115,7 @@ std::vector<PageCase> Cases()
     {
         PageCase c{"pt100", [] { return new RtdCoefficientSubPage(nullptr, kPageRect, RtdMetal::Platinum); }};
         const double own[] = {-40.0, 100.0, 300.0};
-        for (int i = 0; i < 3; ++i) {
-            c.own.emplace_back(kCellPoint1R + 3 * i, Pt100(own[i], i));
-            c.ownPoints.push_back({own[i], Pt100(own[i], i)});
-        }
+        for (int i = 0; i < 3; ++i) AddOwn(c, kCellPoint1R + 3 * i, own[i], Pt100(own[i], i));
         const double more[] = {-196.0, -150.0, -80.0, 0.0, 200.0, 420.0};
         for (int i = 0; i < 6; ++i) c.added.push_back({more[i], Pt100(more[i], i + 3)});
         c.results = {kCellFirstResult, kCellFirstResult + 2, kCellFirstResult + 4};
@@ -122,10 +126,7 @@ std::vector<PageCase> Cases()
         PageCase c{"cu50", [] { return new RtdCoefficientSubPage(nullptr, kPageRect, RtdMetal::Copper); }};
         const double own[] = {100.0, 150.0, -10.0};
         const auto cu = [](double t, int i) { return AsTyped(CuResistance(t, 50.0) + kScatter[i] * 1e-3); };
-        for (int i = 0; i < 3; ++i) {
-            c.own.emplace_back(kCellPoint1R + 3 * i, cu(own[i], i));
-            c.ownPoints.push_back({own[i], cu(own[i], i)});
-        }
+        for (int i = 0; i < 3; ++i) AddOwn(c, kCellPoint1R + 3 * i, own[i], cu(own[i], i));
         for (int i = 0; i < 3; ++i) c.added.push_back({-40.0 + 50.0 * i, cu(-40.0 + 50.0 * i, i + 3)});
         c.results = {kCellFirstResult, kCellFirstResult + 2, kCellFirstResult + 4};
         c.fit = [](const std::vector<FitPoint>& p) { return FitCuPoints(50.0, p); };
@@ -135,10 +136,7 @@ std::vector<PageCase> Cases()
         PageCase c{"type_s", [] { return new StdSCalculatorSubPage(nullptr, kPageRect); }};
         const std::pair<int, double> own[] = {{kCalcZinc, kZincPoint}, {kCalcAluminium, kAluminiumPoint},
                                               {kCalcCopper, kCopperPoint}};
-        for (int i = 0; i < 3; ++i) {
-            c.own.emplace_back(own[i].first, TypeS(own[i].second, i));
-            c.ownPoints.push_back({own[i].second, TypeS(own[i].second, i)});
-        }
+        for (int i = 0; i < 3; ++i) AddOwn(c, own[i].first, own[i].second, TypeS(own[i].second, i));
         for (int i = 0; i < 3; ++i) c.added.push_back({300.0 + 300.0 * i, TypeS(300.0 + 300.0 * i, i + 3)});
         c.results = {kCalcA, kCalcB, kCalcC};
         c.fit = [](const std::vector<FitPoint>& p) { return FitStdSDeviationPoints(p); };
@@ -149,9 +147,8 @@ std::vector<PageCase> Cases()
         PageCase c{"ntc_beta", [] { return new NtcFitSubPage(nullptr, kPageRect); }};
         const double own[] = {25.0, 50.0};
         for (int i = 0; i < 2; ++i) {
-            c.own.emplace_back(kNtcFitBetaR1 + 3 * i, Ntc(own[i], i));
-            c.own.emplace_back(kNtcFitBetaR1 + 3 * i + 1, own[i]);
-            c.ownPoints.push_back({own[i], Ntc(own[i], i)});
+            AddOwn(c, kNtcFitBetaR1 + 3 * i, own[i], Ntc(own[i], i));
+            c.own.emplace_back(kNtcFitBetaR1 + 3 * i + 1, own[i]);  // its temperature beside it
         }
         for (int i = 0; i < 3; ++i) c.added.push_back({-20.0 + 40.0 * i, Ntc(-20.0 + 40.0 * i, i + 2)});
         c.results = {kNtcFitBeta};
@@ -164,8 +161,7 @@ std::vector<PageCase> Cases()
         const SprtFixedPointRows rows = SprtFixedPoints({0, 0});
         for (int i = 0; i < rows.upper_count + rows.lower_count; ++i) {
             const double t = rows.points[static_cast<std::size_t>(i)].t;
-            c.own.emplace_back(SprtGridCell(kSprtFirstPointRow + i, 2), Sprt(t, i));
-            c.ownPoints.push_back({t, Sprt(t, i)});
+            AddOwn(c, SprtGridCell(kSprtFirstPointRow + i, 2), t, Sprt(t, i));
         }
         c.added = {{100.0, Sprt(100.0, 5)}, {500.0, Sprt(500.0, 6)}, {-100.0, Sprt(-100.0, 7)}};
         for (int k = 0; k < 5; ++k) c.results.push_back(SprtResultValue(k));
