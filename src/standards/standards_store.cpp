@@ -325,7 +325,8 @@ StoreStatus StandardsStore::AddStandard(StandardKind kind, StandardRecord& recor
         FillRecord(file, Widen(StandardTemplateSection(kind)), record);
 
         name = FreshSectionName(file, kind);
-        record.SetValue("ProductNo", StampText(m_options.clock.localTime()) + TickDigits(m_options.clock.tickCount()));
+        const std::string stamp = StampText(m_options.clock.localTime());
+        record.SetValue("ProductNo", stamp + TickDigits(m_options.clock.tickCount()));
 
         const auto clean = NormalisedForSaving(record);
         if (!clean) return StoreStatus::BadValue;
