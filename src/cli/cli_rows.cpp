@@ -381,10 +381,6 @@ int RunResults(const ResultRow& results, const OutputSettings& settings)
     return kExitFailedValues;
 }
 
-}  // namespace tmcalc::cli
-
-namespace tmcalc::cli {
-
 std::optional<Converter> WithUncertainty(const Converter& converter, const UncertaintyRequest& request)
 {
     // Without a model of its own the conversion is one: its value in, its result columns out.
@@ -438,7 +434,12 @@ std::optional<Converter> WithUncertainty(const Converter& converter, const Uncer
         const auto it = std::find(outs.begin(), outs.end(), converter.columns[c + 1]);
         if (it != outs.end()) output[c] = static_cast<int>(it - outs.begin());
     }
-    const auto uncertainties = [model, u, k, output](double input, std::vector<double>& out) {
+    // u and U of every result column; a row out of range has none, and is not propagated.
+    const auto uncertainties = [model, u, k, output](double input, bool inRange, std::vector<double>& out) {
+        if (!inRange) {
+            out.insert(out.end(), 2 * output.size(), kNaN);
+            return;
+        }
         std::vector<double> x{input};
         x.insert(x.end(), model.parameters.begin(), model.parameters.end());
         const std::vector<Budget> budgets = Propagate(model.model, x, u, k);
@@ -456,11 +457,7 @@ std::optional<Converter> WithUncertainty(const Converter& converter, const Uncer
     }
     with.compute = [converter, uncertainties](double input, std::vector<double>& values) {
         const bool ok = converter.compute(input, values);
-        // A row out of range has no uncertainty either.
-        const std::size_t first = values.size();
-        uncertainties(input, values);
-        if (!ok)
-            for (std::size_t i = first; i < values.size(); ++i) values[i] = kNaN;
+        uncertainties(input, ok, values);
         return ok;
     };
     with.pageTexts = [converter, uncertainties](double input, std::vector<std::string>& shown) {
@@ -468,9 +465,8 @@ std::optional<Converter> WithUncertainty(const Converter& converter, const Uncer
         converter.Convert(input, row, true);
         shown = row.shown;
         std::vector<double> extra;
-        uncertainties(input, extra);
-        for (const double v : extra)
-            shown.push_back(row.outOfRange || std::isnan(v) ? std::string() : FormatSignificant(v));
+        uncertainties(input, !row.outOfRange, extra);
+        for (const double v : extra) shown.push_back(std::isnan(v) ? std::string() : FormatSignificant(v));
     };
     with.uncertainty.reset();
     return with;
