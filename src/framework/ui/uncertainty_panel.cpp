@@ -38,6 +38,13 @@ NumericEdit* MakeBox(Page& page, const NumericEdit* like, const QString& objectN
 
 Rect ToRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
+// An expanded uncertainty that cannot be had: no text, and no budget behind it.
+void ClearExpanded(QLineEdit* box)
+{
+    box->clear();
+    box->setToolTip({});
+}
+
 }  // namespace
 
 std::vector<UncertaintyOutput> StripOutputs(const std::array<int, 5>& strip, int output, int except)
@@ -253,10 +260,7 @@ void UncertaintyPanel::Update()
     const UncertaintyRoute& route = Current();
     const auto clear = [this, &route] {
         for (const UncertaintyOutput& o : route.outputs) {
-            if (Slot* s = SlotOf(o.field)) {
-                s->U->clear();
-                s->U->setToolTip({});
-            }
+            if (Slot* s = SlotOf(o.field)) ClearExpanded(s->U);
         }
     };
     std::vector<double> x, u;
@@ -288,8 +292,7 @@ void UncertaintyPanel::Update()
         const CheckedValue shown = m_page.Read(o.field);
         const Budget b = ScaledBudget(budgets.at(static_cast<std::size_t>(o.output)), o.factor);
         if (!shown.consumed || !std::isfinite(shown.value) || !std::isfinite(b.U)) {
-            s->U->clear();
-            s->U->setToolTip({});
+            ClearExpanded(s->U);
             continue;
         }
         s->U->setText(QString::fromStdString(FormatSignificant(b.U)));
