@@ -259,10 +259,6 @@ int TabRowAt(const TabRow& row, int x, int y)
     return -1;
 }
 
-}  // namespace tmcalc
-
-namespace tmcalc {
-
 EditSplit SplitEditForUncertainty(Rect edit)
 {
     const int left = std::max(1, edit.width * 6 / 10);
