@@ -28,31 +28,50 @@ std::vector<double> Temperatures(const benchmark::State& state)
     return values;
 }
 
-template <double (*Function)(ThermocoupleType, double)>
-void Run(benchmark::State& state, const std::vector<double>& inputs)
+template <typename Function>
+void Run(benchmark::State& state, const std::vector<double>& inputs, Function function)
 {
     const ThermocoupleType type = TypeOf(state);
     std::size_t next = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Function(type, inputs[next]));
+        benchmark::DoNotOptimize(function(type, inputs[next]));
         next = (next + 1) % inputs.size();
     }
     state.SetLabel(kLetters[state.range(0)]);
 }
 
-void BM_TcEmf(benchmark::State& state) { Run<tmcalc::TcEmf>(state, Temperatures(state)); }
-void BM_TcSlope(benchmark::State& state) { Run<tmcalc::TcSlope>(state, Temperatures(state)); }
-
-void BM_TcTemperature(benchmark::State& state)
+std::vector<double> Emfs(const benchmark::State& state)
 {
     std::vector<double> emfs;
     for (double t : Temperatures(state)) emfs.push_back(tmcalc::TcEmf(TypeOf(state), t));
-    Run<tmcalc::TcTemperature>(state, emfs);
+    return emfs;
+}
+
+void BM_TcEmf(benchmark::State& state) { Run(state, Temperatures(state), tmcalc::TcEmf); }
+void BM_TcSlope(benchmark::State& state) { Run(state, Temperatures(state), tmcalc::TcSlope); }
+void BM_TcTemperature(benchmark::State& state)
+{
+    Run(state, Emfs(state), [](ThermocoupleType type, double emf) { return tmcalc::TcTemperature(type, emf); });
+}
+
+// The command line's batch evaluation: the inverse and the slope by Horner's rule.
+void BM_TcSlopeByHorner(benchmark::State& state)
+{
+    Run(state, Temperatures(state),
+        [](ThermocoupleType type, double t) { return tmcalc::TcSlopeByHorner(type, t).value; });
+}
+void BM_TcTemperatureByHorner(benchmark::State& state)
+{
+    Run(state, Emfs(state), [](ThermocoupleType type, double emf) {
+        return tmcalc::TcTemperature(type, emf, tmcalc::Evaluation::Horner);
+    });
 }
 
 BENCHMARK(BM_TcEmf)->DenseRange(0, 9);
 BENCHMARK(BM_TcSlope)->DenseRange(0, 9);
 BENCHMARK(BM_TcTemperature)->DenseRange(0, 9);
+BENCHMARK(BM_TcSlopeByHorner)->DenseRange(0, 9);
+BENCHMARK(BM_TcTemperatureByHorner)->DenseRange(0, 9);
 
 // Worst cases of the inverse: D and C emfs no temperature reaches (101 Newton steps, then NaN), an emf
 // in the D gap at 783 °C (101 steps, then the breakpoint), and S to T emfs beyond the fitted spans that

@@ -21,21 +21,25 @@ const std::map<std::string, ThermocoupleType>& TcTypeNames()
     return names;
 }
 
-// The page writes all three values with seven significant digits.
+// The page writes all three values with seven significant digits. A batch evaluates the inverse polynomials
+// by Horner's rule (the temperature within 1E-13 of the page's, relative) and the slope likewise, falling
+// back to the page's evaluation wherever the two might round to different sixth decimals.
+constexpr Evaluation kBatch = Evaluation::Horner;
+
 Converter TcConverter(ThermocoupleType type, bool fromEmf, double cold)
 {
     if (!fromEmf) {
         return {{"t_C", "emf_mV", "seebeck_uV_per_C"}, [type, cold](double t, std::vector<double>& v) {
                     const bool accepted = WorkPageAccepts(type, t);
                     const double emf = accepted ? WorkEmfMillivolts(type, t, cold) : kNaN;
-                    v.assign({t, emf, std::isnan(emf) ? kNaN : WorkSlopeShown(type, t)});
+                    v.assign({t, emf, std::isnan(emf) ? kNaN : WorkSlopeShown(type, t, kBatch)});
                     return std::isfinite(emf);
                 }};
     }
     const double coldEmf = WorkColdJunctionEmf(type, cold);
     return {{"emf_mV", "t_C", "seebeck_uV_per_C"}, [type, coldEmf](double emf, std::vector<double>& v) {
-                const double t = WorkTemperatureAtColdEmf(type, emf, coldEmf);
-                v.assign({emf, t, WorkSlopeShown(type, t)});
+                const double t = WorkTemperatureAtColdEmf(type, emf, coldEmf, kBatch);
+                v.assign({emf, t, WorkSlopeShown(type, t, kBatch)});
                 return std::isfinite(t);
             }};
 }

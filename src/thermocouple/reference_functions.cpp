@@ -59,10 +59,12 @@ double KUpperEmf(const TcRange& piece, const TcKExponential& k, double t)
     return PowerSum(piece.c, t, 1) + piece.c[0] + k.a0 * std::exp(k.a1 * std::pow(t - k.a2, 2.0));
 }
 
-double KUpperSlope(const TcRange& piece, const TcKExponential& k, double t)
+// The slope of type K's exponential term, which KUpperEmf adds and the slope subtracts.
+double KExponentialSlope(const TcKExponential& k, double t, Evaluation how)
 {
-    return PowerSumDerivative(piece.c, t) -
-           2.0 * k.a0 * -k.a1 * (t - k.a2) * std::exp(k.a1 * std::pow(t - k.a2, 2.0));
+    const double d = t - k.a2;
+    const double square = how == Evaluation::Horner ? d * d : std::pow(d, 2.0);
+    return 2.0 * k.a0 * -k.a1 * d * std::exp(k.a1 * square);
 }
 
 struct TungstenRhenium {
@@ -82,9 +84,14 @@ TungstenRhenium TungstenRheniumOf(const TcCoefficientSet& set, ThermocoupleType 
     return {pieces[0], pieces[1], pieces[1].upper, set.cDegreeTable};
 }
 
+std::span<const double> DcPiece(const TungstenRhenium& w, double t)
+{
+    return t < w.high.lower ? w.low.c : w.high.c;
+}
+
 double DcSlopeMillivolts(const TungstenRhenium& w, double t)
 {
-    return PowerSumDerivative(t < w.high.lower ? w.low.c : w.high.c, t);
+    return PowerSumDerivative(DcPiece(w, t), t);
 }
 
 double DcResidual(const TungstenRhenium& w, double t, double emf)
@@ -143,6 +150,36 @@ double DcTemperature(const TcCoefficientSet& set, ThermocoupleType type, double 
     return kNaN;
 }
 
+// dE/dt in µV/°C evaluated `how`; with Horner's rule, also a bound on its distance from the term-by-term
+// value (with term by term, a spread of 0).
+TcSlopeEstimate SlopeOf(ThermocoupleType type, double t, Evaluation how)
+{
+    if (!IsKnownType(type)) return {0.0, 0.0};
+    const TcCoefficientSet& set = WorkingCoefficientSet();
+    const bool horner = how == Evaluation::Horner;
+    if (EmfInMillivolts(type)) {
+        if (std::isnan(t)) return {0.0, 0.0};
+        const std::span<const double> c = DcPiece(TungstenRheniumOf(set, type), t);
+        return {PowerSumDerivative(c, t, how) * 1000.0, horner ? PowerSumDerivativeSpread(c, t) * 1000.0 : 0.0};
+    }
+    const DirectPiece piece = FindDirectPiece(set, type, t);
+    if (piece.range == nullptr) return {kNaN, 0.0};
+    const std::span<const double> c = piece.range->c;
+    TcSlopeEstimate slope{PowerSumDerivative(c, t, how), horner ? PowerSumDerivativeSpread(c, t) : 0.0};
+    if (piece.kExponential) {
+        const TcKExponential& k = *piece.kExponential;
+        const double exponential = KExponentialSlope(k, t, how);
+        slope.value -= exponential;
+        // The two squares of t - a2 differ by an ulp at most, which exp magnifies by its argument.
+        if (horner) {
+            const double argument = std::fabs(k.a1) * (t - k.a2) * (t - k.a2);
+            slope.spread +=
+                std::fabs(exponential) * (2.0 * argument + 4.0) * std::numeric_limits<double>::epsilon();
+        }
+    }
+    return slope;
+}
+
 // The inverse ranges reach beyond the emf spans the polynomials were fitted on: by about 100 µV, for B
 // down to -1 µV (fitted from 291 µV), and for K, N, E and T down to -270 °C (fitted from -200 °C),
 // where a polynomial can be off by tens of degrees. There its value only starts a safeguarded Newton
@@ -180,19 +217,15 @@ double TcEmf(ThermocoupleType type, double t)
 
 double TcSlope(ThermocoupleType type, double t)
 {
-    if (!IsKnownType(type)) return 0.0;
-    const TcCoefficientSet& set = WorkingCoefficientSet();
-    if (EmfInMillivolts(type)) {
-        if (std::isnan(t)) return 0.0;
-        return DcSlopeMillivolts(TungstenRheniumOf(set, type), t) * 1000.0;
-    }
-    const DirectPiece piece = FindDirectPiece(set, type, t);
-    if (piece.range == nullptr) return kNaN;
-    return piece.kExponential ? KUpperSlope(*piece.range, *piece.kExponential, t)
-                              : PowerSumDerivative(piece.range->c, t);
+    return SlopeOf(type, t, Evaluation::TermByTerm).value;
 }
 
-double TcTemperature(ThermocoupleType type, double emf)
+TcSlopeEstimate TcSlopeByHorner(ThermocoupleType type, double t)
+{
+    return SlopeOf(type, t, Evaluation::Horner);
+}
+
+double TcTemperature(ThermocoupleType type, double emf, Evaluation how)
 {
     if (!IsKnownType(type)) return kNaN;
     const TcCoefficientSet& set = WorkingCoefficientSet();
@@ -200,9 +233,9 @@ double TcTemperature(ThermocoupleType type, double emf)
 
     for (const TcInverseRange& inverse : set[type].inverse) {
         if (!inverse.range.Contains(emf)) continue;
-        const double t = PowerSum(inverse.range.c, emf);
-        if (emf >= inverse.fittedLower && emf <= inverse.fittedUpper) return t;
-        return RefinedTemperature(set, type, emf, t);
+        if (emf >= inverse.fittedLower && emf <= inverse.fittedUpper)
+            return PowerSum(inverse.range.c, emf, 0, how);
+        return RefinedTemperature(set, type, emf, PowerSum(inverse.range.c, emf));
     }
     return kNaN;
 }

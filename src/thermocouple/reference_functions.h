@@ -1,5 +1,6 @@
 #pragma once
 
+#include "thermocouple/power_series.h"
 #include "thermocouple/thermocouple_type.h"
 
 namespace tmcalc {
@@ -14,8 +15,18 @@ namespace tmcalc {
 // limit and give 0 for a NaN t, so a failed inversion shows 0 rather than an error; 0 for an unknown type.
 [[nodiscard]] double TcSlope(ThermocoupleType type, double t);
 
+// TcSlope by Horner's rule, for batches that want speed: `spread` bounds how far `value` can lie from
+// TcSlope(type, t), so a caller that rounds can tell when the two might round apart.
+struct TcSlopeEstimate {
+    double value;
+    double spread;
+};
+[[nodiscard]] TcSlopeEstimate TcSlopeByHorner(ThermocoupleType type, double t);
+
 // Temperature at an emf (µV for S to T, mV for D and C). NaN outside the inverse ranges, when no
 // temperature inside TcEmf's range gives that emf, when the D or C iteration fails, or for an unknown type.
-[[nodiscard]] double TcTemperature(ThermocoupleType type, double emf);
+// `how` applies to the inverse polynomials where they are the answer; the iterations always evaluate term
+// by term, so Horner's rule never moves where one stops.
+[[nodiscard]] double TcTemperature(ThermocoupleType type, double emf, Evaluation how = Evaluation::TermByTerm);
 
 }  // namespace tmcalc

@@ -54,13 +54,17 @@ double WorkTemperature(ThermocoupleType type, double emfMillivolts, double tc)
 
 double WorkColdJunctionEmf(ThermocoupleType type, double tc) { return TcEmf(type, tc); }
 
-double WorkTemperatureAtColdEmf(ThermocoupleType type, double emfMillivolts, double coldEmf)
+double WorkTemperatureAtColdEmf(ThermocoupleType type, double emfMillivolts, double coldEmf, Evaluation how)
 {
-    return TcTemperature(type, emfMillivolts * MillivoltScale(type) + coldEmf);
+    return TcTemperature(type, emfMillivolts * MillivoltScale(type) + coldEmf, how);
 }
 
-double WorkSlopeShown(ThermocoupleType type, double t)
+double WorkSlopeShown(ThermocoupleType type, double t, Evaluation how)
 {
+    if (how == Evaluation::Horner) {
+        const TcSlopeEstimate fast = TcSlopeByHorner(type, t);
+        if (!NearSlope6Edge(fast.value, fast.spread)) return RoundSlope6(fast.value);
+    }
     return RoundSlope6(TcSlope(type, t));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "thermocouple/power_series.h"
 #include "thermocouple/thermocouple_type.h"
 
 #include <optional>
@@ -31,9 +32,11 @@ struct TcTemperatureLimits {
 // The same in two parts, for many readings at one cold junction: the cold junction's reference emf once,
 // then each reading added to it (the same result to the last bit).
 [[nodiscard]] double WorkColdJunctionEmf(ThermocoupleType type, double tc);
-[[nodiscard]] double WorkTemperatureAtColdEmf(ThermocoupleType type, double emfMillivolts, double coldEmf);
+[[nodiscard]] double WorkTemperatureAtColdEmf(ThermocoupleType type, double emfMillivolts, double coldEmf,
+                                              Evaluation how = Evaluation::TermByTerm);
 
-// The differential emf as shown, µV/°C to six decimals (see RoundSlope6).
-[[nodiscard]] double WorkSlopeShown(ThermocoupleType type, double t);
+// The differential emf as shown, µV/°C to six decimals (see RoundSlope6). With Horner's rule the result is
+// the same: where the faster slope might round apart from the term-by-term one, that one is used.
+[[nodiscard]] double WorkSlopeShown(ThermocoupleType type, double t, Evaluation how = Evaluation::TermByTerm);
 
 }  // namespace tmcalc

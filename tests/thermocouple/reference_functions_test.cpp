@@ -262,6 +262,83 @@ TEST(ReferenceFunctions, RoundTripAndSlopesOverWholeRange)
     }
 }
 
+// The command line's batch evaluation by Horner's rule: temperatures within 1E-12 of the pages', relative,
+// and slopes shown exactly as the pages show them, on a grid and where a slope crosses a rounding edge
+// (there the Horner value alone can round the other way).
+TEST(ReferenceFunctions, HornerBatchMatchesThePages)
+{
+    constexpr auto kHorner = Evaluation::Horner;
+    constexpr double kStep = 0.25;
+    for (const Limits& row : kLimits) {
+        SCOPED_TRACE(static_cast<int>(row.type));
+        const Type type = row.type;
+        int edges = 0;
+        for (double t = row.lower; t <= row.upper; t += kStep) {
+            const double emf = TcEmf(type, t);
+            const double page = TcTemperature(type, emf);
+            const double batch = TcTemperature(type, emf, kHorner);
+            if (std::isnan(page)) {
+                ASSERT_TRUE(std::isnan(batch)) << t;
+            } else {
+                ASSERT_LE(std::fabs(batch - page), 1E-12 * std::fabs(page)) << t;
+            }
+            ASSERT_EQ(WorkSlopeShown(type, t, kHorner), WorkSlopeShown(type, t)) << t;
+
+            // Bisect to the two neighbouring doubles across which the slope passes a whole 1E-7 µV/°C.
+            const double low = TcSlope(type, t), high = TcSlope(type, t + kStep);
+            const double edge = std::ceil(std::min(low, high) * 1E7) / 1E7;
+            if (!(std::isfinite(low) && std::isfinite(high)) || edge >= std::max(low, high)) continue;
+            double below = t, above = t + kStep;  // TcSlope - edge changes sign between them
+            const bool rising = low < high;
+            while (Above(below) < above) {
+                const double middle = below + (above - below) / 2;
+                if (middle <= below || middle >= above) break;
+                ((TcSlope(type, middle) < edge) == rising ? below : above) = middle;
+            }
+            for (double x : {Below(below), below, above, Above(above)}) {
+                ASSERT_EQ(WorkSlopeShown(type, x, kHorner), WorkSlopeShown(type, x)) << x;
+            }
+            ++edges;
+        }
+        EXPECT_GT(edges, 100);
+    }
+    for (Type type : {K, D}) {  // D has no outer limit
+        for (double x : {kNaN, kInf, -kInf, 1E200}) {
+            const double batch = WorkSlopeShown(type, x, kHorner), page = WorkSlopeShown(type, x);
+            EXPECT_TRUE(batch == page || (std::isnan(batch) && std::isnan(page))) << x << ": " << batch;
+        }
+    }
+}
+
+TEST(ReferenceFunctions, SlopeRoundingEdges)
+{
+    // The remainder is formed without fmod below 2^49 tenths of a micro-unit; on both sides of that limit,
+    // and at every seventh decimal, it must round as fmod does.
+    const auto reference = [](double slope) {
+        double micro = std::trunc(slope * 1E6);
+        if (std::fmod(std::trunc(slope * 10 * 1E6), 10.0) > 4) micro += 1;
+        return micro / 1E6;
+    };
+    for (double base : {0.0, 38.98137, -2.585, 5.62949953421312E7, -5.62949953421312E7, 1E9, 1E300}) {
+        for (int seventh = -12; seventh <= 12; ++seventh) {
+            const double slope = base + seventh * 1E-7;
+            for (double x : {Below(slope), slope, Above(slope)}) EXPECT_EQ(RoundSlope6(x), reference(x)) << x;
+        }
+    }
+    struct Edge {
+        const char* name;
+        double slope, spread;
+        bool near;
+    };
+    for (const Edge& row :
+         {Edge{"OnAnEdge", 38.9813795, 0, true}, Edge{"WithinTheSpread", 38.98137950001, 2E-11, true},
+          Edge{"BeyondTheSpread", 38.98137953, 1E-11, false}, Edge{"MidwayBetweenEdges", -2.58500005, 1E-9, false},
+          Edge{"NaNSlope", kNaN, 0, true}, Edge{"InfiniteSlope", kInf, 0, true},
+          Edge{"NaNSpread", 40.0000001, kNaN, true}, Edge{"InfiniteSpread", 40.00000005, kInf, true}}) {
+        EXPECT_EQ(NearSlope6Edge(row.slope, row.spread), row.near) << row.name;
+    }
+}
+
 // Where pieces or inverse fits meet, both sides differ no more than their own mismatch: R at 1664.5 °C by
 // 0.005 µV (the working set's c1), N's slopes at 0 °C 26.159 and 25.929 µV/°C, the fits' errors add to 0.1 °C.
 struct Join {
