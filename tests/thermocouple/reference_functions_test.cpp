@@ -262,6 +262,26 @@ TEST(ReferenceFunctions, RoundTripAndSlopesOverWholeRange)
     }
 }
 
+// Both evaluations of 1.5 - 2x + 0.25x^2 + 3x^3, whole and from the linear term on, and of its slope.
+TEST(ReferenceFunctions, PowerSumsByHornerMatchTermByTerm)
+{
+    const double c[] = {1.5, -2.0, 0.25, 3.0};
+    constexpr auto kHorner = Evaluation::Horner;
+    for (double x : {-1.7, 0.0, 2.0, 13.25}) {
+        const double p = 1.5 - 2.0 * x + 0.25 * x * x + 3.0 * x * x * x;
+        const double slope = -2.0 + 0.5 * x + 9.0 * x * x;
+        const double tolerance = 1E-14 * (1.5 + 2 * std::fabs(x) + 3 * std::pow(std::fabs(x), 3) + 9 * x * x);
+        test::ExpectRows({
+            {"Whole", PowerSum(c, x, 0, kHorner), p, tolerance},
+            {"FromLinear", PowerSum(c, x, 1, kHorner), p - 1.5, tolerance},
+            {"WholeTermByTerm", PowerSum(c, x), p, tolerance},
+            {"Slope", PowerSumDerivative(c, x, kHorner), slope, tolerance},
+            {"SlopeTermByTerm", PowerSumDerivative(c, x), slope, tolerance},
+        });
+        EXPECT_GE(PowerSumDerivativeSpread(c, x), 2E-16 * (2 + 0.5 * std::fabs(x) + 9 * x * x)) << x;
+    }
+}
+
 // The command line's batch evaluation by Horner's rule: temperatures within 1E-12 of the pages', relative,
 // and slopes shown exactly as the pages show them, on a grid and where a slope crosses a rounding edge
 // (there the Horner value alone can round the other way).
